@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cmath>
+
+/// Rounds to the nearest integer, halves away from zero (how points become grid cells).
+inline int Nearest(double value) { return static_cast<int>(std::lround(value)); }
+
+/// An issue-space point: x horizontal, y vertical, z always 0 but honoured by comparisons.
+struct CFPoint {
+    double x = 0.0;
+    double y = 0.0;
+    double z = 0.0;
+
+    CFPoint() = default;
+    CFPoint(double px, double py, double pz = 0.0) : x(px), y(py), z(pz) {}
+
+    /// Equal when every coordinate differs by at most 1e-8.
+    bool operator==(const CFPoint& other) const {
+        return std::fabs(x - other.x) <= 1e-8 && std::fabs(y - other.y) <= 1e-8 &&
+               std::fabs(z - other.z) <= 1e-8;
+    }
+    bool operator!=(const CFPoint& other) const { return !(*this == other); }
+
+    /// Planar distance, or 1e9 when the points lie in different z planes.
+    double Distance(const CFPoint& other) const {
+        if (std::fabs(z - other.z) >= 1e-8)
+            return 1e9;
+        return std::hypot(x - other.x, y - other.y);
+    }
+};

@@ -1,0 +1,146 @@
+#include "geometry/Rgn.h"
+
+#include <QPolygon>
+
+#include <cmath>
+
+namespace {
+
+QRect ToQRect(int left, int top, int right, int bottom) {
+    if (right <= left || bottom <= top)
+        return QRect();
+    return QRect(left, top, right - left, bottom - top);
+}
+
+int RoundCoordinate(double value) { return static_cast<int>(std::lround(value)); }
+
+} // namespace
+
+int RegionType(const QRegion& region) {
+    if (region.isEmpty())
+        return NULLREGION;
+    return region.rectCount() == 1 ? SIMPLEREGION : COMPLEXREGION;
+}
+
+void CRgn::CreateRectRgn(int left, int top, int right, int bottom) {
+    // Edges given in either order describe the same rectangle.
+    if (right < left)
+        std::swap(left, right);
+    if (bottom < top)
+        std::swap(top, bottom);
+    m_region = QRegion(ToQRect(left, top, right, bottom));
+}
+
+void CRgn::CreateRectRgnIndirect(const SIntRect& rect) {
+    CreateRectRgn(rect.left, rect.top, rect.right, rect.bottom);
+}
+
+void CRgn::CreateEllipticRgn(int left, int top, int right, int bottom) {
+    if (right < left)
+        std::swap(left, right);
+    if (bottom < top)
+        std::swap(top, bottom);
+    const QRect box = ToQRect(left, top, right, bottom);
+    m_region = box.isEmpty() ? QRegion() : QRegion(box, QRegion::Ellipse);
+}
+
+void CRgn::CreatePolygonRgn(const std::vector<QPoint>& points, int fillMode) {
+    if (points.size() < 3) {
+        m_region = QRegion();
+        return;
+    }
+    const QPolygon polygon(QList<QPoint>(points.begin(), points.end()));
+    m_region = QRegion(polygon, fillMode == ALTERNATE ? Qt::OddEvenFill : Qt::WindingFill);
+}
+
+int CRgn::CombineRgn(const CRgn& source1, const CRgn& source2, int mode) {
+    if (!source1.m_region || (mode != RGN_COPY && !source2.m_region))
+        return RGN_ERROR;
+    const QRegion& a = *source1.m_region;
+    QRegion result;
+    switch (mode) {
+    case RGN_AND:
+        result = a.intersected(*source2.m_region);
+        break;
+    case RGN_OR:
+        result = a.united(*source2.m_region);
+        break;
+    case RGN_XOR:
+        result = a.xored(*source2.m_region);
+        break;
+    case RGN_DIFF:
+        result = a.subtracted(*source2.m_region);
+        break;
+    case RGN_COPY:
+        result = a;
+        break;
+    default:
+        return RGN_ERROR;
+    }
+    m_region = std::move(result);
+    return RegionType(*m_region);
+}
+
+int CRgn::GetRgnBox(SIntRect* box) const {
+    if (!m_region)
+        return RGN_ERROR;
+    if (box) {
+        const QRect bounds = m_region->boundingRect();
+        *box = m_region->isEmpty() ? SIntRect{}
+                                   : SIntRect{bounds.left(), bounds.top(), bounds.right() + 1,
+                                              bounds.bottom() + 1};
+    }
+    return RegionType(*m_region);
+}
+
+bool CRgn::PtInRegion(int x, int y) const { return m_region && m_region->contains(QPoint(x, y)); }
+
+bool CRgn::EqualRgn(const CRgn& other) const {
+    return m_region && other.m_region && *m_region == *other.m_region;
+}
+
+int CRgn::OffsetRgn(int dx, int dy) {
+    if (!m_region)
+        return RGN_ERROR;
+    m_region->translate(dx, dy);
+    return RegionType(*m_region);
+}
+
+std::vector<SIntRect> CRgn::GetRegionData() const {
+    std::vector<SIntRect> rects;
+    if (!m_region)
+        return rects;
+    rects.reserve(static_cast<size_t>(m_region->rectCount()));
+    for (const QRect& rect : *m_region)
+        rects.push_back({rect.left(), rect.top(), rect.right() + 1, rect.bottom() + 1});
+    return rects;
+}
+
+void CRgn::ExtCreateRegion(const SXForm& xform, const std::vector<SIntRect>& rects) {
+    const auto map = [&xform](double x, double y) {
+        return QPoint(RoundCoordinate(xform.m11 * x + xform.m21 * y + xform.dx),
+                      RoundCoordinate(xform.m12 * x + xform.m22 * y + xform.dy));
+    };
+    const bool axisAligned = xform.m12 == 0.0 && xform.m21 == 0.0;
+    QRegion result;
+    for (const SIntRect& rect : rects) {
+        const QPoint a = map(rect.left, rect.top);
+        const QPoint c = map(rect.right, rect.bottom);
+        if (axisAligned) {
+            result += ToQRect(std::min(a.x(), c.x()), std::min(a.y(), c.y()),
+                              std::max(a.x(), c.x()), std::max(a.y(), c.y()));
+        } else {
+            const QPolygon corners({a, map(rect.right, rect.top), c, map(rect.left, rect.bottom)});
+            result += QRegion(corners, Qt::WindingFill);
+        }
+    }
+    m_region = std::move(result);
+}
+
+long long CRgn::CellCount() const {
+    long long count = 0;
+    if (m_region)
+        for (const QRect& rect : *m_region)
+            count += static_cast<long long>(rect.width()) * rect.height();
+    return count;
+}

@@ -1,0 +1,79 @@
+#include "platform/HeadlessPlatform.h"
+
+#include <cstdlib>
+#include <ostream>
+
+CHeadlessPlatform::CHeadlessPlatform(std::ostream* echo) : m_echo(echo) {}
+
+EMsgAnswer CHeadlessPlatform::DefaultAnswer(EMsgButtons buttons) const {
+    switch (buttons) {
+    case EMsgButtons::YesNo:
+    case EMsgButtons::YesNoCancel:
+        return EMsgAnswer::Yes;
+    case EMsgButtons::Ok:
+    case EMsgButtons::OkCancel:
+        break;
+    }
+    return EMsgAnswer::Ok;
+}
+
+EMsgAnswer CHeadlessPlatform::MessageBox(const std::string& text, const std::string& title,
+                                         EMsgButtons buttons) {
+    EMsgAnswer answer = DefaultAnswer(buttons);
+    if (!m_answers.empty()) {
+        answer = m_answers.front();
+        m_answers.pop_front();
+    }
+    m_messages.push_back({title, text, buttons, answer});
+    if (m_echo)
+        *m_echo << text << '\n';
+    return answer;
+}
+
+void CHeadlessPlatform::SetStatusText(int pane, const std::string& text) {
+    m_status.push_back({pane, text});
+}
+
+void CHeadlessPlatform::SetWaitCursor(bool on) { m_waitDepth += on ? 1 : -1; }
+
+bool CHeadlessPlatform::CancelRequested() {
+    if (m_cancelAfter < 0)
+        return false;
+    if (m_cancelAfter == 0)
+        return true;
+    --m_cancelAfter;
+    return false;
+}
+
+std::string CHeadlessPlatform::AskOpenFileName(const std::string&, const std::string&) {
+    if (m_fileNames.empty())
+        return {};
+    std::string name = m_fileNames.front();
+    m_fileNames.pop_front();
+    return name;
+}
+
+std::string CHeadlessPlatform::AskSaveFileName(const std::string& title, const std::string&,
+                                               const std::string& filter) {
+    return AskOpenFileName(title, filter);
+}
+
+void CHeadlessPlatform::ExitProgram(int code) {
+    m_exitRequested = true;
+    m_exitCode = code;
+    if (!m_exitRecordsOnly)
+        std::exit(code);
+}
+
+std::vector<std::string> CHeadlessPlatform::MessageTexts() const {
+    std::vector<std::string> texts;
+    for (const SMessageRecord& message : m_messages)
+        texts.push_back(message.text);
+    return texts;
+}
+
+void CHeadlessPlatform::Clear() {
+    m_messages.clear();
+    m_status.clear();
+    m_refreshCount = 0;
+}

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <deque>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+/// One message box as the headless platform saw it.
+struct SMessageRecord {
+    std::string title;
+    std::string text;
+    EMsgButtons buttons = EMsgButtons::Ok;
+    EMsgAnswer answer = EMsgAnswer::Ok;
+};
+
+/// One status-bar text as the headless platform saw it.
+struct SStatusRecord {
+    int pane = 0;
+    std::string text;
+};
+
+/// A platform without windows: answers message boxes with scripted answers or the default
+/// (OK, Yes), records every message and status text, and optionally echoes messages to a stream.
+class CHeadlessPlatform : public CPlatform {
+public:
+    /// echo: where message boxes are written as they appear (nullptr: nowhere).
+    explicit CHeadlessPlatform(std::ostream* echo = nullptr);
+
+    EMsgAnswer MessageBox(const std::string& text, const std::string& title,
+                          EMsgButtons buttons) override;
+    void SetStatusText(int pane, const std::string& text) override;
+    void SetWaitCursor(bool on) override;
+    bool CancelRequested() override;
+    std::string AskOpenFileName(const std::string& title, const std::string& filter) override;
+    std::string AskSaveFileName(const std::string& title, const std::string& suggested,
+                                const std::string& filter) override;
+    void RefreshViews() override { ++m_refreshCount; }
+    void ExitProgram(int code) override;
+
+    /// Queues the answer for the next message box (used before the default answer).
+    void QueueAnswer(EMsgAnswer answer) { m_answers.push_back(answer); }
+    /// Queues the file name for the next open or save question ("" stands for Cancel).
+    void QueueFileName(const std::string& name) { m_fileNames.push_back(name); }
+    /// Makes the cancel poll answer true after `polls` more calls that answered false.
+    void RequestCancelAfter(int polls) { m_cancelAfter = polls; }
+    /// Makes ExitProgram record the request instead of ending the process.
+    void SetExitRecordsOnly(bool recordOnly) { m_exitRecordsOnly = recordOnly; }
+
+    const std::vector<SMessageRecord>& Messages() const { return m_messages; }
+    const std::vector<SStatusRecord>& StatusTexts() const { return m_status; }
+    /// The texts of all message boxes shown so far, in order.
+    std::vector<std::string> MessageTexts() const;
+    int RefreshCount() const { return m_refreshCount; }
+    int WaitCursorDepth() const { return m_waitDepth; }
+    int ExitCode() const { return m_exitCode; }
+    bool ExitRequested() const { return m_exitRequested; }
+    /// Forgets every recorded message and status text.
+    void Clear();
+
+private:
+    EMsgAnswer DefaultAnswer(EMsgButtons buttons) const;
+
+    std::ostream* m_echo;
+    std::deque<EMsgAnswer> m_answers;
+    std::deque<std::string> m_fileNames;
+    std::vector<SMessageRecord> m_messages;
+    std::vector<SStatusRecord> m_status;
+    int m_cancelAfter = -1;
+    int m_refreshCount = 0;
+    int m_waitDepth = 0;
+    int m_exitCode = 0;
+    bool m_exitRequested = false;
+    bool m_exitRecordsOnly = false;
+};
+
+/// A headless platform for tests: records everything, echoes nothing, never exits.
+class CRecordingPlatform : public CHeadlessPlatform {
+public:
+    CRecordingPlatform() : CHeadlessPlatform(nullptr) { SetExitRecordsOnly(true); }
+};

@@ -1,0 +1,49 @@
+#include "platform/Platform.h"
+
+#include "platform/HeadlessPlatform.h"
+
+#include <iostream>
+
+namespace {
+
+CPlatform*& CurrentPlatform() {
+    static CPlatform* current = nullptr;
+    return current;
+}
+
+CPlatform& DefaultPlatform() {
+    static CHeadlessPlatform headless(&std::cerr);
+    return headless;
+}
+
+} // namespace
+
+CPlatform& Platform() {
+    CPlatform* current = CurrentPlatform();
+    return current ? *current : DefaultPlatform();
+}
+
+void SetPlatform(CPlatform* platform) { CurrentPlatform() = platform; }
+
+CScopedPlatform::CScopedPlatform(CPlatform& platform) : m_previous(CurrentPlatform()) {
+    CurrentPlatform() = &platform;
+}
+
+CScopedPlatform::~CScopedPlatform() { CurrentPlatform() = m_previous; }
+
+std::string ErrorBoxText(const std::string& code, const std::string& message) {
+    return "ERROR: " + code + "\n\n" + message + "\n\n" +
+           "Please record this error message and contact\n" + "Ostrane Corporation" + "\n\n" +
+           "Select CANCEL to exit Quelta.";
+}
+
+void ErrorBox(const std::string& code, const std::string& message) {
+    CPlatform& platform = Platform();
+    if (platform.MessageBox(ErrorBoxText(code, message), "Quelta", EMsgButtons::OkCancel) ==
+        EMsgAnswer::Cancel)
+        platform.ExitProgram(1);
+}
+
+void MessageBoxOk(const std::string& text, const std::string& title) {
+    Platform().MessageBox(text, title, EMsgButtons::Ok);
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <string>
+
+/// Buttons offered by a message box.
+enum class EMsgButtons { Ok, OkCancel, YesNo, YesNoCancel };
+
+/// The button a user pressed to close a message box.
+enum class EMsgAnswer { Ok, Cancel, Yes, No };
+
+/// Everything the core needs from a windowing platform: message boxes, status text, the wait
+/// cursor, progress with its cancel poll, file name questions and view refreshes. The desktop
+/// implements it with widgets; the headless implementation answers by itself.
+class CPlatform {
+public:
+    virtual ~CPlatform() = default;
+
+    /// Shows a modal message box and returns the button pressed.
+    virtual EMsgAnswer MessageBox(const std::string& text, const std::string& title,
+                                  EMsgButtons buttons) = 0;
+    /// Sets the text of one status-bar pane (pane 1 carries progress texts).
+    virtual void SetStatusText(int pane, const std::string& text) = 0;
+    /// Shows (true) or hides (false) the wait cursor; calls nest.
+    virtual void SetWaitCursor(bool on) = 0;
+    /// Answers true when the user asked to stop the running computation (the Escape key).
+    virtual bool CancelRequested() = 0;
+    /// Asks for the name of a file to open; empty when the user cancelled.
+    virtual std::string AskOpenFileName(const std::string& title, const std::string& filter) = 0;
+    /// Asks for the name of a file to save; empty when the user cancelled.
+    virtual std::string AskSaveFileName(const std::string& title, const std::string& suggested,
+                                        const std::string& filter) = 0;
+    /// Asks every view of the document to redraw.
+    virtual void RefreshViews() = 0;
+    /// Ends the program at once (Cancel in the error box).
+    virtual void ExitProgram(int code) = 0;
+};
+
+/// The platform the core talks to; a headless one unless a front end installed another.
+CPlatform& Platform();
+
+/// Installs a platform (not owned); nullptr restores the default headless platform.
+void SetPlatform(CPlatform* platform);
+
+/// Installs a platform for the lifetime of the guard and restores the previous one after.
+class CScopedPlatform {
+public:
+    explicit CScopedPlatform(CPlatform& platform);
+    ~CScopedPlatform();
+    CScopedPlatform(const CScopedPlatform&) = delete;
+    CScopedPlatform& operator=(const CScopedPlatform&) = delete;
+
+private:
+    CPlatform* m_previous;
+};
+
+/// Shows the wait cursor while alive.
+class CWaitCursor {
+public:
+    CWaitCursor() { Platform().SetWaitCursor(true); }
+    ~CWaitCursor() { Platform().SetWaitCursor(false); }
+    CWaitCursor(const CWaitCursor&) = delete;
+    CWaitCursor& operator=(const CWaitCursor&) = delete;
+};
+
+/// The text of the error box for a short code and a message.
+std::string ErrorBoxText(const std::string& code, const std::string& message);
+
+/// Shows the error box (OK continues, Cancel ends the program at once).
+void ErrorBox(const std::string& code, const std::string& message);
+
+/// Shows a plain message box with an OK button.
+void MessageBoxOk(const std::string& text, const std::string& title = "Quelta");

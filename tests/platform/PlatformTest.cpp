@@ -1,0 +1,43 @@
+#include "platform/HeadlessPlatform.h"
+
+#include <gtest/gtest.h>
+
+TEST(PlatformTest, ErrorBoxTextFollowsTheFixedLayout) {
+    EXPECT_EQ(ErrorBoxText("DOC1", "log file exception"),
+              "ERROR: DOC1\n\nlog file exception\n\n"
+              "Please record this error message and contact\nOstrane Corporation\n\n"
+              "Select CANCEL to exit Quelta.");
+}
+
+TEST(PlatformTest, ErrorBoxCancelEndsTheProgramAndOkContinues) {
+    CRecordingPlatform platform;
+    CScopedPlatform scope(platform);
+    ErrorBox("VIS1", "first");
+    EXPECT_FALSE(platform.ExitRequested());
+    platform.QueueAnswer(EMsgAnswer::Cancel);
+    ErrorBox("VIS1", "second");
+    EXPECT_TRUE(platform.ExitRequested());
+    ASSERT_EQ(platform.Messages().size(), 2u);
+    EXPECT_EQ(platform.Messages()[0].buttons, EMsgButtons::OkCancel);
+    EXPECT_EQ(platform.Messages()[0].answer, EMsgAnswer::Ok);
+    EXPECT_EQ(platform.Messages()[1].answer, EMsgAnswer::Cancel);
+}
+
+TEST(PlatformTest, DefaultAnswersAndScopedInstallation) {
+    CRecordingPlatform platform;
+    {
+        CScopedPlatform scope(platform);
+        EXPECT_EQ(Platform().MessageBox("q", "t", EMsgButtons::YesNoCancel), EMsgAnswer::Yes);
+        EXPECT_EQ(Platform().MessageBox("q", "t", EMsgButtons::OkCancel), EMsgAnswer::Ok);
+        {
+            CWaitCursor wait;
+            EXPECT_EQ(platform.WaitCursorDepth(), 1);
+        }
+        EXPECT_EQ(platform.WaitCursorDepth(), 0);
+    }
+    EXPECT_NE(&Platform(), &platform);
+    platform.RequestCancelAfter(2);
+    EXPECT_FALSE(platform.CancelRequested());
+    EXPECT_FALSE(platform.CancelRequested());
+    EXPECT_TRUE(platform.CancelRequested());
+}
