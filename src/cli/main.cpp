@@ -31,7 +31,9 @@ CCliCommandRegistration::CCliCommandRegistration(SCliCommand command) {
               [](const SCliCommand& a, const SCliCommand& b) { return a.name < b.name; });
 }
 
-const std::vector<SCliCommand>& CliCommands() { return Registry(); }
+const std::vector<SCliCommand>& CliCommands() {
+    return Registry();
+}
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);

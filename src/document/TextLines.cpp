@@ -61,8 +61,7 @@ bool ReadTextFile(const std::string& path, std::string& text, std::string& cause
     return true;
 }
 
-bool WriteTextFileAtomically(const std::string& path, const std::string& text,
-                             std::string& cause) {
+bool WriteTextFileAtomically(const std::string& path, const std::string& text, std::string& cause) {
     if (IsDirectory(path)) {
         cause = FileCauseText(EISDIR);
         return false;

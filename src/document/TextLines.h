@@ -35,5 +35,4 @@ bool ReadTextFile(const std::string& path, std::string& text, std::string& cause
 /// Writes a whole text to a file safely: the text goes to a temporary file beside the target,
 /// which is then renamed over it, so a failure leaves the old file as it was. On failure returns
 /// false and sets `cause` to the text naming the reason.
-bool WriteTextFileAtomically(const std::string& path, const std::string& text,
-                             std::string& cause);
+bool WriteTextFileAtomically(const std::string& path, const std::string& text, std::string& cause);

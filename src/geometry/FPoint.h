@@ -2,8 +2,16 @@
 
 #include <cmath>
 
-/// Rounds to the nearest integer, halves away from zero (how points become grid cells).
-inline int Nearest(double value) { return static_cast<int>(std::lround(value)); }
+/// Rounds to the nearest integer, halves away from zero (how points become grid cells). Values
+/// beyond any chart (and NaN) are held at +-2^29 so that cell arithmetic cannot overflow.
+inline int Nearest(double value) {
+    constexpr double limit = 536870912.0;
+    if (!(value > -limit))
+        return -static_cast<int>(limit);
+    if (value > limit)
+        return static_cast<int>(limit);
+    return static_cast<int>(std::lround(value));
+}
 
 /// An issue-space point: x horizontal, y vertical, z always 0 but honoured by comparisons.
 struct CFPoint {

@@ -5,7 +5,9 @@
 namespace {
 
 /// A zero extent would divide by zero; it is taken as a tiny one instead.
-double NonZero(double extent) { return extent == 0.0 ? 1e-7 : extent; }
+double NonZero(double extent) {
+    return extent == 0.0 ? 1e-7 : extent;
+}
 
 } // namespace
 
@@ -24,8 +26,8 @@ void CGridMap::SetScales(double worldWidth, double worldHeight, double deviceWid
 void CGridMap::Set(const SEdges& world, const SEdges& device) {
     m_world = world;
     m_device = device;
-    SetScales(world.right - world.left, world.top - world.bottom,
-              device.right - device.left - 1.0, device.top - device.bottom - 1.0);
+    SetScales(world.right - world.left, world.top - world.bottom, device.right - device.left - 1.0,
+              device.top - device.bottom - 1.0);
     m_worldOrigin = CFPoint(world.left, world.bottom);
     m_signX = 1.0;
     m_deviceOffset = CFPoint();
@@ -62,16 +64,15 @@ void CGridMap::Set(const SEdges& world, const SIntRect& device) {
 }
 
 QPoint CGridMap::WorldToCell(const CFPoint& point) const {
-    const double cx = (point.x - m_worldOrigin.x) * m_scaleX * m_signX + m_deviceOffset.x +
-                      m_deviceOrigin.x;
-    const double cy = (point.y - m_worldOrigin.y) * m_signY * m_scaleY + m_deviceOffset.y +
-                      m_deviceOrigin.y;
+    const double cx =
+        (point.x - m_worldOrigin.x) * m_scaleX * m_signX + m_deviceOffset.x + m_deviceOrigin.x;
+    const double cy =
+        (point.y - m_worldOrigin.y) * m_signY * m_scaleY + m_deviceOffset.y + m_deviceOrigin.y;
     return QPoint(Nearest(cx), Nearest(cy));
 }
 
 CFPoint CGridMap::CellToWorld(int cx, int cy) const {
-    return CFPoint((cx - m_deviceOrigin.x - m_deviceOffset.x) * m_signX * m_unitX +
-                       m_worldOrigin.x,
+    return CFPoint((cx - m_deviceOrigin.x - m_deviceOffset.x) * m_signX * m_unitX + m_worldOrigin.x,
                    (cy - m_deviceOrigin.y - m_deviceOffset.y) * m_signY * m_unitY +
                        m_worldOrigin.y);
 }

@@ -57,8 +57,7 @@ public:
     bool operator==(const CGridMap&) const = default;
 
 private:
-    void SetScales(double worldWidth, double worldHeight, double deviceWidth,
-                   double deviceHeight);
+    void SetScales(double worldWidth, double worldHeight, double deviceWidth, double deviceHeight);
 
     CFPoint m_worldOrigin;
     CFPoint m_deviceOrigin;

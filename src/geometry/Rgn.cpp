@@ -12,7 +12,9 @@ QRect ToQRect(int left, int top, int right, int bottom) {
     return QRect(left, top, right - left, bottom - top);
 }
 
-int RoundCoordinate(double value) { return static_cast<int>(std::lround(value)); }
+int RoundCoordinate(double value) {
+    return static_cast<int>(std::lround(value));
+}
 
 } // namespace
 
@@ -86,14 +88,16 @@ int CRgn::GetRgnBox(SIntRect* box) const {
         return RGN_ERROR;
     if (box) {
         const QRect bounds = m_region->boundingRect();
-        *box = m_region->isEmpty() ? SIntRect{}
-                                   : SIntRect{bounds.left(), bounds.top(), bounds.right() + 1,
-                                              bounds.bottom() + 1};
+        *box = m_region->isEmpty()
+                   ? SIntRect{}
+                   : SIntRect{bounds.left(), bounds.top(), bounds.right() + 1, bounds.bottom() + 1};
     }
     return RegionType(*m_region);
 }
 
-bool CRgn::PtInRegion(int x, int y) const { return m_region && m_region->contains(QPoint(x, y)); }
+bool CRgn::PtInRegion(int x, int y) const {
+    return m_region && m_region->contains(QPoint(x, y));
+}
 
 bool CRgn::EqualRgn(const CRgn& other) const {
     return m_region && other.m_region && *m_region == *other.m_region;

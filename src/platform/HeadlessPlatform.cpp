@@ -34,7 +34,9 @@ void CHeadlessPlatform::SetStatusText(int pane, const std::string& text) {
     m_status.push_back({pane, text});
 }
 
-void CHeadlessPlatform::SetWaitCursor(bool on) { m_waitDepth += on ? 1 : -1; }
+void CHeadlessPlatform::SetWaitCursor(bool on) {
+    m_waitDepth += on ? 1 : -1;
+}
 
 bool CHeadlessPlatform::CancelRequested() {
     if (m_cancelAfter < 0)

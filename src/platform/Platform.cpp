@@ -23,13 +23,17 @@ CPlatform& Platform() {
     return current ? *current : DefaultPlatform();
 }
 
-void SetPlatform(CPlatform* platform) { CurrentPlatform() = platform; }
+void SetPlatform(CPlatform* platform) {
+    CurrentPlatform() = platform;
+}
 
 CScopedPlatform::CScopedPlatform(CPlatform& platform) : m_previous(CurrentPlatform()) {
     CurrentPlatform() = &platform;
 }
 
-CScopedPlatform::~CScopedPlatform() { CurrentPlatform() = m_previous; }
+CScopedPlatform::~CScopedPlatform() {
+    CurrentPlatform() = m_previous;
+}
 
 std::string ErrorBoxText(const std::string& code, const std::string& message) {
     return "ERROR: " + code + "\n\n" + message + "\n\n" +

@@ -1,0 +1,378 @@
+#include "document/QueltaDoc.h"
+
+#include "document/ChartFrame.h"
+#include "platform/Platform.h"
+#include "platform/TextUtil.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+/// Whether two points differ by more than 1e-8 in some coordinate.
+bool Differs(const CFPoint& a, const CFPoint& b) {
+    return std::fabs(a.x - b.x) > 0.00000001 || std::fabs(a.y - b.y) > 0.00000001 ||
+           std::fabs(a.z - b.z) > 0.00000001;
+}
+
+bool StrictlyInside(const CFPoint& point, const SEdges& plane) {
+    return plane.left < point.x && point.x < plane.right && plane.bottom < point.y &&
+           point.y < plane.top;
+}
+
+} // namespace
+
+CQueltaDoc::CQueltaDoc() { ResetScenario(); }
+
+void CQueltaDoc::SetPathName(const std::string& path) {
+    m_pathName = path;
+    m_title = path;
+    m_header.dataSource = path;
+}
+
+void CQueltaDoc::DestroyScenario() {
+    m_game.SetMembers(nullptr);
+    m_header.currentCommittee = nullptr;
+    m_header.horizontalScale = nullptr;
+    m_header.verticalScale = nullptr;
+    for (SHouse* house : {&m_header.lowerHouse, &m_header.upperHouse}) {
+        house->committees.clear();
+        house->members.clear();
+        house->label.clear();
+        house->membersLabel.clear();
+        house->committeesLabel.clear();
+    }
+    m_header.scales.clear();
+    m_header.markPoints.clear();
+    m_header.markRects.clear();
+}
+
+void CQueltaDoc::ResetScenario() {
+    DestroyScenario();
+    m_header.sourceKind = SOURCE_NONE;
+    m_header.houseInUse = HOUSE_NONE;
+    m_header.defaultModelName = "tradeoff";
+    m_header.committeeLabel.clear();
+    m_header.description.clear();
+    m_header.scenarioName = "*";
+    SetPathName("*");
+    m_header.plane = SEdges{0.0, 100.0, 100.0, 0.0};
+    SetVoteRule(0.5);
+    m_game.SetProposal(CFPoint(50.0, 50.0));
+    m_game.SetStatusQuo(CFPoint(50.0, 50.0));
+    m_config.LoadConfigFile();
+    UpdateGridMap();
+    Platform().RefreshViews();
+    m_modified = false;
+}
+
+bool CQueltaDoc::IsReady() const {
+    const CCommittee* committee = m_header.currentCommittee;
+    return committee && !committee->Members().empty() && m_header.horizontalScale &&
+           m_header.verticalScale && m_header.horizontalScale != m_header.verticalScale;
+}
+
+std::string CQueltaDoc::Description() const {
+    if (!m_header.currentCommittee)
+        return m_header.description;
+    const std::string& house = m_header.houseInUse == HOUSE_UPPER ? m_header.upperHouse.label
+                                                                  : m_header.lowerHouse.label;
+    return m_header.description + house + " / " + m_header.currentCommittee->Name();
+}
+
+CMember* CQueltaDoc::FindMember(const std::string& text) const {
+    if (text.empty() || !m_header.currentCommittee)
+        return nullptr;
+    const std::vector<CMember*>& members = m_header.currentCommittee->Members();
+    const auto byId = [&members](const std::string& id) -> CMember* {
+        const auto it = std::find_if(members.begin(), members.end(),
+                                     [&id](const CMember* m) { return m->MemberID() == id; });
+        return it == members.end() ? nullptr : *it;
+    };
+    if (CMember* member = byId(text))
+        return member;
+    const auto byLabel = std::find_if(members.begin(), members.end(),
+                                      [&text](const CMember* m) { return m->Label() == text; });
+    return byLabel == members.end() ? nullptr : byId((*byLabel)->MemberID());
+}
+
+CMember* CQueltaDoc::MemberByScriptReference(const std::string& first, const std::string& second,
+                                             int index) const {
+    if (CMember* member = FindMember(first))
+        return member;
+    if (CMember* member = FindMember(second))
+        return member;
+    if (!m_header.currentCommittee || index < 0)
+        return nullptr;
+    const std::vector<CMember*>& members = m_header.currentCommittee->Members();
+    return static_cast<size_t>(index) < members.size() ? members[static_cast<size_t>(index)]
+                                                       : nullptr;
+}
+
+std::string CQueltaDoc::NextMemberID() const {
+    return Format("XX%d", static_cast<int>(m_header.HouseInUse().members.size()));
+}
+
+CMember* CQueltaDoc::CreateMember(const std::string& id, const std::string& lastName,
+                                  const CFPoint& point, int prefType) {
+    for (const SHouse* house : {&m_header.lowerHouse, &m_header.upperHouse})
+        for (const auto& existing : house->members)
+            if (existing->MemberID() == id)
+                return existing.get();
+    CCommittee* committee = m_header.currentCommittee;
+    if (!committee)
+        return nullptr;
+    auto member = std::make_unique<CMember>(prefType, m_game.StatusQuo(), m_game.GridMap());
+    for (const auto& scale : m_header.scales) {
+        double value = 0.0;
+        if (scale.get() == m_header.horizontalScale)
+            value = point.x;
+        else if (scale.get() == m_header.verticalScale)
+            value = point.y;
+        member->AddRating(*scale, value, 0.0, 0);
+    }
+    CMember* created = member.get();
+    if (m_header.houseInUse == HOUSE_LOWER || m_header.houseInUse == HOUSE_UPPER) {
+        created->SetMemberID(id);
+        created->SetLastName(lastName);
+        m_header.HouseInUse().members.push_back(std::move(member));
+        committee->AddMember(created);
+        created->AddCommittee(committee);
+    } else {
+        // Without a house the member has nowhere to live.
+        return nullptr;
+    }
+    created->SetVoteWeight(1.0);
+    created->SetHorizontalScale(m_header.horizontalScale);
+    created->SetVerticalScale(m_header.verticalScale);
+    m_game.SetMembers(&committee->Members());
+    RefreshAndModify();
+    return created;
+}
+
+bool CQueltaDoc::RemoveMember(CMember* member) {
+    CCommittee* committee = m_header.currentCommittee;
+    if (!committee || !committee->RemoveMember(member))
+        return false;
+    m_game.SetMembers(&committee->Members());
+    RefreshAndModify();
+    return true;
+}
+
+void CQueltaDoc::SelectCommittee(const std::string& id) {
+    m_header.currentCommittee = nullptr;
+    for (const auto& committee : m_header.HouseInUse().committees) {
+        if (EqualsNoCase(committee->CommitteeID(), id)) {
+            m_header.currentCommittee = committee.get();
+            break;
+        }
+    }
+    CCommittee* committee = m_header.currentCommittee;
+    if (!committee || committee->Members().empty())
+        return;
+    for (CMember* member : committee->Members()) {
+        member->SetHorizontalScale(m_header.horizontalScale);
+        member->SetVerticalScale(m_header.verticalScale);
+    }
+    m_game.SetMembers(&committee->Members());
+    Platform().RefreshViews();
+    committee->MarkLeaders();
+    m_modified = false;
+}
+
+const CRatingScale* CQueltaDoc::FindScale(const std::string& id) const {
+    for (const auto& scale : m_header.scales)
+        if (EqualsNoCase(scale->RatingID(), id))
+            return scale.get();
+    return nullptr;
+}
+
+void CQueltaDoc::SelectHorizontalScale(const std::string& id) {
+    m_header.horizontalScale = FindScale(id);
+    UpdatePlane();
+    if (CCommittee* committee = m_header.currentCommittee) {
+        for (CMember* member : committee->Members())
+            member->SetHorizontalScale(m_header.horizontalScale);
+        m_game.SetMembers(&committee->Members());
+    }
+    RefreshAndModify();
+}
+
+void CQueltaDoc::SelectVerticalScale(const std::string& id) {
+    m_header.verticalScale = FindScale(id);
+    UpdatePlane();
+    if (CCommittee* committee = m_header.currentCommittee) {
+        for (CMember* member : committee->Members())
+            member->SetVerticalScale(m_header.verticalScale);
+        m_game.SetMembers(&committee->Members());
+    }
+    RefreshAndModify();
+}
+
+void CQueltaDoc::UpdatePlane() {
+    SEdges plane = m_header.plane;
+    CFPoint statusQuo = m_game.StatusQuo();
+    CFPoint proposal = m_game.Proposal();
+    if (const CRatingScale* scale = m_header.horizontalScale) {
+        plane.left = scale->Scale_Min();
+        plane.right = scale->Scale_Max();
+    } else {
+        statusQuo.x = proposal.x = (plane.left + plane.right) / 2.0;
+    }
+    if (const CRatingScale* scale = m_header.verticalScale) {
+        plane.bottom = scale->Scale_Min();
+        plane.top = scale->Scale_Max();
+    } else {
+        statusQuo.y = proposal.y = (plane.bottom + plane.top) / 2.0;
+    }
+    m_header.plane = plane;
+    UpdateGridMap();
+    const CFPoint centre((plane.left + plane.right) / 2.0, (plane.bottom + plane.top) / 2.0);
+    if (!StrictlyInside(statusQuo, plane))
+        statusQuo = centre;
+    if (!StrictlyInside(proposal, plane))
+        proposal = centre;
+    if (Differs(statusQuo, m_game.StatusQuo()))
+        m_game.SetStatusQuo(statusQuo);
+    m_game.SetProposal(proposal);
+}
+
+template <typename Apply> void CQueltaDoc::ApplyToMember(const std::string& id, Apply apply) {
+    CMember* member = FindMember(id);
+    if (!member)
+        return;
+    apply(*member);
+    m_game.MemberChanged(*member);
+    RefreshAndModify();
+}
+
+void CQueltaDoc::SetMemberVoteWt(const std::string& id, double weight) {
+    if (weight < 0.0)
+        return;
+    ApplyToMember(id, [weight](CMember& m) { m.SetVoteWeight(weight); });
+}
+
+void CQueltaDoc::SetMemberVoteProb(const std::string& id, int flag) {
+    ApplyToMember(id, [flag](CMember& m) { m.SetProbabilistic(flag); });
+}
+
+void CQueltaDoc::SetMemberVoteWeighted(const std::string& id, int flag) {
+    ApplyToMember(id, [flag](CMember& m) { m.SetWeighted(flag); });
+}
+
+void CQueltaDoc::SetMemberVeto(const std::string& id, int flag) {
+    ApplyToMember(id, [flag](CMember& m) { m.SetVeto(flag); });
+}
+
+void CQueltaDoc::SetMemberCandidate(const std::string& id, int flag) {
+    ApplyToMember(id, [flag](CMember& m) { m.SetCandidate(flag); });
+}
+
+void CQueltaDoc::SetMemberPreference(const std::string& id, int prefType) {
+    ApplyToMember(id, [prefType](CMember& m) { m.SetPrefType(prefType); });
+}
+
+void CQueltaDoc::SetMemberRational(const std::string& id, int flag) {
+    ApplyToMember(id, [flag](CMember& m) { m.SetRational(flag); });
+}
+
+void CQueltaDoc::SetMemberIdealPoint(const std::string& id, const CFPoint& point) {
+    ApplyToMember(id, [&point](CMember& m) { m.SetIdealPoint(point); });
+}
+
+void CQueltaDoc::SetStatusQuo(const CFPoint& point) {
+    if (!Differs(point, m_game.StatusQuo()))
+        return;
+    {
+        CWaitCursor wait;
+        m_game.SetStatusQuo(point);
+    }
+    RefreshAndModify();
+}
+
+void CQueltaDoc::SetProposal(const CFPoint& point) {
+    if (!Differs(point, m_game.Proposal()))
+        return;
+    m_game.SetProposal(point);
+    RefreshAndModify();
+}
+
+void CQueltaDoc::SetVoteRule(double fraction) {
+    fraction = std::clamp(fraction, 0.0, 1.0);
+    m_game.SetVoteRule(fraction);
+    m_log.LogLine(Format("vote rule = %f", fraction));
+    RefreshAndModify();
+}
+
+void CQueltaDoc::SetAbsolutePlurality(int flag) {
+    m_game.SetAbsolutePlurality(flag);
+    RefreshAndModify();
+}
+
+void CQueltaDoc::SetZoom(double zoom) {
+    if (zoom > 0.0 && zoom != m_zoom) {
+        m_zoom = zoom;
+        UpdateGridMap();
+    }
+}
+
+void CQueltaDoc::UpdateGridMap() {
+    int width = m_config.szChart.cx;
+    int height = m_config.szChart.cy;
+    // A chart smaller than 6 by 6 pixels keeps the previous plot.
+    if (width < 6 || height < 6) {
+        if (m_lastPlot.right - m_lastPlot.left < 6)
+            return;
+        width = m_lastPlot.right - m_lastPlot.left;
+        height = m_lastPlot.bottom - m_lastPlot.top;
+    }
+    m_lastPlot = PlotRect(width, height);
+    m_game.SetGridMap(ChartGridMap(m_header.plane, width, height, m_zoom));
+}
+
+void CQueltaDoc::LinkCommittees() {
+    for (SHouse* house : {&m_header.lowerHouse, &m_header.upperHouse}) {
+        for (const auto& committee : house->committees) {
+            committee->SetParent(nullptr);
+            for (const auto& parent : house->committees)
+                if (!committee->ParentID().empty() &&
+                    parent->CommitteeID() == committee->ParentID())
+                    committee->SetParent(parent.get());
+        }
+    }
+}
+
+void CQueltaDoc::ApplyRationalSwitch() {
+    if (!m_header.currentCommittee)
+        return;
+    for (CMember* member : m_header.currentCommittee->Members())
+        member->SetRational(m_config.flagPrefRational ? 0 : 1);
+    m_game.SetMembers(&m_header.currentCommittee->Members());
+}
+
+void CQueltaDoc::FinishLoad() {
+    LinkCommittees();
+    UpdateGridMap();
+    m_game.SetWeightedVoting(m_config.flagVoteWt);
+    m_game.SetProbabilisticVoting(m_config.flagVoteProb);
+    ApplyRationalSwitch();
+    Platform().RefreshViews();
+    m_modified = false;
+}
+
+void CQueltaDoc::LogSummary() {
+    const ScenarioHeader& h = m_header;
+    m_log.LogLine("Data Source = " + h.dataSource);
+    m_log.LogLine("Description = " + Description());
+    m_log.LogLine("Scenario    = " + h.scenarioName);
+    m_log.LogLine("Members     = " + h.committeeLabel);
+    m_log.LogLine("Axis H      = " +
+                  (h.horizontalScale ? h.horizontalScale->Rating() : "ratings: horizontal"));
+    m_log.LogLine("Axis V      = " +
+                  (h.verticalScale ? h.verticalScale->Rating() : "ratings: vertical"));
+}
+
+void CQueltaDoc::RefreshAndModify() {
+    Platform().RefreshViews();
+    m_modified = true;
+}

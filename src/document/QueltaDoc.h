@@ -1,0 +1,115 @@
+#pragma once
+
+#include "document/DisplayConfig.h"
+#include "document/ScenarioHeader.h"
+#include "document/ScenarioLog.h"
+#include "model/VotingGame.h"
+
+#include <string>
+#include <vector>
+
+/// The document: owns the scenario (scales, houses, committees, members, marks), the voting
+/// game, the settings record and the log, and offers the operations that menus, gestures,
+/// scripts and the command line apply to the scenario.
+class CQueltaDoc {
+public:
+    /// A document holding a freshly reset scenario.
+    CQueltaDoc();
+
+    ScenarioHeader& Header() { return m_header; }
+    const ScenarioHeader& Header() const { return m_header; }
+    CVotingGame& Game() { return m_game; }
+    const CVotingGame& Game() const { return m_game; }
+    DisplayConfig& Config() { return m_config; }
+    const DisplayConfig& Config() const { return m_config; }
+    CScenarioLog& Log() { return m_log; }
+
+    bool IsModified() const { return m_modified; }
+    void SetModifiedFlag(bool modified) { m_modified = modified; }
+    const std::string& PathName() const { return m_pathName; }
+    const std::string& Title() const { return m_title; }
+    /// Makes a path the data source, path and title of the document.
+    void SetPathName(const std::string& path);
+    /// The names of scenarios known to the source (a database's stored scenarios).
+    std::vector<std::string>& ScenarioNames() { return m_scenarioNames; }
+
+    /// Removes the scenario and restores every default, re-reading the configuration file.
+    void ResetScenario();
+    /// Whether a current committee with members and two different scales exist.
+    bool IsReady() const;
+    /// The description with the house and committee in use.
+    std::string Description() const;
+
+    /// The current committee's member with this ID (or, failing that, label); nullptr if none.
+    CMember* FindMember(const std::string& text) const;
+    /// A member named by either text, or else the committee's member at `index`.
+    CMember* MemberByScriptReference(const std::string& first, const std::string& second,
+                                     int index) const;
+    /// Creates a member rated at `point` in the current committee; returns an existing member
+    /// of that ID unchanged, nullptr without a current committee.
+    CMember* CreateMember(const std::string& id, const std::string& lastName,
+                          const CFPoint& point, int prefType);
+    /// Takes a member out of the current committee; false when it is not there.
+    bool RemoveMember(CMember* member);
+    /// Makes the committee of the house in use with this ID (any letter case) current.
+    void SelectCommittee(const std::string& id);
+    /// Makes the scale with this ID (any letter case) the horizontal axis, or none.
+    void SelectHorizontalScale(const std::string& id);
+    /// Makes the scale with this ID (any letter case) the vertical axis, or none.
+    void SelectVerticalScale(const std::string& id);
+    /// Fits the plane rectangle to the chosen scales and keeps the status quo and proposal in it.
+    void UpdatePlane();
+    /// The generated ID of the next member of the house in use ("XX%d").
+    std::string NextMemberID() const;
+
+    // Per-member setters by ID: nothing happens when no member has the ID.
+    void SetMemberVoteWt(const std::string& id, double weight);
+    void SetMemberVoteProb(const std::string& id, int flag);
+    void SetMemberVoteWeighted(const std::string& id, int flag);
+    void SetMemberVeto(const std::string& id, int flag);
+    void SetMemberCandidate(const std::string& id, int flag);
+    void SetMemberPreference(const std::string& id, int prefType);
+    void SetMemberRational(const std::string& id, int flag);
+    void SetMemberIdealPoint(const std::string& id, const CFPoint& point);
+
+    /// Moves the status quo when the point differs from it.
+    void SetStatusQuo(const CFPoint& point);
+    /// Moves the proposal when the point differs from it.
+    void SetProposal(const CFPoint& point);
+    /// Sets the vote rule fraction (clamped to 0..1) and logs it.
+    void SetVoteRule(double fraction);
+    void SetAbsolutePlurality(int flag);
+
+    /// The chart's zoom factor (1 shows the whole scale range).
+    double Zoom() const { return m_zoom; }
+    void SetZoom(double zoom);
+    /// Rebuilds the game's grid map from the plane rectangle, the chart size and the zoom.
+    void UpdateGridMap();
+
+    /// Completes a load: links committees to their parents, applies the voting and "Rational"
+    /// switches, rebuilds every member's region, refreshes and leaves the document unmodified.
+    void FinishLoad();
+    /// Writes the load summary to the log.
+    void LogSummary();
+
+    /// Ends every editing operation: refresh the views and mark the document modified.
+    void RefreshAndModify();
+
+private:
+    template <typename Apply> void ApplyToMember(const std::string& id, Apply apply);
+    void DestroyScenario();
+    const CRatingScale* FindScale(const std::string& id) const;
+    void LinkCommittees();
+    void ApplyRationalSwitch();
+
+    ScenarioHeader m_header;
+    CVotingGame m_game;
+    DisplayConfig m_config;
+    CScenarioLog m_log;
+    std::vector<std::string> m_scenarioNames;
+    std::string m_pathName = "*";
+    std::string m_title = "*";
+    double m_zoom = 1.0;
+    SIntRect m_lastPlot{};
+    bool m_modified = false;
+};

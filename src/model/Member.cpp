@@ -1,0 +1,210 @@
+#include "model/Member.h"
+
+#include <algorithm>
+
+CMember::CMember(int prefType, const CFPoint& statusQuo, const CGridMap& gridMap)
+    : m_statusQuo(statusQuo), m_gridMap(gridMap) {
+    m_preference.prefType = ValidPreferenceType(prefType);
+}
+
+void CMember::SetLastName(const std::string& name) {
+    m_lastName = name;
+    m_label = name;
+}
+
+std::string CMember::NameLastFirst(bool withMiddle) const {
+    if (m_lastName.empty())
+        return "?";
+    std::string text = m_lastName;
+    if (!m_firstName.empty()) {
+        text += ", " + m_firstName;
+        if (withMiddle && !m_middleName.empty())
+            text += " " + m_middleName;
+    }
+    return text;
+}
+
+std::string CMember::NameFirstLast(bool withMiddle) const {
+    if (m_lastName.empty())
+        return "?";
+    std::string text = m_firstName;
+    if (withMiddle && !m_middleName.empty())
+        text += " " + m_middleName;
+    return text + " " + m_lastName;
+}
+
+std::string CMember::NameConstituency() const {
+    if (m_genus.empty())
+        return m_species;
+    return m_species.empty() ? m_genus : m_genus + "-" + m_species;
+}
+
+std::string CMember::NameParty() const {
+    const std::string* party = NominalAttribute("PARTY");
+    return party ? *party : std::string();
+}
+
+std::string CMember::FormatName(int code) const {
+    switch (code) {
+    case NAME_NONE:
+        return {};
+    case NAME_FIRST_MIDDLE_LAST:
+        return NameFirstLast(true);
+    case NAME_LAST_FIRST_MIDDLE:
+        return NameLastFirst(true);
+    case NAME_FIRST_LAST:
+        return NameFirstLast(false);
+    case NAME_LAST_FIRST:
+        return NameLastFirst(false);
+    case NAME_PARTY:
+        return NameParty();
+    case NAME_PARTY_LAST_FIRST_MIDDLE:
+        return NameParty() + " " + NameLastFirst(true);
+    case NAME_CONSTITUENCY:
+        return NameConstituency();
+    case NAME_CONSTITUENCY_LAST_FIRST_MIDDLE:
+        return NameConstituency() + " " + NameLastFirst(true);
+    case NAME_CONSTITUENCY_PARTY_LAST_FIRST:
+        return NameConstituency() + "\t" + NameParty() + "\t" + NameLastFirst(false);
+    default:
+        return "ERROR: unrecognized format specification";
+    }
+}
+
+void CMember::SetVoteWeight(double weight) {
+    if (weight >= 0.0)
+        m_voteWeight = weight;
+}
+
+double CMember::EffectiveVote() const {
+    if (m_preference.prefType == PREF_ABSTAIN)
+        return 0.0;
+    return m_weighted == 1 ? m_voteWeight : 1.0;
+}
+
+void CMember::SetCertainty(double fraction) {
+    if (fraction >= 0.0)
+        m_certainty = fraction;
+}
+
+void CMember::SetPrefType(int prefType) {
+    m_preference.prefType = ValidPreferenceType(prefType);
+    RebuildPreferredRgn();
+}
+
+void CMember::SetPreferenceSpec(const PreferenceSpec& spec) {
+    m_preference = spec;
+    RebuildPreferredRgn();
+}
+
+void CMember::SetRational(int flag) {
+    m_rational = flag;
+    RebuildPreferredRgn();
+}
+
+void CMember::SetIdealPoint(const CFPoint& point) {
+    m_idealPoint = point;
+    RebuildPreferredRgn();
+}
+
+void CMember::Adopt(const CFPoint& statusQuo, const CGridMap& gridMap) {
+    m_statusQuo = statusQuo;
+    m_gridMap = gridMap;
+    RebuildPreferredRgn();
+}
+
+int CMember::RatingIndex(const std::string& ratingId) const {
+    for (size_t i = 0; i < m_ratings.size(); ++i)
+        if (m_ratings[i].scale && m_ratings[i].scale->RatingID() == ratingId)
+            return static_cast<int>(i);
+    return -1;
+}
+
+void CMember::AddRating(const CRatingScale& scale, double value, double stdDev, int count) {
+    int index = RatingIndex(scale.RatingID());
+    if (index < 0) {
+        m_ratings.push_back(CRating{&scale});
+        index = static_cast<int>(m_ratings.size()) - 1;
+    }
+    m_ratings[static_cast<size_t>(index)].scale = &scale;
+    m_ratings[static_cast<size_t>(index)].Set(value, stdDev, count);
+}
+
+int CMember::UpdateRating(const std::string& ratingId, double value, double stdDev, int count) {
+    const int index = RatingIndex(ratingId);
+    if (index < 0)
+        return 0;
+    m_ratings[static_cast<size_t>(index)].Set(value, stdDev, count);
+    return 1;
+}
+
+const CRating* CMember::FindRating(const std::string& ratingId) const {
+    const int index = RatingIndex(ratingId);
+    return index < 0 ? nullptr : &m_ratings[static_cast<size_t>(index)];
+}
+
+const CRating* CMember::HorizontalRating() const {
+    return m_horizontalRating < 0 ? nullptr : &m_ratings[static_cast<size_t>(m_horizontalRating)];
+}
+
+const CRating* CMember::VerticalRating() const {
+    return m_verticalRating < 0 ? nullptr : &m_ratings[static_cast<size_t>(m_verticalRating)];
+}
+
+void CMember::SetHorizontalScale(const CRatingScale* scale) {
+    m_horizontalRating = scale ? RatingIndex(scale->RatingID()) : -1;
+    if (const CRating* rating = HorizontalRating()) {
+        m_idealPoint.x = rating->Value;
+        m_spread.first = rating->StdDev;
+    } else {
+        m_idealPoint.x = m_statusQuo.x;
+        m_spread.first = 0.0;
+    }
+    RebuildPreferredRgn();
+}
+
+void CMember::SetVerticalScale(const CRatingScale* scale) {
+    m_verticalRating = scale ? RatingIndex(scale->RatingID()) : -1;
+    if (const CRating* rating = VerticalRating()) {
+        m_idealPoint.y = rating->Value;
+        m_spread.second = rating->StdDev;
+    } else {
+        m_idealPoint.y = m_statusQuo.y;
+        m_spread.second = 0.0;
+    }
+    RebuildPreferredRgn();
+}
+
+void CMember::SetNominalAttribute(const std::string& id, const std::string& value) {
+    for (auto& attribute : m_nominalAttributes) {
+        if (attribute.first == id) {
+            attribute.second = value;
+            return;
+        }
+    }
+    m_nominalAttributes.emplace_back(id, value);
+}
+
+const std::string* CMember::NominalAttribute(const std::string& id) const {
+    for (const auto& attribute : m_nominalAttributes)
+        if (attribute.first == id)
+            return &attribute.second;
+    return nullptr;
+}
+
+void CMember::SetNumericAttribute(const std::string& id, double value) {
+    for (auto& attribute : m_numericAttributes) {
+        if (attribute.first == id) {
+            attribute.second = value;
+            return;
+        }
+    }
+    m_numericAttributes.emplace_back(id, value);
+}
+
+void CMember::RebuildPreferredRgn() {
+    // Until the preference models are in place a member's region is the point marker at its
+    // ideal cell.
+    const QPoint cell = m_gridMap.WorldToCell(m_idealPoint);
+    m_preferredRgn.CreateEllipticRgn(cell.x() - 1, cell.y() - 1, cell.x() + 1, cell.y() + 1);
+}

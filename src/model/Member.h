@@ -1,0 +1,163 @@
+#pragma once
+
+#include "geometry/FPoint.h"
+#include "geometry/GridMap.h"
+#include "geometry/Rgn.h"
+#include "model/PreferenceSpec.h"
+#include "model/RatingScale.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+class CCommittee;
+
+/// Label format codes of CMember::FormatName.
+enum EMemberNameFormat {
+    NAME_NONE = 0,
+    NAME_FIRST_MIDDLE_LAST = 2,
+    NAME_LAST_FIRST_MIDDLE = 4,
+    NAME_FIRST_LAST = 16,
+    NAME_LAST_FIRST = 32,
+    NAME_PARTY = 64,
+    NAME_PARTY_LAST_FIRST_MIDDLE = 68,
+    NAME_CONSTITUENCY = 128,
+    NAME_CONSTITUENCY_LAST_FIRST_MIDDLE = 132,
+    NAME_CONSTITUENCY_PARTY_LAST_FIRST = 224,
+};
+
+/// A member of the voting body (a legislator): ratings, vote, flags, preference settings and
+/// the preferred-to region about its copy of the status quo.
+class CMember {
+public:
+    /// A member with every default; a preference type of 0 or above 8 becomes trade-off.
+    CMember(int prefType, const CFPoint& statusQuo, const CGridMap& gridMap);
+
+    // Identity and names.
+    const std::string& MemberID() const { return m_memberId; }
+    void SetMemberID(const std::string& id) { m_memberId = id; }
+    const std::string& Label() const { return m_label; }
+    const std::string& LastName() const { return m_lastName; }
+    /// Sets the last name and the label with it.
+    void SetLastName(const std::string& name);
+    const std::string& FirstName() const { return m_firstName; }
+    void SetFirstName(const std::string& name) { m_firstName = name; }
+    const std::string& MiddleName() const { return m_middleName; }
+    void SetMiddleName(const std::string& name) { m_middleName = name; }
+    const std::string& ConstituencyGenus() const { return m_genus; }
+    void SetConstituencyGenus(const std::string& text) { m_genus = text; }
+    const std::string& ConstituencySpecies() const { return m_species; }
+    void SetConstituencySpecies(const std::string& text) { m_species = text; }
+    /// The member's label in one of the name formats.
+    std::string FormatName(int code) const;
+
+    // Vote and flags.
+    double VoteWeight() const { return m_voteWeight; }
+    /// Sets the vote weight; a negative weight is ignored.
+    void SetVoteWeight(double weight);
+    /// What the member's vote counts: 0 when abstaining, its weight when weighted, else 1.
+    double EffectiveVote() const;
+    /// The weight as scripts see it: the weight when weighted, otherwise 1.
+    double ReportedVoteWeight() const { return m_weighted == 1 ? m_voteWeight : 1.0; }
+    int Probabilistic() const { return m_probabilistic; }
+    void SetProbabilistic(int flag) { m_probabilistic = flag; }
+    int Weighted() const { return m_weighted; }
+    void SetWeighted(int flag) { m_weighted = flag; }
+    int Veto() const { return m_veto; }
+    void SetVeto(int flag) { m_veto = flag; }
+    int Candidate() const { return m_candidate; }
+    void SetCandidate(int flag) { m_candidate = flag; }
+    double Certainty() const { return m_certainty; }
+    /// Sets the certainty fraction of probabilistic voting; negative values are ignored.
+    void SetCertainty(double fraction);
+    int Leader() const { return m_leader; }
+    void SetLeader(int flag) { m_leader = flag; }
+
+    // Preferences.
+    const PreferenceSpec& Preference() const { return m_preference; }
+    int PrefType() const { return m_preference.prefType; }
+    /// Sets the preference type (invalid codes become trade-off) and rebuilds the region.
+    void SetPrefType(int prefType);
+    /// Copies every preference setting and rebuilds the region.
+    void SetPreferenceSpec(const PreferenceSpec& spec);
+    int Rational() const { return m_rational; }
+    /// Sets the bounded-rationality flag and rebuilds the region.
+    void SetRational(int flag);
+
+    // Position.
+    const CFPoint& IdealPoint() const { return m_idealPoint; }
+    /// Places the ideal point explicitly (for members without ratings) and rebuilds the region.
+    void SetIdealPoint(const CFPoint& point);
+    const std::pair<double, double>& Spread() const { return m_spread; }
+    const CFPoint& StatusQuo() const { return m_statusQuo; }
+    /// Takes the game's status quo and grid map and rebuilds the preferred-to region.
+    void Adopt(const CFPoint& statusQuo, const CGridMap& gridMap);
+    const CGridMap& GridMap() const { return m_gridMap; }
+
+    // Ratings.
+    const std::vector<CRating>& Ratings() const { return m_ratings; }
+    /// Adds (or replaces) the rating on a scale.
+    void AddRating(const CRatingScale& scale, double value, double stdDev, int count);
+    /// Updates the rating on the scale with this ID; 0 when the member has none there.
+    int UpdateRating(const std::string& ratingId, double value, double stdDev, int count);
+    /// The rating on the scale with this ID, or nullptr.
+    const CRating* FindRating(const std::string& ratingId) const;
+    /// Takes the horizontal coordinate from the member's rating on the scale (or the status quo).
+    void SetHorizontalScale(const CRatingScale* scale);
+    /// Takes the vertical coordinate from the member's rating on the scale (or the status quo).
+    void SetVerticalScale(const CRatingScale* scale);
+    const CRating* HorizontalRating() const;
+    const CRating* VerticalRating() const;
+
+    // Committees and attributes.
+    const std::vector<CCommittee*>& Committees() const { return m_committees; }
+    void AddCommittee(CCommittee* committee) { m_committees.push_back(committee); }
+    /// Sets (or adds) a nominal attribute.
+    void SetNominalAttribute(const std::string& id, const std::string& value);
+    /// The value of a nominal attribute; nullptr when the member has none.
+    const std::string* NominalAttribute(const std::string& id) const;
+    void SetNumericAttribute(const std::string& id, double value);
+    const std::vector<std::pair<std::string, double>>& NumericAttributes() const {
+        return m_numericAttributes;
+    }
+
+    /// The member's region of cells preferred to its status quo (may hold no region).
+    const CRgn& PreferredRgn() const { return m_preferredRgn; }
+    /// Rebuilds the preferred-to region from the current settings.
+    void RebuildPreferredRgn();
+
+private:
+    std::string NameLastFirst(bool withMiddle) const;
+    std::string NameFirstLast(bool withMiddle) const;
+    std::string NameConstituency() const;
+    std::string NameParty() const;
+    int RatingIndex(const std::string& ratingId) const;
+
+    std::string m_label;
+    double m_voteWeight = 1.0;
+    int m_probabilistic = 0;
+    int m_weighted = 1;
+    int m_veto = 0;
+    int m_candidate = 0;
+    double m_certainty = 0.9;
+    PreferenceSpec m_preference;
+    int m_rational = 0;
+    CFPoint m_statusQuo{50.0, 50.0};
+    CFPoint m_idealPoint{50.0, 50.0};
+    std::pair<double, double> m_spread{0.0, 0.0};
+    CGridMap m_gridMap;
+    CRgn m_preferredRgn;
+    std::vector<CRating> m_ratings;
+    std::vector<CCommittee*> m_committees;
+    std::vector<std::pair<std::string, std::string>> m_nominalAttributes;
+    std::vector<std::pair<std::string, double>> m_numericAttributes;
+    int m_horizontalRating = -1;
+    int m_verticalRating = -1;
+    std::string m_memberId;
+    std::string m_lastName;
+    std::string m_firstName;
+    std::string m_middleName;
+    std::string m_genus;
+    std::string m_species;
+    int m_leader = 0;
+};

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <bitset>
+
+/// The concepts the voting game caches, each with its own out-of-date flag.
+enum class EConcept {
+    VoteGrid,
+    WinSet,
+    QuotaLines,
+    Spokes,
+    Petals,
+    Yolk,
+    ParetoSet,
+    Core,
+    Heart,
+    UncoveredSet,
+    BanksSet,
+    PowerIndex,
+    CopelandPoint,
+    TriMedianSet,
+    Count
+};
+
+/// What changed in the game, for invalidation.
+enum class EGameChange {
+    /// Members, weights, preference models, the decision rule or the grid map.
+    Everything,
+    /// The status quo moved.
+    StatusQuo,
+    /// A veto flag changed.
+    Veto,
+};
+
+/// The out-of-date flags of the game's cached concepts. The rules of which change makes which
+/// which stale live here and nowhere else.
+class CStaleFlags {
+public:
+    CStaleFlags() { m_stale.set(); }
+
+    bool IsStale(EConcept which) const { return m_stale.test(Index(which)); }
+    /// Marks one which as freshly computed.
+    void MarkFresh(EConcept which) { m_stale.reset(Index(which)); }
+    /// Marks the concepts that a change makes stale. The quota lines depend on the status quo
+    /// only under a rule other than simple majority (their qualified flags move with it).
+    void Invalidate(EGameChange change, double voteRule) {
+        switch (change) {
+        case EGameChange::Everything:
+            m_stale.set();
+            break;
+        case EGameChange::StatusQuo:
+            for (EConcept which : {EConcept::VoteGrid, EConcept::WinSet, EConcept::Yolk,
+                                   EConcept::Spokes, EConcept::Petals})
+                m_stale.set(Index(which));
+            if (voteRule != 0.5)
+                m_stale.set(Index(EConcept::QuotaLines));
+            break;
+        case EGameChange::Veto:
+            m_stale.set(Index(EConcept::WinSet));
+            m_stale.set(Index(EConcept::BanksSet));
+            break;
+        }
+    }
+    /// Whether every which is stale.
+    bool AllStale() const { return m_stale.all(); }
+
+private:
+    static size_t Index(EConcept which) { return static_cast<size_t>(which); }
+    std::bitset<static_cast<size_t>(EConcept::Count)> m_stale;
+};
