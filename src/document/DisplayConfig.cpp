@@ -1,13 +1,10 @@
 #include "document/DisplayConfig.h"
 
 #include "document/TextLines.h"
+#include "platform/TextUtil.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <charconv>
-#include <climits>
-#include <cstdlib>
-#include <locale.h>
 #include <string_view>
 #include <variant>
 
@@ -29,6 +26,9 @@ constexpr SSection kSections[] = {
     {ESection::Labels, "LABEL PARAMETERS BEGIN", "LABEL PARAMETERS END"},
     {ESection::Algorithm, "ALGORITHM PARAMETERS BEGIN", "ALGORITHM PARAMETERS END"},
 };
+
+/// A line holds its key and at most seven values.
+constexpr size_t kMaxFields = 8;
 
 using FieldRef = std::variant<int DC::*, double DC::*, std::uint32_t DC::*, SFontSpec DC::*,
                               SPenSpec DC::*, SBrushSpec DC::*, SSizeSpec DC::*>;
@@ -147,28 +147,7 @@ const SConfigKey kKeys[] = {
 
 #undef QUELTA_FIELD
 
-using Values = std::vector<std::string_view>;
-
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-std::string_view TrimLeft(std::string_view text) {
-    size_t start = 0;
-    while (start < text.size() && IsBlank(text[start]))
-        ++start;
-    return text.substr(start);
-}
-
-char LowerAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return LowerAscii(x) == LowerAscii(y);
-           });
-}
+using Values = std::vector<std::string>;
 
 bool KeyMatches(const SConfigKey& entry, std::string_view name) {
     return EqualsNoCase(name, entry.key) || (entry.oldKey && EqualsNoCase(name, entry.oldKey));
@@ -183,12 +162,12 @@ const SConfigKey* FindKey(std::string_view name, const ESection* section) {
 }
 
 /// Splits at any of `separators`, keeping empty fields so that values keep their places.
-Values Split(std::string_view text, std::string_view separators) {
+Values SplitAtAny(std::string_view text, std::string_view separators) {
     Values fields;
     size_t start = 0;
     for (;;) {
         const size_t end = text.find_first_of(separators, start);
-        fields.push_back(text.substr(start, end == std::string_view::npos ? end : end - start));
+        fields.emplace_back(text.substr(start, end == std::string_view::npos ? end : end - start));
         if (end == std::string_view::npos)
             return fields;
         start = end + 1;
@@ -196,20 +175,15 @@ Values Split(std::string_view text, std::string_view separators) {
 }
 
 std::string ValueAt(const Values& values, size_t index) {
-    return index < values.size() ? std::string(values[index]) : std::string();
+    return index < values.size() ? values[index] : std::string();
 }
 
-// Whole numbers read as the C library's integer conversion does (leading blanks skipped, the
-// longest numeric prefix, 0 for no number), held to the 32-bit range instead of wrapping.
 int IntAt(const Values& values, size_t index) {
-    const long value = std::strtol(ValueAt(values, index).c_str(), nullptr, 10);
-    return static_cast<int>(std::clamp<long>(value, INT_MIN, INT_MAX));
+    return ParseLong(ValueAt(values, index));
 }
 
-// Read in the C locale so that a point is the decimal separator whatever the user's locale.
 double DoubleAt(const Values& values, size_t index) {
-    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
-    return strtod_l(ValueAt(values, index).c_str(), nullptr, cLocale);
+    return ParseDouble(ValueAt(values, index));
 }
 
 std::uint32_t ColorAt(const Values& values, size_t index) {
@@ -301,7 +275,7 @@ void ReadSection(DC& config, CLineReader& reader, const SSection& section) {
             return;
         if (text.empty() || text.front() == '#')
             continue;
-        const Values fields = Split(text, "\t");
+        const Values fields = SplitTabs(text, kMaxFields);
         if (const SConfigKey* entry = FindKey(fields.front(), &section.id))
             StoreEntry(config, *entry, Values(fields.begin() + 1, fields.end()));
     }
@@ -363,7 +337,7 @@ bool DisplayConfig::SetValue(const std::string& key, const std::string& value) {
     const SConfigKey* entry = FindKey(key, nullptr);
     if (!entry)
         return false;
-    StoreEntry(*this, *entry, Split(value, "\t,"));
+    StoreEntry(*this, *entry, SplitAtAny(value, "\t,"));
     return true;
 }
 
