@@ -22,7 +22,9 @@ bool StrictlyInside(const CFPoint& point, const SEdges& plane) {
 
 } // namespace
 
-CQueltaDoc::CQueltaDoc() { ResetScenario(); }
+CQueltaDoc::CQueltaDoc() {
+    ResetScenario();
+}
 
 void CQueltaDoc::SetPathName(const std::string& path) {
     m_pathName = path;
@@ -75,8 +77,8 @@ bool CQueltaDoc::IsReady() const {
 std::string CQueltaDoc::Description() const {
     if (!m_header.currentCommittee)
         return m_header.description;
-    const std::string& house = m_header.houseInUse == HOUSE_UPPER ? m_header.upperHouse.label
-                                                                  : m_header.lowerHouse.label;
+    const std::string& house =
+        m_header.houseInUse == HOUSE_UPPER ? m_header.upperHouse.label : m_header.lowerHouse.label;
     return m_header.description + house + " / " + m_header.currentCommittee->Name();
 }
 
@@ -145,8 +147,10 @@ CMember* CQueltaDoc::CreateMember(const std::string& id, const std::string& last
     created->SetVoteWeight(1.0);
     created->SetHorizontalScale(m_header.horizontalScale);
     created->SetVerticalScale(m_header.verticalScale);
-    m_game.SetMembers(&committee->Members());
-    RefreshAndModify();
+    if (!m_batchLoad) {
+        m_game.SetMembers(&committee->Members());
+        RefreshAndModify();
+    }
     return created;
 }
 
@@ -327,7 +331,26 @@ void CQueltaDoc::UpdateGridMap() {
         height = m_lastPlot.bottom - m_lastPlot.top;
     }
     m_lastPlot = PlotRect(width, height);
-    m_game.SetGridMap(ChartGridMap(m_header.plane, width, height, m_zoom));
+    m_game.SetGridMap(ChartGridMap(ScaleBox(), width, height, m_zoom));
+}
+
+SEdges CQueltaDoc::ScaleBox() const {
+    SEdges box = m_header.plane;
+    if (const CRatingScale* scale = m_header.horizontalScale) {
+        box.left = scale->Scale_Min();
+        box.right = scale->Scale_Max();
+    }
+    if (const CRatingScale* scale = m_header.verticalScale) {
+        box.bottom = scale->Scale_Min();
+        box.top = scale->Scale_Max();
+    }
+    return box;
+}
+
+CQueltaDoc::CBatchLoad::~CBatchLoad() {
+    m_doc.m_batchLoad = false;
+    if (CCommittee* committee = m_doc.m_header.currentCommittee)
+        m_doc.m_game.SetMembers(&committee->Members());
 }
 
 void CQueltaDoc::LinkCommittees() {

@@ -47,8 +47,8 @@ public:
                                      int index) const;
     /// Creates a member rated at `point` in the current committee; returns an existing member
     /// of that ID unchanged, nullptr without a current committee.
-    CMember* CreateMember(const std::string& id, const std::string& lastName,
-                          const CFPoint& point, int prefType);
+    CMember* CreateMember(const std::string& id, const std::string& lastName, const CFPoint& point,
+                          int prefType);
     /// Takes a member out of the current committee; false when it is not there.
     bool RemoveMember(CMember* member);
     /// Makes the committee of the house in use with this ID (any letter case) current.
@@ -95,6 +95,23 @@ public:
     /// Ends every editing operation: refresh the views and mark the document modified.
     void RefreshAndModify();
 
+    /// The issue-space box the chart shows at zoom 1: the ranges of the chosen scales, or the
+    /// plane rectangle on an axis without a scale.
+    SEdges ScaleBox() const;
+
+    /// While alive, created members join the committee without being handed to the game one
+    /// by one; the game takes the whole list once at the end.
+    class CBatchLoad {
+    public:
+        explicit CBatchLoad(CQueltaDoc& doc) : m_doc(doc) { m_doc.m_batchLoad = true; }
+        ~CBatchLoad();
+        CBatchLoad(const CBatchLoad&) = delete;
+        CBatchLoad& operator=(const CBatchLoad&) = delete;
+
+    private:
+        CQueltaDoc& m_doc;
+    };
+
 private:
     template <typename Apply> void ApplyToMember(const std::string& id, Apply apply);
     void DestroyScenario();
@@ -112,4 +129,5 @@ private:
     double m_zoom = 1.0;
     SIntRect m_lastPlot{};
     bool m_modified = false;
+    bool m_batchLoad = false;
 };

@@ -15,7 +15,9 @@ int BinaryExponent(double value) {
     return static_cast<int>((bits >> 52) & 0x7ff) - 1023;
 }
 
-int DecimalDigitsShift(double value) { return static_cast<int>(BinaryExponent(value) * kLog10Of2); }
+int DecimalDigitsShift(double value) {
+    return static_cast<int>(BinaryExponent(value) * kLog10Of2);
+}
 
 } // namespace
 

@@ -3,9 +3,8 @@
 #include <algorithm>
 
 CMember::CMember(int prefType, const CFPoint& statusQuo, const CGridMap& gridMap)
-    : m_statusQuo(statusQuo), m_gridMap(gridMap) {
-    m_preference.prefType = ValidPreferenceType(prefType);
-}
+    : m_preference(PreferenceSpec::ForNewMember(prefType)), m_statusQuo(statusQuo),
+      m_gridMap(gridMap) {}
 
 void CMember::SetLastName(const std::string& name) {
     m_lastName = name;

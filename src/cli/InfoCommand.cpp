@@ -1,0 +1,151 @@
+#include "cli/CliCommand.h"
+#include "document/QueltaDoc.h"
+#include "document/ScenarioFile.h"
+#include "platform/TextUtil.h"
+
+#include <QCommandLineParser>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cstdio>
+
+namespace {
+
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+std::string Number(double value) {
+    return Format("%.10g", value);
+}
+
+QJsonArray PointArray(const CFPoint& point) {
+    return QJsonArray{point.x, point.y};
+}
+
+const std::vector<CMember*>& Members(const CQueltaDoc& doc) {
+    return doc.Game().Members();
+}
+
+QJsonObject ScenarioJson(const CQueltaDoc& doc) {
+    const ScenarioHeader& h = doc.Header();
+    const CVotingGame& game = doc.Game();
+    QJsonObject object;
+    object["name"] = Text(h.scenarioName);
+    object["dataSource"] = Text(h.dataSource);
+    object["sourceKind"] = h.sourceKind;
+    const CCommittee* group = h.currentCommittee;
+    object["group"] = QJsonObject{{"id", Text(group ? group->CommitteeID() : "")},
+                                  {"name", Text(group ? group->Name() : "")}};
+    QJsonArray scales;
+    for (const auto& s : h.scales)
+        scales.append(QJsonObject{{"id", Text(s->RatingID())},
+                                  {"name", Text(s->Rating())},
+                                  {"min", s->Scale_Min()},
+                                  {"max", s->Scale_Max()}});
+    object["scales"] = scales;
+    object["horizontal"] = Text(h.horizontalScale ? h.horizontalScale->RatingID() : "");
+    object["vertical"] = Text(h.verticalScale ? h.verticalScale->RatingID() : "");
+    object["rule"] = game.VoteRule();
+    object["absolute"] = game.AbsolutePlurality();
+    object["weighted"] = game.WeightedVoting();
+    object["probabilistic"] = game.ProbabilisticVoting();
+    object["statusQuo"] = PointArray(game.StatusQuo());
+    object["proposal"] = PointArray(game.Proposal());
+    QJsonArray members;
+    for (const CMember* m : Members(doc))
+        members.append(QJsonObject{{"id", Text(m->MemberID())},
+                                   {"label", Text(m->Label())},
+                                   {"h", m->IdealPoint().x},
+                                   {"v", m->IdealPoint().y},
+                                   {"weight", m->VoteWeight()},
+                                   {"type", m->PrefType()},
+                                   {"veto", m->Veto()},
+                                   {"candidate", m->Candidate()}});
+    object["members"] = members;
+    QJsonArray points;
+    for (const CFPoint& p : h.markPoints)
+        points.append(PointArray(p));
+    QJsonArray rectangles;
+    for (const SMarkRect& r : h.markRects)
+        rectangles.append(QJsonArray{r.left, r.bottom, r.right, r.top});
+    object["marks"] = QJsonObject{{"points", points}, {"rectangles", rectangles}};
+    return object;
+}
+
+void PrintLine(const std::string& key, const std::string& value) {
+    std::printf("%s: %s\n", key.c_str(), value.c_str());
+}
+
+void PrintScenarioText(const CQueltaDoc& doc) {
+    const ScenarioHeader& h = doc.Header();
+    const CVotingGame& game = doc.Game();
+    PrintLine("name", h.scenarioName);
+    PrintLine("dataSource", h.dataSource);
+    PrintLine("sourceKind", std::to_string(h.sourceKind));
+    const CCommittee* group = h.currentCommittee;
+    PrintLine("group.id", group ? group->CommitteeID() : "");
+    PrintLine("group.name", group ? group->Name() : "");
+    for (const auto& s : h.scales)
+        PrintLine("scale", s->RatingID() + "\t" + s->Rating() + "\t" + Number(s->Scale_Min()) +
+                               "\t" + Number(s->Scale_Max()));
+    PrintLine("horizontal", h.horizontalScale ? h.horizontalScale->RatingID() : "");
+    PrintLine("vertical", h.verticalScale ? h.verticalScale->RatingID() : "");
+    PrintLine("rule", Number(game.VoteRule()));
+    PrintLine("absolute", std::to_string(game.AbsolutePlurality()));
+    PrintLine("weighted", std::to_string(game.WeightedVoting()));
+    PrintLine("probabilistic", std::to_string(game.ProbabilisticVoting()));
+    PrintLine("statusQuo", Number(game.StatusQuo().x) + " " + Number(game.StatusQuo().y));
+    PrintLine("proposal", Number(game.Proposal().x) + " " + Number(game.Proposal().y));
+    PrintLine("members", std::to_string(Members(doc).size()));
+    for (const CMember* m : Members(doc))
+        PrintLine("member", m->MemberID() + "\t" + m->Label() + "\t" + Number(m->IdealPoint().x) +
+                                "\t" + Number(m->IdealPoint().y) + "\t" + Number(m->VoteWeight()) +
+                                "\t" + std::to_string(m->PrefType()) + "\t" +
+                                std::to_string(m->Veto()) + "\t" + std::to_string(m->Candidate()));
+    for (const CFPoint& p : h.markPoints)
+        PrintLine("mark.point", Number(p.x) + " " + Number(p.y));
+    for (const SMarkRect& r : h.markRects)
+        PrintLine("mark.rectangle", Number(r.left) + " " + Number(r.bottom) + " " +
+                                        Number(r.right) + " " + Number(r.top));
+}
+
+int RunInfo(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.addPositionalArgument("FILE", "scenario file (standard or XY format)");
+    parser.addOption({"json", "print one JSON object"});
+    if (!parser.parse(arguments) || parser.positionalArguments().size() != 1) {
+        std::fprintf(stderr, "usage: quelta-cli info FILE [--json]\n");
+        return EXIT_USAGE;
+    }
+    CQueltaDoc doc;
+    if (!ReadScenarioFile(doc, parser.positionalArguments().front().toStdString()))
+        return EXIT_FAILED;
+    if (parser.isSet("json"))
+        std::fputs(QJsonDocument(ScenarioJson(doc)).toJson(QJsonDocument::Indented).constData(),
+                   stdout);
+    else
+        PrintScenarioText(doc);
+    return EXIT_OK;
+}
+
+int RunSave(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.addPositionalArgument("FILE", "scenario file to read (standard or XY format)");
+    parser.addPositionalArgument("OUT", "file to write in the standard format");
+    if (!parser.parse(arguments) || parser.positionalArguments().size() != 2) {
+        std::fprintf(stderr, "usage: quelta-cli save FILE OUT\n");
+        return EXIT_USAGE;
+    }
+    CQueltaDoc doc;
+    if (!ReadScenarioFile(doc, parser.positionalArguments().at(0).toStdString()))
+        return EXIT_FAILED;
+    doc.SetPathName(parser.positionalArguments().at(1).toStdString());
+    return WriteScenarioFile(doc) ? EXIT_OK : EXIT_FAILED;
+}
+
+const CCliCommandRegistration info({"info", "info FILE [--json]", RunInfo});
+const CCliCommandRegistration save({"save", "save FILE OUT", RunSave});
+
+} // namespace

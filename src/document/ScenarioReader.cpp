@@ -1,0 +1,253 @@
+#include "document/QueltaDoc.h"
+#include "document/ScenarioFile.h"
+#include "document/TextLines.h"
+#include "platform/Platform.h"
+#include "platform/TextUtil.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr size_t kMaxFields = 32;
+
+/// What the standard reader has seen so far; decides success and the failure text.
+struct SReadState {
+    bool scenario = false;
+    bool group = false;
+    bool decisionRule = false;
+    bool plurality = false;
+    bool statusQuo = false;
+    bool proposal = false;
+    bool playerPlaced = false;
+    bool playerTooEarly = false;
+    bool dimensions = false;
+
+    bool Succeeded() const {
+        return group && dimensions && decisionRule && statusQuo && proposal && playerPlaced &&
+               !playerTooEarly;
+    }
+};
+
+/// The fields of one game-parameter line: keyword first, each trimmed, missing ones empty.
+struct SFields {
+    std::vector<std::string> values;
+    const std::string& operator[](size_t i) const {
+        static const std::string empty;
+        return i < values.size() ? values[i] : empty;
+    }
+};
+
+SFields SplitFields(const std::string& line) {
+    SFields fields;
+    for (std::string& field : SplitTabs(Trim(line), kMaxFields))
+        fields.values.emplace_back(Trim(field));
+    return fields;
+}
+
+/// The preference settings of a player line: defaults, overridden by the non-empty columns 8 to
+/// 30 when column 30 is present.
+PreferenceSpec ReadPreference(const SFields& f) {
+    PreferenceSpec spec;
+    if (f[30].empty())
+        return spec;
+    const auto readInt = [&f](size_t i, int& target) {
+        if (!f[i].empty())
+            target = ParseLong(f[i]);
+    };
+    const auto readDouble = [&f](size_t i, double& target) {
+        if (!f[i].empty())
+            target = ParseDouble(f[i]);
+    };
+    readInt(8, spec.modelType);
+    readInt(9, spec.prefType);
+    readDouble(10, spec.salience);
+    readDouble(11, spec.complementarity);
+    readDouble(12, spec.discount);
+    readDouble(13, spec.intensity);
+    readDouble(14, spec.beta);
+    for (auto [first, block] : {std::pair<size_t, SSamplingSpec*>{15, &spec.idealPoint},
+                                std::pair<size_t, SSamplingSpec*>{23, &spec.statusQuo}}) {
+        readInt(first, block->type);
+        readDouble(first + 1, block->salience);
+        readDouble(first + 2, block->complementarity);
+        readInt(first + 3, block->samples);
+        readDouble(first + 4, block->resolution);
+        readDouble(first + 5, block->discount);
+        readDouble(first + 6, block->intensity);
+        readDouble(first + 7, block->beta);
+    }
+    spec.prefType = ValidPreferenceType(spec.prefType);
+    return spec;
+}
+
+void CreatePlayer(CQueltaDoc& doc, const SFields& f, SReadState& state) {
+    ScenarioHeader& header = doc.Header();
+    auto member =
+        std::make_unique<CMember>(PREF_TRADEOFF, doc.Game().StatusQuo(), doc.Game().GridMap());
+    member->SetMemberID(f[2]);
+    member->SetLastName(f[1]);
+    member->SetVoteWeight(ParseDouble(f[5]));
+    member->SetVeto(static_cast<int>(ParseDouble(f[6])));
+    member->SetCandidate(static_cast<int>(ParseDouble(f[7])));
+    member->SetPreferenceSpec(ReadPreference(f));
+    auto& committees = header.upperHouse.committees;
+    if (committees.size() == 1) {
+        committees.front()->AddMember(member.get());
+        member->AddCommittee(committees.front().get());
+    } else {
+        state.playerTooEarly = true;
+    }
+    if (header.scales.size() >= 2) {
+        member->AddRating(*header.scales[0], ParseDouble(f[3]), 0.0, 0);
+        member->SetHorizontalScale(header.scales[0].get());
+        member->AddRating(*header.scales[1], ParseDouble(f[4]), 0.0, 0);
+        member->SetVerticalScale(header.scales[1].get());
+        state.playerPlaced = true;
+    } else {
+        state.playerTooEarly = true;
+    }
+    header.upperHouse.members.push_back(std::move(member));
+}
+
+void CreateGroup(ScenarioHeader& header, const SFields& f) {
+    SHouse& upper = header.upperHouse;
+    upper.label = "Group";
+    upper.membersLabel = "Members";
+    upper.committeesLabel = "Group Committees";
+    header.lowerHouse.label.clear();
+    header.lowerHouse.membersLabel.clear();
+    header.lowerHouse.committeesLabel.clear();
+    upper.committees.push_back(std::make_unique<CCommittee>(0, f[2], "", f[1], "", "", ""));
+    header.currentCommittee = upper.committees.back().get();
+    header.houseInUse = HOUSE_UPPER;
+    header.committeeLabel = f[2];
+}
+
+void CreateDimension(ScenarioHeader& header, const SFields& f) {
+    auto scale = std::make_unique<CRatingScale>(f[2], f[1], ParseDouble(f[3]), ParseDouble(f[4]));
+    if (scale->Width() == 0.0)
+        return;
+    header.scales.push_back(std::move(scale));
+    if (header.scales.size() == 2) {
+        header.horizontalScale = header.scales[0].get();
+        header.verticalScale = header.scales[1].get();
+    }
+}
+
+SMarkRect ReadRectangle(const SFields& f) {
+    const double x0 = ParseDouble(f[1]), y0 = ParseDouble(f[2]);
+    const double x1 = ParseDouble(f[3]), y1 = ParseDouble(f[4]);
+    return {std::min(x0, x1), std::min(y0, y1), std::max(x0, x1), std::max(y0, y1)};
+}
+
+/// Handles one game-parameter line by its keyword, in the reader's fixed keyword order.
+void HandleLine(CQueltaDoc& doc, const SFields& f, SReadState& state) {
+    ScenarioHeader& header = doc.Header();
+    const std::string& key = f[0];
+    const auto is = [&key](const char* keyword) { return EqualsNoCase(key, keyword); };
+    if (is("player")) {
+        CreatePlayer(doc, f, state);
+    } else if (is("preference") || is("groupmember")) {
+    } else if (is("scenario")) {
+        if (!std::exchange(state.scenario, true)) {
+            header.scenarioName = f[1];
+            doc.ScenarioNames().push_back(f[1]);
+        }
+    } else if (is("dimension")) {
+        if (header.scales.size() < 2)
+            CreateDimension(header, f);
+    } else if (is("decision rule")) {
+        if (!std::exchange(state.decisionRule, true))
+            doc.SetVoteRule(ParseDouble(f[2]));
+    } else if (is("plurality")) {
+        if (!std::exchange(state.plurality, true))
+            doc.SetAbsolutePlurality(ParseLong(f[2]) > 0 ? 1 : 0);
+    } else if (is("status quo")) {
+        if (!std::exchange(state.statusQuo, true))
+            doc.SetStatusQuo(CFPoint(ParseDouble(f[3]), ParseDouble(f[4])));
+    } else if (is("proposal")) {
+        if (!std::exchange(state.proposal, true))
+            doc.SetProposal(CFPoint(ParseDouble(f[3]), ParseDouble(f[4])));
+    } else if (is("grouptype")) {
+    } else if (is("group")) {
+        if (!std::exchange(state.group, true))
+            CreateGroup(header, f);
+    } else if (is("point")) {
+        header.markPoints.emplace_back(ParseDouble(f[1]), ParseDouble(f[2]));
+    } else if (is("rectangle")) {
+        header.markRects.push_back(ReadRectangle(f));
+    }
+}
+
+/// Reads the game parameters between the BEGIN and END lines; false when there is no BEGIN.
+bool ReadGameParameters(CQueltaDoc& doc, CLineReader& reader, SReadState& state) {
+    std::string line;
+    bool begun = false;
+    while (!begun && reader.ReadLine(line))
+        begun = EqualsNoCase(Trim(line), "GAME PARAMETERS BEGIN");
+    if (!begun)
+        return false;
+    while (reader.ReadLine(line)) {
+        if (EqualsNoCase(Trim(line), "GAME PARAMETERS END"))
+            break;
+        const SFields fields = SplitFields(line);
+        if (fields[0].empty() || fields[0][0] == '#')
+            continue;
+        HandleLine(doc, fields, state);
+    }
+    state.dimensions = doc.Header().scales.size() >= 2;
+    // A file that ends without its END line still hands its members to the game.
+    if (CCommittee* group = doc.Header().currentCommittee)
+        doc.Game().SetMembers(&group->Members());
+    return true;
+}
+
+std::string FailureText(const SReadState& state) {
+    std::string text = "The file format was not recognized.\n"
+                       "\nQuelta tried to read the file under both XY and standard formats."
+                       "\nFailure Mode for XY format: a line had more than 4 entries."
+                       "\nFailure Mode for Standard format: these items were not found:\n";
+    const std::pair<bool, const char*> items[] = {
+        {state.group, "\nGroup"},
+        {state.dimensions, "\nDimension"},
+        {state.decisionRule, "\nDecision Rule"},
+        {state.plurality, "\nAbsolute Plurality Flag"},
+        {state.statusQuo, "\nStatus Quo"},
+        {state.proposal, "\nProposal"},
+        {state.playerPlaced, "\nPlayer"},
+    };
+    for (const auto& [seen, item] : items)
+        if (!seen)
+            text += item;
+    if (state.playerTooEarly)
+        text += "\nPlayers must be the last set of entries in GAME PARAMETERS";
+    return text;
+}
+
+} // namespace
+
+bool ReadScenarioFile(CQueltaDoc& doc, const std::string& path) {
+    std::string text;
+    std::string cause;
+    if (!ReadTextFile(path, text, cause)) {
+        ErrorBox("CQueltaDoc::OpenFile()", "error reading file: " + path + "\n\n" + cause);
+        return false;
+    }
+    CWaitCursor wait;
+    Platform().SetStatusText(0, "Opening file...");
+    doc.ResetScenario();
+    doc.SetPathName(path);
+    CLineReader reader(SplitLines(text));
+    SReadState state;
+    const bool standard = ReadGameParameters(doc, reader, state) && state.Succeeded();
+    if (standard) {
+        doc.Config().ReadConfigSections(reader);
+        doc.Header().sourceKind = SOURCE_STANDARD_FILE;
+        doc.FinishLoad();
+    }
+    Platform().SetStatusText(0, " ");
+    if (standard || ReadXYFile(doc, path))
+        return true;
+    MessageBoxOk(FailureText(state));
+    return false;
+}

@@ -1,0 +1,97 @@
+#include "document/QueltaDoc.h"
+#include "document/ScenarioFile.h"
+#include "document/TextLines.h"
+#include "platform/Platform.h"
+#include "platform/TextUtil.h"
+
+namespace {
+
+const CCommittee* GroupToWrite(const ScenarioHeader& header) {
+    if (header.currentCommittee)
+        return header.currentCommittee;
+    const auto& committees = header.upperHouse.committees;
+    return committees.empty() ? nullptr : committees.front().get();
+}
+
+std::string DimensionLine(const CRatingScale* scale) {
+    if (!scale)
+        return "Dimension\t\t\t\t\n";
+    return "Dimension\t" + scale->Rating() + "\t" + scale->RatingID() + "\t" +
+           Format("%f\t%f\n", scale->Scale_Min(), scale->Scale_Max());
+}
+
+std::string SamplingColumns(const SSamplingSpec& s) {
+    return Format("%d\t%f\t%f\t%d\t%f\t%f\t%f\t%f", s.type, s.salience, s.complementarity,
+                  s.samples, s.resolution, s.discount, s.intensity, s.beta);
+}
+
+/// One "Player" line. The vote column holds the member's own weight so that saving never loses
+/// the weights, whatever the voting switches are.
+std::string PlayerLine(const CMember& m) {
+    const PreferenceSpec& p = m.Preference();
+    return "Player\t" + m.LastName() + "\t" + m.MemberID() + "\t" +
+           Format("%f\t%f\t%f\t%f\t%f\t", m.IdealPoint().x, m.IdealPoint().y, m.VoteWeight(),
+                  static_cast<double>(m.Veto()), static_cast<double>(m.Candidate())) +
+           Format("%d\t%d\t%f\t%f\t%f\t%f\t%f\t", p.modelType, p.prefType, p.salience,
+                  p.complementarity, p.discount, p.intensity, p.beta) +
+           SamplingColumns(p.idealPoint) + "\t" + SamplingColumns(p.statusQuo) + "\n";
+}
+
+const std::vector<CMember*>& MembersToWrite(const ScenarioHeader& header,
+                                            std::vector<CMember*>& storage) {
+    if (header.currentCommittee)
+        return header.currentCommittee->Members();
+    for (const auto& member : header.upperHouse.members)
+        storage.push_back(member.get());
+    return storage;
+}
+
+} // namespace
+
+std::string ScenarioText(const CQueltaDoc& doc) {
+    const ScenarioHeader& header = doc.Header();
+    const CVotingGame& game = doc.Game();
+    std::string text = "GAME PARAMETERS BEGIN\n\n";
+    text += "#SCENARIO\tname\nScenario\t" + header.scenarioName + "\n";
+    const CCommittee* group = GroupToWrite(header);
+    text += "#GROUP\tname\tID\nGroup\t" + (group ? group->Name() : std::string()) + "\t" +
+            (group ? group->CommitteeID() : std::string()) + "\n";
+    text += "#DIMENSIONS\tname\tID\tmin\tmax\n" + DimensionLine(header.horizontalScale) +
+            DimensionLine(header.verticalScale);
+    text += Format("#DECISION RULE\tname\trule\nDecision Rule\treserved\t%f\n", game.VoteRule());
+    text += "#PLURALITY\tname\tflag\n";
+    text += game.AbsolutePlurality() ? "Plurality\tAbsolute\t1\n" : "Plurality\tRelative\t0\n";
+    text += Format("#STATUS QUO\tname\tID\thorz\tvert\nStatus Quo\treserved\treserved\t%f\t%f\n",
+                   game.StatusQuo().x, game.StatusQuo().y);
+    text += Format("#PROPOSAL\tname\tID\thorz\tvert\nProposal\treserved\treserved\t%f\t%f\n",
+                   game.Proposal().x, game.Proposal().y);
+    text += "#PLAYERS\tname-last\tID\thorz\tvert\tvote\tveto-flag\tcandidate-flag\tmodel-type"
+            "\tpref-type\tsal\tcom\tdist\tint\tbet\ttypeIP\tsalIP\tcomIP\tcntIP\tresIP\tdistIP"
+            "\tintIP\tbetIP\ttypeSQ\tsalSQ\tcomSQ\tcntIP\tresIP\tdistSQ\tintSQ\tbetSQ\n";
+    std::vector<CMember*> storage;
+    for (const CMember* member : MembersToWrite(header, storage))
+        text += PlayerLine(*member);
+    text += "#POINTS\tx\ty\n";
+    for (const CFPoint& point : header.markPoints)
+        text += Format("Point\t%f\t%f\n", point.x, point.y);
+    text += "#RECTANGLES\tx0\ty0\tx1\ty1\n";
+    for (const SMarkRect& r : header.markRects)
+        text += Format("Rectangle\t%f\t%f\t%f\t%f\n", r.left, r.bottom, r.right, r.top);
+    text += "\nGAME PARAMETERS END\n\n";
+    doc.Config().WriteConfigSections(text);
+    return text;
+}
+
+bool WriteScenarioFile(CQueltaDoc& doc) {
+    CWaitCursor wait;
+    Platform().SetStatusText(0, "Saving file...");
+    std::string cause;
+    const bool written = WriteTextFileAtomically(doc.Header().dataSource, ScenarioText(doc), cause);
+    Platform().SetStatusText(0, " ");
+    if (!written) {
+        ErrorBox("SaveFile", "file exception: saving file\n\n" + cause);
+        return false;
+    }
+    doc.SetModifiedFlag(false);
+    return true;
+}

@@ -1,0 +1,101 @@
+#include "document/QueltaDoc.h"
+#include "document/ScenarioFile.h"
+#include "document/TextLines.h"
+#include "platform/TextUtil.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr size_t kMaxEntries = 8;
+
+/// Splits a line at every run of blanks, tabs, commas and semicolons, keeping at most
+/// kMaxEntries entries.
+std::vector<std::string> SplitEntries(std::string_view line) {
+    std::vector<std::string> entries;
+    const auto isSeparator = [](char c) { return c == ' ' || c == '\t' || c == ',' || c == ';'; };
+    size_t i = 0;
+    while (i < line.size() && entries.size() < kMaxEntries) {
+        while (i < line.size() && isSeparator(line[i]))
+            ++i;
+        const size_t start = i;
+        while (i < line.size() && !isSeparator(line[i]))
+            ++i;
+        if (i > start)
+            entries.emplace_back(line.substr(start, i - start));
+    }
+    return entries;
+}
+
+/// Widens a limit to a power of ten: a magnitude strictly between 10^k and 10^(k+1), k from 0
+/// to 8, becomes the sign times 10^(k+1); other values stay.
+double WidenToPowerOfTen(double value) {
+    const double magnitude = std::fabs(value);
+    double power = 1.0;
+    for (int k = 0; k <= 8; ++k, power *= 10.0)
+        if (magnitude > power && magnitude < power * 10.0)
+            return std::copysign(power * 10.0, value);
+    return value;
+}
+
+void SetUpGroup(CQueltaDoc& doc) {
+    ScenarioHeader& header = doc.Header();
+    header.scales.push_back(std::make_unique<CRatingScale>("D1", "Dimension 1", 0.0, 100.0));
+    header.scales.push_back(std::make_unique<CRatingScale>("D2", "Dimension 2", 0.0, 100.0));
+    header.horizontalScale = header.scales[0].get();
+    header.verticalScale = header.scales[1].get();
+    header.upperHouse.label = "Group";
+    header.upperHouse.membersLabel = "Members";
+    header.upperHouse.committeesLabel = "Group Committees";
+    header.upperHouse.committees.push_back(
+        std::make_unique<CCommittee>(0, "C1", "", "Group", "", "", ""));
+    header.currentCommittee = header.upperHouse.committees.back().get();
+    header.houseInUse = HOUSE_UPPER;
+    header.committeeLabel = "Group";
+}
+
+} // namespace
+
+bool ReadXYFile(CQueltaDoc& doc, const std::string& path) {
+    std::string text;
+    std::string cause;
+    if (!ReadTextFile(path, text, cause))
+        return false;
+    doc.ResetScenario();
+    doc.SetPathName(path);
+    doc.Header().scenarioName = path;
+    SetUpGroup(doc);
+    double low = 0.0;
+    double high = 0.0;
+    const int prefType = PreferenceTypeFromName(doc.Header().defaultModelName);
+    CQueltaDoc::CBatchLoad batch(doc);
+    for (const std::string& rawLine : SplitLines(text)) {
+        const std::string_view line = Trim(rawLine);
+        if (line.empty())
+            continue;
+        const std::vector<std::string> entries = SplitEntries(line);
+        if (entries.size() < 2 || entries.size() > 4)
+            return false;
+        const double x = ParseDouble(entries[1]);
+        const double y = entries.size() > 2 ? ParseDouble(entries[2]) : 0.0;
+        low = std::min({low, x, y});
+        high = std::max({high, x, y});
+        CMember* member = doc.CreateMember(doc.NextMemberID(), entries[0], CFPoint(x, y), prefType);
+        if (member && entries.size() > 3)
+            member->SetVoteWeight(ParseDouble(entries[3]));
+    }
+    low = WidenToPowerOfTen(low);
+    high = WidenToPowerOfTen(high);
+    if (low == high) {
+        low = 0.0;
+        high = 100.0;
+    }
+    for (const auto& scale : doc.Header().scales) {
+        scale->SetMin(low);
+        scale->SetMax(high);
+    }
+    doc.Header().sourceKind = SOURCE_XY_FILE;
+    doc.FinishLoad();
+    doc.LogSummary();
+    return true;
+}
