@@ -1,0 +1,81 @@
+#include "document/ChartFrame.h"
+#include "geometry/GridMap.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const SEdges kWorld{0.0, 100.0, 100.0, 0.0};
+
+} // namespace
+
+TEST(GridMapTest, FreshMapSendsEveryPointToCellZero) {
+    const CGridMap map;
+    EXPECT_EQ(map.WorldToCell(CFPoint(37.5, -12.0)), QPoint(0, 0));
+}
+
+TEST(GridMapTest, ScreenRectangleMapsWorldCornersOntoItsCorners) {
+    CGridMap map;
+    map.Set(kWorld, SIntRect{50, 50, 450, 450});
+    EXPECT_EQ(map.WorldToCell(CFPoint(0, 0)), QPoint(50, 450)) << "world (left, bottom)";
+    EXPECT_EQ(map.WorldToCell(CFPoint(100, 100)), QPoint(450, 50)) << "world (right, top)";
+    EXPECT_EQ(map.WorldToCell(CFPoint(50, 50)), QPoint(250, 250));
+    EXPECT_EQ(map.SignY(), -1.0);
+    EXPECT_DOUBLE_EQ(map.UnitX(), 0.25);
+    EXPECT_DOUBLE_EQ(map.CellArea(), 0.0625);
+    EXPECT_EQ(map.DeviceRect(), (SIntRect{50, 50, 450, 450})) << "device rectangle comes back";
+    const CFPoint back = map.CellToWorld(150, 350);
+    EXPECT_DOUBLE_EQ(back.x, 25.0);
+    EXPECT_DOUBLE_EQ(back.y, 25.0);
+}
+
+TEST(GridMapTest, UpwardDeviceRectangleKeepsRowsGrowingUp) {
+    CGridMap map;
+    map.Set(kWorld, SIntRect{0, 400, 400, 0});
+    EXPECT_EQ(map.SignY(), 1.0);
+    EXPECT_EQ(map.WorldToCell(CFPoint(0, 0)), QPoint(0, 0));
+    EXPECT_EQ(map.WorldToCell(CFPoint(100, 100)), QPoint(400, 400));
+}
+
+TEST(GridMapTest, DoubleRectangleUsesExtentsLessOne) {
+    CGridMap map;
+    map.Set(kWorld, SEdges{0.0, 401.0, 0.0, 400.0}); // top < bottom: rows grow downwards
+    // x extent 401 - 0 - 1 = 400; y extent |0 - 400 - 1| = 401.
+    EXPECT_DOUBLE_EQ(map.ScaleX(), 4.0);
+    EXPECT_DOUBLE_EQ(map.ScaleY(), 4.01);
+    EXPECT_EQ(map.WorldToCell(CFPoint(100, 0)), QPoint(400, 400));
+}
+
+TEST(GridMapTest, ZeroWidthWorldGivesHugeScaleNotFailure) {
+    CGridMap map;
+    map.Set(SEdges{5.0, 5.0, 100.0, 0.0}, SIntRect{0, 0, 400, 400});
+    EXPECT_DOUBLE_EQ(map.ScaleX(), 400.0 / 1e-7);
+    EXPECT_EQ(map.WorldToCell(CFPoint(5.0, 0.0)).x(), 0);
+}
+
+TEST(GridMapTest, NearestRoundsHalvesAwayFromZeroAndHoldsExtremes) {
+    EXPECT_EQ(Nearest(2.5), 3);
+    EXPECT_EQ(Nearest(-2.5), -3);
+    EXPECT_EQ(Nearest(-2.4), -2);
+    EXPECT_EQ(Nearest(1e300), 536870912);
+    EXPECT_EQ(Nearest(std::nan("")), -536870912);
+}
+
+TEST(GridMapTest, ChartMapShowsTheScaleBoxOnThePlotAndZoomsAboutItsCentre) {
+    const CGridMap map = ChartGridMap(kWorld, 400, 400, 1.0);
+    EXPECT_EQ(map.WorldToCell(CFPoint(0, 0)), QPoint(50, 450)) << "plot's lower-left pixel";
+    EXPECT_EQ(map.WorldToCell(CFPoint(100, 100)), QPoint(450, 50)) << "plot's upper-right pixel";
+    const CGridMap zoomed = ChartGridMap(kWorld, 400, 400, 2.0);
+    EXPECT_EQ(zoomed.WorldToCell(CFPoint(25, 25)), QPoint(50, 450));
+    EXPECT_EQ(zoomed.WorldToCell(CFPoint(75, 75)), QPoint(450, 50));
+}
+
+TEST(GridMapTest, CellRectangleToWorld) {
+    CGridMap map;
+    map.Set(kWorld, SIntRect{0, 0, 400, 400});
+    const SEdges world = map.CellRectToWorld(SIntRect{100, 100, 200, 300});
+    EXPECT_DOUBLE_EQ(world.left, 25.0);
+    EXPECT_DOUBLE_EQ(world.right, 50.0);
+    EXPECT_DOUBLE_EQ(world.bottom, 25.0);
+    EXPECT_DOUBLE_EQ(world.top, 75.0);
+}
