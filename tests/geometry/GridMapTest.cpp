@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 const SEdges kWorld{0.0, 100.0, 100.0, 0.0};
