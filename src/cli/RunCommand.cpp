@@ -1,0 +1,141 @@
+#include "cli/CliCommand.h"
+#include "document/TextLines.h"
+#include "platform/Platform.h"
+#include "script/BasicInterpreter.h"
+#include "script/ScriptText.h"
+#include "script/ScriptTextBox.h"
+
+#include <QCommandLineParser>
+
+#include <atomic>
+#include <csignal>
+#include <cstdio>
+#include <optional>
+
+namespace {
+
+std::atomic<bool> g_interruptRequested{false};
+
+extern "C" void RequestInterrupt(int) {
+    g_interruptRequested.store(true);
+}
+
+/// The platform the CLI installed, with Ctrl-C as the cancel request: a script that runs for
+/// ever can be stopped and still report where it stopped.
+class CInterruptiblePlatform : public CPlatform {
+public:
+    explicit CInterruptiblePlatform(CPlatform& inner) : m_inner(inner) {}
+
+    EMsgAnswer MessageBox(const std::string& text, const std::string& title,
+                          EMsgButtons buttons) override {
+        return m_inner.MessageBox(text, title, buttons);
+    }
+    void SetStatusText(int pane, const std::string& text) override {
+        m_inner.SetStatusText(pane, text);
+    }
+    void SetWaitCursor(bool on) override { m_inner.SetWaitCursor(on); }
+    bool CancelRequested() override {
+        return g_interruptRequested.load() || m_inner.CancelRequested();
+    }
+    std::string AskOpenFileName(const std::string& title, const std::string& filter) override {
+        return m_inner.AskOpenFileName(title, filter);
+    }
+    std::string AskSaveFileName(const std::string& title, const std::string& suggested,
+                                const std::string& filter) override {
+        return m_inner.AskSaveFileName(title, suggested, filter);
+    }
+    void RefreshViews() override { m_inner.RefreshViews(); }
+    void ExitProgram(int code) override { m_inner.ExitProgram(code); }
+
+private:
+    CPlatform& m_inner;
+};
+
+/// Catches SIGINT for as long as it lives.
+class CInterruptHandler {
+public:
+    CInterruptHandler() {
+        g_interruptRequested.store(false);
+        struct sigaction action {};
+        action.sa_handler = RequestInterrupt;
+        sigemptyset(&action.sa_mask);
+        sigaction(SIGINT, &action, &m_previous);
+    }
+    ~CInterruptHandler() { sigaction(SIGINT, &m_previous, nullptr); }
+    CInterruptHandler(const CInterruptHandler&) = delete;
+    CInterruptHandler& operator=(const CInterruptHandler&) = delete;
+
+private:
+    struct sigaction m_previous {};
+};
+
+struct SRunOptions {
+    std::string script;
+    std::optional<std::string> input; ///< the input box's text comes from here when set
+};
+
+/// Reads the options; nothing when they are not usable (the reason has been written).
+std::optional<SRunOptions> ParseRunOptions(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.addPositionalArgument(QStringLiteral("SCRIPT.bas"), QStringLiteral("the script"));
+    const QCommandLineOption input(QStringLiteral("input"),
+                                   QStringLiteral("the text INPUT statements read"),
+                                   QStringLiteral("FILE"));
+    parser.addOption(input);
+    if (!parser.parse(arguments)) {
+        std::fprintf(stderr, "quelta-cli run: %s\n", qPrintable(parser.errorText()));
+        return std::nullopt;
+    }
+    if (parser.positionalArguments().size() != 1) {
+        std::fprintf(stderr, "quelta-cli run: exactly one script file is needed\n");
+        return std::nullopt;
+    }
+    SRunOptions options;
+    options.script = parser.positionalArguments().at(0).toStdString();
+    if (parser.isSet(input))
+        options.input = parser.value(input).toStdString();
+    return options;
+}
+
+bool ReadFileOrSay(const std::string& path, std::string& text) {
+    std::string cause;
+    if (ReadTextFile(path, text, cause))
+        return true;
+    std::fprintf(stderr, "quelta-cli run: %s: %s\n", path.c_str(), cause.c_str());
+    return false;
+}
+
+int RunScript(const SRunOptions& options) {
+    std::string fileText;
+    if (!ReadFileOrSay(options.script, fileText))
+        return EXIT_FAILED;
+    std::optional<CScriptTextBuffer> inputFile;
+    if (options.input) {
+        std::string inputText;
+        if (!ReadFileOrSay(*options.input, inputText))
+            return EXIT_FAILED;
+        inputFile.emplace(std::move(inputText));
+    }
+    CScriptStreamBox output(stdout);
+    CInterruptiblePlatform platform(Platform());
+    CScopedPlatform scope(platform);
+    CInterruptHandler interrupt;
+    CBasicInterpreter interpreter;
+    // Scripts run without a scenario for now: model functions report that they are not
+    // supported. As in the Script dialog, the output box doubles as the input box.
+    interpreter.Attach(nullptr, inputFile ? &*inputFile : static_cast<CScriptTextBox*>(&output),
+                       &output);
+    interpreter.Run(ScriptProgramText(fileText));
+    return interpreter.LastFailed() ? EXIT_FAILED : EXIT_OK;
+}
+
+int RunCommand(const QStringList& arguments) {
+    const std::optional<SRunOptions> options = ParseRunOptions(arguments);
+    if (!options)
+        return EXIT_USAGE;
+    return RunScript(*options);
+}
+
+} // namespace
+
+static CCliCommandRegistration registration({"run", "run SCRIPT.bas [--input FILE]", RunCommand});

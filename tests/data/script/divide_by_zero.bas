@@ -1,0 +1,2 @@
+10 LET X = 1/0
+20 PRINT X

@@ -1,0 +1,3 @@
+10 FOR I = 1 TO 3
+20 NEXT I
+30 PRINT I

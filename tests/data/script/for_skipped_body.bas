@@ -1,0 +1,4 @@
+10 FOR I = 1 TO 0
+20 PRINT I
+30 NEXT I
+40 PRINT "after"

@@ -1,0 +1,3 @@
+10 PRINT "a"
+20 GOTO -1
+30 PRINT "b"

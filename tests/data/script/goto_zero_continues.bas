@@ -1,0 +1,2 @@
+10 GOTO 0
+20 PRINT "next"

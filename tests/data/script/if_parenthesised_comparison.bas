@@ -1,0 +1,3 @@
+5 LET A = 5
+10 IF (A+1) > 2 THEN 50
+50 PRINT "yes"

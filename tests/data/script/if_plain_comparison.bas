@@ -1,0 +1,4 @@
+5 LET A = 5
+10 IF A+1 > 2 THEN 50
+20 PRINT "no"
+50 PRINT "yes"

@@ -1,0 +1,1 @@
+10 LET RefreshRate = 1

@@ -1,0 +1,2 @@
+10 PRINT 1, "A";
+20 PRINT "B"

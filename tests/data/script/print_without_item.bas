@@ -1,0 +1,2 @@
+10 PRINT "x"
+20 PRINT
