@@ -1,0 +1,170 @@
+#include "geometry/RgnHelpers.h"
+#include "geometry/GeoAlloc.h"
+#include "platform/CRand.h"
+#include "platform/HeadlessPlatform.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+CRgn Rect(int l, int t, int r, int b) {
+    CRgn rgn;
+    rgn.CreateRectRgn(l, t, r, b);
+    return rgn;
+}
+
+/// The region grown by one cell in every direction, diagonals included.
+CRgn Grown(const CRgn& rgn) {
+    CRgn grown;
+    grown.CopyRgn(rgn);
+    for (int dx = -1; dx <= 1; ++dx)
+        for (int dy = -1; dy <= 1; ++dy) {
+            CRgn moved;
+            moved.CopyRgn(rgn);
+            moved.OffsetRgn(dx, dy);
+            grown.CombineRgn(grown, moved, RGN_OR);
+        }
+    return grown;
+}
+
+/// A 1:1 map from world (0..100) onto a 101 x 101 grid, rows growing upwards.
+CGridMap UnitMap() {
+    CGridMap map;
+    map.Set(SEdges{0, 100, 100, 0}, SEdges{0, 101, 101, 0});
+    return map;
+}
+
+} // namespace
+
+TEST(RgnHelpersTest, EmptinessCountsAndAreas) {
+    const CRgn none;
+    const CRgn empty = Rect(3, 3, 3, 3);
+    CRgn two = Rect(0, 0, 2, 3);
+    two.CombineRgn(two, Rect(5, 1, 6, 2), RGN_OR);
+    EXPECT_TRUE(IsEmptyRgn(none));
+    EXPECT_TRUE(IsEmptyRgn(empty));
+    EXPECT_FALSE(IsEmptyRgn(two));
+    EXPECT_EQ(RgnCellCount(none), 0);
+    EXPECT_EQ(RgnCellCount(two), 7);
+    EXPECT_EQ(RgnBoxArea(two), 18);
+    EXPECT_EQ(RgnBoxArea(none), 0);
+    CGridMap map;
+    map.Set(SEdges{0, 10, 10, 0}, SIntRect{0, 0, 20, 40}); // 0.5 x 0.25 per cell
+    EXPECT_DOUBLE_EQ(RgnArea(two, map), 7 * 0.5 * 0.25);
+}
+
+TEST(RgnHelpersTest, Containment) {
+    const CRgn big = Rect(0, 0, 10, 10);
+    EXPECT_TRUE(RgnContains(big, Rect(2, 2, 5, 5)));
+    EXPECT_TRUE(RgnContains(big, big));
+    EXPECT_FALSE(RgnContains(big, Rect(8, 8, 12, 9)));
+    EXPECT_TRUE(RgnContains(big, Rect(4, 4, 4, 4)));
+    EXPECT_FALSE(RgnContains(big, CRgn()));
+}
+
+TEST(RgnHelpersTest, MarkerTriangleCircleAndPolygon) {
+    CRgn marker;
+    CreatePointMarker(marker, QPoint(5, 7));
+    EXPECT_FALSE(IsEmptyRgn(marker));
+    EXPECT_TRUE(RgnContains(Rect(4, 6, 6, 8), marker));
+
+    CRgn triangle;
+    CreateTriangleRgn(triangle, QPoint(0, 0), QPoint(10, 0), QPoint(0, 10));
+    EXPECT_TRUE(triangle.PtInRegion(2, 2));
+    EXPECT_FALSE(triangle.PtInRegion(8, 8));
+
+    const CGridMap map = UnitMap();
+    CRgn circle = Rect(0, 0, 1, 1);
+    EXPECT_EQ(CreateCircleRgn(circle, CFCircle(CFPoint(50, 50), 20), map, 72), 1);
+    const QPoint centre = map.WorldToCell(CFPoint(50, 50));
+    EXPECT_TRUE(circle.PtInRegion(centre.x(), centre.y()));
+    EXPECT_NEAR(static_cast<double>(circle.CellCount()), 3.14159 * 400, 60);
+
+    for (double radius : {0.0, 1e-7, -3.0, std::nan("")}) {
+        CRgn kept = Rect(0, 0, 2, 2);
+        EXPECT_EQ(CreateCircleRgn(kept, CFCircle(CFPoint(50, 50), radius), map, 72), 0);
+        EXPECT_TRUE(kept.EqualRgn(Rect(0, 0, 2, 2))) << radius;
+    }
+
+    CRgn square;
+    const CFPolygon polygon(std::vector<CFPoint>{{10, 10}, {30, 10}, {30, 30}, {10, 30}});
+    EXPECT_TRUE(CreatePolygonRgn(square, polygon, map));
+    EXPECT_NEAR(static_cast<double>(square.CellCount()), 400, 41);
+    CRgn flat;
+    EXPECT_TRUE(CreatePolygonRgn(flat, CFPolygon(), map));
+    EXPECT_TRUE(IsEmptyRgn(flat));
+}
+
+TEST(RgnHelpersTest, MemoryFailuresLeaveTheTargetAlone) {
+    CRecordingPlatform platform;
+    CScopedPlatform scope(platform);
+    const CGridMap map = UnitMap();
+    const CFPolygon polygon = CFPolygon::Regular(CFPoint(50, 50), 10, 30);
+    CRgn target = Rect(0, 0, 2, 2);
+    {
+        CScopedGeoAllocationLimit limit(20);
+        EXPECT_FALSE(CreatePolygonRgn(target, polygon, map));
+        EXPECT_EQ(CreateCircleRgn(target, CFCircle(CFPoint(50, 50), 10), map, 30), 0);
+    }
+    CRgn stairs;
+    stairs.CreatePolygonRgn({{0, 0}, {20, 0}, {0, 20}}, WINDING);
+    {
+        CScopedGeoAllocationLimit limit(3);
+        EXPECT_EQ(TransformRgn(stairs, SXForm{2, 0, 0, 2, 0, 0}), 0);
+    }
+    EXPECT_TRUE(target.EqualRgn(Rect(0, 0, 2, 2)));
+    EXPECT_EQ(platform.MessageTexts(),
+              (std::vector<std::string>{"CreatePolygonRgn: memory exception",
+                                        "floatgeo.CFCircle.GetPoints: memory exception",
+                                        "memory exception"}));
+}
+
+TEST(RgnHelpersTest, ScalingUpAndBackKeepsARegionWithinOneCell) {
+    std::mt19937 random(99);
+    std::uniform_int_distribution<int> coordinate(-60, 60);
+    std::uniform_int_distribution<int> extent(1, 25);
+    for (int round = 0; round < 40; ++round) {
+        SCOPED_TRACE(round);
+        CRgn original = Rect(0, 0, 0, 0);
+        for (int k = 0; k < 1 + round % 6; ++k) {
+            const int x = coordinate(random);
+            const int y = coordinate(random);
+            CRgn part;
+            if (k % 2)
+                part.CreateEllipticRgn(x, y, x + extent(random), y + extent(random));
+            else
+                part.CreateRectRgn(x, y, x + extent(random), y + extent(random));
+            original.CombineRgn(original, part, RGN_OR);
+        }
+        CRgn result;
+        result.CopyRgn(original);
+        ASSERT_EQ(TransformRgn(result, SXForm{1.05, 0, 0, 1.05, 0, 0}), 1);
+        ASSERT_EQ(TransformRgn(result, SXForm{1 / 1.05, 0, 0, 1 / 1.05, 0, 0}), 1);
+        EXPECT_TRUE(RgnContains(Grown(original), result));
+        EXPECT_TRUE(RgnContains(Grown(result), original));
+    }
+    CRgn none;
+    EXPECT_EQ(TransformRgn(none, SXForm{}), 0);
+}
+
+TEST(RgnHelpersTest, RandomCellsLieInTheRegionAndFollowTheSeed) {
+    CRgn ring = Rect(0, 0, 30, 30);
+    ring.CombineRgn(ring, Rect(2, 2, 28, 28), RGN_DIFF);
+    CRand::Seed(123456789);
+    std::vector<QPoint> first;
+    for (int i = 0; i < 200; ++i) {
+        first.push_back(RandomCellInRgn(ring));
+        EXPECT_TRUE(ring.PtInRegion(first.back().x(), first.back().y()));
+    }
+    CRand::Seed(123456789);
+    for (int i = 0; i < 200; ++i)
+        EXPECT_EQ(RandomCellInRgn(ring), first[static_cast<std::size_t>(i)]);
+    EXPECT_EQ(RandomCellInRgn(CRgn()), QPoint(0, 0));
+    EXPECT_EQ(RandomCellInRgn(Rect(5, 5, 5, 5)), QPoint(0, 0));
+    EXPECT_EQ(RandomCellInRgn(Rect(7, 9, 8, 10)), QPoint(7, 9));
+}
