@@ -1,6 +1,9 @@
 #include "model/Member.h"
 
+#include "preferences/PreferredRgn.h"
+
 #include <algorithm>
+#include <cmath>
 
 CMember::CMember(int prefType, const CFPoint& statusQuo, const CGridMap& gridMap)
     : m_preference(PreferenceSpec::ForNewMember(prefType)), m_statusQuo(statusQuo),
@@ -202,8 +205,52 @@ void CMember::SetNumericAttribute(const std::string& id, double value) {
 }
 
 void CMember::RebuildPreferredRgn() {
-    // Until the preference models are in place a member's region is the point marker at its
-    // ideal cell.
-    const QPoint cell = m_gridMap.WorldToCell(m_idealPoint);
-    m_preferredRgn.CreateEllipticRgn(cell.x() - 1, cell.y() - 1, cell.x() + 1, cell.y() + 1);
+    SPreferredRgnInput input;
+    input.ideal = m_idealPoint;
+    input.statusQuo = m_statusQuo;
+    input.map = m_gridMap;
+    input.spec = &m_preference;
+    input.spread = m_spread;
+    input.rational = m_rational;
+    input.label = m_label;
+    m_preferredRgn = BuildPreferredRgn(input);
+}
+
+bool CMember::Prefers(const CFPoint& point) const {
+    if (!m_preferredRgn.IsValid())
+        return false;
+    switch (m_preference.prefType) {
+    case PREF_ABSTAIN:
+        return false;
+    case PREF_ABSOLUTE:
+        return std::fabs(point.x - m_idealPoint.x) <= 0.00000001 &&
+               std::fabs(point.y - m_idealPoint.y) <= 0.00000001;
+    default: {
+        const QPoint cell = m_gridMap.WorldToCell(point);
+        return m_preferredRgn.PtInRegion(cell.x(), cell.y());
+    }
+    }
+}
+
+double CMember::VoteValue(const CFPoint& point) const {
+    const QPoint cell = m_gridMap.WorldToCell(point);
+    if (!m_preferredRgn.PtInRegion(cell.x(), cell.y()))
+        return 0.0;
+    return ProbabilisticVote(point);
+}
+
+double CMember::ProbabilisticVote(const CFPoint& point) const {
+    const double base = EffectiveVote();
+    const double dS = m_idealPoint.Distance(m_statusQuo);
+    if (!m_probabilistic || !(dS > 0.0))
+        return base;
+    const double dP = m_idealPoint.Distance(point);
+    if (dS * m_certainty < dP && dP < dS)
+        return base * (1.0 - dP / dS) / (1.0 - m_certainty);
+    return base;
+}
+
+double CMember::SquaredDistance(const CFPoint& point) const {
+    const double d = m_idealPoint.Distance(point);
+    return d * d;
 }

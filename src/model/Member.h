@@ -3,8 +3,8 @@
 #include "geometry/FPoint.h"
 #include "geometry/GridMap.h"
 #include "geometry/Rgn.h"
-#include "model/PreferenceSpec.h"
 #include "model/RatingScale.h"
+#include "preferences/PreferenceSpec.h"
 
 #include <string>
 #include <utility>
@@ -125,6 +125,16 @@ public:
     const CRgn& PreferredRgn() const { return m_preferredRgn; }
     /// Rebuilds the preferred-to region from the current settings.
     void RebuildPreferredRgn();
+    /// Whether the member prefers the point to its status quo: its cell lies in the region
+    /// (an absolute member only its own ideal point, an abstaining member nothing).
+    bool Prefers(const CFPoint& point) const;
+    /// The member's support for the point against its status quo: 0 outside its region, its
+    /// effective vote inside, reduced near the status quo under probabilistic voting.
+    double VoteValue(const CFPoint& point) const;
+    /// The vote value at a point known to lie in the region.
+    double ProbabilisticVote(const CFPoint& point) const;
+    /// The squared distance from the ideal point (the closer-than comparison).
+    double SquaredDistance(const CFPoint& point) const;
 
 private:
     std::string NameLastFirst(bool withMiddle) const;

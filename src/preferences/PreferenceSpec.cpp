@@ -1,4 +1,4 @@
-#include "model/PreferenceSpec.h"
+#include "preferences/PreferenceSpec.h"
 
 #include <array>
 

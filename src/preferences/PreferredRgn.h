@@ -1,0 +1,56 @@
+#pragma once
+
+#include "geometry/FPoint.h"
+#include "geometry/GridMap.h"
+#include "geometry/Rgn.h"
+#include "preferences/PreferenceSpec.h"
+
+#include <string>
+#include <utility>
+
+/// Everything a member's preferred-to region depends on.
+struct SPreferredRgnInput {
+    CFPoint ideal;
+    CFPoint statusQuo;
+    CGridMap map;
+    /// The member's settings; the EUM model stores the salience and complementarity it derives.
+    PreferenceSpec* spec = nullptr;
+    /// The benefit-of-the-doubt radii (the spread of the member's ratings).
+    std::pair<double, double> spread{0.0, 0.0};
+    int rational = 0;
+    /// The member's label, shown in failure messages.
+    std::string label;
+};
+
+/// The member's region of cells preferred to its status quo under its preference model and
+/// rationality settings; no region when the preference type is unknown.
+CRgn BuildPreferredRgn(const SPreferredRgnInput& input);
+
+/// The plain region of one preference type for an ideal point and a status quo (EUM derives
+/// its salience into `spec`); no region for an unknown type.
+CRgn BuildTypeRgn(int prefType, const CFPoint& ideal, const CFPoint& statusQuo,
+                  PreferenceSpec& spec, const CGridMap& map, const std::string& label);
+
+/// The ellipse about the ideal point through the status quo (40-gon, winding fill).
+CRgn TradeOffRgn(const CFPoint& ideal, const CFPoint& statusQuo, double salience,
+                 double complementarity, const CGridMap& map);
+/// The diamond about the ideal point through the status quo (alternate fill).
+CRgn CityBlockRgn(const CFPoint& ideal, const CFPoint& statusQuo, const CGridMap& map);
+/// The axis-parallel rectangle about the ideal point through the status quo.
+CRgn IndependentRgn(const CFPoint& ideal, const CFPoint& statusQuo, const CGridMap& map);
+/// The 2 x 2-cell square at the ideal point's cell (absolute and abstaining members).
+CRgn SquareRgn(const CFPoint& ideal, const CGridMap& map);
+/// The part of the chart window on the ideal point's side of the line through the status quo
+/// perpendicular to ideal point - status quo.
+CRgn DirectionalRgn(const CFPoint& ideal, const CFPoint& statusQuo, const CGridMap& map);
+/// The cells whose unified utility reaches that of a point next to the status quo.
+CRgn UnifiedRgn(const CFPoint& ideal, const CFPoint& statusQuo, const PreferenceSpec& spec,
+                const CGridMap& map);
+
+/// Blurs a region by the member's rationality model: regions for sampled ideal points and
+/// status quos combined by the model's inner and outer modes. Models other than 1 to 5 leave
+/// the region as it is.
+void ApplyRationalityBlur(CRgn& rgn, const SPreferredRgnInput& input);
+
+/// Shows a failure about a member's region: the fixed text followed by the member's label.
+void ReportMemberFailure(const std::string& text, const std::string& label);
