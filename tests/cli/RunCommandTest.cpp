@@ -1,0 +1,111 @@
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+namespace {
+
+struct SScriptRun {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+SScriptRun RunCliScript(const QStringList& arguments) {
+    QProcess process;
+    process.start(QUELTA_CLI_PATH, QStringList{"run"} + arguments);
+    process.waitForFinished(60000);
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+QByteArray ReadBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString WriteFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+    return path;
+}
+
+const QString kScriptData = QStringLiteral(QUELTA_TEST_DATA "/script/");
+
+TEST(RunCommandTest, WritesTheScriptOutputByteForByte) {
+    for (const char* name : {"print_comma_and_semicolon", "for_skipped_body", "doubled_quotes"}) {
+        const SScriptRun run = RunCliScript({kScriptData + name + ".bas"});
+        EXPECT_EQ(run.exitCode, 0) << name;
+        EXPECT_EQ(run.out, ReadBytes(kScriptData + name + ".out")) << name;
+        EXPECT_TRUE(run.err.isEmpty()) << name << ": " << run.err.toStdString();
+    }
+}
+
+TEST(RunCommandTest, FailuresAndUsageErrorsHaveTheirExitCodes) {
+    QTemporaryDir dir;
+    const struct {
+        const char* name;
+        QStringList arguments;
+        int exitCode;
+        QByteArray out;
+    } cases[] = {
+        {"failed line",
+         {kScriptData + "unassigned_variable.bas"},
+         1,
+         "No such variable on line 10\r\n"},
+        {"program not loaded",
+         {kScriptData + "load_lines_not_in_order.bas"},
+         1,
+         "ERROR: Program lines 20 and 20 are not in order\r\n"},
+        {"missing line", {kScriptData + "goto_missing_line.bas"}, 1, "line 99 not found\r\n"},
+        {"stopped by GOTO -1", {kScriptData + "goto_minus_one_stops.bas"}, 0, "a\r\n"},
+        {"script not found", {dir.filePath("missing.bas")}, 1, ""},
+        {"no script", {}, 2, ""},
+        {"two scripts", {kScriptData + "instr.bas", kScriptData + "instr.bas"}, 2, ""},
+        {"unknown option", {kScriptData + "instr.bas", "--scenario", "x.txt"}, 2, ""},
+    };
+    for (const auto& c : cases) {
+        const SScriptRun run = RunCliScript(c.arguments);
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.name;
+        EXPECT_EQ(run.out, c.out) << c.name;
+    }
+}
+
+TEST(RunCommandTest, ReadsInputFromTheOutputOrFromAFile) {
+    QTemporaryDir dir;
+    // CR LF line ends and empty lines in the file: the program text is built as the Script
+    // dialog builds it.
+    const QString script =
+        WriteFile(dir, "input.bas", "10 PRINT \"6\";\r\n\r\n20 INPUT N\r\n30 PRINT N * 7\r\n");
+    SScriptRun run = RunCliScript({script});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out, "6\r\n42\r\n");
+    const QString input = WriteFile(dir, "input.txt", "1\n2\n");
+    run = RunCliScript({script, "--input", input});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out, "6\r\n14\r\n");
+    run = RunCliScript({script, "--input", dir.filePath("none.txt")});
+    EXPECT_EQ(run.exitCode, 1);
+}
+
+TEST(RunCommandTest, CtrlCInterruptsAnEndlessScript) {
+    QTemporaryDir dir;
+    const QString script = WriteFile(dir, "forever.bas", "10 PRINT \"go\"\n20 GOTO 20\n");
+    QProcess process;
+    process.start(QUELTA_CLI_PATH, {"run", script});
+    QByteArray out;
+    while (!out.contains("go\r\n") && process.waitForReadyRead(10000))
+        out += process.readAllStandardOutput();
+    ASSERT_EQ(out, "go\r\n");
+    ::kill(static_cast<pid_t>(process.processId()), SIGINT);
+    ASSERT_TRUE(process.waitForFinished(10000));
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 1);
+    EXPECT_EQ(out + process.readAllStandardOutput(), "go\r\nInterrupted on line 20\r\n");
+}
+
+} // namespace
