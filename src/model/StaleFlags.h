@@ -38,7 +38,9 @@ public:
     CStaleFlags() { m_stale.set(); }
 
     bool IsStale(EConcept which) const { return m_stale.test(Index(which)); }
-    /// Marks one which as freshly computed.
+    /// Marks one concept for recomputation.
+    void MarkStale(EConcept which) { m_stale.set(Index(which)); }
+    /// Marks one concept as freshly computed.
     void MarkFresh(EConcept which) { m_stale.reset(Index(which)); }
     /// Marks the concepts that a change makes stale. The quota lines depend on the status quo
     /// only under a rule other than simple majority (their qualified flags move with it).

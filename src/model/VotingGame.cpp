@@ -2,7 +2,12 @@
 
 #include "model/Member.h"
 
+#include "preferences/WinSetState.h"
+
 #include <algorithm>
+
+CVotingGame::CVotingGame() = default;
+CVotingGame::~CVotingGame() = default;
 
 void CVotingGame::SetMembers(const std::vector<CMember*>* members) {
     m_members.clear();

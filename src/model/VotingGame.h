@@ -4,14 +4,28 @@
 #include "geometry/GridMap.h"
 #include "model/StaleFlags.h"
 
+#include <QPoint>
+
+#include <memory>
+#include <utility>
 #include <vector>
 
 class CMember;
+class CMappedRegion;
+class CVoteGrid;
+struct CQuotaLine;
+struct SSpokes;
+struct SWinSetState;
 
 /// The voting game of a scenario: the members taking part, the status quo, the proposal, the
 /// decision rule and the grid map, with the cached solution concepts and their out-of-date flags.
 class CVotingGame {
 public:
+    CVotingGame();
+    ~CVotingGame();
+    CVotingGame(const CVotingGame&) = delete;
+    CVotingGame& operator=(const CVotingGame&) = delete;
+
     /// Takes the members (in order), giving each the game's status quo and map; every cached
     /// concept becomes stale. nullptr only discards the cached concepts.
     void SetMembers(const std::vector<CMember*>* members);
@@ -47,6 +61,61 @@ public:
     /// A member's veto flag changed.
     void VetoChanged() { m_stale.Invalidate(EGameChange::Veto, m_voteRule); }
 
+    // Vote counting over the current members.
+    /// The sum of the members' base votes (abstaining members only under absolute plurality).
+    double VoteTotal() const;
+    /// The votes the rule divides off: trunc(T/2) for simple majority, else trunc(T f + 1) - 1.
+    double VoteDivision() const;
+    /// The votes a point needs to beat the status quo: the division plus one, capped at T.
+    double VoteQuota() const;
+    /// The vote rule fraction that yields a typed quota.
+    double FractionForQuota(double quota) const;
+    /// The least and greatest base vote over the members (abstaining members count 0).
+    std::pair<double, double> WeightRange() const;
+    /// The number of members that do not abstain.
+    int VotingMemberCount() const;
+    /// The members, in list order, who prefer the point to the status quo.
+    std::vector<CMember*> MembersFavoring(const CFPoint& point) const;
+    /// The k-th member (from 0) whose candidate flag is set, or nullptr.
+    CMember* Candidate(int k) const;
+    /// Whether the members at least as close to the point as to the status quo (weighted by
+    /// their base votes, abstaining members included) reach the quota.
+    bool PointBeatsStatusQuo(const CFPoint& point) const;
+
+    // The win set and its companions, each rebuilt first when stale.
+    /// Brings the vote grid up to date; false when the cancel poll stopped it.
+    bool UpdateVoteGrid();
+    const CVoteGrid& VoteGrid();
+    /// The cells whose summed vote values reach the quota, cut by the veto members' regions.
+    const CMappedRegion& GetWinSet();
+    double GetWinSetArea();
+    bool IsInsideWinSet(const CFPoint& point);
+    /// The win set's boundary point nearest to the point (the point itself for an empty set).
+    CFPoint GetWinSetNearPt(const CFPoint& point);
+    /// The win set's boundary point farthest from the point (the point itself when empty).
+    CFPoint GetWinSetFarPt(const CFPoint& point);
+    const std::vector<CQuotaLine>& GetQuotaLines();
+    const SSpokes& GetSpokes();
+    double GetSpokeLength();
+    /// Twice the spoke length: the win set lies within this distance of the status quo.
+    double GetWinSetRadius();
+    /// Whether every spoke, doubled, stays inside the chart's world window.
+    bool IsWinSetComplete();
+    /// The cells of the win set where the number of supporting votes changes.
+    const std::vector<QPoint>& GetPetals();
+    /// The win set of another point; the status quo is set back (with the win set's
+    /// staleness) only when asked. nullptr when memory fails or the count was cancelled.
+    std::unique_ptr<CMappedRegion> WinSetOfPoint(const CFPoint& point, bool restore);
+    /// Copies a saved entry, or the current win set as it stands, into the captured win set.
+    void CaptureWinSet(const CMappedRegion* entry = nullptr);
+    /// Captured := captured op win set (RGN_OR, RGN_AND, RGN_DIFF, RGN_XOR), using the win set
+    /// as it stands; nothing when it has no region.
+    void CombineCapturedWinSet(int mode);
+    const CMappedRegion& CapturedWinSet();
+    int VetoSwitch() const { return m_veto; }
+    /// Switches the cutting of the win set by the veto members' regions.
+    void SetVetoSwitch(int flag);
+
     /// The out-of-date flags of the cached concepts.
     const CStaleFlags& Stale() const { return m_stale; }
     CStaleFlags& Stale() { return m_stale; }
@@ -63,5 +132,9 @@ private:
     int m_absolute = 1;
     int m_weighted = 0;
     int m_probabilistic = 0;
+    int m_veto = 0;
     CStaleFlags m_stale;
+    std::unique_ptr<SWinSetState> m_winSetState;
+
+    SWinSetState& WinSetState();
 };
