@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -90,6 +91,19 @@ TEST(RunCommandTest, ReadsInputFromTheOutputOrFromAFile) {
     EXPECT_EQ(run.out, "6\r\n14\r\n");
     run = RunCliScript({script, "--input", dir.filePath("none.txt")});
     EXPECT_EQ(run.exitCode, 1);
+}
+
+TEST(RunCommandTest, ExampleScriptsRun) {
+    const QStringList scripts =
+        QDir(QUELTA_EXAMPLES).entryList(QStringList{"*.bas"}, QDir::Files, QDir::Name);
+    ASSERT_FALSE(scripts.isEmpty());
+    for (const QString& name : scripts) {
+        const SScriptRun run = RunCliScript({QDir(QUELTA_EXAMPLES).filePath(name)});
+        EXPECT_EQ(run.exitCode, 0) << name.toStdString() << ": " << run.out.toStdString();
+    }
+    const SScriptRun primes = RunCliScript({QStringLiteral(QUELTA_EXAMPLES "/primes.bas")});
+    EXPECT_EQ(primes.out, "2 3 5 7 11 13 17 19 23 29 31 37 41 43 47 53 59 61 67 71 73 79 83 89 97 "
+                          "\r\nThere are 25 primes up to 100\r\n");
 }
 
 TEST(RunCommandTest, CtrlCInterruptsAnEndlessScript) {
