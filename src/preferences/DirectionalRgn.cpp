@@ -48,8 +48,11 @@ std::optional<std::pair<SCrossing, SCrossing>> ClipToWindow(const CFPoint& s, co
 
 CRgn DirectionalRgn(const CFPoint& ideal, const CFPoint& statusQuo, const CGridMap& map) {
     const CFPoint d(-(statusQuo.y - ideal.y), statusQuo.x - ideal.x);
-    if (d.x == 0.0 && d.y == 0.0)
-        return CRgn(); // no direction: an empty region, replaced by the point marker
+    CRgn rgn;
+    if (d.x == 0.0 && d.y == 0.0) {
+        rgn.CreateRectRgn(0, 0, 0, 0); // no direction: empty, replaced by the point marker
+        return rgn;
+    }
     const SEdges& w = map.WorldWindow();
     const double xm = (w.left + w.right) / 2.0, ym = (w.bottom + w.top) / 2.0;
     std::array<CFPoint, 8> window = {CFPoint(w.left, w.top),     CFPoint(w.left, ym),
@@ -73,7 +76,6 @@ CRgn DirectionalRgn(const CFPoint& ideal, const CFPoint& statusQuo, const CGridM
     for (size_t i = 0; i < window.size(); ++i)
         if (replaced[i] || side(window[i]) * idealSide >= 0.0)
             kept.push_back(window[i]);
-    CRgn rgn;
     rgn.CreatePolygonRgn(MapToCells(kept, map), WINDING);
     return rgn;
 }
