@@ -62,7 +62,7 @@ void CQueltaDoc::ResetScenario() {
     SetVoteRule(0.5);
     m_game.SetProposal(CFPoint(50.0, 50.0));
     m_game.SetStatusQuo(CFPoint(50.0, 50.0));
-    m_config.LoadConfigFile();
+    m_config.LoadConfigFile(m_configPath);
     UpdateGridMap();
     Platform().RefreshViews();
     m_modified = false;

@@ -35,6 +35,8 @@ public:
 
     /// Removes the scenario and restores every default, re-reading the configuration file.
     void ResetScenario();
+    /// The configuration file read at every reset (`quelta.cfg` in the current directory).
+    void SetConfigPath(const std::string& path) { m_configPath = path; }
     /// Whether a current committee with members and two different scales exist.
     bool IsReady() const;
     /// The description with the house and committee in use.
@@ -124,6 +126,7 @@ private:
     DisplayConfig m_config;
     CScenarioLog m_log;
     std::vector<std::string> m_scenarioNames;
+    std::string m_configPath = "quelta.cfg";
     std::string m_pathName = "*";
     std::string m_title = "*";
     double m_zoom = 1.0;

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QCommandLineParser>
+
+#include <string>
+
+class CQueltaDoc;
+
+/// Adds the options every scenario command shares: --chart, --zoom, --config, --set, --sq,
+/// --proposal, --rule, --plurality and --weighted.
+void AddCommonOptions(QCommandLineParser& parser);
+
+/// Reads the scenario file into the document and applies the shared options in the order a
+/// user would expect: configuration file, scenario, --set values, then the scenario overrides.
+/// Returns EXIT_OK, EXIT_FAILED (the file could not be read) or EXIT_USAGE (a bad option,
+/// described on stderr).
+int LoadScenarioWithOptions(const QCommandLineParser& parser, const std::string& path,
+                            CQueltaDoc& doc);

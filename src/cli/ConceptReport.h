@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+#include <variant>
+#include <vector>
+
+/// The values computed by `quelta-cli concepts`, in the order they are added, printed as
+/// "key: value ..." lines or as one JSON object.
+class CConceptReport {
+public:
+    using Value = std::variant<double, std::string>;
+
+    /// Adds a key with one value (a JSON scalar).
+    void Add(const std::string& key, Value value) { m_entries.push_back({key, {value}, false}); }
+    /// Adds a key with a list of values (a JSON array, however many values it holds).
+    void AddList(const std::string& key, std::vector<Value> values) {
+        m_entries.push_back({key, std::move(values), true});
+    }
+
+    /// One line per key; numbers with up to 10 significant digits.
+    std::string Text() const;
+    /// One JSON object with full doubles.
+    std::string Json() const;
+
+private:
+    struct SEntry {
+        std::string key;
+        std::vector<Value> values;
+        bool list = false;
+    };
+    std::vector<SEntry> m_entries;
+};

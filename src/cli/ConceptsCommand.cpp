@@ -1,0 +1,127 @@
+#include "cli/CliCommand.h"
+#include "cli/CommonOptions.h"
+#include "cli/ConceptReport.h"
+#include "document/QueltaDoc.h"
+#include "geometry/MappedRegion.h"
+#include "model/Member.h"
+#include "preferences/QuotaLines.h"
+
+#include <QCommandLineParser>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+using Value = CConceptReport::Value;
+
+std::vector<Value> Point(const CFPoint& p) {
+    return {p.x, p.y};
+}
+
+/// An issue-space box as left right bottom top.
+std::vector<Value> Box(const CFRect& r) {
+    return {r.left, r.right, r.bottom, r.top};
+}
+
+void ReportVote(CQueltaDoc& doc, CConceptReport& report) {
+    const CVotingGame& game = doc.Game();
+    report.Add("vote.rule", game.VoteRule());
+    report.Add("vote.absolute", static_cast<double>(game.AbsolutePlurality()));
+    report.Add("vote.total", game.VoteTotal());
+    report.Add("vote.division", game.VoteDivision());
+    report.Add("vote.quota", game.VoteQuota());
+}
+
+void ReportWinSet(CQueltaDoc& doc, CConceptReport& report) {
+    CVotingGame& game = doc.Game();
+    const CMappedRegion& winSet = game.GetWinSet();
+    report.Add("winset.area", winSet.GetArea());
+    report.AddList("winset.bbox", Box(winSet.GetWorldBox()));
+    report.Add("winset.radius", game.GetWinSetRadius());
+    report.Add("winset.complete", game.IsWinSetComplete() ? 1.0 : 0.0);
+    report.Add("spoke.length", game.GetSpokeLength());
+}
+
+void ReportQuotaLines(CQueltaDoc& doc, CConceptReport& report) {
+    const std::vector<CQuotaLine>& lines = doc.Game().GetQuotaLines();
+    report.Add("quotalines.count", static_cast<double>(lines.size()));
+    report.Add("quotalines.qualified",
+               static_cast<double>(std::count_if(lines.begin(), lines.end(),
+                                                 [](const CQuotaLine& l) { return l.qualified; })));
+}
+
+void ReportPetals(CQueltaDoc& doc, CConceptReport& report) {
+    report.Add("petals.count", static_cast<double>(doc.Game().GetPetals().size()));
+}
+
+void ReportCoalition(CQueltaDoc& doc, CConceptReport& report) {
+    std::vector<Value> ids;
+    for (const CMember* member : doc.Game().MembersFavoring(doc.Game().Proposal()))
+        ids.emplace_back(member->MemberID());
+    report.AddList("coalition", ids);
+}
+
+/// The groups of values, in the order their keys are printed.
+const std::vector<std::pair<std::string, std::function<void(CQueltaDoc&, CConceptReport&)>>>&
+Groups() {
+    static const std::vector<
+        std::pair<std::string, std::function<void(CQueltaDoc&, CConceptReport&)>>>
+        groups = {{"vote", ReportVote},
+                  {"winset", ReportWinSet},
+                  {"quotalines", ReportQuotaLines},
+                  {"petals", ReportPetals},
+                  {"coalition", ReportCoalition}};
+    return groups;
+}
+
+void ReportHeader(CQueltaDoc& doc, CConceptReport& report) {
+    report.Add("scenario.name", doc.Header().scenarioName);
+    report.Add("members.count", static_cast<double>(doc.Game().Members().size()));
+}
+
+int RunConcepts(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.addPositionalArgument("FILE", "scenario file (standard or XY format)");
+    parser.addOption({"only", "comma list of groups to compute", "LIST"});
+    parser.addOption({"json", "print one JSON object"});
+    AddCommonOptions(parser);
+    if (!parser.parse(arguments) || parser.positionalArguments().size() != 1) {
+        std::fprintf(stderr, "usage: quelta-cli concepts FILE [--only LIST] [--json] "
+                             "[common options]\n");
+        return EXIT_USAGE;
+    }
+    QStringList only;
+    if (parser.isSet("only")) {
+        only = parser.value("only").split(',', Qt::SkipEmptyParts);
+        for (const QString& name : only)
+            if (std::none_of(Groups().begin(), Groups().end(),
+                             [&name](const auto& g) { return g.first == name.toStdString(); })) {
+                std::fprintf(stderr, "quelta-cli: unknown group '%s'\n",
+                             name.toLocal8Bit().constData());
+                return EXIT_USAGE;
+            }
+    }
+    CQueltaDoc doc;
+    const std::string path = parser.positionalArguments().front().toStdString();
+    if (const int result = LoadScenarioWithOptions(parser, path, doc); result != EXIT_OK)
+        return result;
+    CConceptReport report;
+    ReportHeader(doc, report);
+    for (const auto& [name, compute] : Groups()) {
+        if (only.isEmpty() || only.contains(QString::fromStdString(name)))
+            compute(doc, report);
+        if (name == "vote") {
+            report.AddList("statusquo", Point(doc.Game().StatusQuo()));
+            report.AddList("proposal", Point(doc.Game().Proposal()));
+        }
+    }
+    std::fputs((parser.isSet("json") ? report.Json() : report.Text()).c_str(), stdout);
+    return EXIT_OK;
+}
+
+const CCliCommandRegistration
+    concepts({"concepts", "concepts FILE [--only LIST] [--json] [common options]", RunConcepts});
+
+} // namespace
