@@ -131,8 +131,7 @@ double CScriptExpressions::Primary() {
     CScriptNesting nesting(m_state);
     if (!nesting.Allowed())
         return 0;
-    const EToken kind = m_state.Kind();
-    switch (kind) {
+    switch (m_state.Kind()) {
     case EToken::Number: {
         const double value = m_state.tokens.Token().number;
         m_state.Advance();
@@ -153,27 +152,25 @@ double CScriptExpressions::Primary() {
     case EToken::Minus:
         m_state.Advance();
         return -Factor();
-    case EToken::NumVar:
+    default:
+        return NamedPrimary(m_state.Kind());
+    }
+}
+
+double CScriptExpressions::NamedPrimary(EToken kind) {
+    if (kind == EToken::NumVar)
         return NumericVariable();
-    case EToken::NumArray: {
+    if (kind == EToken::NumArray) {
         const SScriptTarget element = ArrayElement();
         return element.number != nullptr ? *element.number : 0;
     }
-    case EToken::ModelFunction:
-        // String-valued model functions are not string items; here they are out of place.
-        if (ModelFunctions()[m_state.tokens.Token().model].returnsString)
-            break;
+    if (IsNumericFunction(kind))
+        return NumericFunction(kind);
+    // String-valued model functions are not string items; here they are out of place.
+    if (kind == EToken::ModelFunction &&
+        !ModelFunctions()[m_state.tokens.Token().model].returnsString)
         return CallModelFunction().number;
-    default:
-        if (IsNumericFunction(kind))
-            return NumericFunction(kind);
-        if (kind == EToken::String || StartsStringItem(kind)) {
-            m_state.Fail(EScriptError::TypeMismatch);
-            return 0;
-        }
-        break;
-    }
-    m_state.Fail(EScriptError::Syntax);
+    m_state.Fail(StartsStringItem(kind) ? EScriptError::TypeMismatch : EScriptError::Syntax);
     return 0;
 }
 

@@ -45,6 +45,8 @@ private:
     double Term();
     double Factor();
     double Primary();
+    /// A variable, array element or function call in a numeric expression.
+    double NamedPrimary(EToken kind);
     std::string StringPrimary();
     bool Comparison();
     double NumericVariable();
@@ -59,10 +61,17 @@ private:
     // Built-in and model functions (ScriptFunctions.cpp).
     double NumericFunction(EToken kind);
     double MathFunction(EToken kind);
+    /// LN, SQRT, ASIN and ACOS, which fail outside their domains.
+    double CheckedMathFunction(EToken kind, double x);
     double TextFunction(EToken kind);
     double RandomFunction(EToken kind);
+    /// ZRND: a standard normal value, drawn in pairs.
+    double NormalDraw();
     std::string StringFunction(EToken kind);
     std::string MidString();
+    std::string RepeatString();
+    /// LEFT$ or RIGHT$.
+    std::string EndOfString(EToken kind);
     SScriptValue CallModelFunction();
     /// The single numeric argument of a function, in its parentheses.
     double OneNumber();

@@ -66,27 +66,8 @@ double CScriptExpressions::MathFunction(EToken kind) {
         return std::cos(x);
     case EToken::Tan:
         return std::tan(x);
-    case EToken::Ln:
-        if (x <= 0) {
-            m_state.Fail(EScriptError::NegativeLogarithm);
-            return 0;
-        }
-        return std::log(x);
-    case EToken::Sqrt:
-        if (x < 0) {
-            m_state.Fail(EScriptError::NegativeSquareRoot);
-            return 0;
-        }
-        return std::sqrt(x);
     case EToken::Abs:
         return std::fabs(x);
-    case EToken::Asin:
-    case EToken::Acos:
-        if (x < -1 || x > 1) {
-            m_state.Fail(EScriptError::SineOutOfRange);
-            return 0;
-        }
-        return kind == EToken::Asin ? std::asin(x) : std::acos(x);
     case EToken::Atan:
         return std::atan(x);
     case EToken::Int:
@@ -95,8 +76,31 @@ double CScriptExpressions::MathFunction(EToken kind) {
         // Halves round away from zero; the result must fit a 32-bit integer.
         return CheckInteger(std::trunc(x > 0 ? x + 0.5 : x - 0.5));
     default:
-        m_state.Fail(EScriptError::Syntax);
+        return CheckedMathFunction(kind, x);
+    }
+}
+
+double CScriptExpressions::CheckedMathFunction(EToken kind, double x) {
+    EScriptError failure = EScriptError::None;
+    if (kind == EToken::Ln && x <= 0)
+        failure = EScriptError::NegativeLogarithm;
+    else if (kind == EToken::Sqrt && x < 0)
+        failure = EScriptError::NegativeSquareRoot;
+    else if ((kind == EToken::Asin || kind == EToken::Acos) && (x < -1 || x > 1))
+        failure = EScriptError::SineOutOfRange;
+    if (failure != EScriptError::None) {
+        m_state.Fail(failure);
         return 0;
+    }
+    switch (kind) {
+    case EToken::Ln:
+        return std::log(x);
+    case EToken::Sqrt:
+        return std::sqrt(x);
+    case EToken::Asin:
+        return std::asin(x);
+    default:
+        return std::acos(x);
     }
 }
 
@@ -151,6 +155,10 @@ double CScriptExpressions::RandomFunction(EToken kind) {
     }
     m_state.Match(EToken::LeftParen);
     m_state.Match(EToken::RightParen);
+    return NormalDraw();
+}
+
+double CScriptExpressions::NormalDraw() {
     if (m_state.spareNormal) {
         const double spare = *m_state.spareNormal;
         m_state.spareNormal.reset();
@@ -179,28 +187,33 @@ std::string CScriptExpressions::StringFunction(EToken kind) {
         return FormatScriptNumber(OneNumber());
     case EToken::Mid:
         return MidString();
-    case EToken::StringOf: {
-        m_state.Match(EToken::LeftParen);
-        const int count = Integer();
-        m_state.Match(EToken::Comma);
-        const std::string text = String();
-        m_state.Match(EToken::RightParen);
-        if (count <= 0 || text.empty())
-            return {};
-        if (static_cast<std::size_t>(count) > ScriptLimits::kStringLength / text.size()) {
-            m_state.Fail(EScriptError::OutOfMemory);
-            return {};
-        }
-        std::string result;
-        result.reserve(text.size() * static_cast<std::size_t>(count));
-        for (int i = 0; i < count; ++i)
-            result += text;
-        return result;
-    }
+    case EToken::StringOf:
+        return RepeatString();
     default:
-        break;
+        return EndOfString(kind);
     }
-    // LEFT$ and RIGHT$.
+}
+
+std::string CScriptExpressions::RepeatString() {
+    m_state.Match(EToken::LeftParen);
+    const int count = Integer();
+    m_state.Match(EToken::Comma);
+    const std::string text = String();
+    m_state.Match(EToken::RightParen);
+    if (count <= 0 || text.empty())
+        return {};
+    if (static_cast<std::size_t>(count) > ScriptLimits::kStringLength / text.size()) {
+        m_state.Fail(EScriptError::OutOfMemory);
+        return {};
+    }
+    std::string result;
+    result.reserve(text.size() * static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i)
+        result += text;
+    return result;
+}
+
+std::string CScriptExpressions::EndOfString(EToken kind) {
     m_state.Match(EToken::LeftParen);
     std::string text = String();
     m_state.Match(EToken::Comma);

@@ -162,28 +162,8 @@ SToken CScriptTokenizer::ScanWord(std::size_t start) const {
         token.end = end;
         return token;
     }
-    if (word[0] >= 'A' && word[0] <= 'Z') {
-        const auto& bounded = BoundedWords();
-        if (const auto found = bounded.find(word); found != bounded.end()) {
-            token.kind = found->second;
-            token.end = end;
-            return token;
-        }
-        const std::string_view rest = m_text.substr(start);
-        for (const SPrefixWord& function : kStringFunctions) {
-            if (rest.starts_with(function.name)) {
-                token.kind = function.kind;
-                token.end = start + function.name.size();
-                return token;
-            }
-        }
-        token.model = FindModelFunction(rest);
-        if (token.model >= 0) {
-            token.kind = EToken::ModelFunction;
-            token.end = start + std::string_view(ModelFunctions()[token.model].name).size();
-            return token;
-        }
-    }
+    if (word[0] >= 'A' && word[0] <= 'Z' && ScanNamedWord(word, token))
+        return token;
     const bool isString = end < m_text.size() && m_text[end] == '$';
     if (isString)
         ++end;
@@ -194,6 +174,29 @@ SToken CScriptTokenizer::ScanWord(std::size_t start) const {
                          : (isString ? EToken::StrVar : EToken::NumVar);
     token.end = end;
     return token;
+}
+
+bool CScriptTokenizer::ScanNamedWord(std::string_view word, SToken& token) const {
+    const auto& bounded = BoundedWords();
+    if (const auto found = bounded.find(word); found != bounded.end()) {
+        token.kind = found->second;
+        token.end = token.start + word.size();
+        return true;
+    }
+    const std::string_view rest = m_text.substr(token.start);
+    for (const SPrefixWord& function : kStringFunctions) {
+        if (rest.starts_with(function.name)) {
+            token.kind = function.kind;
+            token.end = token.start + function.name.size();
+            return true;
+        }
+    }
+    token.model = FindModelFunction(rest);
+    if (token.model < 0)
+        return false;
+    token.kind = EToken::ModelFunction;
+    token.end = token.start + std::string_view(ModelFunctions()[token.model].name).size();
+    return true;
 }
 
 std::size_t CScriptTokenizer::LiteralEnd(std::size_t start) const {

@@ -122,6 +122,8 @@ public:
 private:
     SToken Scan(std::size_t position) const;
     SToken ScanWord(std::size_t start) const;
+    /// Recognises a reserved word, a function or a model function at `token.start`.
+    bool ScanNamedWord(std::string_view word, SToken& token) const;
     SToken ScanLiteral(std::size_t start) const;
     /// End of the literal starting at the quote at `start`; npos when it is not closed.
     std::size_t LiteralEnd(std::size_t start) const;
