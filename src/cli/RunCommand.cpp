@@ -58,6 +58,8 @@ public:
         g_interruptRequested.store(false);
         struct sigaction action {};
         action.sa_handler = RequestInterrupt;
+        // Output being written when Ctrl-C comes is finished, not cut off.
+        action.sa_flags = SA_RESTART;
         sigemptyset(&action.sa_mask);
         sigaction(SIGINT, &action, &m_previous);
     }
@@ -121,7 +123,7 @@ int RunScript(const SRunOptions& options) {
     CScopedPlatform scope(platform);
     CInterruptHandler interrupt;
     CBasicInterpreter interpreter;
-    // Scripts run without a scenario for now: model functions report that they are not
+    // No scenario is attached, so model functions report that they are not
     // supported. As in the Script dialog, the output box doubles as the input box.
     interpreter.Attach(nullptr, inputFile ? &*inputFile : static_cast<CScriptTextBox*>(&output),
                        &output);
