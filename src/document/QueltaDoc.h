@@ -3,6 +3,7 @@
 #include "document/DisplayConfig.h"
 #include "document/ScenarioHeader.h"
 #include "document/ScenarioLog.h"
+#include "document/WinSetList.h"
 #include "model/VotingGame.h"
 
 #include <string>
@@ -23,6 +24,8 @@ public:
     DisplayConfig& Config() { return m_config; }
     const DisplayConfig& Config() const { return m_config; }
     CScenarioLog& Log() { return m_log; }
+    /// The saved win sets.
+    CWinSetList& WinSetList() { return m_winSetList; }
 
     bool IsModified() const { return m_modified; }
     void SetModifiedFlag(bool modified) { m_modified = modified; }
@@ -125,6 +128,7 @@ private:
     CVotingGame m_game;
     DisplayConfig m_config;
     CScenarioLog m_log;
+    CWinSetList m_winSetList;
     std::vector<std::string> m_scenarioNames;
     std::string m_configPath = "quelta.cfg";
     std::string m_pathName = "*";
