@@ -168,3 +168,53 @@ TEST(WinSetTest, CancelledCountStaysStaleAndShowsProgress) {
     EXPECT_EQ(f.platform.StatusTexts()[0].text, "  Grid - 0");
     EXPECT_EQ(f.platform.StatusTexts()[1].text, "  Grid - 8.333");
 }
+
+TEST(WinSetTest, DegenerateScenariosGiveEmptyResultsWithoutFailing) {
+    struct SCase {
+        const char* name;
+        std::vector<CFPoint> ideals;
+        int prefType;
+        double salience;
+        double rule;
+        CFPoint statusQuo;
+    };
+    const double nan = std::nan("");
+    const SCase cases[] = {
+        {"no members", {}, PREF_TRADEOFF, 1, 0.5, CFPoint(50, 50)},
+        {"coincident members", {CFPoint(40, 40), CFPoint(40, 40)}, PREF_TRADEOFF, 1, 0.5,
+         CFPoint(60, 60)},
+        {"status quo on an ideal point", {CFPoint(40, 40), CFPoint(60, 40)}, PREF_CITYBLOCK, 1,
+         0.5, CFPoint(40, 40)},
+        {"zero salience", {CFPoint(40, 40), CFPoint(60, 70)}, PREF_TRADEOFF, 0, 0.5,
+         CFPoint(50, 20)},
+        {"negative salience", {CFPoint(40, 40), CFPoint(60, 70)}, PREF_TRADEOFF, -2, 0.5,
+         CFPoint(50, 20)},
+        {"nan coordinates", {CFPoint(nan, 40), CFPoint(60, nan)}, PREF_DIRECTIONAL, 1, 0.5,
+         CFPoint(nan, nan)},
+        {"huge coordinates", {CFPoint(1e300, -1e300), CFPoint(60, 70)}, PREF_INDEPENDENT, 1,
+         0.5, CFPoint(1e200, 5)},
+        {"quota of zero", {CFPoint(40, 40)}, PREF_ABSTAIN, 1, 0.0, CFPoint(50, 50)},
+        {"everyone abstains", {CFPoint(40, 40), CFPoint(50, 50)}, PREF_ABSTAIN, 1, 0.5,
+         CFPoint(45, 45)},
+        {"unified at the status quo", {CFPoint(45, 45)}, PREF_UNIFIED, 1, 0.5,
+         CFPoint(45, 45)},
+    };
+    for (const SCase& c : cases) {
+        CGameFixture f(80);
+        f.game.SetStatusQuo(c.statusQuo);
+        for (const CFPoint& p : c.ideals) {
+            CMember& m = f.Add(p.x, p.y, c.prefType);
+            PreferenceSpec spec = m.Preference();
+            spec.salience = c.salience;
+            m.SetPreferenceSpec(spec);
+        }
+        f.game.SetVoteRule(c.rule);
+        const double area = f.game.GetWinSetArea();
+        EXPECT_TRUE(area >= 0.0) << c.name;
+        f.game.GetPetals();
+        f.game.GetSpokeLength();
+        f.game.IsWinSetComplete();
+        f.game.GetWinSetNearPt(CFPoint(1, 1));
+        EXPECT_TRUE(f.game.WinSetOfPoint(CFPoint(30, 30), true) != nullptr) << c.name;
+    }
+}
