@@ -100,6 +100,31 @@ TEST(RgnHelpersTest, MarkerTriangleCircleAndPolygon) {
     EXPECT_TRUE(IsEmptyRgn(flat));
 }
 
+TEST(RgnHelpersTest, OutlinesReachingFarBeyondTheChartKeepTheirCellsOnIt) {
+    CGridMap chart;
+    chart.Set(SEdges{0, 100, 100, 0}, SIntRect{0, 0, 400, 400});
+    const CRgn screen = Rect(0, 0, 400, 400);
+    // A triangle closed ten million units away, as a strip of the heart is: on the chart it is
+    // a band 10 units (40 cells) wide over the full height.
+    const CFPolygon strip(std::vector<CFPoint>{{0, 0}, {10, 0}, {5, 1e7}});
+    CRgn rgn;
+    ASSERT_TRUE(CreatePolygonRgn(rgn, strip, chart));
+    CRgn onChart;
+    onChart.CombineRgn(rgn, screen, RGN_AND);
+    EXPECT_NEAR(static_cast<double>(onChart.CellCount()), 40 * 400, 450);
+    EXPECT_TRUE(rgn.PtInRegion(20, 5));
+
+    CRgn tall;
+    CreateTriangleRgn(tall, QPoint(0, 0), QPoint(400, 0), QPoint(200, -2147483647 - 1));
+    EXPECT_TRUE(tall.PtInRegion(200, -100));
+    EXPECT_FALSE(tall.PtInRegion(200, 100));
+
+    CRgn broken = Rect(0, 0, 2, 2);
+    const CFPolygon notANumber(std::vector<CFPoint>{{0, 0}, {10, 0}, {5, std::nan("")}});
+    EXPECT_TRUE(CreatePolygonRgn(broken, notANumber, chart));
+    EXPECT_TRUE(IsEmptyRgn(broken));
+}
+
 TEST(RgnHelpersTest, MemoryFailuresLeaveTheTargetAlone) {
     CRecordingPlatform platform;
     CScopedPlatform scope(platform);
