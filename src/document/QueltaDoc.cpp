@@ -1,6 +1,7 @@
 #include "document/QueltaDoc.h"
 
 #include "document/ChartFrame.h"
+#include "model/FormatNumber.h"
 #include "platform/Platform.h"
 #include "platform/TextUtil.h"
 
@@ -383,7 +384,7 @@ void CQueltaDoc::FinishLoad() {
     m_modified = false;
 }
 
-void CQueltaDoc::LogSummary() {
+void CQueltaDoc::LogSummary(bool withVotes) {
     const ScenarioHeader& h = m_header;
     m_log.LogLine("Data Source = " + h.dataSource);
     m_log.LogLine("Description = " + Description());
@@ -393,6 +394,10 @@ void CQueltaDoc::LogSummary() {
                   (h.horizontalScale ? h.horizontalScale->Rating() : "ratings: horizontal"));
     m_log.LogLine("Axis V      = " +
                   (h.verticalScale ? h.verticalScale->Rating() : "ratings: vertical"));
+    if (withVotes) {
+        m_log.LogLine("vote total  = " + FormatNumber(m_game.VoteTotal()));
+        m_log.LogLine("vote quota  = " + FormatNumber(m_game.VoteQuota()));
+    }
 }
 
 void CQueltaDoc::RefreshAndModify() {

@@ -94,8 +94,9 @@ public:
     /// Completes a load: links committees to their parents, applies the voting and "Rational"
     /// switches, rebuilds every member's region, refreshes and leaves the document unmodified.
     void FinishLoad();
-    /// Writes the load summary to the log.
-    void LogSummary();
+    /// Writes the load summary to the log; after a load or generation with the vote total and
+    /// quota as well.
+    void LogSummary(bool withVotes);
 
     /// Ends every editing operation: refresh the views and mark the document modified.
     void RefreshAndModify();

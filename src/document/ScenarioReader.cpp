@@ -244,6 +244,7 @@ bool ReadScenarioFile(CQueltaDoc& doc, const std::string& path) {
         doc.Config().ReadConfigSections(reader);
         doc.Header().sourceKind = SOURCE_STANDARD_FILE;
         doc.FinishLoad();
+        doc.LogSummary(true);
     }
     Platform().SetStatusText(0, " ");
     if (standard || ReadXYFile(doc, path))

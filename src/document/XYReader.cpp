@@ -96,6 +96,6 @@ bool ReadXYFile(CQueltaDoc& doc, const std::string& path) {
     }
     doc.Header().sourceKind = SOURCE_XY_FILE;
     doc.FinishLoad();
-    doc.LogSummary();
+    doc.LogSummary(true);
     return true;
 }

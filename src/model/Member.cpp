@@ -104,6 +104,47 @@ void CMember::SetRational(int flag) {
     RebuildPreferredRgn();
 }
 
+void CMember::SetModelType(int modelType) {
+    m_preference.modelType = modelType;
+    RebuildPreferredRgn();
+}
+
+void CMember::SetSalience(double salience) {
+    m_preference.salience = salience;
+    RebuildPreferredRgn();
+}
+
+void CMember::SetComplementarity(double complementarity) {
+    m_preference.complementarity = complementarity;
+    RebuildPreferredRgn();
+}
+
+void CMember::SetDiscount(double discount) {
+    m_preference.discount = discount;
+    RebuildPreferredRgn();
+}
+
+void CMember::SetIntensity(double intensity) {
+    m_preference.intensity = intensity;
+    RebuildPreferredRgn();
+}
+
+void CMember::SetBeta(double beta) {
+    m_preference.beta = beta;
+    RebuildPreferredRgn();
+}
+
+void CMember::SetIdealPoint(const CFPoint& point, double spreadH, double spreadV) {
+    m_spread = {spreadH, spreadV};
+    SetIdealPoint(point);
+}
+
+void CMember::ShiftIdealPoint(double dx, double dy) {
+    if (dx == 0.0 && dy == 0.0)
+        return;
+    SetIdealPoint(CFPoint(m_idealPoint.x + dx, m_idealPoint.y + dy));
+}
+
 void CMember::SetIdealPoint(const CFPoint& point) {
     m_idealPoint = point;
     RebuildPreferredRgn();

@@ -80,6 +80,13 @@ public:
     void SetPrefType(int prefType);
     /// Copies every preference setting and rebuilds the region.
     void SetPreferenceSpec(const PreferenceSpec& spec);
+    /// Setters of single preference settings; each rebuilds the region.
+    void SetModelType(int modelType);
+    void SetSalience(double salience);
+    void SetComplementarity(double complementarity);
+    void SetDiscount(double discount);
+    void SetIntensity(double intensity);
+    void SetBeta(double beta);
     int Rational() const { return m_rational; }
     /// Sets the bounded-rationality flag and rebuilds the region.
     void SetRational(int flag);
@@ -88,6 +95,10 @@ public:
     const CFPoint& IdealPoint() const { return m_idealPoint; }
     /// Places the ideal point explicitly (for members without ratings) and rebuilds the region.
     void SetIdealPoint(const CFPoint& point);
+    /// Places the ideal point with its benefit-of-the-doubt radii and rebuilds the region.
+    void SetIdealPoint(const CFPoint& point, double spreadH, double spreadV);
+    /// Moves the ideal point by a vector (nothing for a zero vector) and rebuilds the region.
+    void ShiftIdealPoint(double dx, double dy);
     const std::pair<double, double>& Spread() const { return m_spread; }
     const CFPoint& StatusQuo() const { return m_statusQuo; }
     /// Takes the game's status quo and grid map and rebuilds the preferred-to region.
