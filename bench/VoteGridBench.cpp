@@ -1,45 +1,10 @@
-#include "document/ChartFrame.h"
+#include "RandomBody.h"
 #include "geometry/MappedRegion.h"
-#include "model/Member.h"
-#include "model/VotingGame.h"
-#include "platform/CRand.h"
-#include "platform/HeadlessPlatform.h"
 #include "preferences/VoteGrid.h"
 
 #include <benchmark/benchmark.h>
 
-#include <memory>
-#include <vector>
-
 namespace {
-
-/// A platform that keeps nothing, so that long runs do not grow a record of status texts.
-class CQuietPlatform : public CHeadlessPlatform {
-public:
-    void SetStatusText(int, const std::string&) override {}
-};
-
-/// A random body of trade-off members on the default 400 x 400 chart of a 0..100 plane.
-struct SRandomBody {
-    explicit SRandomBody(int count) {
-        CRand::Seed(123456789);
-        game.SetGridMap(ChartGridMap(SEdges{0, 100, 100, 0}, 400, 400, 1.0));
-        for (int i = 0; i < count; ++i) {
-            auto member = std::make_unique<CMember>(PREF_TRADEOFF, game.StatusQuo(), game.GridMap());
-            member->SetIdealPoint(CFPoint(20 + 60.0 * CRand::Next() / 32767,
-                                          20 + 60.0 * CRand::Next() / 32767));
-            pointers.push_back(member.get());
-            owned.push_back(std::move(member));
-        }
-        game.SetMembers(&pointers);
-    }
-
-    CQuietPlatform platform;
-    CScopedPlatform scope{platform};
-    CVotingGame game;
-    std::vector<std::unique_ptr<CMember>> owned;
-    std::vector<CMember*> pointers;
-};
 
 /// Status quo positions the benchmarks alternate between, so every iteration moves it.
 const CFPoint kStatusQuos[2] = {CFPoint(45, 52), CFPoint(55, 47)};
