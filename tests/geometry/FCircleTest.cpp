@@ -1,6 +1,5 @@
 #include "geometry/FCircle.h"
-#include "geometry/GeoAlloc.h"
-#include "platform/HeadlessPlatform.h"
+#include "geometry/GeoTestUtil.h"
 
 #include <gtest/gtest.h>
 
@@ -11,28 +10,15 @@
 
 TEST(FCircleTest, CirclePointsStartRightOfTheCentreAndTurnCounterClockwise) {
     const CFCircle circle(CFPoint(1, 2), 3);
-    for (int n : {-1, 0, 1}) {
-        const std::vector<CFPoint> points = circle.GetPoints(n);
-        ASSERT_EQ(points.size(), 1u) << n;
-        EXPECT_EQ(points[0], CFPoint(1, 2));
-    }
-    const std::vector<CFPoint> four = circle.GetPoints(4);
-    const std::vector<CFPoint> expected = {{4, 2}, {1, 5}, {-2, 2}, {1, -1}};
-    ASSERT_EQ(four.size(), 4u);
-    for (std::size_t i = 0; i < 4; ++i)
-        EXPECT_EQ(four[i], expected[i]) << i;
-    for (const CFPoint& p : circle.GetPoints(37))
-        EXPECT_NEAR(std::hypot(p.x - 1, p.y - 2), 3, 1e-12);
+    for (int n : {-1, 0, 1})
+        ExpectPoints(circle.GetPoints(n), {{1, 2}});
+    ExpectPoints(circle.GetPoints(4), {{4, 2}, {1, 5}, {-2, 2}, {1, -1}});
 }
 
 TEST(FCircleTest, EllipsePointsFollowTheOrientation) {
     EXPECT_TRUE(CFEllipse(CFPoint(), 2, 1, 0).GetPoints(0).empty());
     const CFEllipse turned(CFPoint(1, 1), 2, 1, std::numbers::pi / 2);
-    const std::vector<CFPoint> points = turned.GetPoints(4);
-    const std::vector<CFPoint> expected = {{1, 3}, {0, 1}, {1, -1}, {2, 1}};
-    ASSERT_EQ(points.size(), 4u);
-    for (std::size_t i = 0; i < 4; ++i)
-        EXPECT_EQ(points[i], expected[i]) << i;
+    ExpectPoints(turned.GetPoints(4), {{1, 3}, {0, 1}, {1, -1}, {2, 1}});
 }
 
 TEST(FCircleTest, EllipseFromFoci) {
@@ -74,15 +60,4 @@ TEST(FCircleTest, CircleIntersections) {
         EXPECT_EQ(segment.GetP1(), c.p1);
         EXPECT_EQ(segment.GetP2(), c.p2);
     }
-}
-
-TEST(FCircleTest, PointsReportMemoryFailures) {
-    CRecordingPlatform platform;
-    CScopedPlatform scope(platform);
-    CScopedGeoAllocationLimit limit(8);
-    EXPECT_TRUE(CFCircle(CFPoint(), 1).GetPoints(9).empty());
-    EXPECT_TRUE(CFEllipse(CFPoint(), 1, 1, 0).GetPoints(9).empty());
-    EXPECT_EQ(platform.MessageTexts(),
-              (std::vector<std::string>{"floatgeo.CFCircle.GetPoints: memory exception",
-                                        "floatgeo.CFEllipse.GetPoints: memory exception"}));
 }

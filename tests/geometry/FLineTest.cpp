@@ -1,6 +1,5 @@
 #include "geometry/FLine.h"
-#include "geometry/GeoAlloc.h"
-#include "platform/HeadlessPlatform.h"
+#include "geometry/GeoTestUtil.h"
 
 #include <gtest/gtest.h>
 
@@ -52,17 +51,6 @@ TEST(FLineTest, ConstructionsGiveSlopeInterceptsAndVerticality) {
     }
 }
 
-TEST(FLineTest, FootPointDirectionAndAngle) {
-    const CFLine line = CFLine::FromSlopeIntercept(1, 1);
-    EXPECT_EQ(line.GetFoot(), CFPoint(-0.5, 0.5));
-    EXPECT_EQ(line.GetDirection(), CFPoint(1, 1));
-    EXPECT_NEAR(line.GetAngle(), kPi / 4, 1e-12);
-    const CFLine vertical(CFPoint(4, 0), CFPoint(4, 1));
-    EXPECT_EQ(vertical.GetFoot(), CFPoint(4, 0));
-    EXPECT_EQ(vertical.GetDirection(), CFPoint(0, 1));
-    EXPECT_DOUBLE_EQ(vertical.GetAngle(), kPi / 2);
-}
-
 TEST(FLineTest, IntersectionsIncludingParallelAndVertical) {
     const CFLine rising = CFLine::FromSlopeIntercept(1, 0);
     const CFLine falling = CFLine::FromSlopeIntercept(-1, 2);
@@ -94,34 +82,7 @@ TEST(FLineTest, SegmentPointsLeaveOutTheStartAndEndAtTheEnd) {
     const CFLineSeg segment(CFPoint(0, 0), CFPoint(4, 8));
     EXPECT_TRUE(segment.GetPoints(0).empty());
     EXPECT_TRUE(segment.GetPoints(-3).empty());
-    const std::vector<CFPoint> one = segment.GetPoints(1);
-    ASSERT_EQ(one.size(), 1u);
-    EXPECT_EQ(one[0], CFPoint(4, 8));
-    const std::vector<CFPoint> four = segment.GetPoints(4);
-    const std::vector<CFPoint> expected = {{1, 2}, {2, 4}, {3, 6}, {4, 8}};
-    ASSERT_EQ(four.size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i)
-        EXPECT_EQ(four[i], expected[i]) << i;
-    const std::vector<CFPoint> still = CFLineSeg(CFPoint(2, 3), CFPoint(2, 3)).GetPoints(3);
-    ASSERT_EQ(still.size(), 3u);
-    for (const CFPoint& p : still)
-        EXPECT_EQ(p, CFPoint(2, 3));
-}
-
-TEST(FLineTest, SegmentPointsReportAMemoryFailure) {
-    CRecordingPlatform platform;
-    CScopedPlatform scope(platform);
-    CScopedGeoAllocationLimit limit(10);
-    EXPECT_TRUE(CFLineSeg(CFPoint(0, 0), CFPoint(1, 1)).GetPoints(11).empty());
-    EXPECT_EQ(platform.MessageTexts(),
-              std::vector<std::string>{"floatgeo.CFLineSeg.GetPoints: memory exception"});
-}
-
-TEST(FLineTest, NearestPointAndFartherEnd) {
-    const CFLineSeg segment(CFPoint(0, 0), CFPoint(10, 0));
-    EXPECT_EQ(segment.NearestPoint(CFPoint(4, 3)), CFPoint(4, 0));
-    EXPECT_EQ(segment.NearestPoint(CFPoint(-2, 3)), CFPoint(0, 0));
-    EXPECT_EQ(segment.NearestPoint(CFPoint(12, -1)), CFPoint(10, 0));
-    EXPECT_EQ(segment.FartherEnd(CFPoint(2, 0)), CFPoint(10, 0));
-    EXPECT_EQ(segment.FartherEnd(CFPoint(5, 1)), CFPoint(0, 0)) << "a tie keeps P1";
+    ExpectPoints(segment.GetPoints(1), {{4, 8}});
+    ExpectPoints(segment.GetPoints(4), {{1, 2}, {2, 4}, {3, 6}, {4, 8}});
+    ExpectPoints(CFLineSeg(CFPoint(2, 3), CFPoint(2, 3)).GetPoints(3), {{2, 3}, {2, 3}, {2, 3}});
 }

@@ -1,6 +1,5 @@
 #include "geometry/FPolygon.h"
-#include "geometry/GeoAlloc.h"
-#include "platform/HeadlessPlatform.h"
+#include "geometry/GeoTestUtil.h"
 
 #include <gtest/gtest.h>
 
@@ -11,12 +10,6 @@
 #include <vector>
 
 namespace {
-
-void ExpectPoints(const std::vector<CFPoint>& actual, const std::vector<CFPoint>& expected) {
-    ASSERT_EQ(actual.size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i)
-        EXPECT_EQ(actual[i], expected[i]) << "point " << i;
-}
 
 double Cross(const CFPoint& o, const CFPoint& a, const CFPoint& b) {
     return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x);
@@ -140,16 +133,6 @@ TEST(FPolygonTest, ConvexHullOfRandomSetsIsConvexCounterClockwiseAndCoversEveryP
             continue;
         ExpectHullOf(points, hull->Points());
     }
-}
-
-TEST(FPolygonTest, ConvexHullReportsAMemoryFailure) {
-    CRecordingPlatform platform;
-    CScopedPlatform scope(platform);
-    CScopedGeoAllocationLimit limit(3);
-    EXPECT_FALSE(CFPolygon(std::vector<CFPoint>{{0, 0}, {1, 0}, {1, 1}, {0, 1}}).FindConvexHull());
-    EXPECT_EQ(platform.MessageTexts(),
-              std::vector<std::string>{
-                  "floatgeo.CFPolygon.FindConvexHull: memory exception allocating convex hull"});
 }
 
 TEST(FPolygonTest, RectangleClippedByALine) {

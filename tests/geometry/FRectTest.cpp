@@ -1,6 +1,5 @@
 #include "geometry/FRect.h"
-#include "geometry/GeoAlloc.h"
-#include "platform/HeadlessPlatform.h"
+#include "geometry/GeoTestUtil.h"
 
 #include <gtest/gtest.h>
 
@@ -10,24 +9,9 @@
 
 namespace {
 
-void ExpectPoints(const std::vector<CFPoint>& actual, const std::vector<CFPoint>& expected) {
-    ASSERT_EQ(actual.size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i)
-        EXPECT_EQ(actual[i], expected[i]) << "point " << i;
-}
-
 const CFRect kRect(0, 4, 2, 0); // left, right, top, bottom
 
 } // namespace
-
-TEST(FRectTest, CornersAndCentre) {
-    ExpectPoints({kRect.GetCorner(0), kRect.GetCorner(1), kRect.GetCorner(2), kRect.GetCorner(3),
-                  kRect.GetCorner(4), kRect.GetCorner(-1)},
-                 {{0, 0}, {4, 0}, {4, 2}, {0, 2}, {2, 1}, {2, 1}});
-    CFRect moved = kRect;
-    moved.Offset(1, -1);
-    EXPECT_EQ(moved, CFRect(1, 5, 1, -1));
-}
 
 TEST(FRectTest, PointsBySideCounts) {
     EXPECT_TRUE(kRect.GetPoints(0, 0, 0, 0).empty());
@@ -86,14 +70,4 @@ TEST(FRectTest, NearestAndFarthestBoundaryPoints) {
         EXPECT_EQ(kRect.GetNearestPoint(c.from), c.nearest);
         EXPECT_EQ(kRect.GetFarthestPoint(c.from), c.farthest);
     }
-}
-
-TEST(FRectTest, PointsReportAMemoryFailure) {
-    CRecordingPlatform platform;
-    CScopedPlatform scope(platform);
-    CScopedGeoAllocationLimit limit(100);
-    EXPECT_TRUE(kRect.GetPoints(101).empty());
-    EXPECT_EQ(kRect.GetPoints(100).size(), 100u);
-    EXPECT_EQ(platform.MessageTexts(),
-              std::vector<std::string>{"floatgeo.CFRect.GetPoints: memory exception"});
 }

@@ -1,6 +1,5 @@
 #include "geometry/FTriangle.h"
-#include "geometry/GeoAlloc.h"
-#include "platform/HeadlessPlatform.h"
+#include "geometry/GeoTestUtil.h"
 
 #include <gtest/gtest.h>
 
@@ -9,12 +8,6 @@
 #include <vector>
 
 namespace {
-
-void ExpectPoints(const std::vector<CFPoint>& actual, const std::vector<CFPoint>& expected) {
-    ASSERT_EQ(actual.size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i)
-        EXPECT_EQ(actual[i], expected[i]) << "point " << i;
-}
 
 const CFTriangle kRight(CFPoint(0, 0), CFPoint(4, 0), CFPoint(0, 3));
 
@@ -52,17 +45,6 @@ TEST(FTriangleTest, DegeneracyAndFlagsFromVertices) {
                       pair == c.coincidentPair)
                 << pair;
     }
-}
-
-TEST(FTriangleTest, TriangleFromThreeLines) {
-    const CFTriangle triangle(CFLine::FromSlopeIntercept(0, 0), CFLine({0, 0}, {0, 1}),
-                              CFLine::FromSlopeIntercept(-0.75, 3));
-    EXPECT_EQ(triangle.GetVertex(0), CFPoint(0, 3));
-    EXPECT_EQ(triangle.GetVertex(1), CFPoint(4, 0));
-    EXPECT_EQ(triangle.GetVertex(2), CFPoint(0, 0));
-    EXPECT_FALSE(triangle.IsDegenerate());
-    for (int pair = 0; pair < 3; ++pair)
-        EXPECT_FALSE(triangle.IsParallel(static_cast<CFTriangle::EEdgePair>(pair)));
 }
 
 TEST(FTriangleTest, ParallelLinesCloseTheTriangleFarOut) {
@@ -120,15 +102,4 @@ TEST(FTriangleTest, RhombusVerticesAndPoints) {
                        {1, 4}});
     const CFRhombus turned(CFPoint(0, 0), 1, 1, std::acos(-1.0) / 2);
     EXPECT_EQ(turned.GetVertex(0), CFPoint(-std::sqrt(0.5), 0));
-}
-
-TEST(FTriangleTest, PointsReportMemoryFailures) {
-    CRecordingPlatform platform;
-    CScopedPlatform scope(platform);
-    CScopedGeoAllocationLimit limit(5);
-    EXPECT_TRUE(kRight.GetPoints(2, 2, 2).empty());
-    EXPECT_TRUE(CFRhombus(CFPoint(), 1, 1, 0).GetPoints(6).empty());
-    EXPECT_EQ(platform.MessageTexts(),
-              (std::vector<std::string>{"floatgeo.CFTriangle.GetPoints: memory exception",
-                                        "floatgeo.CFRhombus.GetPoints: memory exception"}));
 }

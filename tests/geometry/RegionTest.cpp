@@ -1,10 +1,8 @@
 #include "geometry/Region.h"
-#include "geometry/GeoAlloc.h"
-#include "platform/HeadlessPlatform.h"
+#include "geometry/GeoTestUtil.h"
 
 #include <gtest/gtest.h>
 
-#include <new>
 #include <random>
 #include <string>
 #include <vector>
@@ -34,12 +32,6 @@ CRgn ReferenceRgn(const CRegion& grid, bool (*qualifies)(double)) {
                 result.CombineRgn(result, cell, RGN_OR);
             }
     return result;
-}
-
-/// Whether two regions hold the same cells, however the platform cut them into rectangles.
-bool SameCells(const CRgn& a, const CRgn& b) {
-    CRgn difference;
-    return difference.CombineRgn(a, b, RGN_XOR) == NULLREGION;
 }
 
 } // namespace
@@ -124,20 +116,4 @@ TEST(RegionTest, LeastGreatestAndBounds) {
     EXPECT_EQ(empty.GetMaxValue(), 0.0);
     EXPECT_FALSE(empty.GetRgn(0.0).IsValid());
     EXPECT_EQ(CRegion(-3, 4).Rows(), 0);
-}
-
-TEST(RegionTest, MemoryFailures) {
-    CRecordingPlatform platform;
-    CScopedPlatform scope(platform);
-    // Three separate bands of one rectangle each; room for two.
-    const CRegion grid = GridOf({"##.", "...", "##.", "...", "##."});
-    CScopedGeoAllocationLimit limit(2);
-    long long count = 0;
-    const CRgn partial = grid.GetRgn(0.5, QPoint(0, 0), count);
-    EXPECT_EQ(partial.CellCount(), 4);
-    EXPECT_EQ(count, 4);
-    EXPECT_EQ(platform.MessageTexts(),
-              std::vector<std::string>{"CRegion::GetRgn - memory exception creating region"});
-    CRegion big;
-    EXPECT_THROW(big.Allocate(2, 2), std::bad_alloc);
 }
