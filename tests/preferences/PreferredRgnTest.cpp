@@ -95,9 +95,7 @@ TEST(PreferredRgnTest, RationalMembersBlurOrGiveTheBenefitOfTheDoubt) {
     CGameFixture f;
     f.game.SetStatusQuo(CFPoint(52, 50));
     CMember& doubter = f.Add(50, 50);
-    doubter.AddRating(CRatingScale("H", "H", 0, 100), 50, 6, 0);
-    doubter.AddRating(CRatingScale("V", "V", 0, 100), 50, 8, 0);
-    // A member placed by ratings gets their spread; here the spread is set through the scales.
+    // A member placed by ratings takes their spread as its benefit-of-the-doubt radii.
     const CRatingScale h("H", "H", 0, 100), v("V", "V", 0, 100);
     doubter.AddRating(h, 50, 6, 0);
     doubter.AddRating(v, 50, 8, 0);
