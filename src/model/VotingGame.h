@@ -7,6 +7,7 @@
 #include <QPoint>
 
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -16,6 +17,20 @@ class CVoteGrid;
 struct CQuotaLine;
 struct SSpokes;
 struct SWinSetState;
+
+// Yolk, power index and median-line concepts.
+class CFCircle;
+class CFLine;
+class CFPolygon;
+class CRgn;
+struct SYolk;
+struct SMemberPower;
+struct SCentralState;
+
+/// Frees the cached yolk, power index and Tri-Median set where their types are known.
+struct SCentralStateDeleter {
+    void operator()(SCentralState* state) const;
+};
 
 /// The voting game of a scenario: the members taking part, the status quo, the proposal, the
 /// decision rule and the grid map, with the cached solution concepts and their out-of-date flags.
@@ -116,6 +131,44 @@ public:
     /// Switches the cutting of the win set by the veto members' regions.
     void SetVetoSwitch(int flag);
 
+    // Yolk and cardioid, median lines, the power index with the Copeland and Borda winners,
+    // and the Tri-Median and Schattschneider sets. Each is computed first when stale; region
+    // getters return a copy the caller owns (nullptr when memory fails).
+    /// The smallest circle meeting every quota line, with its triangle.
+    const SYolk& GetYolk();
+    CFPoint GetYolkCenter();
+    double GetYolkRadius();
+    CFCircle GetYolkCircle();
+    /// Whether the point lies within the yolk's radius of its centre.
+    bool IsInsideYolk(const CFPoint& point);
+    /// The yolk under another vote fraction; the cached yolk is left stale afterwards.
+    SYolk GetYolkForVoteFraction(double fraction);
+    /// The yolk's disc on the grid.
+    std::unique_ptr<CRgn> GetYolkDiscRgn();
+    /// The limacon about the status quo, towards the yolk, that holds the win set.
+    std::unique_ptr<CRgn> GetOuterCardioidRgn();
+    /// Moves the status quo to the yolk's centre.
+    void SetStatusQuoToYolk();
+    /// The median point on a line: the middle of where walks from both ends reach the quota.
+    CFPoint GetMedianPoint(const CFLine& line) const;
+    /// Recomputes every member's power value (always).
+    void FindPowerIndex(int directions, double offset);
+    /// The member's power value; 0 for no member.
+    double GetMemberPower(const CMember* member, int directions, double offset);
+    /// Every member with its power, highest first (lowest first when order is 1).
+    std::vector<SMemberPower> GetMembersByPower(int order, int directions, double offset);
+    /// Recomputes the estimated Copeland winner when stale.
+    void FindCopeland(int directions, double offset);
+    CFPoint GetCopeland(int directions, double offset);
+    /// The mean ideal point of the members who do not abstain (the status quo when all do).
+    CFPoint FindBorda() const;
+    /// Recomputes the Tri-Median polygon when stale.
+    void FindTriMedianSet(double tolerance, int directions);
+    /// A copy of the Tri-Median polygon (empty when there is none); none when memory fails.
+    std::optional<CFPolygon> GetTriMedianSet(double tolerance, int directions);
+    /// The Schattschneider polygon, rebuilt on every call; none when memory fails.
+    std::optional<CFPolygon> GetSchattschneiderSet(int directions) const;
+
     /// The out-of-date flags of the cached concepts.
     const CStaleFlags& Stale() const { return m_stale; }
     CStaleFlags& Stale() { return m_stale; }
@@ -125,7 +178,7 @@ public:
 private:
     std::vector<CMember*> m_members;
     CFPoint m_statusQuo;
-    CFPoint m_copeland;
+    CFPoint m_copeland{50.0, 50.0};
     CFPoint m_proposal;
     CGridMap m_gridMap;
     double m_voteRule = 0.5;
@@ -137,4 +190,7 @@ private:
     std::unique_ptr<SWinSetState> m_winSetState;
 
     SWinSetState& WinSetState();
+    // Yolk, power index and median-line concepts.
+    std::unique_ptr<SCentralState, SCentralStateDeleter> m_centralState;
+    SCentralState& CentralState();
 };

@@ -71,6 +71,18 @@ bool AlreadyListed(const std::vector<CQuotaLine>& lines, const CFLineSeg& segmen
 
 } // namespace
 
+bool ClassifyQuotaLine(const CVotingGame& game, CQuotaLine& line) {
+    const double q = game.VoteQuota();
+    const double t = game.VoteTotal();
+    const CFPoint& pa = line.segment.GetP1();
+    const CFPoint& pb = line.segment.GetP2();
+    line.voteTotal = t;
+    line.quota = q;
+    line.quotaLine = line.qualified = false;
+    return Classify(line, WeighSides(game.Members(), pa, pb), SideOf(pa, pb, game.StatusQuo()), q,
+                    t);
+}
+
 std::vector<CQuotaLine> FindQuotaLines(const CVotingGame& game) {
     const double q = game.VoteQuota();
     const double t = game.VoteTotal();
@@ -88,9 +100,7 @@ std::vector<CQuotaLine> FindQuotaLines(const CVotingGame& game) {
                 (std::fabs(pa.x - pb.x) <= 1e-7 && std::fabs(pa.y - pb.y) <= 1e-7))
                 continue;
             CQuotaLine line{CFLineSeg(pa, pb), a, b, t, q};
-            const ESide sqSide = SideOf(pa, pb, game.StatusQuo());
-            if (Classify(line, WeighSides(members, pa, pb), sqSide, q, t) &&
-                !AlreadyListed(lines, line.segment))
+            if (ClassifyQuotaLine(game, line) && !AlreadyListed(lines, line.segment))
                 lines.push_back(line);
         }
     }

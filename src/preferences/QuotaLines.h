@@ -28,6 +28,10 @@ struct CQuotaLine {
     }
 };
 
+/// Classifies the line through the segment's two points against the game's members, quota and
+/// status quo, setting its flags; true when it is a quota line or qualified.
+bool ClassifyQuotaLine(const CVotingGame& game, CQuotaLine& line);
+
 /// The quota lines of the game's members under its decision rule, without repeats.
 std::vector<CQuotaLine> FindQuotaLines(const CVotingGame& game);
 

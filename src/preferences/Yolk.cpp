@@ -1,0 +1,151 @@
+#include "preferences/Yolk.h"
+
+#include "concepts/PowerIndex.h"
+#include "model/Member.h"
+#include "model/VotingGame.h"
+#include "platform/Platform.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+/// The lines of the triangle's first parallel pair, as positions in the triple; none (-1)
+/// without a parallel pair.
+std::array<int, 2> ParallelSides(const CFTriangle& triangle) {
+    if (triangle.IsParallel(CFTriangle::E0E1))
+        return {0, 1};
+    if (triangle.IsParallel(CFTriangle::E0E2))
+        return {0, 2};
+    if (triangle.IsParallel(CFTriangle::E1E2))
+        return {1, 2};
+    return {-1, -1};
+}
+
+/// A yolk of radius 0 where no triangle of quota lines has any size: about the crossing of the
+/// first two lines (the middle of their strip when they are parallel, as no crossing exists),
+/// or the middle of a single line.
+void DegenerateYolk(const std::vector<CQuotaLine>& lines, SYolk& yolk) {
+    yolk.radius = 0.0;
+    if (lines.empty()) {
+        yolk.center = CFPoint();
+        yolk.triangle = CFTriangle();
+        return;
+    }
+    const CFLineSeg& first = lines[0].segment;
+    if (lines.size() == 1) {
+        yolk.center = CFPoint((first.GetP1().x + first.GetP2().x) / 2,
+                              (first.GetP1().y + first.GetP2().y) / 2);
+    } else if (first.IsParallel(lines[1].segment)) {
+        const CFPoint& a = first.GetP1();
+        const CFLineSeg& second = lines[1].segment;
+        const CFPoint& s1 = second.GetP1();
+        const double dx = second.GetP2().x - s1.x;
+        const double dy = second.GetP2().y - s1.y;
+        const double t = ((a.x - s1.x) * dx + (a.y - s1.y) * dy) / (dx * dx + dy * dy);
+        yolk.center = CFPoint((a.x + s1.x + t * dx) / 2, (a.y + s1.y + t * dy) / 2);
+    } else {
+        yolk.center = IntersectLines(first, lines[1].segment);
+    }
+    // A tiny triangle keeps the yolk drawable where it has shrunk to a point.
+    const double r = 1e-7;
+    const CFPoint& c = yolk.center;
+    const auto corner = [&](double angle) {
+        return CFPoint(c.x + r * std::cos(angle), c.y + r * std::sin(angle));
+    };
+    yolk.triangle =
+        CFTriangle(corner(4 * std::numbers::pi / 3), corner(2 * std::numbers::pi / 3), corner(0.0));
+}
+
+void FirstPass(CVotingGame& game, const std::vector<CQuotaLine>& lines, SYolk& yolk,
+               EYolkSearch search) {
+    const SYolkTriangle best = FindYolkTriangle(lines, search);
+    if (!best.found) {
+        DegenerateYolk(lines, yolk);
+        return;
+    }
+    yolk.triangle = best.triangle;
+    yolk.center = best.triangle.GetIncentre();
+    yolk.radius = best.radius;
+    const std::array<int, 2> sides = ParallelSides(best.triangle);
+    if (sides[0] < 0)
+        return;
+    // Two parallel sides leave the incentre undefined; the median points of the sides fix the
+    // yolk across the strip.
+    MessageBoxOk("Bi-parallel yolk found.");
+    const CFPoint a = game.GetMedianPoint(
+        lines[static_cast<size_t>(best.lines[static_cast<size_t>(sides[0])])].segment);
+    const CFPoint b = game.GetMedianPoint(
+        lines[static_cast<size_t>(best.lines[static_cast<size_t>(sides[1])])].segment);
+    yolk.center = CFPoint((a.x + b.x) / 2, (a.y + b.y) / 2);
+    yolk.radius = a.Distance(b) / 2;
+}
+
+/// Tests the line through P at right angles to the direction; lists it when it passes.
+bool PerpendicularPasses(CVotingGame& game, const CMember* member, const CFPoint& p,
+                         const CFPoint& direction, CQuotaLine& line) {
+    line = CQuotaLine{CFLineSeg(p, CFPoint(p.x - direction.y, p.y + direction.x)), member};
+    return ClassifyQuotaLine(game, line);
+}
+
+void AddLine(std::vector<CQuotaLine>& lines, const CQuotaLine& line) {
+    for (const CQuotaLine& listed : lines)
+        if (listed.segment.IsCoincident(line.segment))
+            return;
+    lines.push_back(line);
+}
+
+/// Adds the quota lines that pass through a single ideal point, taking the members by power;
+/// true when any was found.
+bool SecondPass(CVotingGame& game, std::vector<CQuotaLine>& lines, SYolk& yolk) {
+    const std::vector<SMemberPower> ranked = game.GetMembersByPower(0, 67, 0.11);
+    const CFPoint centre = yolk.center;
+    bool added = false;
+    if (std::fmod(game.VoteTotal(), 2.0) == 0.0) {
+        for (size_t i = 0; i < ranked.size(); ++i) {
+            const CFPoint& a = ranked[i].member->IdealPoint();
+            for (size_t j = i + 1; j < ranked.size(); ++j) {
+                const CFPoint& v = ranked[j].member->IdealPoint();
+                // Coincident points give no direction to stand across.
+                if (a == centre || v == centre ||
+                    (std::fabs(a.x - v.x) <= 1e-7 && std::fabs(a.y - v.y) <= 1e-7))
+                    continue;
+                const CFPoint d(v.x - a.x, v.y - a.y);
+                CQuotaLine throughA, throughV;
+                if (PerpendicularPasses(game, ranked[i].member, a, d, throughA) &&
+                    PerpendicularPasses(game, ranked[j].member, v, d, throughV)) {
+                    yolk.extraPoints.push_back(a);
+                    yolk.extraPoints.push_back(v);
+                    AddLine(lines, throughA);
+                    AddLine(lines, throughV);
+                    added = true;
+                }
+            }
+        }
+    } else {
+        for (const SMemberPower& entry : ranked) {
+            const CFPoint& e = entry.member->IdealPoint();
+            if (e == centre)
+                continue;
+            CQuotaLine line;
+            if (PerpendicularPasses(game, entry.member, e, CFPoint(e.x - centre.x, e.y - centre.y),
+                                    line)) {
+                yolk.extraPoints.push_back(e);
+                AddLine(lines, line);
+                added = true;
+            }
+        }
+    }
+    return added;
+}
+
+} // namespace
+
+void FindYolk(CVotingGame& game, std::vector<CQuotaLine>& lines, SYolk& yolk, EYolkSearch search) {
+    yolk = SYolk{};
+    if (lines.size() < 2 || game.Members().size() < 2)
+        return;
+    FirstPass(game, lines, yolk, search);
+    if (SecondPass(game, lines, yolk))
+        FirstPass(game, lines, yolk, search);
+}
