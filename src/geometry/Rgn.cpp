@@ -1,7 +1,9 @@
 #include "geometry/Rgn.h"
 
+#include <QPointF>
 #include <QPolygon>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -14,6 +16,60 @@ QRect ToQRect(int left, int top, int right, int bottom) {
 
 int RoundCoordinate(double value) {
     return static_cast<int>(std::lround(value));
+}
+
+/// The platform's polygon scan conversion fails on outlines spanning about 100 000 cells or more,
+/// so outlines are cut to this window, far beyond any chart, before they are converted.
+constexpr int kSafeCoordinate = 40000;
+
+/// One pass of polygon clipping against the half-plane where `inside` holds.
+template <typename Inside, typename Cross>
+std::vector<QPointF> ClipPass(const std::vector<QPointF>& points, Inside inside, Cross cross) {
+    std::vector<QPointF> kept;
+    for (size_t i = 0; i < points.size(); ++i) {
+        const QPointF& from = points[i == 0 ? points.size() - 1 : i - 1];
+        const QPointF& to = points[i];
+        if (inside(to)) {
+            if (!inside(from))
+                kept.push_back(cross(from, to));
+            kept.push_back(to);
+        } else if (inside(from)) {
+            kept.push_back(cross(from, to));
+        }
+    }
+    return kept;
+}
+
+/// The outline cut to the safe window; unchanged when it lies inside already. Cutting keeps the
+/// winding number of every cell inside the window.
+std::vector<QPoint> ClipToSafeWindow(const std::vector<QPoint>& points) {
+    const auto outside = [](const QPoint& p) {
+        return p.x() < -kSafeCoordinate || p.x() > kSafeCoordinate || p.y() < -kSafeCoordinate ||
+               p.y() > kSafeCoordinate;
+    };
+    if (std::none_of(points.begin(), points.end(), outside))
+        return points;
+    std::vector<QPointF> clipped(points.begin(), points.end());
+    const double limit = kSafeCoordinate;
+    for (const double sign : {-1.0, 1.0}) {
+        clipped = ClipPass(
+            clipped, [&](const QPointF& p) { return p.x() * sign <= limit; },
+            [&](const QPointF& a, const QPointF& b) {
+                const double x = sign * limit;
+                return QPointF(x, a.y() + (b.y() - a.y()) * (x - a.x()) / (b.x() - a.x()));
+            });
+        clipped = ClipPass(
+            clipped, [&](const QPointF& p) { return p.y() * sign <= limit; },
+            [&](const QPointF& a, const QPointF& b) {
+                const double y = sign * limit;
+                return QPointF(a.x() + (b.x() - a.x()) * (y - a.y()) / (b.y() - a.y()), y);
+            });
+    }
+    std::vector<QPoint> result;
+    result.reserve(clipped.size());
+    for (const QPointF& p : clipped)
+        result.emplace_back(RoundCoordinate(p.x()), RoundCoordinate(p.y()));
+    return result;
 }
 
 } // namespace
@@ -51,8 +107,11 @@ void CRgn::CreatePolygonRgn(const std::vector<QPoint>& points, int fillMode) {
         m_region = QRegion();
         return;
     }
-    const QPolygon polygon(QList<QPoint>(points.begin(), points.end()));
-    m_region = QRegion(polygon, fillMode == ALTERNATE ? Qt::OddEvenFill : Qt::WindingFill);
+    const std::vector<QPoint> safe = ClipToSafeWindow(points);
+    const QPolygon polygon(QList<QPoint>(safe.begin(), safe.end()));
+    m_region = safe.size() < 3
+                   ? QRegion()
+                   : QRegion(polygon, fillMode == ALTERNATE ? Qt::OddEvenFill : Qt::WindingFill);
 }
 
 int CRgn::CombineRgn(const CRgn& source1, const CRgn& source2, int mode) {
@@ -100,7 +159,8 @@ bool CRgn::PtInRegion(int x, int y) const {
 }
 
 bool CRgn::EqualRgn(const CRgn& other) const {
-    return m_region && other.m_region && *m_region == *other.m_region;
+    // The platform compares its rectangle lists, which may band the same cells differently.
+    return m_region && other.m_region && m_region->xored(*other.m_region).isEmpty();
 }
 
 int CRgn::OffsetRgn(int dx, int dy) {

@@ -7,14 +7,8 @@
 #include <algorithm>
 #include <cmath>
 #include <new>
-#include <optional>
 
 namespace {
-
-// The platform cannot scan-convert polygons much taller than 100000 rows (it gives up, or worse);
-// polygons are therefore cut to this many cells beyond the chart on every side, far past
-// anything a chart shows or an area counts.
-constexpr int kCellMargin = 32768;
 
 // Enough draws to find any cell that is not vanishingly rare in its bounding box; the bound
 // only keeps a region whose cells the draws cannot reach from spinning forever.
@@ -24,67 +18,12 @@ bool Finite(const CFPoint& p) {
     return std::isfinite(p.x) && std::isfinite(p.y);
 }
 
-/// One pass of polygon clipping: keeps the part of the outline where `inside` holds and runs the
-/// rest along the cutting line, which leaves the winding number of every kept point as it was.
-template <class Inside, class Cross>
-std::vector<CFPoint> ClipPass(const std::vector<CFPoint>& points, Inside inside, Cross cross) {
-    std::vector<CFPoint> kept;
-    for (std::size_t i = 0; i < points.size(); ++i) {
-        const CFPoint& from = points[i == 0 ? points.size() - 1 : i - 1];
-        const CFPoint& to = points[i];
-        if (inside(to)) {
-            if (!inside(from))
-                kept.push_back(cross(from, to));
-            kept.push_back(to);
-        } else if (inside(from)) {
-            kept.push_back(cross(from, to));
-        }
-    }
-    return kept;
-}
-
-/// The polygon cut to an axis-aligned window (x from left to right, y from bottom to top).
-std::vector<CFPoint> ClipToWindow(std::vector<CFPoint> points, const CFRect& window) {
-    const auto atX = [](double x) {
-        return [x](const CFPoint& a, const CFPoint& b) {
-            return CFPoint(x, a.y + (b.y - a.y) * (x - a.x) / (b.x - a.x));
-        };
-    };
-    const auto atY = [](double y) {
-        return [y](const CFPoint& a, const CFPoint& b) {
-            return CFPoint(a.x + (b.x - a.x) * (y - a.y) / (b.y - a.y), y);
-        };
-    };
-    points = ClipPass(
-        points, [&](const CFPoint& p) { return p.x >= window.left; }, atX(window.left));
-    points = ClipPass(
-        points, [&](const CFPoint& p) { return p.x <= window.right; }, atX(window.right));
-    points = ClipPass(
-        points, [&](const CFPoint& p) { return p.y >= window.bottom; }, atY(window.bottom));
-    return ClipPass(
-        points, [&](const CFPoint& p) { return p.y <= window.top; }, atY(window.top));
-}
-
-/// The issue-space window of the cells a polygon may cover under a map; none when the map sends
-/// every point to one cell.
-std::optional<CFRect> SafeWorldWindow(const CGridMap& map) {
-    const SIntRect device = map.DeviceRect();
-    const CFPoint a = map.CellToWorld(device.left - kCellMargin, device.top - kCellMargin);
-    const CFPoint b = map.CellToWorld(device.right + kCellMargin, device.bottom + kCellMargin);
-    const CFRect window(std::min(a.x, b.x), std::max(a.x, b.x), std::max(a.y, b.y),
-                        std::min(a.y, b.y));
-    if (!(window.right > window.left && window.top > window.bottom))
-        return std::nullopt;
-    return window;
-}
-
-/// The grid polygon of an issue-space outline: no cells when a point is not a number, and cut to
-/// the cells the platform can handle.
+/// The grid polygon of an issue-space outline: no cells when a point is not a number. The region
+/// class cuts outlines that reach far beyond the chart.
 std::vector<QPoint> PolygonCells(const std::vector<CFPoint>& points, const CGridMap& map) {
     if (!std::all_of(points.begin(), points.end(), Finite))
         return {};
-    const std::optional<CFRect> window = SafeWorldWindow(map);
-    return MapToCells(window ? ClipToWindow(points, *window) : points, map);
+    return MapToCells(points, map);
 }
 
 } // namespace
@@ -141,13 +80,7 @@ void CreatePointMarker(CRgn& target, const QPoint& cell) {
 }
 
 void CreateTriangleRgn(CRgn& target, const QPoint& a, const QPoint& b, const QPoint& c) {
-    const std::vector<CFPoint> corners = {CFPoint(a.x(), a.y()), CFPoint(b.x(), b.y()),
-                                          CFPoint(c.x(), c.y())};
-    const CFRect window(-kCellMargin, 2 * kCellMargin, 2 * kCellMargin, -kCellMargin);
-    std::vector<QPoint> cells;
-    for (const CFPoint& p : ClipToWindow(corners, window))
-        cells.emplace_back(Nearest(p.x), Nearest(p.y));
-    target.CreatePolygonRgn(cells, WINDING);
+    target.CreatePolygonRgn({a, b, c}, WINDING);
 }
 
 std::vector<QPoint> MapToCells(const std::vector<CFPoint>& points, const CGridMap& map) {

@@ -1,5 +1,7 @@
 #include "model/FormatNumber.h"
 
+#include "platform/TextUtil.h"
+
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -22,17 +24,13 @@ int DecimalDigitsShift(double value) {
 } // namespace
 
 std::string FormatNumber(double value) {
-    char text[512];
-    if (!std::isfinite(value)) {
-        std::snprintf(text, sizeof text, "%f", value);
-        return text;
-    }
+    if (!std::isfinite(value))
+        return Format("%f", value);
     const int width = value == 0.0 ? 1 : 1 - DecimalDigitsShift(value);
     const double fraction = std::fabs(value - std::floor(value));
     const int precision = fraction >= 1e-7 ? 3 - DecimalDigitsShift(1.0 / fraction) : 0;
     const bool exponentForm = width > 4 || width < -3;
     char format[32];
     std::snprintf(format, sizeof format, "%%%d.%d%s", width, precision, exponentForm ? "le" : "lf");
-    std::snprintf(text, sizeof text, format, value);
-    return text;
+    return Format(format, value);
 }

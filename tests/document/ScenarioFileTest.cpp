@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <csignal>
 #include <fstream>
 #include <sys/resource.h>
@@ -234,4 +235,19 @@ TEST_F(ScenarioFileTest, MalformedInputNeverCrashes) {
     EXPECT_EQ(Members()[0]->IdealPoint(), CFPoint(0, 0)) << "nan and 1e999 read as 0";
     EXPECT_TRUE(Load(std::string(kHeader) + "Player\tA\tA1\t1\t2\t1\t0\t0\t1\t2\t3\n" +
                      "Dimension\tThird\tD3\t5\t5\n"));
+}
+
+TEST_F(ScenarioFileTest, NumbersKeepAPointUnderACommaLocale) {
+    const std::string previous = std::setlocale(LC_ALL, nullptr);
+    if (!std::setlocale(LC_ALL, "de_DE.UTF-8"))
+        GTEST_SKIP() << "the de_DE.UTF-8 locale is not installed";
+    const bool loaded =
+        Load(std::string(kHeader) + "Player\tA\tA1\t12.5\t2.25\t1.5\t0\t0\nGAME PARAMETERS END\n");
+    const std::string text = loaded ? ScenarioText(doc) : std::string();
+    std::setlocale(LC_ALL, previous.c_str());
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(Members()[0]->IdealPoint(), CFPoint(12.5, 2.25));
+    EXPECT_EQ(Members()[0]->VoteWeight(), 1.5);
+    EXPECT_NE(text.find("Player\tA\tA1\t12.500000\t2.250000\t1.500000\t"), std::string::npos);
+    EXPECT_NE(text.find("Decision Rule\treserved\t0.500000\n"), std::string::npos);
 }

@@ -118,3 +118,31 @@ TEST(RgnTest, AffineRebuildScalesAndMoves) {
     back.ExtCreateRegion(SXForm{1 / 1.05, 0, 0, 1 / 1.05, 0, 0}, there.GetRegionData());
     EXPECT_TRUE(back.EqualRgn(square));
 }
+
+TEST(RgnTest, EqualityComparesCellsNotBanding) {
+    CRgn cellByCell = Rect(0, 0, 0, 0);
+    for (int y = 0; y < 11; ++y)
+        for (int x = 0; x < 9; ++x)
+            if ((x + y) % 3 != 0)
+                cellByCell.CombineRgn(cellByCell, Rect(x, y, x + 1, y + 1), RGN_OR);
+    CRgn byRows = Rect(0, 0, 0, 0);
+    for (int y = 10; y >= 0; --y)
+        for (int x = 0; x < 9; ++x)
+            if ((x + y) % 3 != 0)
+                byRows.CombineRgn(byRows, Rect(x, y, x + 1, y + 1), RGN_OR);
+    EXPECT_TRUE(cellByCell.EqualRgn(byRows));
+}
+
+TEST(RgnTest, HugeOutlinesAreCutBeforeConversion) {
+    // An outline reaching far beyond any chart still gives the cells near the chart.
+    CRgn huge;
+    huge.CreatePolygonRgn(
+        {QPoint(-500000000, -500000000), QPoint(500000000, -500000000), QPoint(0, 500000000)},
+        WINDING);
+    EXPECT_TRUE(huge.PtInRegion(0, 0));
+    EXPECT_TRUE(huge.PtInRegion(400, 400));
+    CRgn far;
+    far.CreatePolygonRgn({QPoint(-536870912, 10), QPoint(536870912, 10), QPoint(536870912, 20)},
+                         ALTERNATE);
+    EXPECT_FALSE(far.PtInRegion(0, 0));
+}

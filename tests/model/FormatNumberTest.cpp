@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
 
 TEST(FormatNumberTest, WidthAndPrecisionFollowMagnitudeAndFraction) {
@@ -22,4 +23,13 @@ TEST(FormatNumberTest, WidthAndPrecisionFollowMagnitudeAndFraction) {
 TEST(FormatNumberTest, NonFiniteValuesPrintPlainly) {
     EXPECT_EQ(FormatNumber(std::nan("")), "nan");
     EXPECT_EQ(FormatNumber(-HUGE_VAL), "-inf");
+}
+
+TEST(FormatNumberTest, KeepsAPointUnderACommaLocale) {
+    const std::string previous = std::setlocale(LC_ALL, nullptr);
+    if (!std::setlocale(LC_ALL, "de_DE.UTF-8"))
+        GTEST_SKIP() << "the de_DE.UTF-8 locale is not installed";
+    const std::string text = FormatNumber(12.5);
+    std::setlocale(LC_ALL, previous.c_str());
+    EXPECT_EQ(text, "12.500");
 }
