@@ -2,6 +2,7 @@
 #include "cli/CommonOptions.h"
 #include "cli/ConceptReport.h"
 #include "document/QueltaDoc.h"
+#include "geometry/FPolygon.h"
 #include "geometry/MappedRegion.h"
 #include "model/Member.h"
 #include "preferences/QuotaLines.h"
@@ -63,6 +64,53 @@ void ReportCoalition(CQueltaDoc& doc, CConceptReport& report) {
     report.AddList("coalition", ids);
 }
 
+void ReportYolk(CQueltaDoc& doc, CConceptReport& report) {
+    const CFPoint centre = doc.Game().GetYolkCenter();
+    report.AddList("yolk.center", Point(centre));
+    report.Add("yolk.radius", doc.Game().GetYolkRadius());
+}
+
+void ReportCopeland(CQueltaDoc& doc, CConceptReport& report) {
+    const DisplayConfig& config = doc.Config();
+    report.AddList("copeland", Point(doc.Game().GetCopeland(config.nCopeland, config.dCopeland)));
+}
+
+void ReportBorda(CQueltaDoc& doc, CConceptReport& report) {
+    report.AddList("borda", Point(doc.Game().FindBorda()));
+}
+
+void ReportPower(CQueltaDoc& doc, CConceptReport& report) {
+    const DisplayConfig& config = doc.Config();
+    CVotingGame& game = doc.Game();
+    // Recomputed with the configured directions: the yolk may have left a ranking over others.
+    game.FindPowerIndex(config.nCopeland, config.dCopeland);
+    for (const CMember* member : game.Members())
+        report.Add("power." + member->MemberID(),
+                   game.GetMemberPower(member, config.nCopeland, config.dCopeland));
+}
+
+/// A polygon's vertices as x y pairs in order.
+std::vector<Value> Vertices(const std::optional<CFPolygon>& polygon) {
+    std::vector<Value> values;
+    if (polygon)
+        for (const CFPoint& p : polygon->Points()) {
+            values.emplace_back(p.x);
+            values.emplace_back(p.y);
+        }
+    return values;
+}
+
+void ReportTriMedian(CQueltaDoc& doc, CConceptReport& report) {
+    const DisplayConfig& config = doc.Config();
+    report.AddList("trimedian.vertices", Vertices(doc.Game().GetTriMedianSet(
+                                             config.dTriMedianTolerance, config.nTriMedianSet)));
+}
+
+void ReportSchattschneider(CQueltaDoc& doc, CConceptReport& report) {
+    report.AddList("schattschneider.vertices",
+                   Vertices(doc.Game().GetSchattschneiderSet(doc.Config().nSchattschneiderSet)));
+}
+
 /// The groups of values, in the order their keys are printed.
 const std::vector<std::pair<std::string, std::function<void(CQueltaDoc&, CConceptReport&)>>>&
 Groups() {
@@ -72,7 +120,13 @@ Groups() {
                   {"winset", ReportWinSet},
                   {"quotalines", ReportQuotaLines},
                   {"petals", ReportPetals},
-                  {"coalition", ReportCoalition}};
+                  {"coalition", ReportCoalition},
+                  {"yolk", ReportYolk},
+                  {"copeland", ReportCopeland},
+                  {"borda", ReportBorda},
+                  {"power", ReportPower},
+                  {"trimedian", ReportTriMedian},
+                  {"schattschneider", ReportSchattschneider}};
     return groups;
 }
 

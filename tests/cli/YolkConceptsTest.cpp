@@ -1,0 +1,56 @@
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+QJsonObject Concepts(const char* example, const QStringList& extra = {}) {
+    QProcess process;
+    process.start(QUELTA_CLI_PATH,
+                  QStringList{"concepts", QDir(QUELTA_EXAMPLES).filePath(example), "--json",
+                              "--only", "yolk,copeland,borda,power,trimedian,schattschneider"} +
+                      extra);
+    process.waitForFinished(120000);
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    return QJsonDocument::fromJson(process.readAllStandardOutput()).object();
+}
+
+TEST(YolkConceptsTest, EveryExampleReportsTheCentralConcepts) {
+    for (const char* example :
+         {"triangle.txt", "five.txt", "seven-weighted.txt", "senate101.txt", "points-xy.txt"}) {
+        const QJsonObject json = Concepts(example);
+        for (const char* key : {"yolk.center", "yolk.radius", "copeland", "borda",
+                                "trimedian.vertices", "schattschneider.vertices"})
+            EXPECT_TRUE(json.contains(key)) << example << " lacks " << key;
+        double power = 0.0;
+        int members = 0;
+        for (auto it = json.begin(); it != json.end(); ++it)
+            if (it.key().startsWith("power.")) {
+                power += it.value().toDouble();
+                ++members;
+            }
+        EXPECT_EQ(members, json["members.count"].toInt()) << example;
+        EXPECT_NEAR(power, 1.0, 1e-12) << example;
+        EXPECT_EQ(json["schattschneider.vertices"].toArray().size(), 2 * 180) << example;
+    }
+}
+
+TEST(YolkConceptsTest, TriangleYolkIsItsIncircleAndBordaItsCentroid) {
+    const QJsonObject json = Concepts("triangle.txt", {"--set", "nSchattschneiderSet=-3"});
+    const double side = std::hypot(30.0, 52.0);
+    const double perimeter = 60 + 2 * side;
+    EXPECT_NEAR(json["yolk.center"].toArray()[0].toDouble(), 50, 1e-9);
+    EXPECT_NEAR(json["yolk.center"].toArray()[1].toDouble(), 25 + 60 * 52 / perimeter, 1e-9);
+    EXPECT_NEAR(json["yolk.radius"].toDouble(), 60 * 52 / perimeter, 1e-9);
+    EXPECT_NEAR(json["borda"].toArray()[1].toDouble(), (25 + 25 + 77) / 3.0, 1e-12);
+    EXPECT_EQ(json["schattschneider.vertices"].toArray().size(), 2 * 32)
+        << "a direction count of 0 or less means 32";
+}
+
+} // namespace
