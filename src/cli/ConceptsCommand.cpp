@@ -1,9 +1,11 @@
 #include "cli/CliCommand.h"
 #include "cli/CommonOptions.h"
 #include "cli/ConceptReport.h"
+#include "concepts/ConceptRegions.h"
 #include "document/QueltaDoc.h"
 #include "geometry/FPolygon.h"
 #include "geometry/MappedRegion.h"
+#include "geometry/RgnHelpers.h"
 #include "model/Member.h"
 #include "preferences/QuotaLines.h"
 
@@ -64,6 +66,39 @@ void ReportCoalition(CQueltaDoc& doc, CConceptReport& report) {
     report.AddList("coalition", ids);
 }
 
+/// The area and bounding box of a concept's region, or nothing when there is no region.
+void ReportRegion(CQueltaDoc& doc, CConceptReport& report, const std::string& name,
+                  const std::unique_ptr<CRgn>& rgn) {
+    if (!rgn)
+        return;
+    report.Add(name + ".area", RgnArea(*rgn, doc.Game().GridMap()));
+    report.AddList(name + ".bbox", Box(RegionBounds(*rgn, doc.Game().GridMap())));
+}
+
+void ReportPareto(CQueltaDoc& doc, CConceptReport& report) {
+    ReportRegion(doc, report, "pareto", doc.Game().GetParetoSetRgn());
+}
+
+void ReportCore(CQueltaDoc& doc, CConceptReport& report) {
+    ReportRegion(doc, report, "core", doc.Game().GetCoreRgn(doc.Config().nCore));
+}
+
+void ReportHeart(CQueltaDoc& doc, CConceptReport& report) {
+    ReportRegion(doc, report, "heart", doc.Game().GetHeartRgn(doc.Config().nCore));
+}
+
+void ReportUncovered(CQueltaDoc& doc, CConceptReport& report) {
+    const DisplayConfig& config = doc.Config();
+    ReportRegion(doc, report, "uncovered",
+                 doc.Game().GetUncoveredSetRgn(config.nUncoveredSet, config.bExcludeYolk,
+                                               config.bUncoveredSetBJS));
+}
+
+void ReportBanks(CQueltaDoc& doc, CConceptReport& report) {
+    ReportRegion(doc, report, "banks",
+                 doc.Game().GetBanksSetRgn(doc.Config().nChain, doc.Config().nResolution));
+}
+
 void ReportYolk(CQueltaDoc& doc, CConceptReport& report) {
     const CFPoint centre = doc.Game().GetYolkCenter();
     report.AddList("yolk.center", Point(centre));
@@ -122,6 +157,11 @@ Groups() {
                   {"petals", ReportPetals},
                   {"coalition", ReportCoalition},
                   {"yolk", ReportYolk},
+                  {"pareto", ReportPareto},
+                  {"core", ReportCore},
+                  {"heart", ReportHeart},
+                  {"uncovered", ReportUncovered},
+                  {"banks", ReportBanks},
                   {"copeland", ReportCopeland},
                   {"borda", ReportBorda},
                   {"power", ReportPower},

@@ -11,12 +11,21 @@
 #include <utility>
 #include <vector>
 
+class CFPolygon;
+class CFRect;
 class CMember;
 class CMappedRegion;
+class CRgn;
 class CVoteGrid;
 struct CQuotaLine;
 struct SSpokes;
 struct SWinSetState;
+struct SConceptsState;
+
+/// Frees the solution concepts' cached state where its type is known.
+struct SConceptsStateDeleter {
+    void operator()(SConceptsState* state) const;
+};
 
 // Yolk, power index and median-line concepts.
 class CFCircle;
@@ -131,6 +140,39 @@ public:
     /// Switches the cutting of the win set by the veto members' regions.
     void SetVetoSwitch(int flag);
 
+    // Pareto set, core, heart, uncovered set and Banks set, each computed first when stale.
+    // Region getters return a copy the caller owns (nullptr when memory fails).
+    /// The convex hull of the counted ideal points and its region.
+    void FindParetoSet();
+    CFPolygon GetParetoSet();
+    std::unique_ptr<CRgn> GetParetoSetRgn();
+    /// 1 when the hull holds the point or the point is exactly some member's ideal point.
+    int IsInsideParetoSet(const CFPoint& point);
+    double GetParetoSetArea();
+    /// The core estimated from `samples` points on a circle about the members.
+    void FindCore(int samples);
+    std::unique_ptr<CRgn> GetCoreRgn(int samples);
+    /// The core's bounding box in issue space; all zero without a core.
+    CFRect GetCoreBounds(int samples);
+    double GetCoreArea(int samples);
+    int IsInsideCore(const CFPoint& point, int samples);
+    /// The heart (the core under a super-majority, else the quota-line triangles), clipped to
+    /// the Pareto set.
+    void FindHeart(int samples);
+    std::unique_ptr<CRgn> GetHeartRgn(int samples);
+    CFRect GetHeartBounds(int samples);
+    double GetHeartArea(int samples);
+    int IsInsideHeart(const CFPoint& point, int samples);
+    /// The uncovered set by the grid method or (bjs = 1) the BJS method; the status quo and
+    /// the staleness of what depends on it are the same afterwards.
+    void FindUncoveredSet(int gridSize, int excludeYolk, int bjs);
+    std::unique_ptr<CRgn> GetUncoveredSetRgn(int gridSize, int excludeYolk, int bjs);
+    int IsInsideUncoveredSet(const CFPoint& point, int gridSize, int excludeYolk, int bjs);
+    double GetUncoveredSetArea(int gridSize, int excludeYolk, int bjs);
+    /// The Banks set: dots at the end points of random Banks chains (seeded, so repeatable).
+    void FindBanksSet(int chains, int resolution);
+    std::unique_ptr<CRgn> GetBanksSetRgn(int chains, int resolution);
+
     // Yolk and cardioid, median lines, the power index with the Copeland and Borda winners,
     // and the Tri-Median and Schattschneider sets. Each is computed first when stale; region
     // getters return a copy the caller owns (nullptr when memory fails).
@@ -188,8 +230,10 @@ private:
     int m_veto = 0;
     CStaleFlags m_stale;
     std::unique_ptr<SWinSetState> m_winSetState;
+    std::unique_ptr<SConceptsState, SConceptsStateDeleter> m_conceptsState;
 
     SWinSetState& WinSetState();
+    SConceptsState& ConceptsState();
     // Yolk, power index and median-line concepts.
     std::unique_ptr<SCentralState, SCentralStateDeleter> m_centralState;
     SCentralState& CentralState();

@@ -1,0 +1,84 @@
+#include "ConceptsFixture.h"
+#include "concepts/TriangleCover.h"
+#include "geometry/FRect.h"
+
+#include <gtest/gtest.h>
+
+TEST(HeartTest, TriangleUnderMajorityIsItsOwnHeart) {
+    CGameFixture f(100);
+    f.Add(20, 25);
+    f.Add(80, 25);
+    f.Add(50, 77);
+    const std::unique_ptr<CRgn> heart = f.game.GetHeartRgn(60);
+    const std::unique_ptr<CRgn> pareto = f.game.GetParetoSetRgn();
+    EXPECT_TRUE(heart->EqualRgn(*pareto)) << "the one triangle of the sides is the hull";
+    EXPECT_EQ(f.game.IsInsideHeart(CFPoint(50, 40), 60), 1);
+    EXPECT_EQ(f.game.IsInsideHeart(CFPoint(90, 90), 60), 0);
+    EXPECT_NEAR(f.game.GetHeartBounds(60).left, 20, 1);
+}
+
+TEST(HeartTest, TooFewQuotaLinesOrMembersGiveNoHeart) {
+    CGameFixture f(100);
+    EXPECT_EQ(f.game.GetHeartArea(60), 0.0) << "no members";
+    EXPECT_FALSE(f.game.GetHeartRgn(60)->IsValid()) << "left as it was: never built";
+    EXPECT_FALSE(f.game.Stale().IsStale(EConcept::Heart));
+    f.Add(20, 20);
+    f.Add(50, 50);
+    f.Add(80, 80);
+    EXPECT_EQ(f.game.GetHeartArea(60), 0.0) << "collinear members give one quota line";
+    EXPECT_TRUE(f.game.GetHeartRgn(60)->IsValid()) << "an empty region, not none";
+    EXPECT_EQ(f.game.GetHeartBounds(60), CFRect());
+}
+
+TEST(HeartTest, SuperMajorityWithACoreIsTheCoreInTheParetoSet) {
+    CGameFixture f(100);
+    AddPolygonMembers(f, 7, 30);
+    f.game.SetVoteRule(0.666667);
+    const std::unique_ptr<CRgn> heart = f.game.GetHeartRgn(60);
+    CRgn expected;
+    expected.CombineRgn(*f.game.GetCoreRgn(60), *f.game.GetParetoSetRgn(), RGN_AND);
+    ASSERT_FALSE(expected.IsEmpty());
+    EXPECT_TRUE(heart->EqualRgn(expected));
+}
+
+TEST(HeartTest, HeartLiesInTheParetoSetOnRandomScenarios) {
+    CRand::Seed(31337);
+    for (int scenario = 0; scenario < 6; ++scenario) {
+        CGameFixture f(100);
+        AddRandomMembers(f, 3 + 2 * scenario);
+        f.game.SetVoteRule(scenario % 2 ? 0.5 : 0.7);
+        const std::unique_ptr<CRgn> heart = f.game.GetHeartRgn(40);
+        EXPECT_GT(RgnCellCount(*heart), 0) << "scenario " << scenario;
+        EXPECT_EQ(CellsOutside(*heart, *f.game.GetParetoSetRgn()), 0) << "scenario " << scenario;
+    }
+}
+
+TEST(TriangleCoverTest, EqualsTheUnionOfPolygonRegions) {
+    CRand::Seed(99);
+    const SIntRect window{-5, -3, 70, 64};
+    CTriangleCover cover(window);
+    CRgn naive;
+    naive.CreateRectRgn(0, 0, 0, 0);
+    for (int t = 0; t < 300; ++t) {
+        std::vector<QPoint> corners;
+        for (int k = 0; k < 3; ++k) {
+            // Some corners far outside the window, some on one line.
+            const int spread = t % 5 == 0 ? 4000 : 80;
+            corners.emplace_back(CRand::Next() % spread - spread / 4,
+                                 CRand::Next() % spread - spread / 4);
+        }
+        if (t % 7 == 0)
+            corners[2] = corners[0] + (corners[1] - corners[0]) * 2;
+        cover.Add(corners[0], corners[1], corners[2]);
+        CRgn triangle;
+        triangle.CreatePolygonRgn(corners, WINDING);
+        naive.CombineRgn(naive, triangle, RGN_OR);
+        if (t % 50 == 0 || t == 299) {
+            CRgn clip;
+            clip.CreateRectRgnIndirect(window);
+            CRgn expected;
+            expected.CombineRgn(naive, clip, RGN_AND);
+            ASSERT_TRUE(cover.Rgn().EqualRgn(expected)) << "after triangle " << t;
+        }
+    }
+}
