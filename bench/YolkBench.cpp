@@ -1,0 +1,52 @@
+#include "RandomBody.h"
+#include "preferences/QuotaLines.h"
+#include "preferences/Yolk.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+/// The whole yolk as the game builds it when stale: quota lines, the power ranking of the
+/// second pass and both passes.
+void BM_Yolk(benchmark::State& state) {
+    SRandomBody body(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        body.game.InvalidateAll();
+        benchmark::DoNotOptimize(body.game.GetYolkRadius());
+    }
+    state.counters["lines"] = static_cast<double>(body.game.GetQuotaLines().size());
+}
+BENCHMARK(BM_Yolk)->Arg(5)->Arg(101)->Arg(435)->Unit(benchmark::kMillisecond);
+
+void BM_YolkQuotaLines(benchmark::State& state) {
+    SRandomBody body(static_cast<int>(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(FindQuotaLines(body.game));
+}
+BENCHMARK(BM_YolkQuotaLines)->Arg(101)->Arg(435)->Unit(benchmark::kMillisecond);
+
+/// The triangle search alone over the body's quota lines; the plain search also checks that
+/// the pruned one picks the same triangle.
+void TriangleSearch(benchmark::State& state, EYolkSearch search) {
+    SRandomBody body(static_cast<int>(state.range(0)));
+    const std::vector<CQuotaLine> lines = FindQuotaLines(body.game);
+    SYolkTriangle result;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(result = FindYolkTriangle(lines, search));
+    const SYolkTriangle pruned = FindYolkTriangle(lines, EYolkSearch::Pruned);
+    if (result.lines != pruned.lines || result.radius != pruned.radius)
+        state.SkipWithError("pruned search differs from the plain one");
+    state.counters["lines"] = static_cast<double>(lines.size());
+}
+
+void BM_YolkTrianglePlain(benchmark::State& state) {
+    TriangleSearch(state, EYolkSearch::Plain);
+}
+BENCHMARK(BM_YolkTrianglePlain)->Arg(5)->Arg(101)->Unit(benchmark::kMillisecond);
+
+void BM_YolkTrianglePruned(benchmark::State& state) {
+    TriangleSearch(state, EYolkSearch::Pruned);
+}
+BENCHMARK(BM_YolkTrianglePruned)->Arg(5)->Arg(101)->Arg(435)->Unit(benchmark::kMillisecond);
+
+} // namespace
