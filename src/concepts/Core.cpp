@@ -123,7 +123,9 @@ void CCore::Find(CVotingGame& game, int samples) {
         const CFPoint sample(circle.centre.x + circle.radius * std::cos(angle),
                              circle.centre.y + circle.radius * std::sin(angle));
         for (std::size_t i = 0; i < lines.size(); ++i) {
-            if (!test.QualifiedAt(i, sample))
+            // A sample on the line (it can be the farthest ideal point itself) has no side
+            // away from it: either half would be an arbitrary cut, so the pair is passed over.
+            if (!test.QualifiedAt(i, sample) || SideOf(lines[i].segment, sample) == 0)
                 continue;
             CFPolygon part = ClipRectByLine(widened, lines[i].segment, sample, 0);
             if (std::any_of(applied[i].begin(), applied[i].end(),

@@ -125,3 +125,17 @@ TEST(CoreTest, CoreLiesInTheParetoSetOnRandomScenarios) {
         EXPECT_EQ(CellsOutside(*core, *pareto), 0) << "scenario " << scenario;
     }
 }
+
+TEST(CoreTest, SampleOnAnIdealPointCutsNothingAway) {
+    CGameFixture f(100);
+    // The centre is (50, 42.33) and the top member is the farthest, so the sample at a quarter
+    // turn lands on it, on both lines through it.
+    f.Add(20, 25);
+    f.Add(80, 25);
+    f.Add(50, 77);
+    f.game.SetVoteRule(0.9);
+    const std::unique_ptr<CRgn> core = f.game.GetCoreRgn(60);
+    const std::unique_ptr<CRgn> pareto = f.game.GetParetoSetRgn();
+    EXPECT_EQ(CellsOutside(*pareto, *core), 0) << "unanimity keeps the whole hull";
+    EXPECT_EQ(CellsOutside(*core, *pareto), 0);
+}
