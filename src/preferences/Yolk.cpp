@@ -95,48 +95,63 @@ void AddLine(std::vector<CQuotaLine>& lines, const CQuotaLine& line) {
     lines.push_back(line);
 }
 
-/// Adds the quota lines that pass through a single ideal point, taking the members by power;
-/// true when any was found.
-bool SecondPass(CVotingGame& game, std::vector<CQuotaLine>& lines, SYolk& yolk) {
-    const std::vector<SMemberPower> ranked = game.GetMembersByPower(0, 67, 0.11);
+/// Even vote totals: pairs of members whose perpendiculars to the line joining them are both
+/// quota lines.
+bool AddPairPerpendiculars(CVotingGame& game, const std::vector<SMemberPower>& ranked,
+                           std::vector<CQuotaLine>& lines, SYolk& yolk) {
     const CFPoint centre = yolk.center;
     bool added = false;
-    if (std::fmod(game.VoteTotal(), 2.0) == 0.0) {
-        for (size_t i = 0; i < ranked.size(); ++i) {
-            const CFPoint& a = ranked[i].member->IdealPoint();
-            for (size_t j = i + 1; j < ranked.size(); ++j) {
-                const CFPoint& v = ranked[j].member->IdealPoint();
-                // Coincident points give no direction to stand across.
-                if (a == centre || v == centre ||
-                    (std::fabs(a.x - v.x) <= 1e-7 && std::fabs(a.y - v.y) <= 1e-7))
-                    continue;
-                const CFPoint d(v.x - a.x, v.y - a.y);
-                CQuotaLine throughA, throughV;
-                if (PerpendicularPasses(game, ranked[i].member, a, d, throughA) &&
-                    PerpendicularPasses(game, ranked[j].member, v, d, throughV)) {
-                    yolk.extraPoints.push_back(a);
-                    yolk.extraPoints.push_back(v);
-                    AddLine(lines, throughA);
-                    AddLine(lines, throughV);
-                    added = true;
-                }
-            }
-        }
-    } else {
-        for (const SMemberPower& entry : ranked) {
-            const CFPoint& e = entry.member->IdealPoint();
-            if (e == centre)
+    for (size_t i = 0; i < ranked.size(); ++i) {
+        const CFPoint& a = ranked[i].member->IdealPoint();
+        for (size_t j = i + 1; j < ranked.size(); ++j) {
+            const CFPoint& v = ranked[j].member->IdealPoint();
+            // Coincident points give no direction to stand across.
+            if (a == centre || v == centre ||
+                (std::fabs(a.x - v.x) <= 1e-7 && std::fabs(a.y - v.y) <= 1e-7))
                 continue;
-            CQuotaLine line;
-            if (PerpendicularPasses(game, entry.member, e, CFPoint(e.x - centre.x, e.y - centre.y),
-                                    line)) {
-                yolk.extraPoints.push_back(e);
-                AddLine(lines, line);
+            const CFPoint d(v.x - a.x, v.y - a.y);
+            CQuotaLine throughA, throughV;
+            if (PerpendicularPasses(game, ranked[i].member, a, d, throughA) &&
+                PerpendicularPasses(game, ranked[j].member, v, d, throughV)) {
+                yolk.extraPoints.push_back(a);
+                yolk.extraPoints.push_back(v);
+                AddLine(lines, throughA);
+                AddLine(lines, throughV);
                 added = true;
             }
         }
     }
     return added;
+}
+
+/// Odd vote totals: members whose perpendicular to the line from the yolk centre is a quota
+/// line.
+bool AddCentrePerpendiculars(CVotingGame& game, const std::vector<SMemberPower>& ranked,
+                             std::vector<CQuotaLine>& lines, SYolk& yolk) {
+    const CFPoint centre = yolk.center;
+    bool added = false;
+    for (const SMemberPower& entry : ranked) {
+        const CFPoint& e = entry.member->IdealPoint();
+        if (e == centre)
+            continue;
+        CQuotaLine line;
+        if (PerpendicularPasses(game, entry.member, e, CFPoint(e.x - centre.x, e.y - centre.y),
+                                line)) {
+            yolk.extraPoints.push_back(e);
+            AddLine(lines, line);
+            added = true;
+        }
+    }
+    return added;
+}
+
+/// Adds the quota lines that pass through a single ideal point, taking the members by power;
+/// true when any was found.
+bool SecondPass(CVotingGame& game, std::vector<CQuotaLine>& lines, SYolk& yolk) {
+    const std::vector<SMemberPower> ranked = game.GetMembersByPower(0, 67, 0.11);
+    if (std::fmod(game.VoteTotal(), 2.0) == 0.0)
+        return AddPairPerpendiculars(game, ranked, lines, yolk);
+    return AddCentrePerpendiculars(game, ranked, lines, yolk);
 }
 
 } // namespace
