@@ -9,23 +9,65 @@
 #include "platform/Platform.h"
 #include "preferences/QuotaLines.h"
 
+#include <cmath>
 #include <new>
+
+namespace {
+
+/// Where every two quota lines meet, as the triangle of three lines places its vertices: the
+/// triangle of lines i < j < k has the corners of (j, k), (i, k) and (i, j), so each corner and
+/// each coincidence test is worked out once per pair instead of once per triple.
+class CLineCorners {
+public:
+    CLineCorners(const std::vector<CQuotaLine>& lines, const CGridMap& map)
+        : m_n(lines.size()), m_corner(m_n * m_n), m_cell(m_n * m_n), m_coincident(m_n * m_n) {
+        for (std::size_t p = 0; p < m_n; ++p)
+            for (std::size_t q = p + 1; q < m_n; ++q) {
+                // Vertex 2 of a triangle of lines is where its first two lines meet.
+                const CFLineSeg& a = lines[p].segment;
+                const CFLineSeg& b = lines[q].segment;
+                const std::size_t at = p * m_n + q;
+                m_corner[at] = CFTriangle(a, b, b).GetVertex(2);
+                m_cell[at] = map.WorldToCell(m_corner[at]);
+                m_coincident[at] = a.IsCoincident(b) ? 1 : 0;
+            }
+    }
+
+    /// Whether lines i < j < k bound a triangle (the triangle's own degeneracy test).
+    bool Bound(std::size_t i, std::size_t j, std::size_t k) const {
+        if (m_coincident[i * m_n + j] || m_coincident[i * m_n + k] || m_coincident[j * m_n + k])
+            return false;
+        const CFPoint& v0 = m_corner[j * m_n + k];
+        const CFPoint& v1 = m_corner[i * m_n + k];
+        const CFPoint& v2 = m_corner[i * m_n + j];
+        for (const CFPoint* v : {&v0, &v1, &v2})
+            if (!std::isfinite(v->x) || !std::isfinite(v->y))
+                return false;
+        return !(v0 == v1 || v1 == v2 || v2 == v0);
+    }
+    void AddTriangle(CTriangleCover& cover, std::size_t i, std::size_t j, std::size_t k) const {
+        cover.Add(m_cell[j * m_n + k], m_cell[i * m_n + k], m_cell[i * m_n + j]);
+    }
+
+private:
+    std::size_t m_n;
+    std::vector<CFPoint> m_corner;
+    std::vector<QPoint> m_cell;
+    std::vector<char> m_coincident;
+};
+
+} // namespace
 
 CRgn QuotaLineTriangles(CVotingGame& game, const SIntRect& window) {
     const std::vector<CQuotaLine> lines = game.GetQuotaLines();
-    const CGridMap& map = game.GridMap();
+    const CLineCorners corners(lines, game.GridMap());
     CTriangleCover cover(window);
     const std::size_t d = lines.size();
     for (std::size_t i = 0; i < d; ++i)
         for (std::size_t j = i + 1; j < d; ++j)
-            for (std::size_t k = j + 1; k < d; ++k) {
-                const CFTriangle triangle(lines[i].segment, lines[j].segment, lines[k].segment);
-                if (triangle.IsDegenerate())
-                    continue;
-                cover.Add(map.WorldToCell(triangle.GetVertex(0)),
-                          map.WorldToCell(triangle.GetVertex(1)),
-                          map.WorldToCell(triangle.GetVertex(2)));
-            }
+            for (std::size_t k = j + 1; k < d; ++k)
+                if (corners.Bound(i, j, k))
+                    corners.AddTriangle(cover, i, j, k);
     return cover.Rgn();
 }
 

@@ -7,21 +7,44 @@
 #include <array>
 #include <cstdint>
 
-namespace {
+/// Walks an edge from a to b (a above b) row by row, giving on each row the least integer x
+/// that the edge counts for: the crossing point rounded up. The crossing is kept as an exact
+/// quotient and remainder, so each row costs two additions instead of a division.
+class CEdgeWalk {
+public:
+    CEdgeWalk(const QPoint& a, const QPoint& b, std::int64_t y) : m_x(a.x()), m_dy(b.y() - a.y()) {
+        const std::int64_t dx = b.x() - a.x();
+        Split(dx, m_stepQ, m_stepR);
+        Split((y - a.y()) * dx, m_q, m_r);
+    }
+    std::int64_t X() const { return m_x + m_q + (m_r != 0 ? 1 : 0); }
+    void Next() {
+        m_q += m_stepQ;
+        m_r += m_stepR;
+        if (m_r >= m_dy) {
+            m_r -= m_dy;
+            ++m_q;
+        }
+    }
 
-/// The least integer x that an edge from a to b counts for on row y: the crossing point,
-/// rounded up, computed exactly in integers.
-std::int64_t CeilCrossing(const QPoint& a, const QPoint& b, std::int64_t y) {
-    const std::int64_t dy = b.y() - a.y();
-    const std::int64_t num = (y - a.y()) * static_cast<std::int64_t>(b.x() - a.x());
-    // x = a.x + num / dy, with dy > 0.
-    std::int64_t q = num / dy;
-    if (num % dy != 0 && num > 0)
-        ++q;
-    return a.x() + q;
-}
+private:
+    /// value = q dy + r with 0 <= r < dy.
+    void Split(std::int64_t value, std::int64_t& q, std::int64_t& r) const {
+        q = value / m_dy;
+        r = value % m_dy;
+        if (r < 0) {
+            r += m_dy;
+            --q;
+        }
+    }
 
-} // namespace
+    std::int64_t m_x;
+    std::int64_t m_dy;
+    std::int64_t m_q = 0;
+    std::int64_t m_r = 0;
+    std::int64_t m_stepQ = 0;
+    std::int64_t m_stepR = 0;
+};
 
 CTriangleCover::CTriangleCover(const SIntRect& window)
     : m_window(window), m_width(std::max(0, window.right - window.left)) {
@@ -38,23 +61,33 @@ void CTriangleCover::Add(const QPoint& a, const QPoint& b, const QPoint& c) {
     const std::int64_t cross =
         static_cast<std::int64_t>(v[1].x() - v[0].x()) * (v[2].y() - v[0].y()) -
         static_cast<std::int64_t>(v[1].y() - v[0].y()) * (v[2].x() - v[0].x());
-    if (y0 >= y1 || cross == 0)
+    const auto [least, most] = std::minmax({v[0].x(), v[1].x(), v[2].x()});
+    if (y0 >= y1 || cross == 0 || most < m_window.left || least >= m_window.right)
         return;
-    for (std::int64_t y = y0; y < y1; ++y) {
-        // The long edge runs from the top vertex to the bottom one; the short side changes at
-        // the middle vertex. Rows follow the half-open rule top <= y < bottom of each edge.
-        const std::int64_t longX = CeilCrossing(v[0], v[2], y);
-        const std::int64_t shortX =
-            y < v[1].y() ? CeilCrossing(v[0], v[1], y) : CeilCrossing(v[1], v[2], y);
-        std::int64_t from = std::min(longX, shortX) - m_window.left;
-        std::int64_t to = std::max(longX, shortX) - m_window.left;
-        from = std::clamp<std::int64_t>(from, 0, m_width);
-        to = std::clamp<std::int64_t>(to, 0, m_width);
-        if (from >= to)
+    // Rows follow the half-open rule top <= y < bottom of each edge: the long edge runs from
+    // the top vertex to the bottom one, the short side changes at the middle vertex.
+    CEdgeWalk longEdge(v[0], v[2], y0);
+    const std::int64_t middle = std::clamp<std::int64_t>(v[1].y(), y0, y1);
+    if (y0 < middle) {
+        CEdgeWalk upper(v[0], v[1], y0);
+        AddRows(longEdge, upper, y0, middle);
+    }
+    if (middle < y1) {
+        CEdgeWalk lower(v[1], v[2], middle);
+        AddRows(longEdge, lower, middle, y1);
+    }
+}
+
+void CTriangleCover::AddRows(CEdgeWalk& first, CEdgeWalk& second, std::int64_t from,
+                             std::int64_t to) {
+    for (std::int64_t y = from; y < to; ++y, first.Next(), second.Next()) {
+        const std::int64_t x0 = std::clamp<std::int64_t>(first.X() - m_window.left, 0, m_width);
+        const std::int64_t x1 = std::clamp<std::int64_t>(second.X() - m_window.left, 0, m_width);
+        if (x0 == x1)
             continue;
         int* row = m_starts.data() + (y - m_window.top) * (m_width + 1);
-        ++row[from];
-        --row[to];
+        ++row[std::min(x0, x1)];
+        --row[std::max(x0, x1)];
     }
 }
 

@@ -5,7 +5,10 @@
 
 #include <QPoint>
 
+#include <cstdint>
 #include <vector>
+
+class CEdgeWalk;
 
 /// The union of many grid triangles inside a window of cells, counted row by row. A triangle
 /// covers exactly the cells a winding polygon region through its three corners covers: cell
@@ -23,6 +26,8 @@ public:
     CRgn Rgn() const;
 
 private:
+    void AddRows(CEdgeWalk& first, CEdgeWalk& second, std::int64_t from, std::int64_t to);
+
     SIntRect m_window;
     int m_width = 0;
     // Per row, +1 where a covered run starts and -1 where it ends (one column of slack).

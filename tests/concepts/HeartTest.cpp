@@ -1,6 +1,9 @@
+#include "concepts/Heart.h"
 #include "ConceptsFixture.h"
 #include "concepts/TriangleCover.h"
 #include "geometry/FRect.h"
+#include "geometry/FTriangle.h"
+#include "preferences/QuotaLines.h"
 
 #include <gtest/gtest.h>
 
@@ -53,13 +56,35 @@ TEST(HeartTest, HeartLiesInTheParetoSetOnRandomScenarios) {
     }
 }
 
+TEST(HeartTest, TrianglesFromPairCornersEqualTheTrianglesOfThreeLines) {
+    CRand::Seed(4711);
+    CGameFixture f(100);
+    AddRandomMembers(f, 9);
+    f.Add(20, 20);
+    f.Add(40, 40); // on one line with the previous member and the next
+    f.Add(60, 60);
+    const std::vector<CQuotaLine> lines = f.game.GetQuotaLines();
+    const SIntRect window{-20, -20, 140, 140};
+    CTriangleCover naive(window);
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        for (std::size_t j = i + 1; j < lines.size(); ++j)
+            for (std::size_t k = j + 1; k < lines.size(); ++k) {
+                const CFTriangle t(lines[i].segment, lines[j].segment, lines[k].segment);
+                if (!t.IsDegenerate())
+                    naive.Add(f.game.GridMap().WorldToCell(t.GetVertex(0)),
+                              f.game.GridMap().WorldToCell(t.GetVertex(1)),
+                              f.game.GridMap().WorldToCell(t.GetVertex(2)));
+            }
+    EXPECT_TRUE(QuotaLineTriangles(f.game, window).EqualRgn(naive.Rgn()));
+}
+
 TEST(TriangleCoverTest, EqualsTheUnionOfPolygonRegions) {
     CRand::Seed(99);
     const SIntRect window{-5, -3, 70, 64};
     CTriangleCover cover(window);
     CRgn naive;
     naive.CreateRectRgn(0, 0, 0, 0);
-    for (int t = 0; t < 300; ++t) {
+    for (int t = 0; t < 600; ++t) {
         std::vector<QPoint> corners;
         for (int k = 0; k < 3; ++k) {
             // Some corners far outside the window, some on one line.
@@ -69,11 +94,13 @@ TEST(TriangleCoverTest, EqualsTheUnionOfPolygonRegions) {
         }
         if (t % 7 == 0)
             corners[2] = corners[0] + (corners[1] - corners[0]) * 2;
+        if (t % 11 == 0)
+            corners[1].setY(corners[t % 2 == 0 ? 0 : 2].y());
         cover.Add(corners[0], corners[1], corners[2]);
         CRgn triangle;
         triangle.CreatePolygonRgn(corners, WINDING);
         naive.CombineRgn(naive, triangle, RGN_OR);
-        if (t % 50 == 0 || t == 299) {
+        if (t % 50 == 0 || t == 599) {
             CRgn clip;
             clip.CreateRectRgnIndirect(window);
             CRgn expected;
