@@ -108,7 +108,9 @@ bool CQuotaLineTest::QualifiedAt(std::size_t index, const CFPoint& point) const 
 
 void CCore::Find(CVotingGame& game, int samples) {
     m_rgn.DeleteObject();
-    if (!(game.VoteRule() > 0.5) || game.Members().empty() || samples <= 0)
+    // Without votes (every member abstaining under relative plurality) there is no centre.
+    if (!(game.VoteRule() > 0.5) || game.Members().empty() || samples <= 0 ||
+        !(game.VoteTotal() > 0.0))
         return;
     const SCoreCircle circle = FindCoreCircle(game);
     const std::vector<CQuotaLine>& lines = game.GetQuotaLines();

@@ -139,3 +139,14 @@ TEST(CoreTest, SampleOnAnIdealPointCutsNothingAway) {
     EXPECT_EQ(CellsOutside(*pareto, *core), 0) << "unanimity keeps the whole hull";
     EXPECT_EQ(CellsOutside(*core, *pareto), 0);
 }
+
+TEST(CoreTest, NoVotesNoCore) {
+    CGameFixture f(100);
+    f.Add(20, 20, PREF_ABSTAIN);
+    f.Add(80, 30, PREF_ABSTAIN);
+    f.Add(50, 70, PREF_ABSTAIN);
+    f.game.SetAbsolutePlurality(0);
+    f.game.SetVoteRule(0.7);
+    EXPECT_EQ(f.game.GetCoreArea(60), 0.0);
+    EXPECT_EQ(f.game.GetCoreBounds(60), CFRect());
+}
