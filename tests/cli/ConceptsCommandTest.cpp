@@ -1,32 +1,12 @@
-#include <QDir>
+#include "CliRunner.h"
+
 #include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QProcess>
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 namespace {
-
-struct SRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-SRun RunCli(const QStringList& arguments) {
-    QProcess process;
-    process.start(QUELTA_CLI_PATH, arguments);
-    process.waitForFinished(120000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
-
-QString Example(const char* name) {
-    return QDir(QUELTA_EXAMPLES).filePath(name);
-}
 
 double Lens(double ax, double ay, double bx, double by, double sx, double sy) {
     const double r1 = std::hypot(sx - ax, sy - ay), r2 = std::hypot(sx - bx, sy - by);
@@ -39,17 +19,17 @@ double Lens(double ax, double ay, double bx, double by, double sx, double sy) {
 } // namespace
 
 TEST(ConceptsCommandTest, TriangleShowsTheRuleTheLensesAndThreeQuotaLines) {
-    const SRun run = RunCli(
-        {"concepts", Example("triangle.txt"), "--only", "vote,winset,quotalines", "--sq", "50,40"});
-    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+    const SCliRun run = RunCli({"concepts", ExamplePath("triangle.txt"), "--only",
+                             "vote,winset,quotalines", "--sq", "50,40"});
+    ASSERT_EQ(run.exitCode, 0) << run.Err().toStdString();
+    const QStringList lines = run.Out().split('\n', Qt::SkipEmptyParts);
     EXPECT_EQ(lines.at(0), "scenario.name: Three-member committee on a triangle");
     EXPECT_TRUE(lines.contains("vote.total: 3"));
     EXPECT_TRUE(lines.contains("vote.division: 1"));
     EXPECT_TRUE(lines.contains("vote.quota: 2"));
     EXPECT_TRUE(lines.contains("statusquo: 50 40"));
     EXPECT_TRUE(lines.contains("quotalines.count: 3"));
-    EXPECT_FALSE(run.out.contains("petals.count")) << "groups not asked for are left out";
+    EXPECT_FALSE(run.Out().contains("petals.count")) << "groups not asked for are left out";
     const double exact =
         Lens(20, 25, 80, 25, 50, 40) + Lens(20, 25, 50, 77, 50, 40) + Lens(80, 25, 50, 77, 50, 40);
     const QString areaLine = lines.filter("winset.area: ").value(0);
@@ -58,12 +38,12 @@ TEST(ConceptsCommandTest, TriangleShowsTheRuleTheLensesAndThreeQuotaLines) {
 }
 
 TEST(ConceptsCommandTest, JsonKeysAndOverrides) {
-    const SRun run =
-        RunCli({"concepts", Example("seven-weighted.txt"), "--json", "--rule", "0.5", "--weighted",
-                "0", "--proposal", "50,60", "--chart", "200x200", "--set", "flagWinSet=1", "--only",
-                "vote,winset,quotalines,petals,coalition"});
-    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    const QJsonObject object = QJsonDocument::fromJson(run.out.toUtf8()).object();
+    const SCliRun run =
+        RunCli({"concepts", ExamplePath("seven-weighted.txt"), "--json", "--rule", "0.5",
+                "--weighted", "0", "--proposal", "50,60", "--chart", "200x200", "--set",
+                "flagWinSet=1", "--only", "vote,winset,quotalines,petals,coalition"});
+    ASSERT_EQ(run.exitCode, 0) << run.Err().toStdString();
+    const QJsonObject object = run.Json();
     EXPECT_EQ(object["vote.rule"].toDouble(), 0.5);
     EXPECT_EQ(object["vote.total"].toDouble(), 7.0);
     EXPECT_EQ(object["vote.quota"].toDouble(), 4.0);
@@ -74,12 +54,12 @@ TEST(ConceptsCommandTest, JsonKeysAndOverrides) {
 }
 
 TEST(ConceptsCommandTest, BadOptionsAreUsageErrors) {
-    const QString file = Example("five.txt");
+    const QString file = ExamplePath("five.txt");
     for (const QStringList& extra :
          {QStringList{"--only", "nothing"}, QStringList{"--chart", "3x3"}, QStringList{"--sq", "1"},
           QStringList{"--plurality", "some"}, QStringList{"--set", "noSuchKey=1"},
           QStringList{"--weighted", "2"}}) {
-        const SRun run = RunCli(QStringList{"concepts", file} + extra);
+        const SCliRun run = RunCli(QStringList{"concepts", file} + extra);
         EXPECT_EQ(run.exitCode, 2) << extra.join(' ').toStdString();
         EXPECT_FALSE(run.err.isEmpty());
     }

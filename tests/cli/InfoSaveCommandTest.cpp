@@ -1,29 +1,11 @@
-#include <QDir>
+#include "CliRunner.h"
+
 #include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-struct SRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-SRun RunCli(const QStringList& arguments, const QString& workingDirectory = QString()) {
-    QProcess process;
-    if (!workingDirectory.isEmpty())
-        process.setWorkingDirectory(workingDirectory);
-    process.start(QUELTA_CLI_PATH, arguments);
-    process.waitForFinished(60000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
 
 /// The info lines that do not depend on where the scenario was read from.
 QStringList ComparableInfo(const QString& info) {
@@ -48,25 +30,25 @@ TEST(InfoSaveCommandTest, EveryExampleShowsAndRoundTrips) {
     ASSERT_GE(examples.size(), 5);
     for (const QString& name : examples) {
         const QString original = QDir(QUELTA_EXAMPLES).filePath(name);
-        const SRun info = RunCli({"info", original}, dir.path());
-        ASSERT_EQ(info.exitCode, 0) << name.toStdString() << ": " << info.err.toStdString();
-        EXPECT_TRUE(info.err.isEmpty()) << name.toStdString() << ": " << info.err.toStdString();
+        const SCliRun info = RunCli({"info", original}, dir.path());
+        ASSERT_EQ(info.exitCode, 0) << name.toStdString() << ": " << info.Err().toStdString();
+        EXPECT_TRUE(info.err.isEmpty()) << name.toStdString() << ": " << info.Err().toStdString();
         const QString copy = dir.filePath("copy-" + name);
         const QString again = dir.filePath("again-" + name);
         ASSERT_EQ(RunCli({"save", original, copy}, dir.path()).exitCode, 0) << name.toStdString();
         ASSERT_EQ(RunCli({"save", copy, again}, dir.path()).exitCode, 0) << name.toStdString();
-        EXPECT_EQ(ComparableInfo(RunCli({"info", copy}, dir.path()).out),
-                  ComparableInfo(info.out))
+        EXPECT_EQ(ComparableInfo(RunCli({"info", copy}, dir.path()).Out()),
+                  ComparableInfo(info.Out()))
             << name.toStdString();
         EXPECT_EQ(FileBytes(copy), FileBytes(again)) << name.toStdString();
     }
 }
 
 TEST(InfoSaveCommandTest, JsonCarriesTheScenario) {
-    const QString triangle = QDir(QUELTA_EXAMPLES).filePath("triangle.txt");
-    const SRun run = RunCli({"info", triangle, "--json"});
+    const QString triangle = ExamplePath("triangle.txt");
+    const SCliRun run = RunCli({"info", triangle, "--json"});
     ASSERT_EQ(run.exitCode, 0);
-    const QJsonObject object = QJsonDocument::fromJson(run.out.toUtf8()).object();
+    const QJsonObject object = run.Json();
     EXPECT_EQ(object["sourceKind"].toInt(), 5);
     EXPECT_EQ(object["members"].toArray().size(), 3);
     EXPECT_EQ(object["horizontal"].toString(), "ECON");
@@ -77,13 +59,13 @@ TEST(InfoSaveCommandTest, JsonCarriesTheScenario) {
 
 TEST(InfoSaveCommandTest, FailuresAndUsageErrorsHaveTheirExitCodes) {
     QTemporaryDir dir;
-    const SRun missing = RunCli({"info", dir.filePath("missing.txt")});
+    const SCliRun missing = RunCli({"info", dir.filePath("missing.txt")});
     EXPECT_EQ(missing.exitCode, 1);
-    EXPECT_TRUE(missing.err.contains("File not found")) << missing.err.toStdString();
+    EXPECT_TRUE(missing.Err().contains("File not found")) << missing.Err().toStdString();
     EXPECT_EQ(RunCli({"info"}).exitCode, 2);
     EXPECT_EQ(RunCli({"save", "only-one"}).exitCode, 2);
     EXPECT_EQ(RunCli({"frobnicate"}).exitCode, 2);
     EXPECT_EQ(RunCli({}).exitCode, 2);
-    const QString triangle = QDir(QUELTA_EXAMPLES).filePath("triangle.txt");
+    const QString triangle = ExamplePath("triangle.txt");
     EXPECT_EQ(RunCli({"save", triangle, dir.filePath("no/such/dir/x.txt")}).exitCode, 1);
 }

@@ -1,3 +1,5 @@
+#include "CliRunner.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -9,17 +11,8 @@
 
 namespace {
 
-struct SScriptRun {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-SScriptRun RunCliScript(const QStringList& arguments) {
-    QProcess process;
-    process.start(QUELTA_CLI_PATH, QStringList{"run"} + arguments);
-    process.waitForFinished(60000);
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+SCliRun RunCliScript(const QStringList& arguments) {
+    return RunCli(QStringList{"run"} + arguments);
 }
 
 QByteArray ReadBytes(const QString& path) {
@@ -39,7 +32,7 @@ const QString kScriptData = QStringLiteral(QUELTA_TEST_DATA "/script/");
 
 TEST(RunCommandTest, WritesTheScriptOutputByteForByte) {
     for (const char* name : {"print_comma_and_semicolon", "for_skipped_body", "doubled_quotes"}) {
-        const SScriptRun run = RunCliScript({kScriptData + name + ".bas"});
+        const SCliRun run = RunCliScript({kScriptData + name + ".bas"});
         EXPECT_EQ(run.exitCode, 0) << name;
         EXPECT_EQ(run.out, ReadBytes(kScriptData + name + ".out")) << name;
         EXPECT_TRUE(run.err.isEmpty()) << name << ": " << run.err.toStdString();
@@ -70,7 +63,7 @@ TEST(RunCommandTest, FailuresAndUsageErrorsHaveTheirExitCodes) {
         {"unknown option", {kScriptData + "instr.bas", "--scenario", "x.txt"}, 2, ""},
     };
     for (const auto& c : cases) {
-        const SScriptRun run = RunCliScript(c.arguments);
+        const SCliRun run = RunCliScript(c.arguments);
         EXPECT_EQ(run.exitCode, c.exitCode) << c.name;
         EXPECT_EQ(run.out, c.out) << c.name;
     }
@@ -82,7 +75,7 @@ TEST(RunCommandTest, ReadsInputFromTheOutputOrFromAFile) {
     // dialog builds it.
     const QString script =
         WriteFile(dir, "input.bas", "10 PRINT \"6\";\r\n\r\n20 INPUT N\r\n30 PRINT N * 7\r\n");
-    SScriptRun run = RunCliScript({script});
+    SCliRun run = RunCliScript({script});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out, "6\r\n42\r\n");
     const QString input = WriteFile(dir, "input.txt", "1\n2\n");
@@ -98,10 +91,10 @@ TEST(RunCommandTest, ExampleScriptsRun) {
         QDir(QUELTA_EXAMPLES).entryList(QStringList{"*.bas"}, QDir::Files, QDir::Name);
     ASSERT_FALSE(scripts.isEmpty());
     for (const QString& name : scripts) {
-        const SScriptRun run = RunCliScript({QDir(QUELTA_EXAMPLES).filePath(name)});
+        const SCliRun run = RunCliScript({QDir(QUELTA_EXAMPLES).filePath(name)});
         EXPECT_EQ(run.exitCode, 0) << name.toStdString() << ": " << run.out.toStdString();
     }
-    const SScriptRun primes = RunCliScript({QStringLiteral(QUELTA_EXAMPLES "/primes.bas")});
+    const SCliRun primes = RunCliScript({QStringLiteral(QUELTA_EXAMPLES "/primes.bas")});
     EXPECT_EQ(primes.out, "2 3 5 7 11 13 17 19 23 29 31 37 41 43 47 53 59 61 67 71 73 79 83 89 97 "
                           "\r\nThere are 25 primes up to 100\r\n");
 }

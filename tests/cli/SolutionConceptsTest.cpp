@@ -1,22 +1,18 @@
-#include <QDir>
+#include "CliRunner.h"
+
 #include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QProcess>
 
 #include <gtest/gtest.h>
 
 namespace {
 
 QJsonObject RunConcepts(const QString& example, const QStringList& extra) {
-    QProcess process;
-    process.start(QUELTA_CLI_PATH,
-                  QStringList{"concepts", QDir(QUELTA_EXAMPLES).filePath(example), "--json",
-                              "--chart", "100x100", "--only", "pareto,core,heart,uncovered,banks"} +
-                      extra);
-    process.waitForFinished(120000);
-    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
-    return QJsonDocument::fromJson(process.readAllStandardOutput()).object();
+    const SCliRun run =
+        RunCli(QStringList{"concepts", ExamplePath(example), "--json", "--chart", "100x100",
+                           "--only", "pareto,core,heart,uncovered,banks"} +
+               extra);
+    EXPECT_EQ(run.exitCode, 0) << run.Err().toStdString();
+    return run.Json();
 }
 
 } // namespace

@@ -1,8 +1,6 @@
-#include <QDir>
+#include "CliRunner.h"
+
 #include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QProcess>
 
 #include <gtest/gtest.h>
 
@@ -11,14 +9,11 @@
 namespace {
 
 QJsonObject Concepts(const char* example, const QStringList& extra = {}) {
-    QProcess process;
-    process.start(QUELTA_CLI_PATH,
-                  QStringList{"concepts", QDir(QUELTA_EXAMPLES).filePath(example), "--json",
-                              "--only", "yolk,copeland,borda,power,trimedian,schattschneider"} +
-                      extra);
-    process.waitForFinished(120000);
-    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
-    return QJsonDocument::fromJson(process.readAllStandardOutput()).object();
+    const SCliRun run = RunCli(QStringList{"concepts", ExamplePath(example), "--json", "--only",
+                                           "yolk,copeland,borda,power,trimedian,schattschneider"} +
+                               extra);
+    EXPECT_EQ(run.exitCode, 0) << run.Err().toStdString();
+    return run.Json();
 }
 
 TEST(YolkConceptsTest, EveryExampleReportsTheCentralConcepts) {
