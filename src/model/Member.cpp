@@ -100,38 +100,31 @@ void CMember::SetPreferenceSpec(const PreferenceSpec& spec) {
 }
 
 void CMember::SetRational(int flag) {
-    m_rational = flag;
-    RebuildPreferredRgn();
+    SetAndRebuild(m_rational, flag);
 }
 
 void CMember::SetModelType(int modelType) {
-    m_preference.modelType = modelType;
-    RebuildPreferredRgn();
+    SetAndRebuild(m_preference.modelType, modelType);
 }
 
 void CMember::SetSalience(double salience) {
-    m_preference.salience = salience;
-    RebuildPreferredRgn();
+    SetAndRebuild(m_preference.salience, salience);
 }
 
 void CMember::SetComplementarity(double complementarity) {
-    m_preference.complementarity = complementarity;
-    RebuildPreferredRgn();
+    SetAndRebuild(m_preference.complementarity, complementarity);
 }
 
 void CMember::SetDiscount(double discount) {
-    m_preference.discount = discount;
-    RebuildPreferredRgn();
+    SetAndRebuild(m_preference.discount, discount);
 }
 
 void CMember::SetIntensity(double intensity) {
-    m_preference.intensity = intensity;
-    RebuildPreferredRgn();
+    SetAndRebuild(m_preference.intensity, intensity);
 }
 
 void CMember::SetBeta(double beta) {
-    m_preference.beta = beta;
-    RebuildPreferredRgn();
+    SetAndRebuild(m_preference.beta, beta);
 }
 
 void CMember::SetIdealPoint(const CFPoint& point, double spreadH, double spreadV) {

@@ -148,6 +148,11 @@ public:
     double SquaredDistance(const CFPoint& point) const;
 
 private:
+    /// Stores one setting the region depends on and rebuilds the region.
+    template <typename T> void SetAndRebuild(T& field, T value) {
+        field = value;
+        RebuildPreferredRgn();
+    }
     std::string NameLastFirst(bool withMiddle) const;
     std::string NameFirstLast(bool withMiddle) const;
     std::string NameConstituency() const;
