@@ -48,6 +48,7 @@ void CQueltaDoc::DestroyScenario() {
     m_header.scales.clear();
     m_header.markPoints.clear();
     m_header.markRects.clear();
+    m_agendaPath.clear();
 }
 
 void CQueltaDoc::ResetScenario() {

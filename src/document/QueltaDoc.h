@@ -26,6 +26,8 @@ public:
     CScenarioLog& Log() { return m_log; }
     /// The saved win sets.
     CWinSetList& WinSetList() { return m_winSetList; }
+    /// The status quos of the last agenda run, in order, for the chart.
+    std::vector<CFPoint>& AgendaPath() { return m_agendaPath; }
 
     bool IsModified() const { return m_modified; }
     void SetModifiedFlag(bool modified) { m_modified = modified; }
@@ -131,6 +133,7 @@ private:
     CScenarioLog m_log;
     CWinSetList m_winSetList;
     std::vector<std::string> m_scenarioNames;
+    std::vector<CFPoint> m_agendaPath;
     std::string m_configPath = "quelta.cfg";
     std::string m_pathName = "*";
     std::string m_title = "*";

@@ -2,25 +2,38 @@
 
 #include <ctime>
 
-bool CScenarioLog::Open(const std::string& path) {
+std::string LogDateLine() {
+    static const char* const kDays[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                        "Thursday", "Friday", "Saturday"};
+    static const char* const kMonths[] = {"January",   "February", "March",    "April",
+                                          "May",       "June",     "July",     "August",
+                                          "September", "October",  "November", "December"};
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    if (!::localtime_r(&now, &local))
+        return {};
+    // The names are spelled out here so that the user's locale never changes them.
+    char date[64] = "";
+    std::snprintf(date, sizeof date, "%s, %s %02d, %d", kDays[local.tm_wday % 7],
+                  kMonths[local.tm_mon % 12], local.tm_mday, local.tm_year + 1900);
+    return date;
+}
+
+ELogOpen CScenarioLog::Open(const std::string& path) {
     m_file.reset(std::fopen(path.c_str(), "a"));
     m_logging = false;
     if (!m_file)
-        return false;
-    const std::time_t now = std::time(nullptr);
-    char date[128] = "";
-    if (const std::tm* local = std::localtime(&now))
-        std::strftime(date, sizeof date, "%A, %B %d, %Y", local);
+        return ELogOpen::NotOpened;
     m_logging = true;
-    LogLine(date);
+    const bool written = LogLine(LogDateLine());
     m_logging = false;
-    return true;
+    return written ? ELogOpen::Opened : ELogOpen::WriteFailed;
 }
 
-void CScenarioLog::LogLine(const std::string& text) {
+bool CScenarioLog::LogLine(const std::string& text) {
     if (!m_logging || !m_file)
-        return;
-    std::fputs(text.c_str(), m_file.get());
-    std::fputc('\n', m_file.get());
-    std::fflush(m_file.get());
+        return true;
+    std::FILE* file = m_file.get();
+    return std::fputs(text.c_str(), file) >= 0 && std::fputc('\n', file) != EOF &&
+           std::fflush(file) == 0;
 }

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "geometry/FPoint.h"
+
+#include <vector>
+
+class CQueltaDoc;
+
+/// The settings of an agenda run, as the "Agenda" dialog collects them.
+struct SAgendaSettings {
+    /// "Number of Iterations".
+    int iterations = 10;
+};
+
+/// Moves the status quo through a sequence of proposals: each iteration picks a member at
+/// random and makes the win set's point nearest to its ideal point the new status quo (the
+/// status quo stays when the win set is empty). The veto constraint is switched on and the
+/// generator restarts from the same seed, so every run on a scenario follows the same path.
+/// Returns the path, starting with the status quo it started from (also kept by the document
+/// for the chart); nothing happens without members or iterations.
+std::vector<CFPoint> RunAgenda(CQueltaDoc& doc, const SAgendaSettings& settings);

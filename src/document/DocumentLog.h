@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+class CQueltaDoc;
+
+/// Opens the document's log as the document does when it is created: appends the date line
+/// and leaves logging off. A file that cannot be opened is passed over in silence (false); a
+/// failure to write the date line, or running out of memory, is shown in the error box.
+/// Returns whether the log is open.
+bool OpenDocumentLog(CQueltaDoc& doc, const std::string& path = "quelta.log");
+
+/// The "Log" command: switches logging on or off; switching it on writes the scenario summary
+/// without the vote lines.
+void ToggleLogging(CQueltaDoc& doc);

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+class CQueltaDoc;
+
+/// One field of a report line: its text and, for numbers, the value it shows.
+struct SReportField {
+    std::string text;
+    std::optional<double> number;
+};
+
+/// One line of the report. An item is a label and its value; a list heading starts a list
+/// whose rows follow it.
+struct SReportLine {
+    enum class EKind { Item, ListHeading, ListRow };
+    EKind kind = EKind::Item;
+    std::vector<SReportField> fields;
+};
+
+/// The report of the scenario and its solution concepts, line by line, as the report switches
+/// of the settings ask (concepts are computed as needed).
+std::vector<SReportLine> ReportLines(CQueltaDoc& doc);
+
+/// The report's text: the fields of each line joined by tabs, each line ended by a line end.
+std::string ReportText(const std::vector<SReportLine>& lines);
+
+/// The report as one line of JSON: "file" first, then each item's label (without its colon)
+/// with its value, and each list as an array of its rows (a row of several fields is an array).
+std::string ReportJson(const std::vector<SReportLine>& lines, const std::string& file);
+
+/// Writes the report to a file, replacing it only once the whole report is written; a failure
+/// is shown in the error box ("DOC1", "report file exception") and leaves any previous file
+/// as it was. The document's modified state does not change. Returns success.
+bool WriteReport(CQueltaDoc& doc, const std::string& path);
+
+/// The "Report" command: asks for the file name (suggesting "quelta_report.txt") and writes the
+/// report there; nothing happens when the question is cancelled.
+bool ReportCommand(CQueltaDoc& doc);
