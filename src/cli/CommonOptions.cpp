@@ -1,54 +1,96 @@
 #include "cli/CommonOptions.h"
 
 #include "cli/CliCommand.h"
+#include "document/ConfigBounds.h"
 #include "document/QueltaDoc.h"
 #include "document/ScenarioFile.h"
+#include "geometry/GeoAlloc.h"
 
 #include <QFileInfo>
 
+#include <cmath>
 #include <cstdio>
 #include <optional>
 
 namespace {
+
+// Zooms and points far outside these ranges leave no cell of the chart with a finite issue-space
+// size, so every concept would come out as not-a-number.
+constexpr double kSmallestZoom = 1e-6;
+constexpr double kLargestZoom = 1e6;
+constexpr double kLargestCoordinate = 1e15;
 
 int UsageError(const std::string& text) {
     std::fprintf(stderr, "quelta-cli: %s\n", text.c_str());
     return EXIT_USAGE;
 }
 
-/// Two numbers separated by `separator`, e.g. "400x300" or "40,55".
-std::optional<std::pair<double, double>> NumberPair(const QString& text, QChar separator) {
-    const QStringList parts = text.split(separator);
+/// A finite number; nothing for any other text ("nan" and "inf" included).
+std::optional<double> FiniteNumber(const QString& text) {
+    bool ok = false;
+    const double value = text.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+/// Two finite numbers separated by a comma, e.g. "40,55".
+std::optional<std::pair<double, double>> NumberPair(const QString& text) {
+    const QStringList parts = text.split(',');
+    if (parts.size() != 2)
+        return std::nullopt;
+    const auto a = FiniteNumber(parts[0]);
+    const auto b = FiniteNumber(parts[1]);
+    if (!a || !b)
+        return std::nullopt;
+    return std::make_pair(*a, *b);
+}
+
+/// Two whole numbers separated by an x, e.g. "400x300".
+std::optional<SSizeSpec> IntegerPair(const QString& text) {
+    const QStringList parts = text.split('x');
     bool ok1 = false, ok2 = false;
     if (parts.size() != 2)
         return std::nullopt;
-    const double a = parts[0].trimmed().toDouble(&ok1);
-    const double b = parts[1].trimmed().toDouble(&ok2);
+    const int a = parts[0].trimmed().toInt(&ok1);
+    const int b = parts[1].trimmed().toInt(&ok2);
     if (!ok1 || !ok2)
         return std::nullopt;
-    return std::make_pair(a, b);
+    return SSizeSpec{a, b};
+}
+
+/// Sets one key of the configuration block; refuses unknown keys and values the computations
+/// cannot work with, whose message it returns.
+std::optional<std::string> SetConfigValue(DisplayConfig& config, const QString& assignment) {
+    const qsizetype equals = assignment.indexOf('=');
+    const std::string key = assignment.left(equals).toStdString();
+    if (equals <= 0 || !config.SetValue(key, assignment.mid(equals + 1).toStdString()))
+        return "unknown setting in --set " + assignment.toStdString();
+    if (std::string problem = ConfigValueProblem(config, key); !problem.empty())
+        return "--set " + assignment.toStdString() + ": " + problem;
+    return std::nullopt;
 }
 
 int ApplyConfigOptions(const QCommandLineParser& parser, CQueltaDoc& doc) {
-    for (const QString& assignment : parser.values("set")) {
-        const qsizetype equals = assignment.indexOf('=');
-        if (equals <= 0 || !doc.Config().SetValue(assignment.left(equals).toStdString(),
-                                                  assignment.mid(equals + 1).toStdString()))
-            return UsageError("unknown setting in --set " + assignment.toStdString());
-    }
+    for (const QString& assignment : parser.values("set"))
+        if (const auto problem = SetConfigValue(doc.Config(), assignment))
+            return UsageError(*problem);
     if (parser.isSet("chart")) {
-        const auto size = NumberPair(parser.value("chart"), 'x');
-        if (!size || size->first < 6 || size->second < 6 || size->first > 20000 ||
-            size->second > 20000)
-            return UsageError("--chart takes WIDTHxHEIGHT, each 6 to 20000 pixels");
-        doc.Config().szChart = {static_cast<int>(size->first), static_cast<int>(size->second)};
+        const auto size = IntegerPair(parser.value("chart"));
+        DisplayConfig trial = doc.Config();
+        if (size)
+            trial.szChart = *size;
+        if (!size || size->cx < 6 || size->cy < 6 || !ConfigValueProblem(trial, "szChart").empty())
+            return UsageError("--chart takes WIDTHxHEIGHT, whole numbers of pixels from 6 to "
+                              "20000 each, at most " +
+                              std::to_string(GeoAllocationLimit()) + " grid cells in all");
+        doc.Config().szChart = *size;
     }
     if (parser.isSet("zoom")) {
-        bool ok = false;
-        const double zoom = parser.value("zoom").toDouble(&ok);
-        if (!ok || !(zoom > 0.0))
-            return UsageError("--zoom takes a positive number");
-        doc.SetZoom(zoom);
+        const auto zoom = FiniteNumber(parser.value("zoom"));
+        if (!zoom || !(*zoom >= kSmallestZoom && *zoom <= kLargestZoom))
+            return UsageError("--zoom takes a number from 0.000001 to 1000000");
+        doc.SetZoom(*zoom);
     }
     doc.UpdateGridMap();
     return EXIT_OK;
@@ -58,18 +100,19 @@ int ApplyGameOptions(const QCommandLineParser& parser, CQueltaDoc& doc) {
     for (const char* name : {"sq", "proposal"}) {
         if (!parser.isSet(name))
             continue;
-        const auto point = NumberPair(parser.value(name), ',');
-        if (!point)
-            return UsageError(std::string("--") + name + " takes H,V");
+        const auto point = NumberPair(parser.value(name));
+        if (!point || std::fabs(point->first) > kLargestCoordinate ||
+            std::fabs(point->second) > kLargestCoordinate)
+            return UsageError(std::string("--") + name +
+                              " takes H,V, two numbers from -1e15 to 1e15");
         const CFPoint p(point->first, point->second);
         name == std::string("sq") ? doc.SetStatusQuo(p) : doc.SetProposal(p);
     }
     if (parser.isSet("rule")) {
-        bool ok = false;
-        const double rule = parser.value("rule").toDouble(&ok);
-        if (!ok)
+        const auto rule = FiniteNumber(parser.value("rule"));
+        if (!rule)
             return UsageError("--rule takes a fraction from 0 to 1");
-        doc.SetVoteRule(rule);
+        doc.SetVoteRule(*rule);
     }
     if (parser.isSet("plurality")) {
         const QString value = parser.value("plurality");

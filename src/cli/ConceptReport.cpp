@@ -6,6 +6,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <cmath>
+
 namespace {
 
 std::string ValueText(const CConceptReport::Value& value) {
@@ -21,6 +23,15 @@ QJsonValue ValueJson(const CConceptReport::Value& value) {
 }
 
 } // namespace
+
+bool CConceptReport::AllFinite() const {
+    for (const SEntry& entry : m_entries)
+        for (const Value& value : entry.values)
+            if (const double* number = std::get_if<double>(&value);
+                number && !std::isfinite(*number))
+                return false;
+    return true;
+}
 
 std::string CConceptReport::Text() const {
     std::string text;

@@ -17,6 +17,13 @@ public:
         m_entries.push_back({key, std::move(values), true});
     }
 
+    /// Adds every key of another report after this one's.
+    void Append(const CConceptReport& other) {
+        m_entries.insert(m_entries.end(), other.m_entries.begin(), other.m_entries.end());
+    }
+    /// True when every number is finite (neither infinite nor not-a-number).
+    bool AllFinite() const;
+
     /// One line per key; numbers with up to 10 significant digits.
     std::string Text() const;
     /// One JSON object with full doubles.

@@ -7,6 +7,7 @@
 #include "geometry/MappedRegion.h"
 #include "geometry/RgnHelpers.h"
 #include "model/Member.h"
+#include "platform/ForwardingPlatform.h"
 #include "preferences/QuotaLines.h"
 
 #include <QCommandLineParser>
@@ -14,6 +15,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <new>
 
 namespace {
 
@@ -146,33 +148,75 @@ void ReportSchattschneider(CQueltaDoc& doc, CConceptReport& report) {
                    Vertices(doc.Game().GetSchattschneiderSet(doc.Config().nSchattschneiderSet)));
 }
 
+using GroupFunction = std::function<void(CQueltaDoc&, CConceptReport&)>;
+
 /// The groups of values, in the order their keys are printed.
-const std::vector<std::pair<std::string, std::function<void(CQueltaDoc&, CConceptReport&)>>>&
-Groups() {
-    static const std::vector<
-        std::pair<std::string, std::function<void(CQueltaDoc&, CConceptReport&)>>>
-        groups = {{"vote", ReportVote},
-                  {"winset", ReportWinSet},
-                  {"quotalines", ReportQuotaLines},
-                  {"petals", ReportPetals},
-                  {"coalition", ReportCoalition},
-                  {"yolk", ReportYolk},
-                  {"pareto", ReportPareto},
-                  {"core", ReportCore},
-                  {"heart", ReportHeart},
-                  {"uncovered", ReportUncovered},
-                  {"banks", ReportBanks},
-                  {"copeland", ReportCopeland},
-                  {"borda", ReportBorda},
-                  {"power", ReportPower},
-                  {"trimedian", ReportTriMedian},
-                  {"schattschneider", ReportSchattschneider}};
+const std::vector<std::pair<std::string, GroupFunction>>& Groups() {
+    static const std::vector<std::pair<std::string, GroupFunction>> groups = {
+        {"vote", ReportVote},
+        {"winset", ReportWinSet},
+        {"quotalines", ReportQuotaLines},
+        {"petals", ReportPetals},
+        {"coalition", ReportCoalition},
+        {"yolk", ReportYolk},
+        {"pareto", ReportPareto},
+        {"core", ReportCore},
+        {"heart", ReportHeart},
+        {"uncovered", ReportUncovered},
+        {"banks", ReportBanks},
+        {"copeland", ReportCopeland},
+        {"borda", ReportBorda},
+        {"power", ReportPower},
+        {"trimedian", ReportTriMedian},
+        {"schattschneider", ReportSchattschneider}};
     return groups;
 }
 
 void ReportHeader(CQueltaDoc& doc, CConceptReport& report) {
     report.Add("scenario.name", doc.Header().scenarioName);
     report.Add("members.count", static_cast<double>(doc.Game().Members().size()));
+}
+
+/// Watches the messages shown while it is installed for the texts by which a computation says
+/// that it failed and kept no result (memory exceptions, arrays not allocated, hulls not
+/// generated); notices such as a bi-parallel yolk are no failure.
+class CFailureWatch : public CForwardingPlatform {
+public:
+    CFailureWatch() : CForwardingPlatform(Platform()), m_scope(*this) {}
+    EMsgAnswer MessageBox(const std::string& text, const std::string& title,
+                          EMsgButtons buttons) override {
+        for (const char* failure : {"memory exception", "not allocated", "not generated"})
+            m_failed = m_failed || text.find(failure) != std::string::npos;
+        return CForwardingPlatform::MessageBox(text, title, buttons);
+    }
+    bool Failed() const { return m_failed; }
+
+private:
+    bool m_failed = false;
+    CScopedPlatform m_scope;
+};
+
+/// Computes one group and adds its values to the report; false, and nothing added, when the
+/// computation failed or gave a value that is not a finite number (the reason is on stderr).
+bool ReportGroup(const std::string& name, const GroupFunction& compute, CQueltaDoc& doc,
+                 CConceptReport& report) {
+    CConceptReport values;
+    CFailureWatch watch;
+    try {
+        compute(doc, values);
+    } catch (const std::bad_alloc&) {
+        MessageBoxOk("memory exception computing " + name);
+        return false;
+    }
+    if (watch.Failed())
+        return false;
+    if (!values.AllFinite()) {
+        std::fprintf(stderr, "quelta-cli: %s gave values that are not numbers; left out\n",
+                     name.c_str());
+        return false;
+    }
+    report.Append(values);
+    return true;
 }
 
 int RunConcepts(const QStringList& arguments) {
@@ -203,16 +247,17 @@ int RunConcepts(const QStringList& arguments) {
         return result;
     CConceptReport report;
     ReportHeader(doc, report);
+    bool failed = false;
     for (const auto& [name, compute] : Groups()) {
         if (only.isEmpty() || only.contains(QString::fromStdString(name)))
-            compute(doc, report);
+            failed = !ReportGroup(name, compute, doc, report) || failed;
         if (name == "vote") {
             report.AddList("statusquo", Point(doc.Game().StatusQuo()));
             report.AddList("proposal", Point(doc.Game().Proposal()));
         }
     }
     std::fputs((parser.isSet("json") ? report.Json() : report.Text()).c_str(), stdout);
-    return EXIT_OK;
+    return failed ? EXIT_FAILED : EXIT_OK;
 }
 
 const CCliCommandRegistration

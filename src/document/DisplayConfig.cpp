@@ -1,6 +1,8 @@
 #include "document/DisplayConfig.h"
 
+#include "document/ConfigBounds.h"
 #include "document/TextLines.h"
+#include "platform/Platform.h"
 #include "platform/TextUtil.h"
 
 #include <algorithm>
@@ -320,6 +322,9 @@ void DisplayConfig::ReadConfigSections(CLineReader& reader) {
             }
         }
     }
+    // A block may hold values no computation can work with; they are named and replaced.
+    for (const std::string& message : RestoreUnusableConfigValues(*this))
+        MessageBoxOk(message);
 }
 
 bool DisplayConfig::LoadConfigFile(const std::string& path) {

@@ -14,8 +14,13 @@ SWinSetState& CVotingGame::WinSetState() {
 bool CVotingGame::UpdateVoteGrid() {
     if (!m_stale.IsStale(EConcept::VoteGrid))
         return true;
-    if (!WinSetState().voteGrid.Build(*this))
+    try {
+        if (!WinSetState().voteGrid.Build(*this))
+            return false;
+    } catch (const std::bad_alloc&) {
+        MessageBoxOk("CVotingGame::UpdateVoteGrid - memory exception allocating vote grid");
         return false;
+    }
     m_stale.MarkFresh(EConcept::VoteGrid);
     m_stale.MarkStale(EConcept::WinSet);
     return true;

@@ -20,7 +20,7 @@ double Lens(double ax, double ay, double bx, double by, double sx, double sy) {
 
 TEST(ConceptsCommandTest, TriangleShowsTheRuleTheLensesAndThreeQuotaLines) {
     const SCliRun run = RunCli({"concepts", ExamplePath("triangle.txt"), "--only",
-                             "vote,winset,quotalines", "--sq", "50,40"});
+                                "vote,winset,quotalines", "--sq", "50,40"});
     ASSERT_EQ(run.exitCode, 0) << run.Err().toStdString();
     const QStringList lines = run.Out().split('\n', Qt::SkipEmptyParts);
     EXPECT_EQ(lines.at(0), "scenario.name: Three-member committee on a triangle");
@@ -65,3 +65,21 @@ TEST(ConceptsCommandTest, BadOptionsAreUsageErrors) {
     }
     EXPECT_EQ(RunCli({"concepts", file, "--config", "/no/such/quelta.cfg"}).exitCode, 1);
 }
+
+#if !defined(__SANITIZE_ADDRESS__)
+TEST(ConceptsCommandTest, AConceptThatRunsOutOfMemoryIsLeftOutAndTheCommandFails) {
+    // The address-space limit leaves no room for the vote grid of a chart that large; the other
+    // groups are still printed.
+    QProcess process;
+    process.start("/bin/sh", {"-c", QString("ulimit -v 900000; exec '%1' concepts '%2' --chart "
+                                            "11000x11000 --only vote,winset")
+                                        .arg(QUELTA_CLI_PATH, ExamplePath("triangle.txt"))});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    const QString out = process.readAllStandardOutput();
+    EXPECT_EQ(process.exitCode(), 1);
+    EXPECT_TRUE(process.readAllStandardError().contains(
+        "CVotingGame::UpdateVoteGrid - memory exception allocating vote grid"));
+    EXPECT_TRUE(out.contains("vote.quota: 2"));
+    EXPECT_FALSE(out.contains("winset")) << out.toStdString();
+}
+#endif

@@ -143,14 +143,14 @@ TEST(DisplayConfigTest, ReaderHandlesMarkersKeysAndValues) {
          }},
         {"numbers read as the C library does",
          "ALGORITHM PARAMETERS BEGIN\nnCore\t 12abc\nnChain\t3.9\ndBOD\t1.5e1\ndProb\tx\n"
-         "nCopeland\t99999999999\nALGORITHM PARAMETERS END\n"
+         "nResolution\t99999999999\nALGORITHM PARAMETERS END\n"
          "GRAPHICS PARAMETERS BEGIN\ncolorHist\t300\t-4\t7\nGRAPHICS PARAMETERS END\n",
          [](const DisplayConfig& c) {
              EXPECT_EQ(c.nCore, 12);
              EXPECT_EQ(c.nChain, 3);
              EXPECT_EQ(c.dBOD, 15.0);
              EXPECT_EQ(c.dProb, 0.0);
-             EXPECT_EQ(c.nCopeland, 2147483647) << "held to the 32-bit range";
+             EXPECT_EQ(c.nResolution, 2147483647) << "held to the 32-bit range";
              EXPECT_EQ(c.colorHist, MakeRgb(255, 0, 7)) << "components held to 0..255";
          }},
     };
