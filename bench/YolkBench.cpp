@@ -18,13 +18,6 @@ void BM_Yolk(benchmark::State& state) {
 }
 BENCHMARK(BM_Yolk)->Arg(5)->Arg(101)->Arg(435)->Unit(benchmark::kMillisecond);
 
-void BM_YolkQuotaLines(benchmark::State& state) {
-    SRandomBody body(static_cast<int>(state.range(0)));
-    for (auto _ : state)
-        benchmark::DoNotOptimize(FindQuotaLines(body.game));
-}
-BENCHMARK(BM_YolkQuotaLines)->Arg(101)->Arg(435)->Unit(benchmark::kMillisecond);
-
 /// The triangle search alone over the body's quota lines; the plain search also checks that
 /// the pruned one picks the same triangle.
 void TriangleSearch(benchmark::State& state, EYolkSearch search) {

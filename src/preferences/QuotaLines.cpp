@@ -7,59 +7,25 @@
 
 namespace {
 
-enum class ESide { Positive, Negative, On };
-
-ESide SideOf(const CFPoint& a, const CFPoint& b, const CFPoint& p) {
-    const double c = (b.x - a.x) * (p.y - a.y) - (b.y - a.y) * (p.x - a.x);
-    if (c > 1e-8)
-        return ESide::Positive;
-    if (c < -1e-8)
-        return ESide::Negative;
-    return ESide::On;
-}
-
-/// The summed effective votes of the voting members on each side of the line A-B.
-struct SSideWeights {
-    double positive = 0.0;
-    double negative = 0.0;
-    double on = 0.0;
-};
-
-SSideWeights WeighSides(const std::vector<CMember*>& members, const CFPoint& a, const CFPoint& b) {
-    SSideWeights w;
-    for (const CMember* m : members) {
-        if (m->PrefType() == PREF_ABSTAIN)
-            continue;
-        switch (SideOf(a, b, m->IdealPoint())) {
-        case ESide::Positive:
-            w.positive += m->EffectiveVote();
-            break;
-        case ESide::Negative:
-            w.negative += m->EffectiveVote();
-            break;
-        case ESide::On:
-            w.on += m->EffectiveVote();
-            break;
-        }
-    }
-    return w;
-}
-
 /// Classifies the line A-B; false when it is neither a quota line nor qualified.
-bool Classify(CQuotaLine& line, const SSideWeights& w, ESide statusQuoSide, double q, double t) {
+bool Classify(CQuotaLine& line, const SSideWeights& w, int statusQuoSide, double q, double t) {
     const double wp = w.positive, wn = w.negative, wo = w.on;
-    if (!((wp < q && wn <= t - q) || (wp <= t - q && wn < q)))
+    if (!MayBeQuotaLine(w, q, t))
         return false;
     if (wo + wp >= q && wo + wn >= q) {
         line.quotaLine = line.qualified = true;
     } else if (wo + wp == q && wn <= t - q) {
         line.quotaLine = true;
-        line.qualified = statusQuoSide != ESide::Positive;
+        line.qualified = statusQuoSide != 1;
     } else if (wo + wn == q && wp <= t - q) {
         line.quotaLine = true;
-        line.qualified = statusQuoSide != ESide::Negative;
+        line.qualified = statusQuoSide != -1;
     }
     return line.quotaLine || line.qualified;
+}
+
+int SideOf(const CFPoint& a, const CFPoint& b, const CFPoint& p) {
+    return SideOfLine(b.x - a.x, b.y - a.y, p.x - a.x, p.y - a.y);
 }
 
 bool AlreadyListed(const std::vector<CQuotaLine>& lines, const CFLineSeg& segment) {
@@ -71,19 +37,33 @@ bool AlreadyListed(const std::vector<CQuotaLine>& lines, const CFLineSeg& segmen
 
 } // namespace
 
-bool ClassifyQuotaLine(const CVotingGame& game, CQuotaLine& line) {
-    const double q = game.VoteQuota();
-    const double t = game.VoteTotal();
-    const CFPoint& pa = line.segment.GetP1();
-    const CFPoint& pb = line.segment.GetP2();
-    line.voteTotal = t;
-    line.quota = q;
-    line.quotaLine = line.qualified = false;
-    return Classify(line, WeighSides(game.Members(), pa, pb), SideOf(pa, pb, game.StatusQuo()), q,
-                    t);
+SSideWeights WeighSides(const std::vector<CMember*>& members, const CFPoint& a, const CFPoint& b) {
+    SSideWeights w;
+    for (const CMember* m : members) {
+        if (m->PrefType() == PREF_ABSTAIN)
+            continue;
+        const int side = SideOf(a, b, m->IdealPoint());
+        (side > 0 ? w.positive : (side < 0 ? w.negative : w.on)) += m->EffectiveVote();
+    }
+    return w;
 }
 
-std::vector<CQuotaLine> FindQuotaLines(const CVotingGame& game) {
+bool ClassifyWeighedLine(CQuotaLine& line, const SSideWeights& weights, const CFPoint& statusQuo) {
+    line.quotaLine = line.qualified = false;
+    const CFPoint& pa = line.segment.GetP1();
+    const CFPoint& pb = line.segment.GetP2();
+    return Classify(line, weights, SideOf(pa, pb, statusQuo), line.quota, line.voteTotal);
+}
+
+bool ClassifyQuotaLine(const CVotingGame& game, CQuotaLine& line) {
+    line.voteTotal = game.VoteTotal();
+    line.quota = game.VoteQuota();
+    return ClassifyWeighedLine(
+        line, WeighSides(game.Members(), line.segment.GetP1(), line.segment.GetP2()),
+        game.StatusQuo());
+}
+
+std::vector<CQuotaLine> FindQuotaLinesNaive(const CVotingGame& game) {
     const double q = game.VoteQuota();
     const double t = game.VoteTotal();
     const std::vector<CMember*>& members = game.Members();

@@ -28,12 +28,45 @@ struct CQuotaLine {
     }
 };
 
+/// The summed effective votes of the voting members on each side of a line and on it.
+struct SSideWeights {
+    double positive = 0.0;
+    double negative = 0.0;
+    double on = 0.0;
+};
+
+/// Which side of the line from a through b the point lies on: +1 left (the cross product
+/// exceeds 1e-8), -1 right, 0 on the line. The one side test every quota-line count uses.
+inline int SideOfLine(double ex, double ey, double vx, double vy) {
+    const double c = ex * vy - ey * vx;
+    return c > 1e-8 ? 1 : (c < -1e-8 ? -1 : 0);
+}
+
+/// Whether a line with these side weights can be a quota line at all: neither open side holds
+/// a quota while the other holds more than the rest.
+inline bool MayBeQuotaLine(const SSideWeights& w, double quota, double total) {
+    return (w.positive < quota && w.negative <= total - quota) ||
+           (w.positive <= total - quota && w.negative < quota);
+}
+
+/// The side weights of the line A-B, summed member by member in list order (the reference).
+SSideWeights WeighSides(const std::vector<CMember*>& members, const CFPoint& a, const CFPoint& b);
+
+/// Sets the line's flags from its side weights and the status quo, against the quota and
+/// vote total it carries; true when it is a quota line or qualified.
+bool ClassifyWeighedLine(CQuotaLine& line, const SSideWeights& weights, const CFPoint& statusQuo);
+
 /// Classifies the line through the segment's two points against the game's members, quota and
 /// status quo, setting its flags; true when it is a quota line or qualified.
 bool ClassifyQuotaLine(const CVotingGame& game, CQuotaLine& line);
 
-/// The quota lines of the game's members under its decision rule, without repeats.
+/// The quota lines of the game's members under its decision rule, without repeats, in the
+/// order of their first pair: each member's view of the others swept by direction.
 std::vector<CQuotaLine> FindQuotaLines(const CVotingGame& game);
+
+/// The reference: every pair of members weighed against every member, and each new line
+/// compared with every listed one. Gives the same lines in the same order.
+std::vector<CQuotaLine> FindQuotaLinesNaive(const CVotingGame& game);
 
 /// The spokes of the status quo: perpendiculars to the quota lines and the qualifying
 /// ideal-point spokes, with the greatest spoke length.

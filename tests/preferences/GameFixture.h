@@ -17,13 +17,19 @@ public:
 
     /// Adds a member of the given type at the ideal point (the game takes the list again).
     CMember& Add(double x, double y, int prefType = PREF_TRADEOFF, double weight = 1.0) {
+        CMember& member = AddQuietly(x, y, prefType, weight);
+        Refresh();
+        return member;
+    }
+
+    /// Adds a member without handing the list to the game; call Refresh once afterwards.
+    CMember& AddQuietly(double x, double y, int prefType = PREF_TRADEOFF, double weight = 1.0) {
         auto member = std::make_unique<CMember>(prefType, game.StatusQuo(), game.GridMap());
         member->SetMemberID("M" + std::to_string(owned.size()));
         member->SetLastName(member->MemberID());
         member->SetVoteWeight(weight);
         member->SetIdealPoint(CFPoint(x, y));
         owned.push_back(std::move(member));
-        Refresh();
         return *owned.back();
     }
 

@@ -1,0 +1,37 @@
+#include "RandomBody.h"
+#include "preferences/QuotaLines.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+/// The quota lines by the direction sweep; the first pass checks them against the reference
+/// for bodies where the reference is affordable.
+void BM_QuotaLines(benchmark::State& state) {
+    SRandomBody body(static_cast<int>(state.range(0)));
+    std::vector<CQuotaLine> lines;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(lines = FindQuotaLines(body.game));
+    state.counters["lines"] = static_cast<double>(lines.size());
+}
+BENCHMARK(BM_QuotaLines)->Arg(101)->Arg(435)->Arg(1001)->Arg(2001)->Unit(benchmark::kMillisecond);
+
+/// The reference: every pair against every member.
+void BM_QuotaLinesNaive(benchmark::State& state) {
+    SRandomBody body(static_cast<int>(state.range(0)));
+    std::vector<CQuotaLine> lines;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(lines = FindQuotaLinesNaive(body.game));
+    const std::vector<CQuotaLine> fast = FindQuotaLines(body.game);
+    bool same = fast.size() == lines.size();
+    for (std::size_t i = 0; same && i < lines.size(); ++i)
+        same = fast[i].memberA == lines[i].memberA && fast[i].memberB == lines[i].memberB &&
+               fast[i].qualified == lines[i].qualified;
+    if (!same)
+        state.SkipWithError("the sweep differs from the reference");
+    state.counters["lines"] = static_cast<double>(lines.size());
+}
+BENCHMARK(BM_QuotaLinesNaive)->Arg(101)->Arg(435)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_QuotaLinesNaive)->Arg(1001)->Arg(2001)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,95 @@
+#pragma once
+
+#include "preferences/QuotaLines.h"
+
+#include <vector>
+
+class CMember;
+
+/// The voting members of a body as plain points and votes, with what the direction sweep needs
+/// to know about them: whether their votes add up exactly in any order, how far rounding can
+/// move a sum otherwise, and the distance below which members count as close to each other.
+class CVoterSet {
+public:
+    struct SVoter {
+        double x = 0.0;
+        double y = 0.0;
+        double vote = 0.0;
+        int member = 0;
+    };
+
+    /// The members that do not abstain, in list order.
+    explicit CVoterSet(const std::vector<CMember*>& members);
+
+    const std::vector<SVoter>& Voters() const { return m_voters; }
+    /// How far a side weight summed in another order can lie from the list-order sum; 0 when
+    /// every vote is a small binary fraction, so every order gives the same sum.
+    double SumError() const { return m_sumError; }
+    /// Members nearer than this to the apex, and lines shorter than this, are weighed one by
+    /// one; beyond it a direction decides the side unless it lies within Window() of the line.
+    double Near() const { return m_near; }
+    /// Half the width, in the sweep's direction measure, of the band about a line whose
+    /// members are weighed one by one.
+    double Window() const { return m_window; }
+    /// Whether the sweep's window is narrow enough to be of any use for this body.
+    bool Sweepable() const { return m_window < 0.25; }
+
+private:
+    std::vector<SVoter> m_voters;
+    double m_sumError = 0.0;
+    double m_near = 0.0;
+    double m_window = 1.0;
+};
+
+/// A direction measure that grows with the angle: 0 along +x, 1 along +y, 2 along -x, 3 along
+/// -y, and the opposite direction always 2 further on. Cheaper than an angle and never
+/// growing faster than one.
+double DirectionKey(double x, double y);
+
+/// Every voter seen from one apex point, sorted by direction, with running vote sums, so that
+/// the side weights of any line through the apex take a few pointer steps instead of a pass
+/// over the body. Voters whose side the direction cannot settle (near the apex, or within the
+/// window of the line) are weighed with the same side test as the member-by-member count.
+class CMemberFan {
+public:
+    /// One line through the apex, given by its direction; the sweep fills the weights.
+    struct SQuery {
+        double ex = 0.0;
+        double ey = 0.0;
+        double key = 0.0;
+        int tag = 0;
+        SSideWeights weights;
+    };
+
+    CMemberFan(const CVoterSet& voters, double apexX, double apexY);
+
+    /// Weighs every query; the queries are sorted by key first.
+    void Weigh(std::vector<SQuery>& queries) const;
+    /// Weighs the line from the apex to every voter listed after `after` and at least the near
+    /// distance away, filing the weights under the voter's member index and marking it swept.
+    void WeighLinesToVoters(int after, std::vector<SSideWeights>& byMember,
+                            std::vector<char>& swept) const;
+
+private:
+    struct SEntry {
+        double key;
+        double vx;
+        double vy;
+        double vote;
+        int member;
+    };
+
+    /// Sweeps lines in ascending key order: `next` gives the next direction (false when done),
+    /// `done` receives each line's weights.
+    template <class Next, class Done> void Sweep(Next next, Done done) const;
+    void AddUnsettled(double ex, double ey, std::size_t from, std::size_t to,
+                      SSideWeights& w) const;
+
+    const CVoterSet& m_set;
+    double m_onApex = 0.0;
+    std::vector<SEntry> m_near;
+    std::vector<SEntry> m_entries;
+    // Keys and running sums over three turns, so every window is one unbroken index range.
+    std::vector<double> m_turnKeys;
+    std::vector<double> m_sums;
+};

@@ -1,0 +1,96 @@
+#include "preferences/QuotaLines.h"
+#include "RandomBody.h"
+#include "preferences/MemberFan.h"
+#include "preferences/QuotaLineIndex.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+/// The fast list equals the reference line for line: same members, ends and flags, same order.
+void ExpectSameLines(const std::vector<CQuotaLine>& fast, const std::vector<CQuotaLine>& naive,
+                     const std::string& name) {
+    ASSERT_EQ(fast.size(), naive.size()) << name;
+    for (std::size_t i = 0; i < fast.size(); ++i) {
+        EXPECT_EQ(fast[i].memberA, naive[i].memberA) << name << " line " << i;
+        EXPECT_EQ(fast[i].memberB, naive[i].memberB) << name << " line " << i;
+        EXPECT_EQ(fast[i].quotaLine, naive[i].quotaLine) << name << " line " << i;
+        EXPECT_EQ(fast[i].qualified, naive[i].qualified) << name << " line " << i;
+        EXPECT_EQ(fast[i].quota, naive[i].quota) << name << " line " << i;
+        EXPECT_EQ(fast[i].voteTotal, naive[i].voteTotal) << name << " line " << i;
+    }
+}
+
+TEST(QuotaLinesTest, SweepEqualsThePairByPairCount) {
+    CRand::Seed(1717);
+    for (int scenario = 0; scenario < 2000; ++scenario) {
+        CGameFixture f(10);
+        const int n = scenario < 1800 ? 2 + CRand::Next() % 14 : 20 + CRand::Next() % 60;
+        const SRandomBody body = SRandomBody::Make(f, n);
+        ExpectSameLines(FindQuotaLines(f.game), FindQuotaLinesNaive(f.game),
+                        "scenario " + std::to_string(scenario) + " " + body.name);
+        if (HasFailure())
+            return;
+    }
+}
+
+TEST(QuotaLinesTest, SweepEqualsThePairByPairCountInLargeBodies) {
+    CRand::Seed(435);
+    for (int scenario = 0; scenario < 12; ++scenario) {
+        CGameFixture f(10);
+        const SRandomBody body = SRandomBody::Make(f, 101 + 30 * scenario);
+        ExpectSameLines(FindQuotaLines(f.game), FindQuotaLinesNaive(f.game),
+                        "scenario " + std::to_string(scenario) + " " + body.name);
+    }
+}
+
+TEST(QuotaLinesTest, MembersAtTheToleranceOfTheSideTest) {
+    // Members a hair off the line A-B, on either side of the 1e-8 tolerance of the cross
+    // product, and members nearly on top of A: only the exact side test tells them apart.
+    struct SCase {
+        const char* name;
+        double offset;
+    };
+    for (const SCase& c : {SCase{"inside the tolerance", 1e-10}, SCase{"at it", 1.25e-10},
+                           SCase{"beyond it", 2e-9}, SCase{"well beyond", 1e-6}}) {
+        CGameFixture f(10);
+        f.AddQuietly(10, 10);
+        f.AddQuietly(90, 90);
+        for (int k = 1; k <= 6; ++k)
+            f.AddQuietly(10 + 10 * k, 10 + 10 * k + (k % 2 ? c.offset : -c.offset));
+        f.AddQuietly(10 + 1e-4, 10);
+        f.AddQuietly(30, 70);
+        f.AddQuietly(70, 30);
+        f.Refresh();
+        ExpectSameLines(FindQuotaLines(f.game), FindQuotaLinesNaive(f.game), c.name);
+    }
+}
+
+TEST(QuotaLinesTest, DirectionKeyGrowsWithTheAngleAndTurnsByTwoOpposite) {
+    double last = -1.0;
+    for (int step = 0; step < 3600; ++step) {
+        const double angle = step * 2 * 3.141592653589793 / 3600;
+        const double x = std::cos(angle), y = std::sin(angle);
+        const double key = DirectionKey(x, y);
+        EXPECT_GT(key, last) << "step " << step;
+        EXPECT_LT(key, 4.0);
+        EXPECT_NEAR(std::fmod(DirectionKey(-x, -y) - key + 4.0, 4.0), 2.0, 1e-12);
+        last = key;
+    }
+}
+
+TEST(QuotaLinesTest, LineIndexFindsCoincidentLinesOnly) {
+    CQuotaLineIndex index;
+    EXPECT_TRUE(index.Insert(CFLineSeg(CFPoint(0, 0), CFPoint(10, 10))));
+    EXPECT_FALSE(index.Insert(CFLineSeg(CFPoint(20, 20), CFPoint(5, 5)))) << "same line reversed";
+    EXPECT_TRUE(index.Insert(CFLineSeg(CFPoint(0, 1), CFPoint(10, 11)))) << "parallel";
+    EXPECT_TRUE(index.Insert(CFLineSeg(CFPoint(3, 0), CFPoint(3, 10)))) << "vertical";
+    EXPECT_FALSE(index.Insert(CFLineSeg(CFPoint(3, 50), CFPoint(3, -2))));
+    // Directions on either side of the fold at pi are parallel too.
+    EXPECT_TRUE(index.Insert(CFLineSeg(CFPoint(0, 5), CFPoint(10, 5 + 1e-12))));
+    EXPECT_FALSE(index.Insert(CFLineSeg(CFPoint(10, 5 - 1e-12), CFPoint(0, 5))));
+}
+
+} // namespace
