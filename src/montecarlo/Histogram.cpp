@@ -49,10 +49,11 @@ std::vector<int> BinValues(std::vector<double> values,
         return counts;
     }
     for (const double x : values) {
-        // Truncation would put values just below the range into bin 0: they are left out.
-        const double index = std::trunc((x - min) / width);
-        if (!(x >= min) || index > bins)
+        // Truncation alone would count values up to a bin width outside the range in the
+        // first or last bin: only values within the range are counted.
+        if (!(x >= min && x <= max))
             continue;
+        const double index = std::trunc((x - min) / width);
         ++counts[static_cast<size_t>(std::min(index, static_cast<double>(bins - 1)))];
     }
     return counts;

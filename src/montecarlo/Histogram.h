@@ -29,7 +29,7 @@ int HistogramBinCount(EHistogramAxis axis, int pixelExtent, int cellSize);
 
 /// Counts values into equal bins over the range (or, without one, from the smallest to the
 /// largest value). A value equal to the top counts in the last bin; values outside the range
-/// are not counted; a range of no width counts everything in bin 0.
+/// (even by less than a bin width) are not counted; a range of no width counts everything in bin 0.
 std::vector<int> BinValues(std::vector<double> values,
                            std::optional<std::pair<double, double>> range, int bins);
 
