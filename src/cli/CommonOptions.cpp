@@ -1,6 +1,7 @@
 #include "cli/CommonOptions.h"
 
 #include "cli/CliCommand.h"
+#include "cli/LogOption.h"
 #include "document/ConfigBounds.h"
 #include "document/QueltaDoc.h"
 #include "document/ScenarioFile.h"
@@ -144,6 +145,7 @@ void AddCommonOptions(QCommandLineParser& parser) {
         {"plurality", "absolute or relative plurality", "absolute|relative"},
         {"weighted", "weighted voting off or on", "0|1"},
     });
+    AddLogOption(parser);
 }
 
 int LoadScenarioWithOptions(const QCommandLineParser& parser, const std::string& path,
@@ -157,6 +159,8 @@ int LoadScenarioWithOptions(const QCommandLineParser& parser, const std::string&
         }
         doc.SetConfigPath(config.toStdString());
     }
+    if (const int result = ApplyLogOption(parser, doc); result != EXIT_OK)
+        return result;
     if (!ReadScenarioFile(doc, path))
         return EXIT_FAILED;
     if (const int result = ApplyConfigOptions(parser, doc); result != EXIT_OK)

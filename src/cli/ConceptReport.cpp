@@ -44,11 +44,10 @@ std::string CConceptReport::Text() const {
     return text;
 }
 
-std::string CConceptReport::Json() const {
+std::vector<std::string> CConceptReport::JsonMembers() const {
     // Members are written one by one so that the keys keep the documented order.
-    std::string json = "{\n";
-    for (size_t i = 0; i < m_entries.size(); ++i) {
-        const SEntry& entry = m_entries[i];
+    std::vector<std::string> members;
+    for (const SEntry& entry : m_entries) {
         QJsonValue value;
         if (!entry.list && entry.values.size() == 1) {
             value = ValueJson(entry.values.front());
@@ -61,8 +60,24 @@ std::string CConceptReport::Json() const {
         const QJsonObject single{{QString::fromStdString(entry.key), value}};
         const std::string member =
             QJsonDocument(single).toJson(QJsonDocument::Compact).toStdString();
-        json += "  " + member.substr(1, member.size() - 2);
-        json += i + 1 < m_entries.size() ? ",\n" : "\n";
+        members.push_back(member.substr(1, member.size() - 2));
     }
+    return members;
+}
+
+std::string CConceptReport::Json() const {
+    const std::vector<std::string> members = JsonMembers();
+    std::string json = "{\n";
+    for (size_t i = 0; i < members.size(); ++i)
+        json += "  " + members[i] + (i + 1 < members.size() ? ",\n" : "\n");
+    return json + "}\n";
+}
+
+std::string CConceptReport::JsonLine(const std::string& file) const {
+    const QJsonObject head{{"file", QString::fromStdString(file)}};
+    std::string json = QJsonDocument(head).toJson(QJsonDocument::Compact).toStdString();
+    json.pop_back();
+    for (const std::string& member : JsonMembers())
+        json += "," + member;
     return json + "}\n";
 }

@@ -28,8 +28,13 @@ public:
     std::string Text() const;
     /// One JSON object with full doubles.
     std::string Json() const;
+    /// The same object on one line, led by the key "file" naming the scenario file.
+    std::string JsonLine(const std::string& file) const;
 
 private:
+    /// Each entry as one compact "key":value member, in order.
+    std::vector<std::string> JsonMembers() const;
+
     struct SEntry {
         std::string key;
         std::vector<Value> values;

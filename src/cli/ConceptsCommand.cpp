@@ -7,6 +7,8 @@
 #include "geometry/MappedRegion.h"
 #include "geometry/RgnHelpers.h"
 #include "model/Member.h"
+#include "montecarlo/Histogram.h"
+#include "montecarlo/Regression.h"
 #include "platform/ForwardingPlatform.h"
 #include "preferences/QuotaLines.h"
 
@@ -148,6 +150,35 @@ void ReportSchattschneider(CQueltaDoc& doc, CConceptReport& report) {
                    Vertices(doc.Game().GetSchattschneiderSet(doc.Config().nSchattschneiderSet)));
 }
 
+void ReportStatistics(CQueltaDoc& doc, CConceptReport& report) {
+    SRegression stats;
+    FitIdealPoints(doc.Game().Members(), stats);
+    report.AddList("statistics.mean", Point(stats.mean));
+    report.Add("statistics.slope", stats.b);
+    report.Add("statistics.intercept", stats.a);
+    report.Add("statistics.r", stats.r);
+    report.Add("statistics.sigmaslope", stats.sigmaB);
+    report.Add("statistics.sigmaintercept", stats.sigmaA);
+    report.Add("statistics.chi", stats.chi);
+}
+
+/// The bin counts of both axis histograms at the configured chart and cell sizes.
+void ReportHistogram(CQueltaDoc& doc, CConceptReport& report) {
+    const DisplayConfig& config = doc.Config();
+    const SEdges box = doc.ScaleBox();
+    const auto counts = [&](EHistogramAxis axis, double low, double high, int extent, int cell) {
+        const SHistogram h = MemberHistogram(doc.Game().Members(), axis, low, high, extent, cell);
+        std::vector<Value> values;
+        for (const int count : h.counts)
+            values.emplace_back(static_cast<double>(count));
+        return values;
+    };
+    report.AddList("histogram.h", counts(EHistogramAxis::Horizontal, box.left, box.right,
+                                         config.szChart.cx, config.szHistH.cx));
+    report.AddList("histogram.v", counts(EHistogramAxis::Vertical, box.bottom, box.top,
+                                         config.szChart.cy, config.szHistV.cy));
+}
+
 using GroupFunction = std::function<void(CQueltaDoc&, CConceptReport&)>;
 
 /// The groups of values, in the order their keys are printed.
@@ -168,7 +199,9 @@ const std::vector<std::pair<std::string, GroupFunction>>& Groups() {
         {"borda", ReportBorda},
         {"power", ReportPower},
         {"trimedian", ReportTriMedian},
-        {"schattschneider", ReportSchattschneider}};
+        {"schattschneider", ReportSchattschneider},
+        {"statistics", ReportStatistics},
+        {"histogram", ReportHistogram}};
     return groups;
 }
 
@@ -219,35 +252,25 @@ bool ReportGroup(const std::string& name, const GroupFunction& compute, CQueltaD
     return true;
 }
 
-int RunConcepts(const QStringList& arguments) {
-    QCommandLineParser parser;
-    parser.addPositionalArgument("FILE", "scenario file (standard or XY format)");
-    parser.addOption({"only", "comma list of groups to compute", "LIST"});
-    parser.addOption({"json", "print one JSON object"});
-    AddCommonOptions(parser);
-    if (!parser.parse(arguments) || parser.positionalArguments().size() != 1) {
-        std::fprintf(stderr, "usage: quelta-cli concepts FILE [--only LIST] [--json] "
-                             "[common options]\n");
-        return EXIT_USAGE;
-    }
-    QStringList only;
-    if (parser.isSet("only")) {
-        only = parser.value("only").split(',', Qt::SkipEmptyParts);
-        for (const QString& name : only)
-            if (std::none_of(Groups().begin(), Groups().end(),
-                             [&name](const auto& g) { return g.first == name.toStdString(); })) {
-                std::fprintf(stderr, "quelta-cli: unknown group '%s'\n",
-                             name.toLocal8Bit().constData());
-                return EXIT_USAGE;
-            }
-    }
-    CQueltaDoc doc;
-    const std::string path = parser.positionalArguments().front().toStdString();
-    if (const int result = LoadScenarioWithOptions(parser, path, doc); result != EXIT_OK)
-        return result;
+/// The comma list of --only; false (with a message) when it names an unknown group.
+bool OnlyGroups(const QCommandLineParser& parser, QStringList& only) {
+    if (!parser.isSet("only"))
+        return true;
+    only = parser.value("only").split(',', Qt::SkipEmptyParts);
+    for (const QString& name : only)
+        if (std::none_of(Groups().begin(), Groups().end(),
+                         [&name](const auto& g) { return g.first == name.toStdString(); })) {
+            std::fprintf(stderr, "quelta-cli: unknown group '%s'\n",
+                         name.toLocal8Bit().constData());
+            return false;
+        }
+    return true;
+}
+
+/// The report of the loaded scenario; `failed` is set when a group was left out.
+CConceptReport ComputeConcepts(CQueltaDoc& doc, const QStringList& only, bool& failed) {
     CConceptReport report;
     ReportHeader(doc, report);
-    bool failed = false;
     for (const auto& [name, compute] : Groups()) {
         if (only.isEmpty() || only.contains(QString::fromStdString(name)))
             failed = !ReportGroup(name, compute, doc, report) || failed;
@@ -256,11 +279,45 @@ int RunConcepts(const QStringList& arguments) {
             report.AddList("proposal", Point(doc.Game().Proposal()));
         }
     }
-    std::fputs((parser.isSet("json") ? report.Json() : report.Text()).c_str(), stdout);
+    return report;
+}
+
+const char* const kUsage = "concepts FILE... [--only LIST] [--json | --jsonl] [common options]";
+
+int RunConcepts(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.addPositionalArgument("FILE", "scenario files (standard or XY format)", "FILE...");
+    parser.addOption({"only", "comma list of groups to compute", "LIST"});
+    parser.addOption({"json", "print one JSON object per scenario"});
+    parser.addOption({"jsonl", "print one JSON object per scenario on one line, with its file"});
+    AddCommonOptions(parser);
+    if (!parser.parse(arguments) || parser.positionalArguments().isEmpty()) {
+        std::fprintf(stderr, "usage: quelta-cli %s\n", kUsage);
+        return EXIT_USAGE;
+    }
+    QStringList only;
+    if (!OnlyGroups(parser, only))
+        return EXIT_USAGE;
+    // One document reads every file in turn, as the desktop opens one scenario after another.
+    CQueltaDoc doc;
+    bool failed = false;
+    for (const QString& file : parser.positionalArguments()) {
+        const std::string path = file.toStdString();
+        if (const int loaded = LoadScenarioWithOptions(parser, path, doc); loaded != EXIT_OK) {
+            if (loaded == EXIT_USAGE)
+                return loaded;
+            failed = true;
+            continue;
+        }
+        const CConceptReport report = ComputeConcepts(doc, only, failed);
+        if (parser.isSet("jsonl"))
+            std::fputs(report.JsonLine(path).c_str(), stdout);
+        else
+            std::fputs((parser.isSet("json") ? report.Json() : report.Text()).c_str(), stdout);
+    }
     return failed ? EXIT_FAILED : EXIT_OK;
 }
 
-const CCliCommandRegistration
-    concepts({"concepts", "concepts FILE [--only LIST] [--json] [common options]", RunConcepts});
+const CCliCommandRegistration concepts({"concepts", kUsage, RunConcepts});
 
 } // namespace

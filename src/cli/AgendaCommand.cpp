@@ -1,0 +1,52 @@
+#include "cli/CliCommand.h"
+#include "cli/CommonOptions.h"
+#include "document/Agenda.h"
+#include "document/QueltaDoc.h"
+#include "platform/TextUtil.h"
+
+#include <QCommandLineParser>
+#include <QJsonArray>
+#include <QJsonDocument>
+
+#include <cstdio>
+
+namespace {
+
+const char* const kUsage = "agenda FILE --iterations N [--json] [common options]";
+
+void PrintPath(const std::vector<CFPoint>& path, bool json) {
+    if (!json) {
+        for (const CFPoint& point : path)
+            std::printf("%s\n", Format("%.10g %.10g", point.x, point.y).c_str());
+        return;
+    }
+    QJsonArray points;
+    for (const CFPoint& point : path)
+        points.append(QJsonArray{point.x, point.y});
+    std::fputs(QJsonDocument(points).toJson(QJsonDocument::Compact).append('\n').constData(),
+               stdout);
+}
+
+int RunAgendaCommand(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.addPositionalArgument("FILE", "scenario file (standard or XY format)");
+    parser.addOption({"iterations", "number of proposals to put to the vote", "N"});
+    parser.addOption({"json", "print the path as one JSON array of [h, v] points"});
+    AddCommonOptions(parser);
+    bool numeric = false;
+    const int iterations = parser.parse(arguments) ? parser.value("iterations").toInt(&numeric) : 0;
+    if (parser.positionalArguments().size() != 1 || !numeric) {
+        std::fprintf(stderr, "usage: quelta-cli %s\n(N is a whole number)\n", kUsage);
+        return EXIT_USAGE;
+    }
+    CQueltaDoc doc;
+    const std::string path = parser.positionalArguments().front().toStdString();
+    if (const int result = LoadScenarioWithOptions(parser, path, doc); result != EXIT_OK)
+        return result;
+    PrintPath(RunAgenda(doc, SAgendaSettings{iterations}), parser.isSet("json"));
+    return EXIT_OK;
+}
+
+const CCliCommandRegistration agenda({"agenda", kUsage, RunAgendaCommand});
+
+} // namespace

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QCommandLineParser>
+
+class CQueltaDoc;
+
+/// Adds --log FILE: append the log to FILE as the desktop does with logging switched on.
+void AddLogOption(QCommandLineParser& parser);
+
+/// Opens the log named by --log (once per document) and switches logging on. A log that cannot
+/// be opened or written is shown as the desktop shows it and answers EXIT_FAILED; without the
+/// option nothing is logged and EXIT_OK is answered.
+int ApplyLogOption(const QCommandLineParser& parser, CQueltaDoc& doc);
