@@ -1,6 +1,7 @@
 #include "document/DisplayConfig.h"
 
 #include "document/ConfigBounds.h"
+#include "document/FileNumber.h"
 #include "document/TextLines.h"
 #include "platform/Platform.h"
 #include "platform/TextUtil.h"
@@ -229,11 +230,8 @@ void AppendValue(std::string& out, int value) {
     out.append(buffer, result.ptr);
 }
 void AppendValue(std::string& out, double value) {
-    char buffer[400]; // the largest double in fixed form with six decimals fits
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 6);
     out += '\t';
-    out.append(buffer, result.ptr);
+    out += FileNumber(value);
 }
 void AppendValue(std::string& out, std::uint32_t color) {
     AppendValue(out, RedOf(color));
@@ -242,7 +240,7 @@ void AppendValue(std::string& out, std::uint32_t color) {
 }
 void AppendValue(std::string& out, const SFontSpec& font) {
     out += '\t';
-    out += font.face;
+    out += FieldText(font.face);
     AppendValue(out, font.height);
     AppendValue(out, font.weight);
     AppendValue(out, font.italic);

@@ -188,7 +188,7 @@ std::string ReportText(const std::vector<SReportLine>& lines) {
     std::string text;
     for (const SReportLine& line : lines) {
         for (size_t i = 0; i < line.fields.size(); ++i)
-            text += (i ? "\t" : "") + line.fields[i].text;
+            text += (i ? "\t" : "") + FieldText(line.fields[i].text);
         text += "\n";
     }
     return text;

@@ -1,5 +1,7 @@
 #include "document/ScenarioLog.h"
 
+#include "document/TextLines.h"
+
 #include <ctime>
 
 std::string LogDateLine() {
@@ -34,6 +36,7 @@ bool CScenarioLog::LogLine(const std::string& text) {
     if (!m_logging || !m_file)
         return true;
     std::FILE* file = m_file.get();
-    return std::fputs(text.c_str(), file) >= 0 && std::fputc('\n', file) != EOF &&
+    // A name that holds a line end must not start a line of its own in the journal.
+    return std::fputs(FieldText(text).c_str(), file) >= 0 && std::fputc('\n', file) != EOF &&
            std::fflush(file) == 0;
 }

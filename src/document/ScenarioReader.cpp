@@ -20,11 +20,14 @@ struct SReadState {
     bool proposal = false;
     bool playerPlaced = false;
     bool playerTooEarly = false;
+    bool anyPlayer = false;
     bool dimensions = false;
+    bool ended = false;
 
+    /// A complete block without a single player is an empty group, as the writer writes it.
     bool Succeeded() const {
-        return group && dimensions && decisionRule && statusQuo && proposal && playerPlaced &&
-               !playerTooEarly;
+        return group && dimensions && decisionRule && statusQuo && proposal &&
+               (playerPlaced || (!anyPlayer && ended)) && !playerTooEarly;
     }
 };
 
@@ -80,11 +83,29 @@ PreferenceSpec ReadPreference(const SFields& f) {
     return spec;
 }
 
+/// The ID a new player gets: the one in its line, or, when an earlier player has that ID
+/// already, the first of ID-2, ID-3, ... that is free, which the user is told about.
+std::string UniqueMemberID(const ScenarioHeader& header, const std::string& id) {
+    const auto taken = [&header](const std::string& candidate) {
+        return std::any_of(header.upperHouse.members.begin(), header.upperHouse.members.end(),
+                           [&candidate](const auto& m) { return m->MemberID() == candidate; });
+    };
+    if (!taken(id))
+        return id;
+    std::string unique;
+    for (int n = 2; unique.empty() || taken(unique); ++n)
+        unique = id + "-" + std::to_string(n);
+    MessageBoxOk("Member ID " + id + " is used by more than one player; the later player is now " +
+                 unique + ".");
+    return unique;
+}
+
 void CreatePlayer(CQueltaDoc& doc, const SFields& f, SReadState& state) {
     ScenarioHeader& header = doc.Header();
+    state.anyPlayer = true;
     auto member =
         std::make_unique<CMember>(PREF_TRADEOFF, doc.Game().StatusQuo(), doc.Game().GridMap());
-    member->SetMemberID(f[2]);
+    member->SetMemberID(UniqueMemberID(header, f[2]));
     member->SetLastName(f[1]);
     member->SetVoteWeight(ParseDouble(f[5]));
     member->SetVeto(static_cast<int>(ParseDouble(f[6])));
@@ -188,8 +209,10 @@ bool ReadGameParameters(CQueltaDoc& doc, CLineReader& reader, SReadState& state)
     if (!begun)
         return false;
     while (reader.ReadLine(line)) {
-        if (EqualsNoCase(Trim(line), "GAME PARAMETERS END"))
+        if (EqualsNoCase(Trim(line), "GAME PARAMETERS END")) {
+            state.ended = true;
             break;
+        }
         const SFields fields = SplitFields(line);
         if (fields[0].empty() || fields[0][0] == '#')
             continue;

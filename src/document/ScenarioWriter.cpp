@@ -1,10 +1,24 @@
+#include "document/FileNumber.h"
 #include "document/QueltaDoc.h"
 #include "document/ScenarioFile.h"
 #include "document/TextLines.h"
 #include "platform/Platform.h"
 #include "platform/TextUtil.h"
 
+#include <initializer_list>
+
 namespace {
+
+/// Numbers as tab-separated fields, each written so that it reads back as the same number.
+std::string Numbers(std::initializer_list<double> values) {
+    std::string text;
+    for (const double value : values) {
+        if (!text.empty())
+            text += '\t';
+        text += FileNumber(value);
+    }
+    return text;
+}
 
 const CCommittee* GroupToWrite(const ScenarioHeader& header) {
     if (header.currentCommittee)
@@ -16,24 +30,24 @@ const CCommittee* GroupToWrite(const ScenarioHeader& header) {
 std::string DimensionLine(const CRatingScale* scale) {
     if (!scale)
         return "Dimension\t\t\t\t\n";
-    return "Dimension\t" + scale->Rating() + "\t" + scale->RatingID() + "\t" +
-           Format("%f\t%f\n", scale->Scale_Min(), scale->Scale_Max());
+    return "Dimension\t" + FieldText(scale->Rating()) + "\t" + FieldText(scale->RatingID()) + "\t" +
+           Numbers({scale->Scale_Min(), scale->Scale_Max()}) + "\n";
 }
 
 std::string SamplingColumns(const SSamplingSpec& s) {
-    return Format("%d\t%f\t%f\t%d\t%f\t%f\t%f\t%f", s.type, s.salience, s.complementarity,
-                  s.samples, s.resolution, s.discount, s.intensity, s.beta);
+    return Format("%d\t", s.type) + Numbers({s.salience, s.complementarity}) +
+           Format("\t%d\t", s.samples) + Numbers({s.resolution, s.discount, s.intensity, s.beta});
 }
 
 /// One "Player" line. The vote column holds the member's own weight so that saving never loses
 /// the weights, whatever the voting switches are.
 std::string PlayerLine(const CMember& m) {
     const PreferenceSpec& p = m.Preference();
-    return "Player\t" + m.LastName() + "\t" + m.MemberID() + "\t" +
-           Format("%f\t%f\t%f\t%f\t%f\t", m.IdealPoint().x, m.IdealPoint().y, m.VoteWeight(),
-                  static_cast<double>(m.Veto()), static_cast<double>(m.Candidate())) +
-           Format("%d\t%d\t%f\t%f\t%f\t%f\t%f\t", p.modelType, p.prefType, p.salience,
-                  p.complementarity, p.discount, p.intensity, p.beta) +
+    return "Player\t" + FieldText(m.LastName()) + "\t" + FieldText(m.MemberID()) + "\t" +
+           Numbers({m.IdealPoint().x, m.IdealPoint().y, m.VoteWeight(),
+                    static_cast<double>(m.Veto()), static_cast<double>(m.Candidate())}) +
+           Format("\t%d\t%d\t", p.modelType, p.prefType) +
+           Numbers({p.salience, p.complementarity, p.discount, p.intensity, p.beta}) + "\t" +
            SamplingColumns(p.idealPoint) + "\t" + SamplingColumns(p.statusQuo) + "\n";
 }
 
@@ -52,19 +66,20 @@ std::string ScenarioText(const CQueltaDoc& doc) {
     const ScenarioHeader& header = doc.Header();
     const CVotingGame& game = doc.Game();
     std::string text = "GAME PARAMETERS BEGIN\n\n";
-    text += "#SCENARIO\tname\nScenario\t" + header.scenarioName + "\n";
+    text += "#SCENARIO\tname\nScenario\t" + FieldText(header.scenarioName) + "\n";
     const CCommittee* group = GroupToWrite(header);
-    text += "#GROUP\tname\tID\nGroup\t" + (group ? group->Name() : std::string()) + "\t" +
-            (group ? group->CommitteeID() : std::string()) + "\n";
+    text += "#GROUP\tname\tID\nGroup\t" + FieldText(group ? group->Name() : std::string()) + "\t" +
+            FieldText(group ? group->CommitteeID() : std::string()) + "\n";
     text += "#DIMENSIONS\tname\tID\tmin\tmax\n" + DimensionLine(header.horizontalScale) +
             DimensionLine(header.verticalScale);
-    text += Format("#DECISION RULE\tname\trule\nDecision Rule\treserved\t%f\n", game.VoteRule());
+    text +=
+        "#DECISION RULE\tname\trule\nDecision Rule\treserved\t" + Numbers({game.VoteRule()}) + "\n";
     text += "#PLURALITY\tname\tflag\n";
     text += game.AbsolutePlurality() ? "Plurality\tAbsolute\t1\n" : "Plurality\tRelative\t0\n";
-    text += Format("#STATUS QUO\tname\tID\thorz\tvert\nStatus Quo\treserved\treserved\t%f\t%f\n",
-                   game.StatusQuo().x, game.StatusQuo().y);
-    text += Format("#PROPOSAL\tname\tID\thorz\tvert\nProposal\treserved\treserved\t%f\t%f\n",
-                   game.Proposal().x, game.Proposal().y);
+    text += "#STATUS QUO\tname\tID\thorz\tvert\nStatus Quo\treserved\treserved\t" +
+            Numbers({game.StatusQuo().x, game.StatusQuo().y}) + "\n";
+    text += "#PROPOSAL\tname\tID\thorz\tvert\nProposal\treserved\treserved\t" +
+            Numbers({game.Proposal().x, game.Proposal().y}) + "\n";
     text += "#PLAYERS\tname-last\tID\thorz\tvert\tvote\tveto-flag\tcandidate-flag\tmodel-type"
             "\tpref-type\tsal\tcom\tdist\tint\tbet\ttypeIP\tsalIP\tcomIP\tcntIP\tresIP\tdistIP"
             "\tintIP\tbetIP\ttypeSQ\tsalSQ\tcomSQ\tcntIP\tresIP\tdistSQ\tintSQ\tbetSQ\n";
@@ -73,10 +88,10 @@ std::string ScenarioText(const CQueltaDoc& doc) {
         text += PlayerLine(*member);
     text += "#POINTS\tx\ty\n";
     for (const CFPoint& point : header.markPoints)
-        text += Format("Point\t%f\t%f\n", point.x, point.y);
+        text += "Point\t" + Numbers({point.x, point.y}) + "\n";
     text += "#RECTANGLES\tx0\ty0\tx1\ty1\n";
     for (const SMarkRect& r : header.markRects)
-        text += Format("Rectangle\t%f\t%f\t%f\t%f\n", r.left, r.bottom, r.right, r.top);
+        text += "Rectangle\t" + Numbers({r.left, r.bottom, r.right, r.top}) + "\n";
     text += "\nGAME PARAMETERS END\n\n";
     doc.Config().WriteConfigSections(text);
     return text;

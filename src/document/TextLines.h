@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 /// A cursor over the lines of a text file read into memory.
@@ -24,15 +25,24 @@ private:
     size_t m_next = 0;
 };
 
-/// Splits a text into lines at line feeds, dropping a carriage return before each line feed
-/// (text mode); NUL bytes end nothing and are kept as they are.
+/// Splits a text into lines at every line end: a line feed, a carriage return, or the pair of
+/// them; NUL bytes end nothing and are kept as they are.
 std::vector<std::string> SplitLines(const std::string& text);
 
-/// Reads a whole file as text. On failure returns false and sets `cause` to the text naming
-/// the reason (one of the fixed cause texts of the scenario files).
+/// A text written as one field of a tab-separated line (a name, a label, an ID): tabs, line
+/// ends and other control characters become blanks, so that the field can neither split its
+/// line nor start a new one.
+std::string FieldText(std::string_view text);
+
+/// Reads a whole file as text, without the UTF-8 byte-order mark it may start with. On failure
+/// returns false and sets `cause` to the text naming the reason (one of the fixed cause texts of
+/// the scenario files).
 bool ReadTextFile(const std::string& path, std::string& text, std::string& cause);
 
-/// Writes a whole text to a file safely: the text goes to a temporary file beside the target,
-/// which is then renamed over it, so a failure leaves the old file as it was. On failure returns
-/// false and sets `cause` to the text naming the reason.
+/// Writes a whole text to a file safely: the text goes to a new file of an unpredictable name
+/// beside the target, which is then renamed over it, so a failure leaves the old file as it was
+/// and no other file behind. A symbolic link is written through to the file it leads to; the
+/// file keeps its permissions. Folders, FIFOs, devices and read-only files are refused, and a
+/// full disk or a file-size limit is reported, not fatal. On failure returns false and sets
+/// `cause` to the text naming the reason.
 bool WriteTextFileAtomically(const std::string& path, const std::string& text, std::string& cause);

@@ -104,14 +104,13 @@ std::string ScriptProgramText(std::string_view editorText) {
     std::string program;
     std::size_t start = 0;
     while (start < editorText.size()) {
-        std::size_t end = editorText.find('\n', start);
+        std::size_t end = editorText.find_first_of("\r\n", start);
         if (end == std::string_view::npos)
             end = editorText.size();
-        std::string_view line = editorText.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r' && end < editorText.size())
-            line.remove_suffix(1);
+        const std::string_view line = editorText.substr(start, end - start);
         if (!line.empty())
             program.append(line).append("\r\n");
+        // Lines end with CR LF, LF or a lone CR; the empty lines between are dropped anyway.
         start = end + 1;
     }
     return program;

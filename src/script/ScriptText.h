@@ -23,7 +23,7 @@ SLeadingNumber ScanTokenNumber(std::string_view text);
 SLeadingNumber ScanLeadingNumber(std::string_view text);
 
 /// The program text the Script dialog hands the interpreter: every non-empty line of the
-/// editor's text (line ends CR LF or LF) followed by CR LF.
+/// editor's text (line ends CR LF, LF or CR) followed by CR LF.
 std::string ScriptProgramText(std::string_view editorText);
 
 /// True for the C library's white-space characters (space, tab, CR, LF, VT, FF).

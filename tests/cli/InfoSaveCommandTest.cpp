@@ -69,3 +69,46 @@ TEST(InfoSaveCommandTest, FailuresAndUsageErrorsHaveTheirExitCodes) {
     const QString triangle = ExamplePath("triangle.txt");
     EXPECT_EQ(RunCli({"save", triangle, dir.filePath("no/such/dir/x.txt")}).exitCode, 1);
 }
+
+TEST(InfoSaveCommandTest, AFileSizeLimitIsReportedAndLeavesNothingBehind) {
+    QTemporaryDir dir;
+    const QString out = dir.filePath("out.txt");
+    QFile old(out);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("old\n");
+    old.close();
+    QProcess process;
+    process.start("/bin/sh", {"-c", QString("ulimit -f 1; exec '%1' save '%2' '%3'")
+                                        .arg(QUELTA_CLI_PATH, ExamplePath("triangle.txt"), out)});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << "not ended by the size-limit signal";
+    EXPECT_EQ(process.exitCode(), 1);
+    EXPECT_TRUE(process.readAllStandardError().contains(
+        "file exception: saving file\n\nThe disk is full."));
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), "old\n");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"out.txt"});
+}
+
+TEST(InfoSaveCommandTest, MembersSharingAnIdGetKeysOfTheirOwn) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("twice.txt");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("GAME PARAMETERS BEGIN\nGroup\tG\tC1\nDimension\tA\tD1\t0\t100\n"
+               "Dimension\tB\tD2\t0\t100\nDecision Rule\tr\t0.5\nStatus Quo\tr\tr\t50\t50\n"
+               "Proposal\tr\tr\t50\t50\nPlayer\tL\tX\t20\t25\nPlayer\tR\tX\t80\t25\n"
+               "Player\tT\tY\t50\t77\nGAME PARAMETERS END\n");
+    file.close();
+    const SCliRun run = RunCli({"concepts", path, "--only", "power", "--json"});
+    ASSERT_EQ(run.exitCode, 0) << run.Err().toStdString();
+    EXPECT_TRUE(run.Err().contains("Member ID X is used by more than one player"));
+    const QJsonObject object = run.Json();
+    double sum = 0;
+    for (const char* key : {"power.X", "power.X-2", "power.Y"}) {
+        EXPECT_TRUE(object.contains(key)) << key;
+        sum += object[key].toDouble();
+    }
+    EXPECT_NEAR(sum, 1.0, 1e-9);
+    EXPECT_EQ(run.out.count("\"power."), 3);
+}
