@@ -15,12 +15,12 @@ public:
     void SetStatusText(int, const std::string&) override {}
 };
 
-/// A random body of trade-off members (ideal points uniform in 20..80, seeded) on the default 400 x
-/// 400 chart of a 0..100 plane.
+/// A random body of trade-off members (ideal points uniform in 20..80, seeded) on a square chart
+/// of a 0..100 plane, 400 x 400 by default.
 struct SRandomBody {
-    explicit SRandomBody(int count) {
+    explicit SRandomBody(int count, int chart = 400) {
         CRand::Seed(123456789);
-        game.SetGridMap(ChartGridMap(SEdges{0, 100, 100, 0}, 400, 400, 1.0));
+        game.SetGridMap(ChartGridMap(SEdges{0, 100, 100, 0}, chart, chart, 1.0));
         for (int i = 0; i < count; ++i) {
             auto member =
                 std::make_unique<CMember>(PREF_TRADEOFF, game.StatusQuo(), game.GridMap());

@@ -1,24 +1,13 @@
 #include "preferences/MemberFan.h"
 
 #include "model/Member.h"
+#include "preferences/ExactSums.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
 namespace {
-
-/// Whether every vote is a whole number of 2^-20 and the votes together stay far below 2^53
-/// such units: then every partial sum is exact, whatever the order of the additions.
-bool SumsExactly(const std::vector<CVoterSet::SVoter>& voters, double absoluteTotal) {
-    const double unit = std::ldexp(1.0, 20);
-    for (const CVoterSet::SVoter& v : voters) {
-        const double scaled = v.vote * unit;
-        if (!std::isfinite(scaled) || scaled != std::nearbyint(scaled))
-            return false;
-    }
-    return absoluteTotal * unit < std::ldexp(1.0, 48);
-}
 
 /// Sorts by key: into as many buckets as entries, then each bucket by itself, which is linear
 /// for directions spread round the apex and never worse than a full sort.
@@ -73,7 +62,10 @@ CVoterSet::CVoterSet(const std::vector<CMember*>& members) {
     // more than the window off the line has a cross product well past the 1e-8 side tolerance
     // (the key never grows faster than the angle; the rest covers rounding of keys and sums).
     m_window = 1.6 * (1e-8 / (m_near * m_near) + 1e-14) + 1e-13;
-    if (!SumsExactly(m_voters, absoluteTotal)) {
+    std::vector<double> votes;
+    for (const SVoter& v : m_voters)
+        votes.push_back(v.vote);
+    if (!VotesAddUpExactly(votes)) {
         const double count = static_cast<double>(m_voters.size());
         m_sumError = 16.0 * (3.0 * count + 4.0) * std::numeric_limits<double>::epsilon() * 3.0 *
                      absoluteTotal;

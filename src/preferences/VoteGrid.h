@@ -5,14 +5,24 @@
 
 class CVotingGame;
 
+/// How the vote grid adds up the members' votes.
+enum class EVoteGridMethod {
+    /// Each member's constant vote at the two ends of every row run of its region, then one
+    /// running sum per row; members whose vote varies inside the region (or votes that do not
+    /// add up exactly in any order) are added cell by cell instead.
+    RunEnds,
+    /// Each member's vote added to every cell of its row runs, in member order.
+    RunCells,
+};
+
 /// The summed vote values of the members at every cell of the chart grid: one double per
 /// cell over the map's device rectangle, the last row and column left at 0.
 class CVoteGrid {
 public:
-    /// Adds up every member's vote value over its region's row runs, in member order, so each
-    /// cell sums the same values in the same order as the cell-by-cell count. Shows progress
-    /// for large bodies and stops at the cancel poll after a member; false when stopped.
-    bool Build(const CVotingGame& game);
+    /// Adds up every member's vote value over its region's row runs; each cell gets the same
+    /// sum as the cell-by-cell count, bit for bit. Shows progress for large bodies and stops
+    /// at the cancel poll after a member (keeping what was added); false when stopped.
+    bool Build(const CVotingGame& game, EVoteGridMethod method = EVoteGridMethod::RunEnds);
     /// The reference count: every cell's issue-space point against every member's vote value.
     static CRegion BuildNaive(const CVotingGame& game);
 

@@ -10,12 +10,15 @@
 
 namespace {
 
-double Uniform(double low, double high) { return low + (high - low) * CRand::Next() / 32767.0; }
+double Uniform(double low, double high) {
+    return low + (high - low) * CRand::Next() / 32767.0;
+}
 
-/// A random member of any type, weight, veto, probabilistic or rationality setting.
-void AddRandomMember(CGameFixture& f) {
+/// A random member of any type, weight (half steps, or tenths that do not add up exactly),
+/// veto, probabilistic or rationality setting.
+void AddRandomMember(CGameFixture& f, bool tenths = false) {
     CMember& m = f.Add(Uniform(5, 95), Uniform(5, 95), 1 + CRand::Next() % 8,
-                       1 + CRand::Next() % 4 * 0.5);
+                       tenths ? 0.1 * (CRand::Next() % 30) : 1 + CRand::Next() % 4 * 0.5);
     PreferenceSpec spec = m.Preference();
     spec.salience = Uniform(0.2, 3);
     spec.complementarity = Uniform(-1, 1);
@@ -24,9 +27,9 @@ void AddRandomMember(CGameFixture& f) {
     if (CRand::Next() % 3 == 0) {
         spec.modelType = 1 + CRand::Next() % 5;
         spec.idealPoint = SSamplingSpec{CRand::Next() % 6, 1.5, 0.2, 1 + CRand::Next() % 4,
-                                        Uniform(0, 5), 1, 0, 1};
-        spec.statusQuo = SSamplingSpec{CRand::Next() % 6, 0.5, 0, 1 + CRand::Next() % 3,
-                                       Uniform(0, 5), 1, 0, 1};
+                                        Uniform(0, 5),     1,   0,   1};
+        spec.statusQuo =
+            SSamplingSpec{CRand::Next() % 6, 0.5, 0, 1 + CRand::Next() % 3, Uniform(0, 5), 1, 0, 1};
         m.SetRational(1);
     }
     m.SetPreferenceSpec(spec);
@@ -46,24 +49,28 @@ double LensArea(const CFPoint& c1, double r1, const CFPoint& c2, double r2) {
 
 TEST(WinSetTest, FastVoteGridEqualsTheCellByCellCountOnRandomScenarios) {
     CRand::Seed(4242);
-    for (int scenario = 0; scenario < 12; ++scenario) {
+    for (int scenario = 0; scenario < 24; ++scenario) {
         CGameFixture f(90);
         f.game.SetStatusQuo(CFPoint(Uniform(10, 90), Uniform(10, 90)));
         const int count = 1 + CRand::Next() % 9;
         for (int i = 0; i < count; ++i)
-            AddRandomMember(f);
+            AddRandomMember(f, scenario % 4 == 1);
         f.game.SetWeightedVoting(CRand::Next() % 2);
         f.game.SetProbabilisticVoting(scenario % 3 == 0);
         f.game.SetVoteRule(Uniform(0, 1));
         ASSERT_TRUE(f.game.UpdateVoteGrid());
         const CRegion& fast = f.game.VoteGrid().Grid();
         const CRegion naive = CVoteGrid::BuildNaive(f.game);
-        ASSERT_EQ(fast.Rows(), naive.Rows());
-        ASSERT_EQ(fast.Columns(), naive.Columns());
-        for (int r = 0; r < fast.Rows(); ++r)
-            for (int c = 0; c < fast.Columns(); ++c)
-                ASSERT_EQ(fast.At(r, c), naive.At(r, c))
-                    << "scenario " << scenario << " row " << r << " column " << c;
+        CVoteGrid byCells;
+        ASSERT_TRUE(byCells.Build(f.game, EVoteGridMethod::RunCells));
+        for (const CRegion* grid : {&fast, &byCells.Grid()}) {
+            ASSERT_EQ(grid->Rows(), naive.Rows());
+            ASSERT_EQ(grid->Columns(), naive.Columns());
+            for (int r = 0; r < grid->Rows(); ++r)
+                for (int c = 0; c < grid->Columns(); ++c)
+                    ASSERT_EQ(grid->At(r, c), naive.At(r, c))
+                        << "scenario " << scenario << " row " << r << " column " << c;
+        }
         const CMappedRegion threshold(naive, f.game.VoteQuota(), f.game.GridMap(),
                                       f.game.StatusQuo());
         EXPECT_TRUE(f.game.GetWinSet().GetRgn().EqualRgn(threshold.GetRgn()))
@@ -167,6 +174,21 @@ TEST(WinSetTest, CancelledCountStaysStaleAndShowsProgress) {
     ASSERT_GE(f.platform.StatusTexts().size(), 2u);
     EXPECT_EQ(f.platform.StatusTexts()[0].text, "  Grid - 0");
     EXPECT_EQ(f.platform.StatusTexts()[1].text, "  Grid - 8.333");
+    // The stopped grid holds the full counts of the members before the stop, and nothing of
+    // the later ones.
+    const CRegion expected = [] {
+        CGameFixture first(60);
+        for (int i = 0; i < 4; ++i)
+            first.Add(10 + 5 * i, 50);
+        return CVoteGrid::BuildNaive(first.game);
+    }();
+    CVoteGrid grid;
+    f.platform.RequestCancelAfter(3);
+    EXPECT_FALSE(grid.Build(f.game));
+    const CRegion& stopped = grid.Grid();
+    for (int r = 0; r < expected.Rows(); ++r)
+        for (int c = 0; c < expected.Columns(); ++c)
+            ASSERT_EQ(stopped.At(r, c), expected.At(r, c)) << "row " << r << " column " << c;
 }
 
 TEST(WinSetTest, DegenerateScenariosGiveEmptyResultsWithoutFailing) {
@@ -181,23 +203,50 @@ TEST(WinSetTest, DegenerateScenariosGiveEmptyResultsWithoutFailing) {
     const double nan = std::nan("");
     const SCase cases[] = {
         {"no members", {}, PREF_TRADEOFF, 1, 0.5, CFPoint(50, 50)},
-        {"coincident members", {CFPoint(40, 40), CFPoint(40, 40)}, PREF_TRADEOFF, 1, 0.5,
+        {"coincident members",
+         {CFPoint(40, 40), CFPoint(40, 40)},
+         PREF_TRADEOFF,
+         1,
+         0.5,
          CFPoint(60, 60)},
-        {"status quo on an ideal point", {CFPoint(40, 40), CFPoint(60, 40)}, PREF_CITYBLOCK, 1,
-         0.5, CFPoint(40, 40)},
-        {"zero salience", {CFPoint(40, 40), CFPoint(60, 70)}, PREF_TRADEOFF, 0, 0.5,
+        {"status quo on an ideal point",
+         {CFPoint(40, 40), CFPoint(60, 40)},
+         PREF_CITYBLOCK,
+         1,
+         0.5,
+         CFPoint(40, 40)},
+        {"zero salience",
+         {CFPoint(40, 40), CFPoint(60, 70)},
+         PREF_TRADEOFF,
+         0,
+         0.5,
          CFPoint(50, 20)},
-        {"negative salience", {CFPoint(40, 40), CFPoint(60, 70)}, PREF_TRADEOFF, -2, 0.5,
+        {"negative salience",
+         {CFPoint(40, 40), CFPoint(60, 70)},
+         PREF_TRADEOFF,
+         -2,
+         0.5,
          CFPoint(50, 20)},
-        {"nan coordinates", {CFPoint(nan, 40), CFPoint(60, nan)}, PREF_DIRECTIONAL, 1, 0.5,
+        {"nan coordinates",
+         {CFPoint(nan, 40), CFPoint(60, nan)},
+         PREF_DIRECTIONAL,
+         1,
+         0.5,
          CFPoint(nan, nan)},
-        {"huge coordinates", {CFPoint(1e300, -1e300), CFPoint(60, 70)}, PREF_INDEPENDENT, 1,
-         0.5, CFPoint(1e200, 5)},
+        {"huge coordinates",
+         {CFPoint(1e300, -1e300), CFPoint(60, 70)},
+         PREF_INDEPENDENT,
+         1,
+         0.5,
+         CFPoint(1e200, 5)},
         {"quota of zero", {CFPoint(40, 40)}, PREF_ABSTAIN, 1, 0.0, CFPoint(50, 50)},
-        {"everyone abstains", {CFPoint(40, 40), CFPoint(50, 50)}, PREF_ABSTAIN, 1, 0.5,
+        {"everyone abstains",
+         {CFPoint(40, 40), CFPoint(50, 50)},
+         PREF_ABSTAIN,
+         1,
+         0.5,
          CFPoint(45, 45)},
-        {"unified at the status quo", {CFPoint(45, 45)}, PREF_UNIFIED, 1, 0.5,
-         CFPoint(45, 45)},
+        {"unified at the status quo", {CFPoint(45, 45)}, PREF_UNIFIED, 1, 0.5, CFPoint(45, 45)},
     };
     for (const SCase& c : cases) {
         CGameFixture f(80);
