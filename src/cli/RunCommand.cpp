@@ -1,61 +1,39 @@
 #include "cli/CliCommand.h"
 #include "document/TextLines.h"
-#include "platform/Platform.h"
+#include "platform/ForwardingPlatform.h"
 #include "script/BasicInterpreter.h"
+#include "script/ScriptInterrupt.h"
 #include "script/ScriptText.h"
 #include "script/ScriptTextBox.h"
 
 #include <QCommandLineParser>
 
-#include <atomic>
 #include <csignal>
 #include <cstdio>
 #include <optional>
 
 namespace {
 
-std::atomic<bool> g_interruptRequested{false};
-
 extern "C" void RequestInterrupt(int) {
-    g_interruptRequested.store(true);
+    RequestScriptInterrupt();
 }
 
 /// The platform the CLI installed, with Ctrl-C as the cancel request: a script that runs for
-/// ever can be stopped and still report where it stopped.
-class CInterruptiblePlatform : public CPlatform {
+/// ever can be stopped and still report where it stopped, and so can the long computations of
+/// the model functions it calls.
+class CInterruptiblePlatform : public CForwardingPlatform {
 public:
-    explicit CInterruptiblePlatform(CPlatform& inner) : m_inner(inner) {}
-
-    EMsgAnswer MessageBox(const std::string& text, const std::string& title,
-                          EMsgButtons buttons) override {
-        return m_inner.MessageBox(text, title, buttons);
-    }
-    void SetStatusText(int pane, const std::string& text) override {
-        m_inner.SetStatusText(pane, text);
-    }
-    void SetWaitCursor(bool on) override { m_inner.SetWaitCursor(on); }
+    using CForwardingPlatform::CForwardingPlatform;
     bool CancelRequested() override {
-        return g_interruptRequested.load() || m_inner.CancelRequested();
+        return ScriptInterruptRequested() || CForwardingPlatform::CancelRequested();
     }
-    std::string AskOpenFileName(const std::string& title, const std::string& filter) override {
-        return m_inner.AskOpenFileName(title, filter);
-    }
-    std::string AskSaveFileName(const std::string& title, const std::string& suggested,
-                                const std::string& filter) override {
-        return m_inner.AskSaveFileName(title, suggested, filter);
-    }
-    void RefreshViews() override { m_inner.RefreshViews(); }
-    void ExitProgram(int code) override { m_inner.ExitProgram(code); }
-
-private:
-    CPlatform& m_inner;
 };
 
 /// Catches SIGINT for as long as it lives.
 class CInterruptHandler {
 public:
     CInterruptHandler() {
-        g_interruptRequested.store(false);
+        ClearScriptInterrupt();
         struct sigaction action {};
         action.sa_handler = RequestInterrupt;
         // Output being written when Ctrl-C comes is finished, not cut off.

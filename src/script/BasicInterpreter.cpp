@@ -1,6 +1,7 @@
 #include "script/BasicInterpreter.h"
 
 #include "platform/Platform.h"
+#include "script/ScriptInterrupt.h"
 #include "script/ScriptText.h"
 
 #include <climits>
@@ -137,6 +138,11 @@ int CBasicInterpreter::ExecuteAndFollow(std::size_t index) {
     return -1;
 }
 
+void CBasicInterpreter::Interrupt(std::size_t index) {
+    Write(ScriptErrorMessage(EScriptError::Interrupted, m_state.lines[index].number));
+    m_failed = true;
+}
+
 int CBasicInterpreter::Run(std::string_view text) {
     m_failed = false;
     if (!Load(text)) {
@@ -145,15 +151,22 @@ int CBasicInterpreter::Run(std::string_view text) {
     }
     const int count = LineCount();
     int index = 0;
+    int last = 0;
     unsigned executed = 0;
     while (index >= 0 && index < count) {
-        if (++executed % kLinesPerCancelPoll == 0 && Platform().CancelRequested()) {
-            Write(FormatWithNumbers("Interrupted on line %d\r\n", m_state.lines[index].number));
-            m_failed = true;
+        // The interrupt flag is cheap and read before every line; the platform's cancel poll
+        // may have to look at the keyboard and is asked less often.
+        if (ScriptInterruptRequested() ||
+            (++executed % kLinesPerCancelPoll == 0 && Platform().CancelRequested())) {
+            Interrupt(static_cast<std::size_t>(index));
             break;
         }
+        last = index;
         index = ExecuteAndFollow(static_cast<std::size_t>(index));
     }
+    // An interrupt during the last line still makes the run an interrupted one.
+    if (!m_failed && ScriptInterruptRequested())
+        Interrupt(static_cast<std::size_t>(last));
     Discard();
     return count;
 }

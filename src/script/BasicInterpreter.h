@@ -21,6 +21,9 @@ public:
     /// Sets the scenario the model functions act on and the input and output boxes (each may
     /// be nullptr) for the next runs and steps.
     void Attach(CScriptModel* model, CScriptTextBox* input, CScriptTextBox* output);
+    /// Sets the most bytes all variables together may hold (1 GiB unless set); a line that
+    /// would store more fails with "Out of memory".
+    void SetMemoryBudget(std::size_t bytes) { m_state.memoryBudget = bytes; }
     /// Loads `text` and runs it from its first line to its end, then discards all state.
     /// Returns the line count, or -1 when the program could not be loaded.
     int Run(std::string_view text);
@@ -41,6 +44,8 @@ private:
     /// Executes one line and gives the index of the line to go on with, or -1 to stop.
     int ExecuteAndFollow(std::size_t index);
     void Write(std::string_view text);
+    /// Ends the run at the line at `index` with the interrupted message.
+    void Interrupt(std::size_t index);
 
     SScriptState m_state;
     CScriptExpressions m_expressions;

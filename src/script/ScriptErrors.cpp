@@ -5,8 +5,8 @@
 
 namespace {
 
-// In the order of EScriptError. The last two have always been written without a space
-// before the number.
+// In the order of EScriptError. The two before the last have always been written without a
+// space before the number.
 constexpr const char* kMessageFormats[] = {
     "",
     "Syntax error on line %d\r\n",
@@ -31,9 +31,10 @@ constexpr const char* kMessageFormats[] = {
     "Not an integer on line %d\r\n",
     "Syntax not supported on line%d\r\n",
     "Requested object not found on line%d\r\n",
+    "Interrupted on line %d\r\n",
 };
 static_assert(std::size(kMessageFormats) ==
-              static_cast<std::size_t>(EScriptError::ObjectNotFound) + 1);
+              static_cast<std::size_t>(EScriptError::Interrupted) + 1);
 
 } // namespace
 

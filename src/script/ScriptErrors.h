@@ -27,6 +27,7 @@ enum class EScriptError {
     NotAnInteger,
     SyntaxNotSupported,
     ObjectNotFound,
+    Interrupted,
 };
 
 /// The message written to the output box when a line fails, with that line's number.

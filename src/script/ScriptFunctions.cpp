@@ -1,7 +1,9 @@
 #include "platform/CRand.h"
 #include "script/ScriptExpressions.h"
+#include "script/ScriptInterrupt.h"
 #include "script/ScriptText.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -206,10 +208,19 @@ std::string CScriptExpressions::RepeatString() {
         m_state.Fail(EScriptError::OutOfMemory);
         return {};
     }
+    const std::size_t length = text.size() * static_cast<std::size_t>(count);
     std::string result;
-    result.reserve(text.size() * static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i)
-        result += text;
+    result.reserve(length);
+    result = text;
+    // The text doubles until half the length is reached, so even the longest repetition takes
+    // a few dozen copies; each step looks whether the user has interrupted the script.
+    while (result.size() < length) {
+        if (ScriptInterruptRequested()) {
+            m_state.Fail(EScriptError::Interrupted);
+            return {};
+        }
+        result.append(result, 0, std::min(result.size(), length - result.size()));
+    }
     return result;
 }
 

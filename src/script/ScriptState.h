@@ -23,6 +23,9 @@ constexpr int kNesting = 200;
 constexpr std::size_t kStringLength = std::size_t{64} << 20;
 /// Most elements of one array.
 constexpr std::size_t kArrayElements = std::size_t{32} << 20;
+/// Most bytes all variables together may hold: the characters of every stored string and the
+/// elements of every array (8 bytes for a number, the size of an empty string for a text).
+constexpr std::size_t kMemoryBudget = std::size_t{1} << 30;
 } // namespace ScriptLimits
 
 /// One numbered line of the program: its number and where it starts in the text.
@@ -50,6 +53,7 @@ struct SScriptState {
     EScriptError error = EScriptError::None; ///< the first failure of that line
     std::string lineOutput;                  ///< what that line has printed so far
     int nesting = 0;
+    std::size_t memoryBudget = ScriptLimits::kMemoryBudget; ///< most bytes variables may hold
     std::optional<double> spareNormal; ///< the second value of the last ZRND pair
     CScriptModel* model = nullptr;
     CScriptTextBox* input = nullptr;

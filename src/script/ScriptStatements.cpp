@@ -76,11 +76,16 @@ int CScriptStatements::Let() {
     return 0;
 }
 
+void CScriptStatements::StoreText(std::string& slot, std::string text) {
+    if (!m_state.variables.Store(slot, std::move(text), m_state.memoryBudget))
+        m_state.Fail(EScriptError::OutOfMemory);
+}
+
 void CScriptStatements::Assign(const SScriptTarget& target) {
     if (target.isString) {
         std::string value = m_expressions.String();
         if (target.text != nullptr)
-            *target.text = std::move(value);
+            StoreText(*target.text, std::move(value));
         return;
     }
     const double value = m_expressions.Numeric();
@@ -143,11 +148,11 @@ SScriptArray* CScriptStatements::Redimension(std::string_view name, bool isStrin
     // The elements already stored keep their places in storage order.
     SScriptArray& array = m_state.variables.Array(name);
     array.isString = isString;
+    if (!m_state.variables.Resize(array, count, m_state.memoryBudget)) {
+        m_state.Fail(EScriptError::OutOfMemory);
+        return nullptr;
+    }
     array.sizes = sizes;
-    if (isString)
-        array.strings.resize(count);
-    else
-        array.numbers.resize(count, 0.0);
     return &array;
 }
 
@@ -157,7 +162,7 @@ void CScriptStatements::Initialise(SScriptArray* array, bool isString) {
         if (isString) {
             std::string value = m_expressions.String();
             if (array != nullptr && index < array->strings.size())
-                array->strings[index] = std::move(value);
+                StoreText(array->strings[index], std::move(value));
         } else {
             const double value = m_expressions.Numeric();
             if (array != nullptr && index < array->numbers.size())
@@ -194,7 +199,7 @@ int CScriptStatements::Input() {
         return 0;
     }
     if (target.text != nullptr)
-        *target.text = TrimLineEnds(*line);
+        StoreText(*target.text, TrimLineEnds(*line));
     else if (target.number != nullptr)
         *target.number = ScanLeadingNumber(*line).value;
     return 0;

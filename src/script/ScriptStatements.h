@@ -20,6 +20,8 @@ private:
     void PrintItem();
     int Let();
     void Assign(const SScriptTarget& target);
+    /// Stores a text into a string variable or element within the memory budget.
+    void StoreText(std::string& slot, std::string text);
     int Dim();
     SScriptArray* Redimension(std::string_view name, bool isString, const std::vector<int>& sizes);
     void Initialise(SScriptArray* array, bool isString);

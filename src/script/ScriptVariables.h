@@ -33,6 +33,15 @@ public:
     /// Forgets every variable.
     void Clear();
 
+    /// Stores a text into a string variable or element, unless the variables would then hold
+    /// more than `budget` bytes; false then, and the slot keeps its text.
+    bool Store(std::string& slot, std::string text, std::size_t budget);
+    /// Gives an array `count` elements (new ones 0 or empty), unless the variables would then
+    /// hold more than `budget` bytes; false then, and the array keeps its elements.
+    bool Resize(SScriptArray& array, std::size_t count, std::size_t budget);
+    /// The bytes the variables hold, as the budget counts them.
+    std::size_t StoredBytes() const { return m_bytes; }
+
 private:
     struct SNameHash {
         using is_transparent = void;
@@ -46,4 +55,5 @@ private:
     TTable<double> m_numbers;
     TTable<std::string> m_strings;
     TTable<SScriptArray> m_arrays;
+    std::size_t m_bytes = 0;
 };

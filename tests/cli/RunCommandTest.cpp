@@ -116,3 +116,23 @@ TEST(RunCommandTest, CtrlCInterruptsAnEndlessScript) {
 }
 
 } // namespace
+
+TEST(RunCommandTest, CtrlCStopsALongLineAtOnce) {
+    QTemporaryDir dir;
+    const QString script = WriteFile(dir, "big.bas",
+                                     "5 PRINT \"go\"\n10 LET A$ = STRING$(60000000, \"x\")\n"
+                                     "20 GOTO 10\n");
+    QProcess process;
+    process.start(QUELTA_CLI_PATH, {"run", script});
+    QByteArray out;
+    while (!out.contains("go\r\n") && process.waitForReadyRead(10000))
+        out += process.readAllStandardOutput();
+    ASSERT_EQ(out, "go\r\n");
+    ::kill(static_cast<pid_t>(process.processId()), SIGINT);
+    ASSERT_TRUE(process.waitForFinished(10000)) << "the run went on after Ctrl-C";
+    EXPECT_EQ(process.exitCode(), 1);
+    out += process.readAllStandardOutput();
+    EXPECT_TRUE(out == "go\r\nInterrupted on line 10\r\n" ||
+                out == "go\r\nInterrupted on line 20\r\n")
+        << out.toStdString();
+}
