@@ -40,7 +40,10 @@ private:
     void AddWinSet(std::vector<SPointWinSet>& list, const CFPoint& point);
     CRgn CoveredSquares(const std::vector<SPointWinSet>& list, int step) const;
     bool EuclideanBody() const;
+    /// The points of one BJS pass with n cells per side.
     std::vector<CFPoint> Lattice(int n) const;
+    /// The lattice over the Pareto set's bounding box, for bodies whose yolk gives no scale.
+    std::vector<CFPoint> ParetoLattice(int n) const;
     void EvaluatePass(const std::vector<CFPoint>& lattice, const std::string& prefix, double hx,
                       double hy, double quota);
 

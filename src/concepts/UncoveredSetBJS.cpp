@@ -74,7 +74,34 @@ std::vector<bool> UncoveredPoints(const std::vector<std::vector<bool>>& beats,
     return uncovered;
 }
 
+std::vector<CFPoint> CUncoveredSetEstimator::ParetoLattice(int n) const {
+    const std::vector<CFPoint>& corners = m_pareto.Points();
+    if (corners.empty())
+        return {};
+    const auto [left, right] =
+        std::minmax_element(corners.begin(), corners.end(),
+                            [](const CFPoint& a, const CFPoint& b) { return a.x < b.x; });
+    const auto [bottom, top] =
+        std::minmax_element(corners.begin(), corners.end(),
+                            [](const CFPoint& a, const CFPoint& b) { return a.y < b.y; });
+    const double width = right->x - left->x, height = top->y - bottom->y;
+    // Counted steps, edges included: a box of no width or height gives one column or row.
+    const int columns = width > 0.0 ? n : 0, rows = height > 0.0 ? n : 0;
+    std::vector<CFPoint> lattice;
+    for (int i = 0; i <= columns; ++i)
+        for (int j = 0; j <= rows; ++j) {
+            const CFPoint point(left->x + i * width / n, bottom->y + j * height / n);
+            if (m_pareto.Contains(point))
+                lattice.push_back(point);
+        }
+    return lattice;
+}
+
 std::vector<CFPoint> CUncoveredSetEstimator::Lattice(int n) const {
+    // A yolk of no radius (or no yolk) gives no outer circle to scale the lattice by, and a
+    // lattice over the chart could miss the Pareto set altogether.
+    if (!m_outerRgn.IsValid())
+        return ParetoLattice(n);
     const SEdges& w = m_map.WorldWindow();
     const double width = w.right - w.left, height = w.top - w.bottom;
     std::vector<CFPoint> lattice;

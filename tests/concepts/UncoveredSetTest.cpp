@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -146,4 +147,36 @@ TEST(UncoveredPointsTest, CoveringNeedsEveryPointThatBeatsTheCovererToBeatTheCov
     };
     for (const SCase& c : cases)
         EXPECT_EQ(UncoveredPoints(c.beats, c.accepted), c.uncovered) << c.name;
+}
+
+TEST(UncoveredSetTest, BodiesWithoutAYolkRadiusStillHaveOneInTheParetoSet) {
+    const struct {
+        const char* name;
+        std::vector<std::array<double, 3>> members; ///< x, y, weight
+        double rule;
+    } cases[] = {
+        {"four weighted members under a two-thirds rule",
+         {{20, 20, 3}, {80, 20, 1}, {50, 80, 1}, {50, 40, 1}},
+         0.667},
+        {"a centre member with one on each side",
+         {{50, 50, 1}, {30, 50, 1}, {70, 50, 1}, {50, 30, 1}, {50, 70, 1}},
+         0.5},
+        {"a heavy member inside a triangle",
+         {{20, 25, 1}, {80, 25, 1}, {50, 77, 1}, {50, 45, 3}},
+         0.5},
+    };
+    for (const auto& c : cases) {
+        CGameFixture f(100);
+        for (const auto& [x, y, weight] : c.members)
+            f.Add(x, y, PREF_TRADEOFF, weight);
+        f.game.SetWeightedVoting(1);
+        f.game.SetVoteRule(c.rule);
+        ASSERT_LE(f.game.GetYolkCircle().radius, 1e-7) << c.name << ": the yolk gives no scale";
+        const std::unique_ptr<CRgn> uncovered = f.game.GetUncoveredSetRgn(10, 0, 1);
+        ASSERT_TRUE(uncovered) << c.name;
+        EXPECT_GT(RgnCellCount(*uncovered), 0) << c.name;
+        EXPECT_EQ(CellsOutside(*uncovered, *f.game.GetParetoSetRgn()), 0) << c.name;
+        f.game.Stale().MarkStale(EConcept::UncoveredSet);
+        EXPECT_TRUE(f.game.GetUncoveredSetRgn(10, 0, 1)->EqualRgn(*uncovered)) << c.name;
+    }
 }
