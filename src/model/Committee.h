@@ -15,6 +15,7 @@ public:
     int SubLevel() const { return m_subLevel; }
     const std::string& CommitteeID() const { return m_committeeId; }
     const std::string& Name() const { return m_name; }
+    void SetName(const std::string& name) { m_name = name; }
     const std::string& ParentID() const { return m_parentId; }
     const std::string& Chair() const { return m_chair; }
     const std::string& MajorityLeader() const { return m_majorityLeader; }

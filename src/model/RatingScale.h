@@ -11,6 +11,7 @@ public:
 
     const std::string& RatingID() const { return m_ratingId; }
     const std::string& Rating() const { return m_name; }
+    void SetRating(const std::string& name) { m_name = name; }
     double Scale_Min() const { return m_min; }
     double Scale_Max() const { return m_max; }
     double Width() const { return m_max - m_min; }

@@ -1,0 +1,63 @@
+#include "app/MainWindow.h"
+
+#include "app/WidgetPlatform.h"
+#include "document/QueltaDoc.h"
+#include "document/ScenarioFile.h"
+#include "views/widgets/InputView.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QScrollArea>
+#include <QSplitter>
+#include <QStatusBar>
+
+CQueltaFrame::CQueltaFrame(CQueltaDoc& doc, QWidget* parent) : QMainWindow(parent), m_doc(doc) {
+    m_platform = std::make_unique<CWidgetPlatform>(this, statusBar());
+    SetPlatform(m_platform.get());
+    m_splitter = new QSplitter(Qt::Horizontal, this);
+    m_input = new CInputView(doc, m_splitter);
+    m_chartArea = new QScrollArea(m_splitter);
+    m_chartArea->setBackgroundRole(QPalette::Base);
+    m_splitter->addWidget(m_input);
+    m_splitter->addWidget(m_chartArea);
+    m_splitter->setSizes({300, 500});
+    m_splitter->setStretchFactor(1, 1);
+    setCentralWidget(m_splitter);
+    resize(800 + 40, 600 + 80);
+    m_platform->SetRefreshHandler([this] { RefreshViews(); });
+    UpdateTitle();
+}
+
+CQueltaFrame::~CQueltaFrame() {
+    SetPlatform(nullptr);
+}
+
+void CQueltaFrame::RefreshViews() {
+    m_input->UpdateFromDocument();
+    m_chartArea->viewport()->update();
+    UpdateTitle();
+}
+
+void CQueltaFrame::UpdateTitle() {
+    const QString title = QString::fromStdString(m_doc.Title());
+    setWindowTitle((title == "*" ? tr("Untitled") : QFileInfo(title).fileName()) + " - Quelta");
+}
+
+bool CQueltaFrame::OpenStartupFile(const QString& path) {
+    const bool read = ReadScenarioFile(m_doc, path.toStdString());
+    RefreshViews();
+    return read;
+}
+
+void CQueltaFrame::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        m_platform->RequestCancel();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+void CQueltaFrame::closeEvent(QCloseEvent* event) {
+    event->accept();
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <memory>
+
+class CInputView;
+class CQueltaDoc;
+class CWidgetPlatform;
+class QScrollArea;
+class QSplitter;
+
+/// The main window: the scenario form and the chart side by side in a splitter, the menus and
+/// toolbars, and the status bar with its panes, progress bar and Cancel button.
+class CQueltaFrame : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit CQueltaFrame(CQueltaDoc& doc, QWidget* parent = nullptr);
+    ~CQueltaFrame() override;
+
+    /// The platform seam the core talks to while this window lives.
+    CWidgetPlatform& WidgetPlatform() { return *m_platform; }
+    CInputView& InputView() { return *m_input; }
+    /// Redraws the chart and re-reads the form from the document.
+    void RefreshViews();
+    /// Opens a scenario file named on the command line.
+    bool OpenStartupFile(const QString& path);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void UpdateTitle();
+
+    CQueltaDoc& m_doc;
+    std::unique_ptr<CWidgetPlatform> m_platform;
+    QSplitter* m_splitter = nullptr;
+    CInputView* m_input = nullptr;
+    QScrollArea* m_chartArea = nullptr;
+};

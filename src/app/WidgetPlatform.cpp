@@ -1,0 +1,115 @@
+#include "app/WidgetPlatform.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStatusBar>
+
+#include <cstdlib>
+
+CWidgetPlatform::CWidgetPlatform(QWidget* parent, QStatusBar* statusBar) : m_parent(parent) {
+    for (QLabel*& pane : m_panes)
+        pane = new QLabel(" ", statusBar);
+    m_panes[1]->setMinimumWidth(200);
+    m_panes[2]->setMinimumWidth(260);
+    m_progress = new QProgressBar(statusBar);
+    m_progress->setRange(0, 100);
+    m_progress->setMaximumWidth(180);
+    m_cancelButton = new QPushButton(QObject::tr("Cancel"), statusBar);
+    m_cancelButton->setObjectName("cancelComputation");
+    statusBar->addWidget(m_panes[0], 1);
+    statusBar->addPermanentWidget(m_panes[1]);
+    statusBar->addPermanentWidget(m_progress);
+    statusBar->addPermanentWidget(m_cancelButton);
+    statusBar->addPermanentWidget(m_panes[2]);
+    QObject::connect(m_cancelButton, &QPushButton::clicked, [this] { m_cancel = true; });
+    ShowProgress(false);
+}
+
+EMsgAnswer CWidgetPlatform::MessageBox(const std::string& text, const std::string& title,
+                                       EMsgButtons buttons) {
+    QMessageBox::StandardButtons offered = QMessageBox::Ok;
+    if (buttons == EMsgButtons::OkCancel)
+        offered = QMessageBox::Ok | QMessageBox::Cancel;
+    else if (buttons == EMsgButtons::YesNo)
+        offered = QMessageBox::Yes | QMessageBox::No;
+    else if (buttons == EMsgButtons::YesNoCancel)
+        offered = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title),
+                    QString::fromStdString(text), offered, m_parent);
+    switch (box.exec()) {
+    case QMessageBox::Cancel:
+        return EMsgAnswer::Cancel;
+    case QMessageBox::Yes:
+        return EMsgAnswer::Yes;
+    case QMessageBox::No:
+        return EMsgAnswer::No;
+    default:
+        return buttons == EMsgButtons::Ok || buttons == EMsgButtons::OkCancel ? EMsgAnswer::Ok
+                                                                              : EMsgAnswer::Cancel;
+    }
+}
+
+void CWidgetPlatform::SetStatusText(int pane, const std::string& text) {
+    QLabel* label = m_panes[pane >= 0 && pane < 3 ? pane : 0];
+    label->setText(QString::fromStdString(text));
+    label->repaint();
+}
+
+void CWidgetPlatform::SetWaitCursor(bool on) {
+    if (on)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+bool CWidgetPlatform::CancelRequested() {
+    return m_cancel;
+}
+
+QString CWidgetPlatform::DialogFilter(const std::string& filter) {
+    const QStringList parts = QString::fromStdString(filter).split(QLatin1Char('|'));
+    QStringList names;
+    for (int i = 0; i + 1 < parts.size(); i += 2)
+        if (!parts[i].isEmpty())
+            names << parts[i];
+    return names.join(QStringLiteral(";;"));
+}
+
+std::string CWidgetPlatform::AskOpenFileName(const std::string& title, const std::string& filter) {
+    return QFileDialog::getOpenFileName(m_parent, QString::fromStdString(title), QString(),
+                                        DialogFilter(filter))
+        .toStdString();
+}
+
+std::string CWidgetPlatform::AskSaveFileName(const std::string& title, const std::string& suggested,
+                                             const std::string& filter) {
+    return QFileDialog::getSaveFileName(m_parent, QString::fromStdString(title),
+                                        QString::fromStdString(suggested), DialogFilter(filter))
+        .toStdString();
+}
+
+void CWidgetPlatform::RefreshViews() {
+    if (m_refresh)
+        m_refresh();
+}
+
+void CWidgetPlatform::ExitProgram(int code) {
+    std::_Exit(code);
+}
+
+void CWidgetPlatform::ShowProgress(bool on) {
+    if (on) {
+        m_cancel = false;
+        m_progress->setValue(0);
+    }
+    m_progress->setVisible(on);
+    m_cancelButton->setVisible(on);
+}
+
+void CWidgetPlatform::SetProgress(int percent) {
+    m_progress->setValue(percent);
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <QString>
+
+#include <functional>
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QStatusBar;
+class QWidget;
+
+/// The platform seam over widgets: message boxes, the status bar's panes, the wait cursor,
+/// file dialogs, and the Cancel button and Escape key that stop a long computation.
+class CWidgetPlatform : public CPlatform {
+public:
+    /// parent: the window dialogs belong to; statusBar: where panes, progress and Cancel live.
+    CWidgetPlatform(QWidget* parent, QStatusBar* statusBar);
+
+    EMsgAnswer MessageBox(const std::string& text, const std::string& title,
+                          EMsgButtons buttons) override;
+    void SetStatusText(int pane, const std::string& text) override;
+    void SetWaitCursor(bool on) override;
+    bool CancelRequested() override;
+    std::string AskOpenFileName(const std::string& title, const std::string& filter) override;
+    std::string AskSaveFileName(const std::string& title, const std::string& suggested,
+                                const std::string& filter) override;
+    void RefreshViews() override;
+    void ExitProgram(int code) override;
+
+    /// What RefreshViews calls (the main window redraws its views).
+    void SetRefreshHandler(std::function<void()> handler) { m_refresh = std::move(handler); }
+    /// Shows or hides the progress bar and its Cancel button; showing clears a previous cancel.
+    void ShowProgress(bool on);
+    /// The progress bar's value, 0 to 100.
+    void SetProgress(int percent);
+    /// Asks the running computation to stop (the Cancel button, the Escape key).
+    void RequestCancel() { m_cancel = true; }
+
+    /// A dialog filter in the document's form ("Name (*.txt)|*.txt|...||") in the widgets' form.
+    static QString DialogFilter(const std::string& filter);
+
+private:
+    QWidget* m_parent;
+    /// Pane 0 carries file texts, pane 1 progress texts, pane 2 the cursor location.
+    QLabel* m_panes[3] = {nullptr, nullptr, nullptr};
+    QProgressBar* m_progress = nullptr;
+    QPushButton* m_cancelButton = nullptr;
+    std::function<void()> m_refresh;
+    bool m_cancel = false;
+};
