@@ -2,7 +2,9 @@
 #include "document/QueltaDoc.h"
 
 #include <QApplication>
-#include <QGuiApplication>
+#include <QCommandLineParser>
+#include <QScreen>
+#include <QTimer>
 
 #include <clocale>
 #include <cstdio>
@@ -36,11 +38,27 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName("Quelta");
     // Every number read or written uses the C locale, whatever the user's locale.
     std::setlocale(LC_ALL, "C");
+    QCommandLineParser parser;
+    parser.setApplicationDescription("Quelta: spatial models of voting");
+    parser.addHelpOption();
+    parser.addPositionalArgument("FILE", "a scenario file to open");
+    const QCommandLineOption screenshot("screenshot",
+                                        "save a picture of the window to FILE once it is shown, "
+                                        "then quit",
+                                        "FILE");
+    parser.addOption(screenshot);
+    parser.process(app);
     CQueltaDoc doc;
     CQueltaFrame frame(doc);
-    const QStringList arguments = QApplication::arguments();
-    if (arguments.size() > 1)
-        frame.OpenStartupFile(arguments.at(1));
+    if (!parser.positionalArguments().isEmpty())
+        frame.OpenStartupFile(parser.positionalArguments().first());
     frame.showMaximized();
+    if (parser.isSet(screenshot)) {
+        const QString path = parser.value(screenshot);
+        QTimer::singleShot(1500, &frame, [&frame, path] {
+            const bool saved = frame.grab().save(path);
+            QApplication::exit(saved ? 0 : 1);
+        });
+    }
     return QApplication::exec();
 }

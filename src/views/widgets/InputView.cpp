@@ -32,7 +32,8 @@ CInputView::CInputView(CQueltaDoc& doc, QWidget* parent)
     m_help = new QPlainTextEdit(this);
     m_help->setReadOnly(true);
     m_help->setObjectName("help");
-    m_help->setTabStopDistance(8 * m_help->fontMetrics().horizontalAdvance(QLatin1Char('x')) + 40);
+    m_help->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_help->setTabStopDistance(m_help->fontMetrics().horizontalAdvance("Identify Member:") + 12);
     m_help->setMinimumHeight(90);
     layout->addWidget(m_help, 1);
     Connect();
