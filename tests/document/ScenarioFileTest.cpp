@@ -1,5 +1,5 @@
-#include "document/QueltaDoc.h"
 #include "document/ScenarioFile.h"
+#include "document/QueltaDoc.h"
 #include "document/TextLines.h"
 #include "platform/HeadlessPlatform.h"
 
