@@ -1,0 +1,116 @@
+#include "CliRunner.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class ReportAgendaCommandTest : public ::testing::Test {
+protected:
+    QString Path(const QString& name) const { return dir.filePath(name); }
+    SCliRun Run(const QStringList& arguments) const { return RunCli(arguments, dir.path()); }
+    QByteArray Contents(const QString& name) const {
+        QFile file(Path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QTemporaryDir dir;
+};
+
+const QStringList kExamples = {"five.txt", "triangle.txt", "seven-weighted.txt", "senate101.txt",
+                               "points-xy.txt"};
+
+} // namespace
+
+TEST_F(ReportAgendaCommandTest, ReportOfEveryExampleToStdoutOrFile) {
+    for (const QString& name : kExamples) {
+        const SCliRun run = Run({"report", ExamplePath(name)});
+        ASSERT_EQ(run.exitCode, 0) << name.toStdString() << run.Err().toStdString();
+        EXPECT_TRUE(run.Out().startsWith("Scenario:\t")) << name.toStdString();
+        EXPECT_TRUE(run.Out().contains("\nAll Members:\n")) << name.toStdString();
+    }
+    ASSERT_EQ(Run({"report", ExamplePath("five.txt"), "-o", "r.txt"}).exitCode, 0);
+    EXPECT_EQ(Contents("r.txt"), Run({"report", ExamplePath("five.txt")}).out);
+}
+
+TEST_F(ReportAgendaCommandTest, ReportThatCannotBeWrittenLeavesTheOldFile) {
+    QFile old(Path("r.txt"));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("old\n");
+    old.close();
+    for (const QString& out : {Path("missing/r.txt"), dir.path()}) {
+        const SCliRun run = Run({"report", ExamplePath("five.txt"), "-o", out});
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(run.Err().contains("report file exception")) << run.Err().toStdString();
+    }
+    EXPECT_EQ(Contents("r.txt"), "old\n");
+}
+
+TEST_F(ReportAgendaCommandTest, SeveralScenariosGiveOneJsonLineEach) {
+    const SCliRun report =
+        Run({"report", "--jsonl", ExamplePath("five.txt"), ExamplePath("triangle.txt")});
+    ASSERT_EQ(report.exitCode, 0);
+    const QList<QByteArray> lines = report.out.trimmed().split('\n');
+    ASSERT_EQ(lines.size(), 2);
+    const QJsonObject second = QJsonDocument::fromJson(lines[1]).object();
+    EXPECT_EQ(second["file"].toString(), ExamplePath("triangle.txt"));
+    EXPECT_EQ(second["All Members"].toArray().size(), 3);
+
+    const SCliRun concepts =
+        Run({"concepts", "--jsonl", "--only", "statistics,histogram", ExamplePath("five.txt"),
+             "nothing.txt", ExamplePath("triangle.txt")});
+    EXPECT_EQ(concepts.exitCode, 1) << "one file could not be read";
+    const QList<QByteArray> rows = concepts.out.trimmed().split('\n');
+    ASSERT_EQ(rows.size(), 2);
+    const QJsonObject five = QJsonDocument::fromJson(rows[0]).object();
+    EXPECT_EQ(five.keys().size(), 14);
+    EXPECT_EQ(five["statistics.mean"].toArray(), (QJsonArray{48.0, 47.0}));
+    EXPECT_EQ(five["histogram.h"].toArray().size(), 40);
+    EXPECT_EQ(five["histogram.v"].toArray().size(), 20);
+    EXPECT_EQ(
+        Run({"report", "-o", "x.txt", ExamplePath("five.txt"), ExamplePath("five.txt")}).exitCode,
+        2)
+        << "-o takes one scenario";
+}
+
+TEST_F(ReportAgendaCommandTest, AgendaRunsRepeatAndBadCountsDoNothing) {
+    const QStringList arguments = {"agenda", ExamplePath("five.txt"), "--iterations", "5", "--sq",
+                                   "20,80"};
+    const SCliRun first = Run(arguments);
+    ASSERT_EQ(first.exitCode, 0) << first.Err().toStdString();
+    EXPECT_EQ(first.Out().split('\n', Qt::SkipEmptyParts).size(), 6);
+    EXPECT_TRUE(first.Out().startsWith("20 80\n"));
+    EXPECT_EQ(Run(arguments).out, first.out);
+    const QJsonArray path =
+        QJsonDocument::fromJson(Run(arguments + QStringList{"--json"}).out).array();
+    ASSERT_EQ(path.size(), 6);
+    EXPECT_EQ(path[0].toArray(), (QJsonArray{20.0, 80.0}));
+    for (const char* count : {"0", "-3"}) {
+        const SCliRun none = Run({"agenda", ExamplePath("five.txt"), "--iterations", count});
+        EXPECT_EQ(none.exitCode, 0);
+        EXPECT_TRUE(none.out.isEmpty());
+    }
+    EXPECT_EQ(Run({"agenda", ExamplePath("five.txt")}).exitCode, 2);
+    EXPECT_EQ(Run({"agenda", ExamplePath("five.txt"), "--iterations", "x"}).exitCode, 2);
+}
+
+TEST_F(ReportAgendaCommandTest, LogOptionAppendsAsTheDesktopDoes) {
+    ASSERT_EQ(
+        Run({"report", ExamplePath("triangle.txt"), "--rule", "0.6", "--log", "q.log"}).exitCode,
+        0);
+    ASSERT_EQ(
+        Run({"generate", "polygon", "--members", "3", "-o", "p.txt", "--log", "q.log"}).exitCode,
+        0);
+    const QStringList lines = QString::fromUtf8(Contents("q.log")).split('\n', Qt::SkipEmptyParts);
+    EXPECT_TRUE(lines.contains("Scenario    = Three-member committee on a triangle"));
+    EXPECT_TRUE(lines.contains("vote rule = 0.600000"));
+    EXPECT_EQ(lines.filter(QRegularExpression("day, ")).size(), 2) << "one date line per run";
+    EXPECT_EQ(lines.last(), "vote quota = 2");
+    const SCliRun bad = Run({"concepts", ExamplePath("five.txt"), "--log", Path("no/q.log")});
+    EXPECT_EQ(bad.exitCode, 1);
+    EXPECT_TRUE(bad.Err().contains("log file exception"));
+}
