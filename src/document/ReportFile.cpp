@@ -25,7 +25,8 @@ SReportField Number(double value) {
 class CReportBuilder {
 public:
     void Item(const std::string& label, const std::string& text) {
-        m_lines.push_back({EKind::Item, {{label + ":", std::nullopt}, {text, std::nullopt}}});
+        m_lines.push_back(
+            {EKind::Item, {{label + ":", std::nullopt}, {FieldText(text), std::nullopt}}});
     }
     void Item(const std::string& label, double value) {
         m_lines.push_back({EKind::Item, {{label + ":", std::nullopt}, Number(value)}});
@@ -48,6 +49,16 @@ public:
 private:
     std::vector<SReportLine> m_lines;
 };
+
+/// A member's name in a report line: the name format's own tabs separate its parts, and
+/// nothing inside a part (a tab or line end in a name) can split the line.
+std::string ReportName(const CMember& member, int code) {
+    if (code != NAME_CONSTITUENCY_PARTY_LAST_FIRST)
+        return FieldText(member.FormatName(code));
+    return FieldText(member.FormatName(NAME_CONSTITUENCY)) + "\t" +
+           FieldText(member.FormatName(NAME_PARTY)) + "\t" +
+           FieldText(member.FormatName(NAME_LAST_FIRST));
+}
 
 std::string ScaleName(const CRatingScale* scale, const char* fallback) {
     return scale ? scale->Rating() : fallback;
@@ -81,7 +92,7 @@ void ReportPoints(CQueltaDoc& doc, CReportBuilder& report) {
                              ? NAME_CONSTITUENCY_PARTY_LAST_FIRST
                              : NAME_LAST_FIRST;
         for (const CMember* member : game.MembersFavoring(game.Proposal()))
-            report.Row({{member->FormatName(code), std::nullopt}});
+            report.Row({{ReportName(*member, code), std::nullopt}});
     }
     if (config.flagReportCopeland) {
         const CFPoint copeland = game.GetCopeland(config.nCopeland, config.dCopeland);
@@ -133,7 +144,7 @@ void ReportMembers(CQueltaDoc& doc, CReportBuilder& report) {
         return;
     for (const CMember* member : committee->Members()) {
         std::vector<SReportField> row{
-            {member->FormatName(NAME_CONSTITUENCY_PARTY_LAST_FIRST), std::nullopt},
+            {ReportName(*member, NAME_CONSTITUENCY_PARTY_LAST_FIRST), std::nullopt},
             Number(member->EffectiveVote()),
             Number(member->IdealPoint().x),
             Number(member->IdealPoint().y)};
@@ -188,7 +199,7 @@ std::string ReportText(const std::vector<SReportLine>& lines) {
     std::string text;
     for (const SReportLine& line : lines) {
         for (size_t i = 0; i < line.fields.size(); ++i)
-            text += (i ? "\t" : "") + FieldText(line.fields[i].text);
+            text += (i ? "\t" : "") + line.fields[i].text;
         text += "\n";
     }
     return text;

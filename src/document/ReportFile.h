@@ -6,7 +6,8 @@
 
 class CQueltaDoc;
 
-/// One field of a report line: its text and, for numbers, the value it shows.
+/// One field of a report line: its text (already safe to write: no line ends) and, for
+/// numbers, the value it shows.
 struct SReportField {
     std::string text;
     std::optional<double> number;

@@ -242,6 +242,9 @@ TEST_F(ReportFileTest, MemberLinesFieldsAndNames) {
     EXPECT_EQ(lines.back().fields[4].number.value_or(-1), 1.0) << "a lone member has all power";
     const std::string unnamed = OneMemberScenario("");
     EXPECT_NE(unnamed.find("\n\t\t?\t1\t30\t40\n"), std::string::npos) << unnamed;
+    const std::string broken = OneMemberScenario("Ames\nScenario:\tforged");
+    EXPECT_NE(broken.find("\n\t\tAmes Scenario: forged\t1\t30\t40\n"), std::string::npos)
+        << "a line end or tab inside a name cannot split its line";
 }
 
 TEST_F(ReportFileTest, SwitchesLeaveTheirLinesOut) {
