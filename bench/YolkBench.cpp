@@ -16,7 +16,34 @@ void BM_Yolk(benchmark::State& state) {
     }
     state.counters["lines"] = static_cast<double>(body.game.GetQuotaLines().size());
 }
-BENCHMARK(BM_Yolk)->Arg(5)->Arg(101)->Arg(435)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Yolk)
+    ->Arg(5)
+    ->Arg(101)
+    ->Arg(434)
+    ->Arg(435)
+    ->Arg(1000)
+    ->Arg(1001)
+    ->Arg(2000)
+    ->Arg(2001)
+    ->Unit(benchmark::kMillisecond);
+
+/// The reference yolk (every triple, and every pair of the even second pass against every
+/// member), for the sizes where it is affordable.
+void BM_YolkPlain(benchmark::State& state) {
+    SRandomBody body(static_cast<int>(state.range(0)));
+    SYolk yolk;
+    for (auto _ : state) {
+        std::vector<CQuotaLine> lines = body.game.GetQuotaLines();
+        FindYolk(body.game, lines, yolk, EYolkSearch::Plain);
+    }
+    std::vector<CQuotaLine> lines = body.game.GetQuotaLines();
+    SYolk pruned;
+    FindYolk(body.game, lines, pruned, EYolkSearch::Pruned);
+    if (pruned.center.x != yolk.center.x || pruned.center.y != yolk.center.y ||
+        pruned.radius != yolk.radius || pruned.extraPoints.size() != yolk.extraPoints.size())
+        state.SkipWithError("the pruned yolk differs from the reference");
+}
+BENCHMARK(BM_YolkPlain)->Arg(100)->Arg(101)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 /// The triangle search alone over the body's quota lines; the plain search also checks that
 /// the pruned one picks the same triangle.

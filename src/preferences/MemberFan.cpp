@@ -10,8 +10,11 @@
 namespace {
 
 /// Sorts by key: into as many buckets as entries, then each bucket by itself, which is linear
-/// for directions spread round the apex and never worse than a full sort.
-template <class Entry> void SortByKey(std::vector<Entry>& entries) {
+/// for directions spread round the apex and never worse than a full sort. The scratch vectors
+/// keep their storage between calls.
+template <class Entry>
+void SortByKey(std::vector<Entry>& entries, std::vector<Entry>& scratch,
+               std::vector<std::size_t>& first) {
     const auto less = [](const Entry& a, const Entry& b) { return a.key < b.key; };
     const std::size_t m = entries.size();
     if (m < 64) {
@@ -21,19 +24,22 @@ template <class Entry> void SortByKey(std::vector<Entry>& entries) {
     const auto bucket = [m](double key) {
         return std::min(m - 1, static_cast<std::size_t>(key * static_cast<double>(m) / 4.0));
     };
-    std::vector<std::size_t> first(m + 1, 0);
+    first.assign(m + 1, 0);
     for (const Entry& e : entries)
         ++first[bucket(e.key) + 1];
     for (std::size_t b = 0; b < m; ++b)
         first[b + 1] += first[b];
-    std::vector<Entry> sorted(m);
-    std::vector<std::size_t> fill(first.begin(), first.end() - 1);
+    scratch.resize(m);
     for (const Entry& e : entries)
-        sorted[fill[bucket(e.key)]++] = e;
+        scratch[first[bucket(e.key)]++] = e;
+    // Each bucket's start moved to the next bucket's start while filling.
+    for (std::size_t b = m; b > 0; --b)
+        first[b] = first[b - 1];
+    first[0] = 0;
     for (std::size_t b = 0; b < m; ++b)
-        std::sort(sorted.begin() + static_cast<std::ptrdiff_t>(first[b]),
-                  sorted.begin() + static_cast<std::ptrdiff_t>(first[b + 1]), less);
-    entries.swap(sorted);
+        std::sort(scratch.begin() + static_cast<std::ptrdiff_t>(first[b]),
+                  scratch.begin() + static_cast<std::ptrdiff_t>(first[b + 1]), less);
+    entries.swap(scratch);
 }
 
 } // namespace
@@ -78,9 +84,12 @@ double DirectionKey(double x, double y) {
     return x < 0.0 ? 2.0 + (-y) / (-x - y) : 3.0 + x / (x - y);
 }
 
-CMemberFan::CMemberFan(const CVoterSet& voters, double apexX, double apexY) : m_set(voters) {
-    const double near2 = voters.Near() * voters.Near();
-    for (const CVoterSet::SVoter& v : voters.Voters()) {
+void CMemberFan::Aim(double apexX, double apexY) {
+    const double near2 = m_set.Near() * m_set.Near();
+    m_onApex = 0.0;
+    m_near.clear();
+    m_entries.clear();
+    for (const CVoterSet::SVoter& v : m_set.Voters()) {
         // The same differences as the member-by-member side test takes.
         const double vx = v.x - apexX, vy = v.y - apexY;
         if (vx == 0.0 && vy == 0.0)
@@ -90,7 +99,7 @@ CMemberFan::CMemberFan(const CVoterSet& voters, double apexX, double apexY) : m_
         else
             m_entries.push_back({DirectionKey(vx, vy), vx, vy, v.vote, v.member});
     }
-    SortByKey(m_entries);
+    SortByKey(m_entries, m_sorted, m_buckets);
     const std::size_t m = m_entries.size();
     m_turnKeys.resize(3 * m);
     m_sums.assign(3 * m + 1, 0.0);
@@ -143,9 +152,8 @@ template <class Next, class Done> void CMemberFan::Sweep(Next next, Done done) c
     }
 }
 
-void CMemberFan::Weigh(std::vector<SQuery>& queries) const {
-    std::sort(queries.begin(), queries.end(),
-              [](const SQuery& a, const SQuery& b) { return a.key < b.key; });
+void CMemberFan::Weigh(std::vector<SQuery>& queries) {
+    SortByKey(queries, m_sortedQueries, m_buckets);
     std::size_t at = 0;
     Sweep(
         [&](double& ex, double& ey, double& key) {

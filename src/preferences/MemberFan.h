@@ -61,10 +61,14 @@ public:
         SSideWeights weights;
     };
 
-    CMemberFan(const CVoterSet& voters, double apexX, double apexY);
+    /// A fan of the voters, not yet seen from anywhere.
+    explicit CMemberFan(const CVoterSet& voters) : m_set(voters) {}
+
+    /// Sees the voters from the apex; the fan's storage is kept from one apex to the next.
+    void Aim(double apexX, double apexY);
 
     /// Weighs every query; the queries are sorted by key first.
-    void Weigh(std::vector<SQuery>& queries) const;
+    void Weigh(std::vector<SQuery>& queries);
     /// Weighs the line from the apex to every voter listed after `after` and at least the near
     /// distance away, filing the weights under the voter's member index and marking it swept.
     void WeighLinesToVoters(int after, std::vector<SSideWeights>& byMember,
@@ -89,6 +93,9 @@ private:
     double m_onApex = 0.0;
     std::vector<SEntry> m_near;
     std::vector<SEntry> m_entries;
+    std::vector<SEntry> m_sorted;
+    std::vector<std::size_t> m_buckets;
+    std::vector<SQuery> m_sortedQueries;
     // Keys and running sums over three turns, so every window is one unbroken index range.
     std::vector<double> m_turnKeys;
     std::vector<double> m_sums;

@@ -53,11 +53,15 @@ bool CQuotaLineIndex::Contains(const CFLineSeg& segment) const {
     return false;
 }
 
-bool CQuotaLineIndex::Insert(const CFLineSeg& segment) {
-    if (Contains(segment))
-        return false;
+void CQuotaLineIndex::File(const CFLineSeg& segment) {
     const SCell cell = CellOf(segment);
     m_cells[Hash(cell.direction, cell.intercept)].push_back(m_lines.size());
     m_lines.push_back(segment);
+}
+
+bool CQuotaLineIndex::Insert(const CFLineSeg& segment) {
+    if (Contains(segment))
+        return false;
+    File(segment);
     return true;
 }

@@ -13,6 +13,8 @@ class CQuotaLineIndex {
 public:
     /// Lists the line unless a listed line coincides with it; true when it was listed.
     bool Insert(const CFLineSeg& segment);
+    /// Lists the line without looking for a coincident one (for a list known to hold none).
+    void File(const CFLineSeg& segment);
     /// Whether a listed line coincides with the segment's line.
     bool Contains(const CFLineSeg& segment) const;
 

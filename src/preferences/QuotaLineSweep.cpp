@@ -21,12 +21,14 @@ namespace {
 
 /// The side weights of every line from member i to a later member, by member index; lines
 /// the sweep leaves to the member-by-member count are weighed that way.
-void WeighLinesFrom(const CVotingGame& game, const CVoterSet& voters, std::size_t i,
-                    std::vector<SSideWeights>& weights, std::vector<char>& valid) {
+void WeighLinesFrom(const CVotingGame& game, const CVoterSet& voters, CMemberFan& fan,
+                    std::size_t i, std::vector<SSideWeights>& weights, std::vector<char>& valid,
+                    std::vector<char>& swept) {
     const std::vector<CMember*>& members = game.Members();
     const CFPoint& pa = members[i]->IdealPoint();
-    std::vector<char> swept(members.size(), 0);
-    CMemberFan(voters, pa.x, pa.y).WeighLinesToVoters(static_cast<int>(i), weights, swept);
+    std::fill(swept.begin(), swept.end(), 0);
+    fan.Aim(pa.x, pa.y);
+    fan.WeighLinesToVoters(static_cast<int>(i), weights, swept);
     const double q = game.VoteQuota(), t = game.VoteTotal();
     for (std::size_t j = i + 1; j < members.size(); ++j) {
         const CFPoint& pb = members[j]->IdealPoint();
@@ -47,13 +49,14 @@ std::vector<CQuotaLine> FindQuotaLines(const CVotingGame& game) {
     const double t = game.VoteTotal();
     const std::vector<CMember*>& members = game.Members();
     std::vector<SSideWeights> weights(members.size());
-    std::vector<char> valid(members.size(), 0);
+    std::vector<char> valid(members.size(), 0), swept(members.size(), 0);
     CQuotaLineIndex listed;
     std::vector<CQuotaLine> lines;
+    CMemberFan fan(voters);
     for (std::size_t i = 0; i < members.size(); ++i) {
         if (members[i]->PrefType() == PREF_ABSTAIN)
             continue;
-        WeighLinesFrom(game, voters, i, weights, valid);
+        WeighLinesFrom(game, voters, fan, i, weights, valid, swept);
         for (std::size_t j = i + 1; j < members.size(); ++j) {
             if (!valid[j] || !MayBeQuotaLine(weights[j], q, t))
                 continue;

@@ -4,6 +4,9 @@
 #include "model/Member.h"
 #include "model/VotingGame.h"
 #include "platform/Platform.h"
+#include "preferences/MemberFan.h"
+#include "preferences/QuotaLineIndex.h"
+#include "preferences/YolkPairSweep.h"
 
 #include <cmath>
 #include <numbers>
@@ -88,17 +91,25 @@ bool PerpendicularPasses(CVotingGame& game, const CMember* member, const CFPoint
     return ClassifyQuotaLine(game, line);
 }
 
-void AddLine(std::vector<CQuotaLine>& lines, const CQuotaLine& line) {
-    for (const CQuotaLine& listed : lines)
-        if (listed.segment.IsCoincident(line.segment))
-            return;
-    lines.push_back(line);
-}
+/// The game's list with the lines it holds filed for the look-up of coincident lines.
+struct SListedLines {
+    explicit SListedLines(std::vector<CQuotaLine>& list) : lines(list) {
+        for (const CQuotaLine& line : lines)
+            index.File(line.segment);
+    }
+    void Add(const CQuotaLine& line) {
+        if (index.Insert(line.segment))
+            lines.push_back(line);
+    }
+
+    std::vector<CQuotaLine>& lines;
+    CQuotaLineIndex index;
+};
 
 /// Even vote totals: pairs of members whose perpendiculars to the line joining them are both
 /// quota lines.
 bool AddPairPerpendiculars(CVotingGame& game, const std::vector<SMemberPower>& ranked,
-                           std::vector<CQuotaLine>& lines, SYolk& yolk) {
+                           SListedLines& lines, SYolk& yolk) {
     const CFPoint centre = yolk.center;
     bool added = false;
     for (size_t i = 0; i < ranked.size(); ++i) {
@@ -115,8 +126,8 @@ bool AddPairPerpendiculars(CVotingGame& game, const std::vector<SMemberPower>& r
                 PerpendicularPasses(game, ranked[j].member, v, d, throughV)) {
                 yolk.extraPoints.push_back(a);
                 yolk.extraPoints.push_back(v);
-                AddLine(lines, throughA);
-                AddLine(lines, throughV);
+                lines.Add(throughA);
+                lines.Add(throughV);
                 added = true;
             }
         }
@@ -127,7 +138,7 @@ bool AddPairPerpendiculars(CVotingGame& game, const std::vector<SMemberPower>& r
 /// Odd vote totals: members whose perpendicular to the line from the yolk centre is a quota
 /// line.
 bool AddCentrePerpendiculars(CVotingGame& game, const std::vector<SMemberPower>& ranked,
-                             std::vector<CQuotaLine>& lines, SYolk& yolk) {
+                             SListedLines& lines, SYolk& yolk) {
     const CFPoint centre = yolk.center;
     bool added = false;
     for (const SMemberPower& entry : ranked) {
@@ -138,7 +149,7 @@ bool AddCentrePerpendiculars(CVotingGame& game, const std::vector<SMemberPower>&
         if (PerpendicularPasses(game, entry.member, e, CFPoint(e.x - centre.x, e.y - centre.y),
                                 line)) {
             yolk.extraPoints.push_back(e);
-            AddLine(lines, line);
+            lines.Add(line);
             added = true;
         }
     }
@@ -147,11 +158,17 @@ bool AddCentrePerpendiculars(CVotingGame& game, const std::vector<SMemberPower>&
 
 /// Adds the quota lines that pass through a single ideal point, taking the members by power;
 /// true when any was found.
-bool SecondPass(CVotingGame& game, std::vector<CQuotaLine>& lines, SYolk& yolk) {
+bool SecondPass(CVotingGame& game, std::vector<CQuotaLine>& lines, SYolk& yolk,
+                EYolkSearch search) {
     const std::vector<SMemberPower> ranked = game.GetMembersByPower(0, 67, 0.11);
-    if (std::fmod(game.VoteTotal(), 2.0) == 0.0)
-        return AddPairPerpendiculars(game, ranked, lines, yolk);
-    return AddCentrePerpendiculars(game, ranked, lines, yolk);
+    if (std::fmod(game.VoteTotal(), 2.0) != 0.0) {
+        SListedLines listed(lines);
+        return AddCentrePerpendiculars(game, ranked, listed, yolk);
+    }
+    if (search == EYolkSearch::Pruned && CVoterSet(game.Members()).Sweepable())
+        return AddPairPerpendicularsSwept(game, ranked, lines, yolk);
+    SListedLines listed(lines);
+    return AddPairPerpendiculars(game, ranked, listed, yolk);
 }
 
 } // namespace
@@ -161,6 +178,6 @@ void FindYolk(CVotingGame& game, std::vector<CQuotaLine>& lines, SYolk& yolk, EY
     if (lines.size() < 2 || game.Members().size() < 2)
         return;
     FirstPass(game, lines, yolk, search);
-    if (SecondPass(game, lines, yolk))
+    if (SecondPass(game, lines, yolk, search))
         FirstPass(game, lines, yolk, search);
 }

@@ -18,11 +18,13 @@ struct SYolk {
     double radius = 0.0;
 };
 
-/// How the triangle of quota lines with the greatest radius is found.
+/// How the yolk is searched.
 enum class EYolkSearch {
-    /// Every triple of lines in list order (the reference).
+    /// Every triple of lines in list order, and every pair of members weighed against every
+    /// member in the second pass (the reference).
     Plain,
-    /// The smallest circle meeting every line first, then only the triples whose lines touch it.
+    /// The smallest circle meeting every line first, then only the triples whose lines touch
+    /// it; the second pass by direction sweeps.
     Pruned,
 };
 

@@ -1,5 +1,7 @@
 #include "preferences/Yolk.h"
 #include "GameFixture.h"
+#include "RandomBody.h"
+#include "preferences/SmallestCircle.h"
 #include "geometry/FCircle.h"
 #include "platform/CRand.h"
 
@@ -115,6 +117,64 @@ TEST(YolkTest, PrunedSearchEqualsEveryTriple) {
         EXPECT_EQ(plainYolk.center.y, prunedYolk.center.y) << "scenario " << scenario;
         EXPECT_EQ(plainYolk.radius, prunedYolk.radius) << "scenario " << scenario;
     }
+}
+
+/// The whole yolk of both searches agrees: centre, radius, triangle, extra points, and the
+/// lines the second pass appended (same members, ends and flags, same order).
+void ExpectSameYolk(CGameFixture& f, const std::string& name) {
+    const std::vector<CQuotaLine> lines = f.game.GetQuotaLines();
+    std::vector<CQuotaLine> plainLines = lines, prunedLines = lines;
+    SYolk plain, pruned;
+    FindYolk(f.game, plainLines, plain, EYolkSearch::Plain);
+    FindYolk(f.game, prunedLines, pruned, EYolkSearch::Pruned);
+    EXPECT_EQ(plain.center.x, pruned.center.x) << name;
+    EXPECT_EQ(plain.center.y, pruned.center.y) << name;
+    EXPECT_EQ(plain.radius, pruned.radius) << name;
+    for (int v = 0; v < 3; ++v)
+        EXPECT_EQ(plain.triangle.GetVertex(v), pruned.triangle.GetVertex(v)) << name;
+    ASSERT_EQ(plain.extraPoints.size(), pruned.extraPoints.size()) << name;
+    for (std::size_t i = 0; i < plain.extraPoints.size(); ++i)
+        EXPECT_EQ(plain.extraPoints[i], pruned.extraPoints[i]) << name << " point " << i;
+    ASSERT_EQ(plainLines.size(), prunedLines.size()) << name;
+    for (std::size_t i = lines.size(); i < plainLines.size(); ++i) {
+        EXPECT_EQ(plainLines[i].memberA, prunedLines[i].memberA) << name << " line " << i;
+        EXPECT_EQ(plainLines[i].segment.GetP2(), prunedLines[i].segment.GetP2()) << name;
+        EXPECT_EQ(plainLines[i].qualified, prunedLines[i].qualified) << name << " line " << i;
+    }
+}
+
+TEST(YolkTest, SweptSecondPassAndPrunedSearchEqualTheReference) {
+    CRand::Seed(2017);
+    for (int scenario = 0; scenario < 400; ++scenario) {
+        CGameFixture f(10);
+        const int n = scenario < 360 ? 3 + CRand::Next() % 16 : 40 + CRand::Next() % 30;
+        const SRandomBody body = SRandomBody::Make(f, n);
+        ExpectSameYolk(f, "scenario " + std::to_string(scenario) + " " + body.name);
+        if (HasFailure())
+            return;
+    }
+}
+
+TEST(YolkTest, SmallestCircleMeetsEveryLineAndNoSmallerCircleDoes) {
+    CRand::Seed(77);
+    int checked = 0;
+    for (int scenario = 0; scenario < 600; ++scenario) {
+        CGameFixture f(10);
+        const SRandomBody body = SRandomBody::Make(f, 3 + CRand::Next() % 14);
+        const std::vector<CQuotaLine>& lines = f.game.GetQuotaLines();
+        const SLineCircle circle = FindSmallestCircle(lines);
+        const std::string name = "scenario " + std::to_string(scenario) + " " + body.name;
+        for (const CQuotaLine& line : lines)
+            EXPECT_LE(DistanceToLine(circle.centre, line.segment), circle.radius + 1e-9) << name;
+        if (lines.size() < 3)
+            continue;
+        // Each triple's own smallest circle is its incircle (or half its strip), so the best
+        // of all triples is the least radius any circle meeting every line can have.
+        const SYolkTriangle best = FindYolkTriangle(lines, EYolkSearch::Plain);
+        EXPECT_NEAR(circle.radius, best.found ? best.radius : 0.0, 1e-9) << name;
+        ++checked;
+    }
+    EXPECT_GT(checked, 200);
 }
 
 TEST(YolkTest, WinSetLiesWithinTheYolkBound) {
