@@ -14,6 +14,8 @@ struct SCliCommand {
     std::string name;
     std::string usage;
     std::function<int(const QStringList& arguments)> run;
+    /// Whether the command paints (fonts and images need a GUI application object).
+    bool paints = false;
 };
 
 /// Registers a sub-command at start-up; each command's file holds one of these.

@@ -1,12 +1,18 @@
 #include "cli/CliCommand.h"
 #include "platform/HeadlessPlatform.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <clocale>
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
+#include <memory>
+#include <string>
 
 namespace {
 
@@ -35,8 +41,31 @@ const std::vector<SCliCommand>& CliCommands() {
     return Registry();
 }
 
+namespace {
+
+/// The application object: a GUI one on the offscreen platform for commands that paint (fonts
+/// need it; no display is needed), a console one for the rest, which start faster.
+std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char** argv) {
+    const std::string name = argc > 1 ? argv[1] : "";
+    const auto& commands = CliCommands();
+    const bool paints = std::any_of(commands.begin(), commands.end(),
+                                    [&name](const auto& c) { return c.name == name && c.paints; });
+    if (!paints)
+        return std::make_unique<QCoreApplication>(argc, argv);
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    if (!std::getenv("XDG_RUNTIME_DIR")) {
+        // A private runtime folder, as a desktop session would give, keeps Qt from warning.
+        const std::string runtime = "/tmp/runtime-" + std::to_string(::getuid());
+        ::mkdir(runtime.c_str(), 0700);
+        ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 0);
+    }
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = MakeApplication(argc, argv);
     // Every number read or written uses the C locale, whatever the user's locale.
     std::setlocale(LC_ALL, "C");
     CHeadlessPlatform platform(&std::cerr);

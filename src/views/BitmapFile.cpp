@@ -1,0 +1,65 @@
+#include "views/BitmapFile.h"
+
+#include "platform/Platform.h"
+
+#include <QImageWriter>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <cctype>
+#include <new>
+
+namespace {
+
+bool EndsWithBmp(const std::string& name) {
+    if (name.size() < 4)
+        return false;
+    std::string tail = name.substr(name.size() - 4);
+    std::transform(tail.begin(), tail.end(), tail.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return tail == ".bmp";
+}
+
+bool Fail(const char* message) {
+    MessageBoxOk(message);
+    return false;
+}
+
+} // namespace
+
+std::string BitmapFileName(const std::string& name) {
+    return EndsWithBmp(name) ? name : name + ".bmp";
+}
+
+bool SaveBitmap(const QImage& image, const std::string& name) {
+    if (image.isNull())
+        return Fail("CFileBMP: Bad bitmap retrieval");
+    QImage pixels;
+    try {
+        // Colours only: the file holds 24 bits per pixel without alpha.
+        pixels = image.convertToFormat(QImage::Format_RGB32);
+    } catch (const std::bad_alloc&) {
+        return Fail("CFileBMP: Bad memory allocation");
+    }
+    if (pixels.isNull())
+        return Fail("CFileBMP: Bad bit retrieval");
+    QSaveFile file(QString::fromStdString(BitmapFileName(name)));
+    if (!file.open(QIODevice::WriteOnly))
+        return Fail("CFileBMP: Bad file creation");
+    QImageWriter writer(&file, "bmp");
+    if (!writer.write(pixels)) {
+        file.cancelWriting();
+        return Fail("CFileBMP: Bad write of file-header");
+    }
+    if (!file.commit())
+        return Fail("CFileBMP: Bad write of file-header");
+    return true;
+}
+
+bool SaveBitmapAs(const QImage& image) {
+    const std::string name =
+        Platform().AskSaveFileName("Save As Bitmap", "", "bitmap files (*.bmp)|*.bmp||");
+    if (name.empty())
+        return false;
+    return SaveBitmap(image, name);
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QImage>
+
+#include <string>
+
+class CChartModel;
+class CQueltaDoc;
+
+/// The chart as an image of its total extent; the image's offset is the logical position of its
+/// top left pixel (the extent's top left).
+QImage RenderChartImage(CChartModel& model, CQueltaDoc& doc);
+
+/// Writes the chart to a file chosen by its extension: ".bmp" (uncompressed bitmap), ".png",
+/// ".svg" (vector: regions as paths, text as text) or ".pdf". An unknown extension, or a file
+/// that cannot be written, gives false with the reason in `error`.
+bool ExportChart(CChartModel& model, CQueltaDoc& doc, const std::string& path, std::string& error);
