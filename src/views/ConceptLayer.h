@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-class CFPoint;
+struct CFPoint;
 struct SYolk;
 
 /// The concept layer: every switched-on solution concept in its fixed order (indifference

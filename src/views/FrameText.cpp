@@ -103,8 +103,7 @@ void CFrameText::PlaceVerticalAxis(const DisplayConfig& config) {
     SText title = MakeText(m_layout.VerticalTitle(), config.lfAxisV);
     title.vertical = true;
     title.rect = QRect(0, 0, title.rect.height(), title.rect.width());
-    title.rect.moveTopRight(
-        QPoint(numbersLeft - 2, m_plot.center().y() - title.rect.height() / 2));
+    title.rect.moveTopRight(QPoint(numbersLeft - 2, m_plot.center().y() - title.rect.height() / 2));
     m_texts.push_back(title);
 }
 

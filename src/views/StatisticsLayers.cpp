@@ -15,54 +15,40 @@ namespace {
 
 const QColor kRegression(Qt::black), kSlopeError(Qt::blue), kCorridor(Qt::red);
 
-SPenSpec PenOf(const QColor& color) {
-    return {PenStyle::Solid, 1, MakeRgb(color.red(), color.green(), color.blue())};
-}
-
-/// Draws v = intercept + slope h across the visible window widened by 0.001, when both of its
-/// end points stay strictly inside the widened window.
-void DrawFitLine(SChartPaint& paint, double intercept, double slope, const QColor& color) {
-    const SEdges& world = paint.layout.Map().WorldWindow();
-    const double left = world.left - 0.001, right = world.right + 0.001;
-    const double bottom = std::min(world.bottom, world.top) - 0.001;
-    const double top = std::max(world.bottom, world.top) + 0.001;
-    const CFPoint a(left, intercept + slope * left), b(right, intercept + slope * right);
-    const auto inside = [&](const CFPoint& p) { return p.y > bottom && p.y < top; };
-    if (inside(a) && inside(b))
-        DrawSegment(paint.painter, paint.layout, a, b, PenOf(color));
+void DrawStretch(SChartPaint& paint, const std::optional<SStatSegment>& segment,
+                 const QColor& color) {
+    if (segment)
+        DrawSegment(paint.painter, paint.layout, segment->from, segment->to,
+                    {PenStyle::Solid, 1, MakeRgb(color.red(), color.green(), color.blue())});
 }
 
 } // namespace
 
 void CStatisticsLayer::Refresh(const CQueltaDoc& doc) {
     SetVisible(doc.Config().flagStats != 0);
+    if (IsVisible())
+        FitIdealPoints(doc.Game().Members(), m_stats);
 }
 
 void CStatisticsLayer::Draw(SChartPaint& paint) {
-    if (!m_fit)
-        return;
-    const SRegressionFit& f = *m_fit;
-    paint.painter.save();
+    const SRegressionDisplay display = RegressionDisplay(m_stats, paint.layout.Map().WorldWindow());
     paint.painter.setRenderHint(QPainter::Antialiasing, true);
-    DrawFitLine(paint, f.intercept, f.slope, kRegression);
-    for (const double slope : {f.slope + f.slopeError, f.slope - f.slopeError})
-        DrawFitLine(paint, f.mean.y - slope * f.mean.x, slope, kSlopeError);
-    DrawFitLine(paint, f.intercept + f.interceptError, f.slope + f.slopeError, kCorridor);
-    DrawFitLine(paint, f.intercept - f.interceptError, f.slope - f.slopeError, kCorridor);
-    paint.painter.restore();
+    DrawStretch(paint, display.regression, kRegression);
+    DrawStretch(paint, display.slopeErrorUpper, kSlopeError);
+    DrawStretch(paint, display.slopeErrorLower, kSlopeError);
+    DrawStretch(paint, display.corridorUpper, kCorridor);
+    DrawStretch(paint, display.corridorLower, kCorridor);
 }
 
 void CStatisticsLayer::AddLegend(CQueltaDoc& doc, std::vector<CLegendBlock>& blocks) {
     (void)doc;
-    if (!m_fit)
-        return;
     CLegendBlock block("STATISTICS");
     block.AddSwatch(kRegression, "regression line");
     block.AddSwatch(kSlopeError, "slope error");
     block.AddSwatch(kCorridor, "error corridor");
-    block.AddValue("Slope = " + FormatNumber(m_fit->slope));
-    block.AddValue("Pearson's r = " + FormatNumber(m_fit->r));
-    block.AddValue("Reduced-ChiSqr = " + FormatNumber(m_fit->chi));
+    block.AddValue("Slope = " + FormatNumber(m_stats.b));
+    block.AddValue("Pearson's r = " + FormatNumber(m_stats.r));
+    block.AddValue("Reduced-ChiSqr = " + FormatNumber(m_stats.chi));
     blocks.push_back(block);
 }
 
@@ -70,24 +56,44 @@ void CHistogramLayer::Refresh(const CQueltaDoc& doc) {
     SetVisible(doc.Config().flagHist != 0);
 }
 
+SHistogram CHistogramLayer::Build(const CQueltaDoc& doc, const CChartLayout& layout) const {
+    const bool horizontal = m_axis == EHistogramAxis::Horizontal;
+    const CChartAxis& axis = horizontal ? layout.HorizontalAxis() : layout.VerticalAxis();
+    const QRect plot = layout.PlotPixels();
+    const SSizeSpec& cell = horizontal ? doc.Config().szHistH : doc.Config().szHistV;
+    return MemberHistogram(doc.Game().Members(), m_axis, axis.Minimum(), axis.Maximum(),
+                           horizontal ? plot.width() - 1 : plot.height() - 1, cell.cx);
+}
+
 void CHistogramLayer::Draw(SChartPaint& paint) {
-    const int greatest = m_counts.empty() ? 0 : *std::max_element(m_counts.begin(), m_counts.end());
+    const SHistogram histogram = Build(paint.doc, paint.layout);
+    const int greatest = histogram.counts.empty()
+                             ? 0
+                             : *std::max_element(histogram.counts.begin(), histogram.counts.end());
     if (greatest <= 0)
         return;
+    const bool horizontal = m_axis == EHistogramAxis::Horizontal;
+    const SSizeSpec& cell = horizontal ? paint.doc.Config().szHistH : paint.doc.Config().szHistV;
+    const CChartAxis& axis =
+        horizontal ? paint.layout.HorizontalAxis() : paint.layout.VerticalAxis();
+    // Each count is one cell high (the cell size's second extent), shrunk when the tallest bar
+    // would reach past a third of the plot.
     const QRect plot = paint.layout.PlotPixels();
+    const double room = (horizontal ? plot.height() : plot.width()) / 3.0;
+    const double unit = std::min<double>(std::max(1, cell.cy), room / greatest);
     QColor color = ToQColor(paint.doc.Config().colorHist);
     color.setAlpha(170);
-    const bool horizontal = m_axis == EHistogramAxis::Horizontal;
-    const int length = horizontal ? plot.width() : plot.height();
-    // The tallest bar reaches a quarter into the plot.
-    const double unit = (horizontal ? plot.height() : plot.width()) / 4.0 / greatest;
-    const double bin = static_cast<double>(length) / static_cast<double>(m_counts.size());
-    for (std::size_t i = 0; i < m_counts.size(); ++i) {
-        const int from = static_cast<int>(i * bin), to = static_cast<int>((i + 1) * bin);
-        const int extent = static_cast<int>(m_counts[i] * unit + 0.5);
-        const QRect bar =
-            horizontal ? QRect(plot.left() + from, plot.bottom() + 1 - extent, to - from, extent)
-                       : QRect(plot.left(), plot.bottom() + 1 - to, extent, to - from);
+    const double width = (histogram.max - histogram.min) / histogram.counts.size();
+    for (std::size_t i = 0; i < histogram.counts.size(); ++i) {
+        const double low = histogram.min + i * width, high = low + width;
+        const int extent = static_cast<int>(histogram.counts[i] * unit + 0.5);
+        const QPoint a = paint.layout.ToChart(horizontal ? CFPoint(low, axis.Minimum())
+                                                         : CFPoint(axis.Minimum(), low));
+        const QPoint b = paint.layout.ToChart(horizontal ? CFPoint(high, axis.Minimum())
+                                                         : CFPoint(axis.Minimum(), high));
+        const QRect bar = horizontal
+                              ? QRect(a.x(), plot.bottom() + 1 - extent, b.x() - a.x(), extent)
+                              : QRect(plot.left(), b.y(), extent, a.y() - b.y());
         paint.painter.fillRect(bar, color);
     }
 }

@@ -34,9 +34,9 @@ TEST(RenderCommandTest, EveryFormatIsWritten) {
 TEST(RenderCommandTest, ChartSizeAndLegendSwitchSetTheImageSize) {
     QTemporaryDir dir;
     const QString small = dir.filePath("small.png"), bare = dir.filePath("bare.png");
-    ASSERT_EQ(RunCli({"render", ExamplePath("triangle.txt"), "-o", small, "--chart", "200x150"})
-                  .exitCode,
-              0);
+    ASSERT_EQ(
+        RunCli({"render", ExamplePath("triangle.txt"), "-o", small, "--chart", "200x150"}).exitCode,
+        0);
     ASSERT_EQ(RunCli({"render", ExamplePath("triangle.txt"), "-o", bare, "--chart", "200x150",
                       "--legend", "0"})
                   .exitCode,
@@ -66,12 +66,11 @@ TEST(RenderCommandTest, UsageErrors) {
 
 TEST(RenderCommandTest, EveryExampleWithEveryDisplay) {
     QTemporaryDir dir;
-    for (const char* name : {"five.txt", "points-xy.txt", "senate101.txt", "seven-weighted.txt",
-                             "triangle.txt"}) {
+    for (const char* name :
+         {"five.txt", "points-xy.txt", "senate101.txt", "seven-weighted.txt", "triangle.txt"}) {
         const QString out = dir.filePath(QString(name) + ".png");
-        const SCliRun run = RunCli({"render", ExamplePath(name), "-o", out, "--show",
-                                    kEveryDisplay, "--sq", "40,60", "--set",
-                                    "nUncoveredSet=10"});
+        const SCliRun run = RunCli({"render", ExamplePath(name), "-o", out, "--show", kEveryDisplay,
+                                    "--sq", "40,60", "--set", "nUncoveredSet=10"});
         EXPECT_EQ(run.exitCode, 0) << name << run.Err().toStdString();
         EXPECT_FALSE(QImage(out).isNull()) << name;
     }

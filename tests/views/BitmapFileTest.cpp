@@ -1,5 +1,5 @@
-#include "platform/HeadlessPlatform.h"
 #include "views/BitmapFile.h"
+#include "platform/HeadlessPlatform.h"
 
 #include <QDir>
 #include <QFile>
@@ -70,9 +70,8 @@ TEST(BitmapFileTest, NamesAndFailures) {
     QImage image(4, 4, QImage::Format_RGB32);
     image.fill(Qt::white);
     EXPECT_FALSE(SaveBitmap(image, missing));
-    EXPECT_EQ(platform.MessageTexts(),
-              (std::vector<std::string>{"CFileBMP: Bad bitmap retrieval",
-                                        "CFileBMP: Bad file creation"}));
+    EXPECT_EQ(platform.MessageTexts(), (std::vector<std::string>{"CFileBMP: Bad bitmap retrieval",
+                                                                 "CFileBMP: Bad file creation"}));
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty()) << "no file left behind";
 }
 

@@ -20,8 +20,8 @@
 /// The text of a standard scenario file with trade-off members at the points (IDs "XX0", ...,
 /// last names "M0", ...) on two 0..100 scales.
 inline std::string MembersScenario(const std::vector<std::pair<double, double>>& members,
-                                std::pair<double, double> statusQuo,
-                                std::pair<double, double> proposal) {
+                                   std::pair<double, double> statusQuo,
+                                   std::pair<double, double> proposal) {
     std::string text = "GAME PARAMETERS BEGIN\nScenario\tTest\nGroup\tCommittee\tC1\n"
                        "Dimension\tEconomic\tECON\t0\t100\nDimension\tSocial\tSOC\t0\t100\n"
                        "Decision Rule\treserved\t0.5\nPlurality\tAbsolute\t1\n";

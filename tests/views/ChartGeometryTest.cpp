@@ -10,10 +10,14 @@ TEST(ChartAxisTest, NumberFormatFollowsTheRange) {
         double range;
         const char* format;
     } cases[] = {
-        {"whole range above 10", 100.0, "%2.1f"}, {"whole range of 10", 10.0, "%1.2f"},
-        {"whole range of 1", 1.0, "%1.3f"},       {"no range", 0.0, "%1.3f"},
-        {"thousand", 1000.0, "%3.1f"},            {"half a unit over", 2.5, "%1.1f"},
-        {"a quarter", 0.25, "%1.1f"},             {"hundredths, left-aligned", 0.01, "%-1.2f"},
+        {"whole range above 10", 100.0, "%2.1f"},
+        {"whole range of 10", 10.0, "%1.2f"},
+        {"whole range of 1", 1.0, "%1.3f"},
+        {"no range", 0.0, "%1.3f"},
+        {"thousand", 1000.0, "%3.1f"},
+        {"half a unit over", 2.5, "%1.1f"},
+        {"a quarter", 0.25, "%1.1f"},
+        {"hundredths, left-aligned", 0.01, "%-1.2f"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(AxisNumberFormat(c.range), c.format) << c.name;

@@ -22,13 +22,12 @@ protected:
     /// The cells of a region that lie inside the plot's frame.
     long long InnerCells(const CRgn& rgn) const {
         const QRect inner = chart.Layout().PlotPixels().adjusted(1, 1, -1, -1);
-        return static_cast<long long>(
-            RgnCellCount([&] {
-                CRgn clip, cut;
-                clip.CreateRectRgn(inner.left(), inner.top(), inner.right() + 1, inner.bottom() + 1);
-                cut.CombineRgn(rgn, clip, RGN_AND);
-                return cut;
-            }()));
+        return static_cast<long long>(RgnCellCount([&] {
+            CRgn clip, cut;
+            clip.CreateRectRgn(inner.left(), inner.top(), inner.right() + 1, inner.bottom() + 1);
+            cut.CombineRgn(rgn, clip, RGN_AND);
+            return cut;
+        }()));
     }
 };
 
@@ -94,12 +93,18 @@ TEST(PointSymbolTest, EveryShapeKeepsToItsRectangle) {
         const char* name;
         int shape, w, h, pixels; // pixels < 0: only the box is checked
     } cases[] = {
-        {"rectangle 5x5", 2, 5, 5, 25},      {"rectangle 9x6", 2, 9, 6, 54},
-        {"cross 5x5", 3, 5, 5, 9},           {"cross 9x9", 3, 9, 9, 17},
-        {"plus 5x5", 4, 5, 5, 9},            {"plus 8x6", 4, 8, 6, 13},
-        {"rectangle plus 7x7", 6, 7, 7, 49}, {"ellipse 5x5", 0, 5, 5, -1},
-        {"ellipse 11x7", 0, 11, 7, -1},      {"triangle 7x7", 1, 7, 7, -1},
-        {"ellipse plus 9x9", 5, 9, 9, -1},   {"rings 11x11", 7, 11, 11, -1},
+        {"rectangle 5x5", 2, 5, 5, 25},
+        {"rectangle 9x6", 2, 9, 6, 54},
+        {"cross 5x5", 3, 5, 5, 9},
+        {"cross 9x9", 3, 9, 9, 17},
+        {"plus 5x5", 4, 5, 5, 9},
+        {"plus 8x6", 4, 8, 6, 13},
+        {"rectangle plus 7x7", 6, 7, 7, 49},
+        {"ellipse 5x5", 0, 5, 5, -1},
+        {"ellipse 11x7", 0, 11, 7, -1},
+        {"triangle 7x7", 1, 7, 7, -1},
+        {"ellipse plus 9x9", 5, 9, 9, -1},
+        {"rings 11x11", 7, 11, 11, -1},
         {"unknown code 12", 12, 7, 7, -1},
     };
     for (const auto& c : cases) {

@@ -44,10 +44,16 @@ TEST_F(ChartLegendTest, EntriesFollowTheShownConceptsInOrder) {
     doc.Config().flagWinSet = 1;
     doc.Config().flagSchattschneiderSet = 1;
     const std::vector<std::string> texts = BlockTexts("LINES AND SHAPES");
-    const std::vector<std::string> expected = {
-        "LINES AND SHAPES", "decision rule = 0.500", "core",  "core area = 0", "win set",
-        texts.size() > 5 ? texts[5] : "",            texts.size() > 6 ? texts[6] : "",
-        "pareto set",       "pareto set area = 1552.500", "Schattschnieder set"};
+    const std::vector<std::string> expected = {"LINES AND SHAPES",
+                                               "decision rule = 0.500",
+                                               "core",
+                                               "core area = 0",
+                                               "win set",
+                                               texts.size() > 5 ? texts[5] : "",
+                                               texts.size() > 6 ? texts[6] : "",
+                                               "pareto set",
+                                               "pareto set area = 1552.500",
+                                               "Schattschnieder set"};
     EXPECT_EQ(texts, expected);
     ASSERT_GT(texts.size(), 6u);
     EXPECT_EQ(texts[5].rfind("win set area = ", 0), 0u);
@@ -56,7 +62,7 @@ TEST_F(ChartLegendTest, EntriesFollowTheShownConceptsInOrder) {
 
 TEST_F(ChartLegendTest, EmptyYolkIsSaidOnceInTheLegendAndTheLog) {
     LoadText(MembersScenario({{40, 40}, {40, 40}, {40, 40}}, {60, 60}, {50, 50}));
-    ASSERT_TRUE(doc.Log().Open(dir.filePath("quelta.log").toStdString()));
+    ASSERT_EQ(doc.Log().Open(dir.filePath("quelta.log").toStdString()), ELogOpen::Opened);
     doc.Log().SetLogging(true);
     doc.Config().flagYolk = 1;
     const std::vector<std::string> texts = BlockTexts("LINES AND SHAPES");
@@ -69,7 +75,7 @@ TEST_F(ChartLegendTest, EmptyYolkIsSaidOnceInTheLegendAndTheLog) {
 
 TEST_F(ChartLegendTest, ChangedValuesGoToTheLog) {
     LoadExample("triangle.txt");
-    ASSERT_TRUE(doc.Log().Open(dir.filePath("quelta.log").toStdString()));
+    ASSERT_EQ(doc.Log().Open(dir.filePath("quelta.log").toStdString()), ELogOpen::Opened);
     doc.Log().SetLogging(true);
     doc.Config().flagWinSet = 1;
     BlockTexts("LINES AND SHAPES");

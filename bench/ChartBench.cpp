@@ -1,0 +1,93 @@
+#include "RandomBody.h"
+#include "document/QueltaDoc.h"
+#include "document/ScenarioFile.h"
+#include "views/ChartModel.h"
+#include "views/ChartRenderer.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+
+namespace {
+
+/// Painting text needs a GUI application; the offscreen platform needs no display.
+void EnsureGuiApplication() {
+    static int argc = 1;
+    static char name[] = "quelta_bench";
+    static char* argv[] = {name, nullptr};
+    if (!QGuiApplication::instance()) {
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+        static QGuiApplication app(argc, argv);
+    }
+}
+
+/// Every display the chart can show at once, the thermograph's vote count among them.
+void ShowEverything(DisplayConfig& c) {
+    for (int DisplayConfig::*flag : {&DisplayConfig::flagWinSet,
+                                     &DisplayConfig::flagQuotaLine,
+                                     &DisplayConfig::flagQuotaLineQualified,
+                                     &DisplayConfig::flagPetal,
+                                     &DisplayConfig::flagSpoke,
+                                     &DisplayConfig::flagCardioid,
+                                     &DisplayConfig::flagYolk,
+                                     &DisplayConfig::flagYolkTri,
+                                     &DisplayConfig::flagParetoSet,
+                                     &DisplayConfig::flagCore,
+                                     &DisplayConfig::flagHeart,
+                                     &DisplayConfig::flagUncoveredSet,
+                                     &DisplayConfig::flagBanksSet,
+                                     &DisplayConfig::flagCopeland,
+                                     &DisplayConfig::flagTriMedianSet,
+                                     &DisplayConfig::flagSchattschneiderSet,
+                                     &DisplayConfig::flagIndiffCurve,
+                                     &DisplayConfig::flagCoalition,
+                                     &DisplayConfig::flagNames,
+                                     &DisplayConfig::flagGrid,
+                                     &DisplayConfig::flagPowerIndex,
+                                     &DisplayConfig::flagThermo,
+                                     &DisplayConfig::flagHist,
+                                     &DisplayConfig::flagStats,
+                                     &DisplayConfig::flagBudgetLine,
+                                     &DisplayConfig::flagCandidates,
+                                     &DisplayConfig::flagWinSetCap})
+        c.*flag = 1;
+}
+
+/// Repaints the 101-member senate at 400 x 400 once its concepts are computed: the work of one
+/// frame while a member or the legend is dragged.
+void BM_ChartRepaint(benchmark::State& state) {
+    EnsureGuiApplication();
+    CQuietPlatform platform;
+    CScopedPlatform scope(platform);
+    CQueltaDoc doc;
+    doc.SetConfigPath("");
+    ReadScenarioFile(doc, QUELTA_EXAMPLES "/senate101.txt");
+    doc.SetStatusQuo(CFPoint(35, 62));
+    if (state.range(0) == 1)
+        ShowEverything(doc.Config());
+    else
+        doc.Config().flagWinSet = doc.Config().flagYolk = doc.Config().flagUncoveredSet =
+            doc.Config().flagParetoSet = 1;
+    CChartModel chart;
+    chart.Update(doc);
+    CChartRenderer first(chart, doc);
+    QImage image(first.Prepare().size(), QImage::Format_RGB32);
+    {
+        QPainter warm(&image);
+        first.Paint(warm);
+    }
+    for (auto _ : state) {
+        CChartRenderer renderer(chart, doc);
+        renderer.Prepare();
+        QPainter painter(&image);
+        renderer.Paint(painter);
+    }
+    state.SetLabel(state.range(0) == 1 ? "every layer" : "win set, yolk, uncovered, Pareto");
+}
+BENCHMARK(BM_ChartRepaint)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+} // namespace
