@@ -5,11 +5,14 @@
 #include "views/ChartRenderer.h"
 
 #include <QFileInfo>
+#include <QIODevice>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QSvgGenerator>
+
+#include <functional>
 
 namespace {
 
@@ -21,35 +24,36 @@ void PaintAt(CChartRenderer& renderer, QPainter& painter) {
     renderer.Paint(painter);
 }
 
-bool ExportSvg(CChartRenderer& renderer, const QString& path, std::string& error) {
+/// Writes a file through a temporary one that replaces it only when `write` succeeded, so a
+/// failed export leaves nothing usable behind.
+bool WriteFile(const QString& path, std::string& error,
+               const std::function<bool(QIODevice& out)>& write) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         error = "cannot create " + path.toStdString();
         return false;
     }
-    QSvgGenerator svg;
-    svg.setOutputDevice(&file);
-    svg.setSize(renderer.Extent().size());
-    svg.setViewBox(QRect(QPoint(0, 0), renderer.Extent().size()));
-    svg.setResolution(kDotsPerInch);
-    svg.setTitle("Quelta chart");
-    QPainter painter(&svg);
-    PaintAt(renderer, painter);
-    painter.end();
-    if (!file.commit()) {
+    if (!write(file) || !file.commit()) {
         error = "cannot write " + path.toStdString();
         return false;
     }
     return true;
 }
 
-bool ExportPdf(CChartRenderer& renderer, const QString& path, std::string& error) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = "cannot create " + path.toStdString();
-        return false;
-    }
-    QPdfWriter pdf(&file);
+bool WriteSvg(CChartRenderer& renderer, QIODevice& out) {
+    QSvgGenerator svg;
+    svg.setOutputDevice(&out);
+    svg.setSize(renderer.Extent().size());
+    svg.setViewBox(QRect(QPoint(0, 0), renderer.Extent().size()));
+    svg.setResolution(kDotsPerInch);
+    svg.setTitle("Quelta chart");
+    QPainter painter(&svg);
+    PaintAt(renderer, painter);
+    return painter.end();
+}
+
+bool WritePdf(CChartRenderer& renderer, QIODevice& out) {
+    QPdfWriter pdf(&out);
     pdf.setResolution(kDotsPerInch);
     const QSizeF points = QSizeF(renderer.Extent().size()) * 72.0 / kDotsPerInch;
     pdf.setPageSize(QPageSize(points, QPageSize::Point));
@@ -57,12 +61,7 @@ bool ExportPdf(CChartRenderer& renderer, const QString& path, std::string& error
     pdf.setTitle("Quelta chart");
     QPainter painter(&pdf);
     PaintAt(renderer, painter);
-    painter.end();
-    if (!file.commit()) {
-        error = "cannot write " + path.toStdString();
-        return false;
-    }
-    return true;
+    return painter.end();
 }
 
 } // namespace
@@ -86,8 +85,9 @@ bool ExportChart(CChartModel& model, CQueltaDoc& doc, const std::string& path, s
     if (suffix == "svg" || suffix == "pdf") {
         CChartRenderer renderer(model, doc);
         renderer.Prepare();
-        return suffix == "svg" ? ExportSvg(renderer, name, error)
-                               : ExportPdf(renderer, name, error);
+        return WriteFile(name, error, [&](QIODevice& out) {
+            return suffix == "svg" ? WriteSvg(renderer, out) : WritePdf(renderer, out);
+        });
     }
     if (suffix != "bmp" && suffix != "png") {
         error = "the output must end in .bmp, .png, .svg or .pdf";
@@ -100,10 +100,5 @@ bool ExportChart(CChartModel& model, CQueltaDoc& doc, const std::string& path, s
         error = "the bitmap was not written";
         return false;
     }
-    QSaveFile file(name);
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
-        error = "cannot write " + path;
-        return false;
-    }
-    return true;
+    return WriteFile(name, error, [&image](QIODevice& out) { return image.save(&out, "PNG"); });
 }

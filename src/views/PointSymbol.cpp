@@ -103,3 +103,16 @@ void DrawPointSymbol(QPainter& painter, const QRect& rect, const SPointStyle& st
         DrawShape(painter, rect.adjusted(inset, inset, -inset, -inset), style.shape);
     painter.restore();
 }
+
+void DrawInvertedSymbol(QPainter& painter, const QRect& rect, const SPointStyle& style) {
+    painter.save();
+    // Every pixel is painted once only (no separate outline), or the second pass would undo it.
+    painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    SPointStyle solid = style;
+    solid.pen.style = PenStyle::Null;
+    solid.brush = {BrushStyle::Solid, 0, style.pen.color};
+    if (solid.shape == 3 || solid.shape == 4)
+        solid.shape = 2; // line shapes would cross themselves; their box is inverted instead
+    DrawPointSymbol(painter, rect, solid);
+    painter.restore();
+}

@@ -17,3 +17,7 @@ QRect SymbolRect(const QPoint& centre, const SSizeSpec& size, int inflate = 0);
 /// 7 concentric ellipses 2 pixels apart; any other code an ellipse. Drawn without smoothing,
 /// so the symbol covers only pixels of its rectangle.
 void DrawPointSymbol(QPainter& painter, const QRect& rect, const SPointStyle& style);
+
+/// Draws a point symbol's shape filled in its pen colour combined with the pixels below by
+/// exclusive-or, so that drawing it twice restores them: the feedback of a drag.
+void DrawInvertedSymbol(QPainter& painter, const QRect& rect, const SPointStyle& style);

@@ -12,33 +12,47 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <unordered_map>
 
 namespace {
 
-/// The colour scale sampled finely enough that neighbouring entries look alike.
+/// The colour scale over a range: exact per value for counts (few distinct values), sampled
+/// finely enough that neighbouring entries look alike for continuous values.
 class CColorTable {
 public:
-    CColorTable(const DisplayConfig& config, double range) : m_range(range == 0.0 ? 1.0 : range) {
+    CColorTable(const DisplayConfig& config, double range, bool exact)
+        : m_config(config), m_range(range == 0.0 ? 1.0 : range), m_exact(exact) {
+        if (exact)
+            return;
         m_colors.reserve(kSteps + 1);
         for (int i = 0; i <= kSteps; ++i)
             m_colors.push_back(ThermoColor(config, i, kSteps).rgb());
     }
-    QRgb Of(double value) const {
+    QRgb Of(double value) {
+        if (m_exact) {
+            const auto [it, added] = m_known.try_emplace(value, 0);
+            if (added)
+                it->second = ThermoColor(m_config, value, m_range).rgb();
+            return it->second;
+        }
         const double x = std::clamp(value / m_range, 0.0, 1.0);
         return m_colors[static_cast<std::size_t>(std::lround(x * kSteps))];
     }
 
 private:
     static constexpr int kSteps = 1024;
+    const DisplayConfig& m_config;
     double m_range;
+    bool m_exact;
     std::vector<QRgb> m_colors;
+    std::unordered_map<double, QRgb> m_known;
 };
 
 /// Paints the pixels of a value map that pass the test, scaled from `least` over `range`.
 template <typename Value, typename Passes>
-void PaintValues(QImage& image, const DisplayConfig& config, double least, double range,
+void PaintValues(QImage& image, const DisplayConfig& config, double least, double range, bool exact,
                  Value value, Passes passes) {
-    const CColorTable table(config, range);
+    CColorTable table(config, range, exact);
     for (int y = 0; y < image.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x) {
@@ -65,7 +79,8 @@ void PaintVoteMode(QImage& image, CQueltaDoc& doc, const QRect& plot, int mode) 
             return 0.0;
         return grid.At(row, column);
     };
-    PaintValues(image, doc.Config(), 0.0, total, value, [bound](double v) { return v > bound; });
+    PaintValues(image, doc.Config(), 0.0, total, true, value,
+                [bound](double v) { return v > bound; });
 }
 
 /// Paints a value per pixel, scaled from the least value over the range up to the greatest.
@@ -77,7 +92,7 @@ void PaintMap(QImage& image, const DisplayConfig& config, const std::vector<doub
     const auto value = [&](int x, int y) {
         return values[static_cast<std::size_t>(y * width + x)];
     };
-    PaintValues(image, config, least, greatest - least, value, [](double) { return true; });
+    PaintValues(image, config, least, greatest - least, false, value, [](double) { return true; });
 }
 
 /// Paints sums of distances, scaled from the least sum to the greatest.

@@ -1,10 +1,12 @@
 #include "geometry/MappedRegion.h"
 #include "geometry/RgnHelpers.h"
 #include "model/Member.h"
+#include "preferences/VoteGrid.h"
 #include "views/ChartDrawing.h"
 #include "views/ChartFixture.h"
 #include "views/CoalitionList.h"
 #include "views/PointSymbol.h"
+#include "views/ThermoColors.h"
 
 #include <QPainter>
 
@@ -122,6 +124,20 @@ TEST(PointSymbolTest, EveryShapeKeepsToItsRectangle) {
         << "rings fill the ellipse with circles";
 }
 
+TEST(PointSymbolTest, InvertedSymbolDrawnTwiceRestoresThePixels) {
+    QImage image(30, 30, QImage::Format_RGB32);
+    image.fill(QColor(40, 90, 160));
+    const QImage before = image.copy();
+    QPainter painter(&image);
+    for (const int shape : {0, 1, 2, 4, 7}) {
+        const SPointStyle style{shape, {PenStyle::Solid, 1, MakeRgb(255, 0, 0)}, {}};
+        DrawInvertedSymbol(painter, QRect(10, 10, 9, 9), style);
+        EXPECT_NE(image, before) << shape;
+        DrawInvertedSymbol(painter, QRect(10, 10, 9, 9), style);
+        EXPECT_EQ(image, before) << shape;
+    }
+}
+
 TEST_F(ChartLayersTest, OnePixelPointsStillGiveThreeByThreeMarkedPoints) {
     LoadExample("triangle.txt");
     ShowNothing();
@@ -168,6 +184,49 @@ TEST_F(ChartLayersTest, CoalitionMarksFiftyAndCutsTheList) {
     const QString svg = Svg();
     EXPECT_TRUE(svg.contains(">Count: 60<"));
     EXPECT_TRUE(svg.contains(">coalition<")) << "the legend names the mark";
+}
+
+} // namespace
+
+namespace {
+
+class ThermographLayerTest : public CChartFixture {};
+
+TEST_F(ThermographLayerTest, VoteModesColourPixelsByTheirVotes) {
+    LoadExample("five.txt");
+    ShowNothing();
+    doc.Config().flagThermo = 1;
+    chart.Layout().SetLegendShown(false);
+    const CFPoint probes[] = {{40, 50}, {50, 55}, {20, 80}, {70, 30}};
+    for (const int mode : {8, 16, 32}) {
+        doc.Config().typeThermo = mode;
+        const QImage image = Render();
+        const double total = doc.Game().VoteTotal(), quota = doc.Game().VoteQuota();
+        const double bound = mode == 8 ? 0 : quota - (mode == 16 ? 1 : 2);
+        const CVoteGrid& votes = doc.Game().VoteGrid();
+        for (const CFPoint& probe : probes) {
+            const QPoint cell = chart.Layout().ToChart(probe);
+            const double v =
+                votes.Grid().At(cell.y() - votes.Device().top, cell.x() - votes.Device().left);
+            const QColor expected = v > bound ? ThermoColor(doc.Config(), v, total) : Qt::white;
+            EXPECT_EQ(QColor(image.pixel(cell - image.offset())), expected)
+                << "mode " << mode << " at " << probe.x << ", " << probe.y << " with " << v;
+        }
+    }
+}
+
+TEST_F(ThermographLayerTest, DistanceModeIsLeastNearTheMembersMiddle) {
+    LoadExample("triangle.txt");
+    ShowNothing();
+    doc.Config().flagThermo = 1;
+    doc.Config().typeThermo = 64 | 2; // shade mode: white at the least sum, the colour at the top
+    chart.Layout().SetLegendShown(false);
+    const QImage image = Render();
+    const auto lightness = [&](const CFPoint& p) {
+        return QColor(image.pixel(chart.Layout().ToChart(p) - image.offset())).lightness();
+    };
+    EXPECT_GT(lightness(CFPoint(50, 42)), lightness(CFPoint(50, 90)));
+    EXPECT_GT(lightness(CFPoint(50, 90)), lightness(CFPoint(2, 98)));
 }
 
 } // namespace
