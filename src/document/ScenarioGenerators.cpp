@@ -17,23 +17,8 @@ bool BuildBlankScenario(CQueltaDoc& doc, const std::string& name, const std::str
     try {
         doc.ResetScenario();
         doc.SetPathName(source);
-        ScenarioHeader& h = doc.Header();
-        h.scenarioName = name;
-        const SEdges& plane = h.plane;
-        h.scales.push_back(
-            std::make_unique<CRatingScale>("D1", "Dimension 1", plane.left, plane.right));
-        h.scales.push_back(
-            std::make_unique<CRatingScale>("D2", "Dimension 2", plane.bottom, plane.top));
-        h.horizontalScale = h.scales[0].get();
-        h.verticalScale = h.scales[1].get();
-        h.upperHouse.label = "Group";
-        h.upperHouse.membersLabel = "Members";
-        h.upperHouse.committeesLabel = "Group Committees";
-        h.upperHouse.committees.push_back(
-            std::make_unique<CCommittee>(0, "C1", "", "Group", "", "", ""));
-        h.currentCommittee = h.upperHouse.committees.back().get();
-        h.houseInUse = HOUSE_UPPER;
-        h.committeeLabel = "Group";
+        doc.Header().scenarioName = name;
+        AddGeneratedGroup(doc);
         doc.FinishLoad();
         return true;
     } catch (const std::bad_alloc&) {
@@ -54,6 +39,25 @@ void RefuseSettings(const std::string& problem) {
 }
 
 } // namespace
+
+void AddGeneratedGroup(CQueltaDoc& doc) {
+    ScenarioHeader& h = doc.Header();
+    const SEdges plane = h.plane;
+    h.scales.push_back(
+        std::make_unique<CRatingScale>("D1", "Dimension 1", plane.left, plane.right));
+    h.scales.push_back(
+        std::make_unique<CRatingScale>("D2", "Dimension 2", plane.bottom, plane.top));
+    h.horizontalScale = h.scales[0].get();
+    h.verticalScale = h.scales[1].get();
+    h.upperHouse.label = "Group";
+    h.upperHouse.membersLabel = "Members";
+    h.upperHouse.committeesLabel = "Group Committees";
+    h.upperHouse.committees.push_back(
+        std::make_unique<CCommittee>(0, "C1", "", "Group", "", "", ""));
+    h.currentCommittee = h.upperHouse.committees.back().get();
+    h.houseInUse = HOUSE_UPPER;
+    h.committeeLabel = "Group";
+}
 
 std::string RegularPolygonSettingsProblem(const SRegularPolygonSettings& s) {
     if (!(s.radius >= 0.0 && s.radius <= 100.0))

@@ -25,6 +25,11 @@ struct SRegularPolygonSettings {
 /// Why the regular polygon settings are out of range; empty when they are valid.
 std::string RegularPolygonSettingsProblem(const SRegularPolygonSettings& settings);
 
+/// Adds the fixed parts of a generated scenario to a reset one: scales "D1" and "D2" over the
+/// plane rectangle as horizontal and vertical scale, and the upper house "Group" with its
+/// empty committee "C1" in use.
+void AddGeneratedGroup(CQueltaDoc& doc);
+
 /// Replaces the scenario by an empty one of the given name: one group "C1" in the upper house,
 /// scales "D1" and "D2" over the plane rectangle, no members; logs the six-line summary.
 /// False when memory ran out (the scenario is then reset).

@@ -1,5 +1,6 @@
 #include "document/QueltaDoc.h"
 #include "document/ScenarioFile.h"
+#include "document/ScenarioGenerators.h"
 #include "document/TextLines.h"
 #include "platform/TextUtil.h"
 
@@ -38,22 +39,6 @@ double WidenToPowerOfTen(double value) {
     return value;
 }
 
-void SetUpGroup(CQueltaDoc& doc) {
-    ScenarioHeader& header = doc.Header();
-    header.scales.push_back(std::make_unique<CRatingScale>("D1", "Dimension 1", 0.0, 100.0));
-    header.scales.push_back(std::make_unique<CRatingScale>("D2", "Dimension 2", 0.0, 100.0));
-    header.horizontalScale = header.scales[0].get();
-    header.verticalScale = header.scales[1].get();
-    header.upperHouse.label = "Group";
-    header.upperHouse.membersLabel = "Members";
-    header.upperHouse.committeesLabel = "Group Committees";
-    header.upperHouse.committees.push_back(
-        std::make_unique<CCommittee>(0, "C1", "", "Group", "", "", ""));
-    header.currentCommittee = header.upperHouse.committees.back().get();
-    header.houseInUse = HOUSE_UPPER;
-    header.committeeLabel = "Group";
-}
-
 } // namespace
 
 bool ReadXYFile(CQueltaDoc& doc, const std::string& path) {
@@ -64,7 +49,7 @@ bool ReadXYFile(CQueltaDoc& doc, const std::string& path) {
     doc.ResetScenario();
     doc.SetPathName(path);
     doc.Header().scenarioName = path;
-    SetUpGroup(doc);
+    AddGeneratedGroup(doc);
     double low = 0.0;
     double high = 0.0;
     const int prefType = PreferenceTypeFromName(doc.Header().defaultModelName);

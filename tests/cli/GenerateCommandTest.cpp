@@ -1,25 +1,14 @@
-#include "CliRunner.h"
+#include "CliDirTest.h"
 
 #include <QFile>
 #include <QJsonArray>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-class GenerateCommandTest : public ::testing::Test {
-protected:
-    QString Path(const QString& name) const { return dir.filePath(name); }
-    SCliRun Run(const QStringList& arguments) const { return RunCli(arguments, dir.path()); }
-    QByteArray Contents(const QString& name) const {
-        QFile file(Path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-    QTemporaryDir dir;
-};
+class GenerateCommandTest : public CliDirTest {};
 
 } // namespace
 

@@ -1,25 +1,14 @@
-#include "CliRunner.h"
+#include "CliDirTest.h"
 
 #include <QFile>
 #include <QJsonArray>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-class ReportAgendaCommandTest : public ::testing::Test {
-protected:
-    QString Path(const QString& name) const { return dir.filePath(name); }
-    SCliRun Run(const QStringList& arguments) const { return RunCli(arguments, dir.path()); }
-    QByteArray Contents(const QString& name) const {
-        QFile file(Path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-    QTemporaryDir dir;
-};
+class ReportAgendaCommandTest : public CliDirTest {};
 
 const QStringList kExamples = {"five.txt", "triangle.txt", "seven-weighted.txt", "senate101.txt",
                                "points-xy.txt"};

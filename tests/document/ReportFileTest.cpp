@@ -1,4 +1,5 @@
 #include "document/ReportFile.h"
+#include "FileSizeLimit.h"
 #include "document/QueltaDoc.h"
 #include "document/ScenarioFile.h"
 #include "document/ScenarioGenerators.h"
@@ -18,10 +19,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <csignal>
 #include <fstream>
 #include <map>
-#include <sys/resource.h>
 
 namespace {
 
@@ -301,16 +300,10 @@ TEST_F(ReportFileTest, WriteReplacesTheFileOnlyWhenTheWholeReportIsWritten) {
     }
 
     std::ofstream(path) << "old report\n";
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit tiny = old;
-    tiny.rlim_cur = 64;
-    setrlimit(RLIMIT_FSIZE, &tiny);
-    const bool written = WriteReport(doc, path);
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, previousHandler);
-    EXPECT_FALSE(written) << "the disk filled";
+    {
+        const CFileSizeLimit limit(64);
+        EXPECT_FALSE(WriteReport(doc, path)) << "the disk filled";
+    }
     EXPECT_EQ(Read(path), "old report\n");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1) << "no temporary file left";
 }

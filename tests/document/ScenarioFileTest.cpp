@@ -1,4 +1,5 @@
 #include "document/ScenarioFile.h"
+#include "FileSizeLimit.h"
 #include "document/QueltaDoc.h"
 #include "document/TextLines.h"
 #include "platform/HeadlessPlatform.h"
@@ -9,9 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
-#include <csignal>
 #include <fstream>
-#include <sys/resource.h>
 
 namespace {
 
@@ -173,16 +172,10 @@ TEST_F(ScenarioFileTest, FailedWriteLeavesTheOldFileIntact) {
     ASSERT_TRUE(Load(std::string(kHeader) + "Player\tA\tA\t1\t1\t1\t0\t0\n"));
     doc.SetPathName(path);
     // A file-size limit makes the write fail halfway, as a full disk would.
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit tiny = old;
-    tiny.rlim_cur = 64;
-    setrlimit(RLIMIT_FSIZE, &tiny);
-    const bool written = WriteScenarioFile(doc);
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, previousHandler);
-    EXPECT_FALSE(written);
+    {
+        const CFileSizeLimit limit(64);
+        EXPECT_FALSE(WriteScenarioFile(doc));
+    }
     EXPECT_EQ(Read(path), "old contents\n");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2) << "no temporary file left";
     EXPECT_EQ(platform.MessageTexts().back(),
