@@ -78,9 +78,13 @@ CMember* CVotingGame::Candidate(int k) const {
 }
 
 bool CVotingGame::PointBeatsStatusQuo(const CFPoint& point) const {
+    return PointBeatsPoint(point, m_statusQuo);
+}
+
+bool CVotingGame::PointBeatsPoint(const CFPoint& point, const CFPoint& statusQuo) const {
     double support = 0.0;
     for (const CMember* member : m_members)
-        if (member->SquaredDistance(point) <= member->SquaredDistance(m_statusQuo))
+        if (member->SquaredDistance(point) <= member->SquaredDistance(statusQuo))
             support += BaseVote(*member);
     return support >= VoteQuota();
 }

@@ -105,6 +105,8 @@ public:
     /// Whether the members at least as close to the point as to the status quo (weighted by
     /// their base votes, abstaining members included) reach the quota.
     bool PointBeatsStatusQuo(const CFPoint& point) const;
+    /// The same test against another status quo than the game's.
+    bool PointBeatsPoint(const CFPoint& point, const CFPoint& statusQuo) const;
 
     // The win set and its companions, each rebuilt first when stale.
     /// Brings the vote grid up to date; false when the cancel poll stopped it.

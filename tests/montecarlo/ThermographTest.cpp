@@ -1,0 +1,258 @@
+#include "montecarlo/Thermograph.h"
+#include "../preferences/GameFixture.h"
+#include "geometry/MappedRegion.h"
+#include "geometry/Rgn.h"
+#include "geometry/RgnHelpers.h"
+#include "montecarlo/ThermographFast.h"
+#include "montecarlo/ThermographPool.h"
+#include "montecarlo/ThermographRuns.h"
+#include "montecarlo/ThermographValues.h"
+#include "platform/CRand.h"
+#include "preferences/QuotaLines.h"
+#include "preferences/VoteGrid.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+namespace {
+
+double Uniform(double low, double high) {
+    return low + (high - low) * CRand::Next() / 32767.0;
+}
+
+/// A random member of any type, with whole and half weights, vetoes, rationality settings.
+void AddRandomMember(CGameFixture& f) {
+    CMember& m =
+        f.Add(Uniform(10, 90), Uniform(10, 90), 1 + CRand::Next() % 8, 1 + CRand::Next() % 4 * 0.5);
+    PreferenceSpec spec = m.Preference();
+    spec.salience = Uniform(0.3, 3);
+    spec.complementarity = Uniform(-1, 1);
+    spec.intensity = Uniform(0, 2);
+    spec.beta = Uniform(0, 1);
+    if (CRand::Next() % 4 == 0) {
+        spec.modelType = 1 + CRand::Next() % 5;
+        spec.idealPoint = SSamplingSpec{CRand::Next() % 6, 1.5, 0.2, 1 + CRand::Next() % 4,
+                                        Uniform(0, 5),     1,   0,   1};
+        spec.statusQuo =
+            SSamplingSpec{CRand::Next() % 6, 0.5, 0, 1 + CRand::Next() % 3, Uniform(0, 5), 1, 0, 1};
+        m.SetRational(1);
+    }
+    m.SetPreferenceSpec(spec);
+    m.SetVeto(CRand::Next() % 6 == 0);
+}
+
+/// A random scenario on a small chart: members of every type, weights, vetoes, probabilistic
+/// voting now and then, a simple majority or a two-thirds rule.
+void MakeScenario(CGameFixture& f, int scenario) {
+    f.game.SetStatusQuo(CFPoint(Uniform(20, 80), Uniform(20, 80)));
+    const int count = 3 + CRand::Next() % 6;
+    for (int i = 0; i < count; ++i)
+        AddRandomMember(f);
+    f.game.SetWeightedVoting(scenario % 2);
+    f.game.SetVoteRule(scenario % 3 == 2 ? 2.0 / 3.0 : 0.5);
+    f.game.SetVetoSwitch(scenario % 4 == 1);
+    f.game.SetProbabilisticVoting(scenario % 5 == 4);
+}
+
+void ExpectSameGrid(const SThermographGrid& a, const SThermographGrid& b, const std::string& what) {
+    ASSERT_EQ(a.pixels, b.pixels) << what;
+    ASSERT_EQ(a.values.size(), b.values.size()) << what;
+    for (int row = 0; row < a.Rows(); ++row)
+        for (int column = 0; column < a.Columns(); ++column)
+            ASSERT_EQ(a.At(column, row), b.At(column, row))
+                << what << " at column " << column << " row " << row;
+    EXPECT_EQ(a.largest, b.largest) << what;
+    EXPECT_EQ(a.smallest, b.smallest) << what;
+}
+
+/// The values a reader of the game sees for the concepts around the status quo.
+std::vector<double> ConceptValues(CVotingGame& game) {
+    return {game.StatusQuo().x,
+            game.StatusQuo().y,
+            game.GetWinSetArea(),
+            game.GetSpokeLength(),
+            game.GetYolkRadius(),
+            game.GetParetoSetArea(),
+            static_cast<double>(game.GetPetals().size())};
+}
+
+std::vector<bool> StaleFlags(const CVotingGame& game) {
+    std::vector<bool> flags;
+    for (int i = 0; i < static_cast<int>(EConcept::Count); ++i)
+        flags.push_back(game.Stale().IsStale(static_cast<EConcept>(i)));
+    return flags;
+}
+
+} // namespace
+
+TEST(ThermographTest, OutlineScanGivesThePlatformPolygonCells) {
+    CRand::Seed(77);
+    std::vector<SCellRun> runs;
+    std::vector<int> scratch;
+    for (int polygon = 0; polygon < 400; ++polygon) {
+        std::vector<QPoint> corners;
+        const int n = polygon % 4 == 0 ? 3 + CRand::Next() % 8 : 40;
+        const double cx = Uniform(-50, 150), cy = Uniform(-50, 150), r = Uniform(0, 120);
+        const double s = Uniform(0.2, 4), phi = Uniform(0, 3);
+        for (int k = 0; k < n; ++k) {
+            const double t = polygon % 4 == 0 ? Uniform(0, 6.3) : k * 0.15707963267948966;
+            const double lx = r * std::cos(t), ly = s * r * std::sin(t);
+            corners.emplace_back(
+                static_cast<int>(std::lround(cx + ly * std::sin(phi) + lx * std::cos(phi))),
+                static_cast<int>(std::lround(cy + ly * std::cos(phi) - lx * std::sin(phi))));
+        }
+        CRgn rgn;
+        rgn.CreatePolygonRgn(corners, WINDING);
+        ScanPolygon(corners, runs, scratch);
+        ASSERT_EQ(runs, RegionRuns(rgn)) << "polygon " << polygon << " of " << n << " corners";
+    }
+}
+
+TEST(ThermographTest, FastMapsEqualTheReferenceLoopOnRandomScenarios) {
+    CRand::Seed(2024);
+    for (int scenario = 0; scenario < 10; ++scenario) {
+        CGameFixture f(40 + 4 * (scenario % 3));
+        MakeScenario(f, scenario);
+        for (const int mode : {THERMO_AREA, THERMO_RADIUS, THERMO_BOD}) {
+            const SThermographSettings settings{20, 0, scenario % 2, 1};
+            const auto reference = MapThermographReference(f.game, mode, settings);
+            const auto fast = MapThermographFast(f.game, mode, settings);
+            ASSERT_TRUE(reference && fast);
+            const std::string what =
+                "scenario " + std::to_string(scenario) + " mode " + std::to_string(mode);
+            ExpectSameGrid(*reference, *fast, what);
+            if (mode == THERMO_AREA) {
+                SThermographSettings builder = settings;
+                builder.scanOutlines = false;
+                builder.threads = 2;
+                ExpectSameGrid(*reference, *MapThermographFast(f.game, mode, builder),
+                               what + " through the members' own regions on two threads");
+            }
+        }
+    }
+}
+
+TEST(ThermographTest, SignRuleAndRangeOfTheWinSetAreaMap) {
+    CGameFixture f(60);
+    for (const CFPoint& p : {CFPoint(20, 25), CFPoint(80, 25), CFPoint(50, 77)})
+        f.Add(p.x, p.y);
+    CThermograph thermograph;
+    ASSERT_TRUE(thermograph.MapThermographValues(f.game, THERMO_AREA, {}));
+    const SThermographGrid& grid = thermograph.Grid();
+    ASSERT_EQ(grid.Columns(), 60);
+    ASSERT_EQ(grid.Rows(), 60);
+    int positive = 0, negative = 0;
+    double smallest = 1e300, largest = 0;
+    for (int row = 0; row < grid.Rows(); ++row) {
+        for (int column = 0; column < grid.Columns(); ++column) {
+            const double value = grid.At(column, row);
+            const CFPoint p =
+                f.game.GridMap().CellToWorld(grid.pixels.left + column, grid.pixels.top + row);
+            const int uncovered = f.game.IsInsideUncoveredSet(p, 20, 0, 1);
+            const int pareto = f.game.IsInsideParetoSet(p);
+            if (!uncovered && !pareto) {
+                EXPECT_EQ(value, 0.0) << column << "," << row;
+                continue;
+            }
+            EXPECT_EQ(value > 0, uncovered != 0) << column << "," << row;
+            positive += value > 0;
+            negative += value < 0;
+            smallest = std::min(smallest, std::fabs(value));
+            largest = std::max(largest, std::fabs(value));
+        }
+    }
+    EXPECT_GT(positive, 0);
+    EXPECT_GT(negative, 0);
+    EXPECT_EQ(grid.smallest, smallest);
+    EXPECT_EQ(grid.largest, largest);
+}
+
+TEST(ThermographTest, StatusQuoAndConceptsAreAsBeforeAfterEitherPath) {
+    CRand::Seed(99);
+    CGameFixture f(40);
+    MakeScenario(f, 2);
+    f.game.GetUncoveredSetArea(20, 0, 1);
+    const std::vector<double> before = ConceptValues(f.game);
+    const CFPoint sq = f.game.StatusQuo();
+    const std::vector<bool> staleBefore = StaleFlags(f.game);
+    ASSERT_TRUE(MapThermographFast(f.game, THERMO_BOD, {}));
+    EXPECT_EQ(StaleFlags(f.game), staleBefore) << "the fast path moves nothing";
+    EXPECT_EQ(ConceptValues(f.game), before);
+    ASSERT_TRUE(MapThermographReference(f.game, THERMO_AREA, {}));
+    EXPECT_EQ(f.game.StatusQuo().x, sq.x);
+    EXPECT_EQ(f.game.StatusQuo().y, sq.y);
+    EXPECT_TRUE(f.game.Stale().IsStale(EConcept::WinSet));
+    EXPECT_EQ(ConceptValues(f.game), before);
+}
+
+TEST(ThermographTest, ProgressBeforeEveryRowAndCancelKeepsThePreviousMap) {
+    CGameFixture f(40);
+    for (const CFPoint& p : {CFPoint(20, 25), CFPoint(80, 25), CFPoint(50, 77), CFPoint(45, 40)})
+        f.Add(p.x, p.y);
+    CThermograph thermograph;
+    ASSERT_TRUE(thermograph.MapThermographValues(f.game, THERMO_RADIUS, {}));
+    std::vector<std::string> texts;
+    for (const SStatusRecord& record : f.platform.StatusTexts())
+        if (record.pane == 1 && record.text.rfind("Percent done: ", 0) == 0)
+            texts.push_back(record.text);
+    ASSERT_EQ(texts.size(), 40u);
+    EXPECT_EQ(texts[0], "Percent done: 0.0");
+    EXPECT_EQ(texts[1], "Percent done: 2.5");
+    EXPECT_EQ(texts[39], "Percent done: 97.5");
+    EXPECT_EQ(f.platform.StatusTexts().back().text, " ");
+
+    const SThermographGrid previous = thermograph.Grid();
+    const std::size_t shown = f.platform.StatusTexts().size();
+    EXPECT_TRUE(thermograph.MapThermographValues(f.game, THERMO_RADIUS, {}));
+    EXPECT_EQ(f.platform.StatusTexts().size(), shown) << "a fresh map is reused";
+    for (const int threads : {1, 2}) {
+        thermograph.MarkOutOfDate();
+        f.platform.RequestCancelAfter(20);
+        EXPECT_FALSE(thermograph.MapThermographValues(f.game, THERMO_AREA, {20, 0, 1, threads}));
+        EXPECT_TRUE(thermograph.IsOutOfDate());
+        ExpectSameGrid(thermograph.Grid(), previous, "after a cancelled map");
+        EXPECT_EQ(thermograph.Grid().mode, THERMO_RADIUS);
+    }
+}
+
+TEST(ThermographTest, PoolRunsEveryRowOnceAndReportsInRowOrder) {
+    for (const int threads : {1, 2, 5}) {
+        CRecordingPlatform platform;
+        CScopedPlatform scope(platform);
+        std::vector<int> seen(7, 0);
+        ASSERT_TRUE(CThermographPool::Run(7, threads, [&](int row, int) { ++seen[row]; }));
+        EXPECT_EQ(seen, std::vector<int>(7, 1)) << threads << " threads";
+        ASSERT_EQ(platform.StatusTexts().size(), 7u);
+        EXPECT_EQ(platform.StatusTexts()[3].text, PercentDoneText(300.0 / 7));
+    }
+}
+
+TEST(ThermographTest, VoteAndDistanceModes) {
+    CGameFixture f(40);
+    f.Add(20, 20);
+    f.Add(80, 20);
+    f.Add(50, 80, PREF_ABSTAIN);
+    const auto total = MapThermographSums(f.game, THERMO_TOTAL);
+    ASSERT_TRUE(total);
+    EXPECT_EQ(total->largest, f.game.VoteTotal());
+    EXPECT_EQ(total->paintAbove, 0.0);
+    EXPECT_EQ(total->At(10, 10), f.game.VoteGrid().Grid().At(10, 10));
+    const auto marginal = MapThermographSums(f.game, THERMO_MARGINAL);
+    EXPECT_EQ(marginal->paintAbove, f.game.VoteQuota() - 2);
+
+    const auto members = MapThermographSums(f.game, THERMO_MEMBERS);
+    const QPoint a = f.game.GridMap().WorldToCell(CFPoint(20, 20));
+    const QPoint b = f.game.GridMap().WorldToCell(CFPoint(80, 20));
+    const SIntRect& pixels = members->pixels;
+    const double atA = members->At(a.x() - pixels.left, a.y() - pixels.top);
+    EXPECT_DOUBLE_EQ(atA, std::hypot(b.x() - a.x(), b.y() - a.y()))
+        << "the abstainer does not count";
+    EXPECT_DOUBLE_EQ(members->smallest, atA);
+
+    const auto lines = MapThermographSums(f.game, THERMO_QUOTALINES);
+    ASSERT_EQ(f.game.GetQuotaLines().size(), 1u);
+    const CFPoint p = f.game.GridMap().CellToWorld(lines->pixels.left + 5, lines->pixels.top + 5);
+    EXPECT_NEAR(lines->At(5, 5), std::fabs(p.y - 20), 1e-9);
+}
