@@ -185,6 +185,13 @@ std::optional<SThermographGrid> MapThermographFast(CVotingGame& game, int mode,
                                                    const SThermographSettings& settings) {
     SThermographGrid grid = MakeThermographGrid(game, mode);
     const std::vector<signed char> signs = ClassifyPixels(game, settings, grid.pixels);
+    if (!MapSignedValues(game, mode, signs, settings, grid))
+        return std::nullopt;
+    return grid;
+}
+
+bool MapSignedValues(CVotingGame& game, int mode, const std::vector<signed char>& signs,
+                     const SThermographSettings& settings, SThermographGrid& grid) {
     const SFastShared shared = ReadShared(game, mode, settings);
     const int threads = CThermographPool::ThreadCount(settings.threads, grid.Rows());
     std::vector<std::unique_ptr<CFastValues>> workers;
@@ -204,10 +211,10 @@ std::optional<SThermographGrid> MapThermographFast(CVotingGame& game, int mode,
     });
     Platform().SetStatusText(1, " ");
     if (!done)
-        return std::nullopt;
+        return false;
     CValueRange range;
     for (const CValueRange& part : rowRanges)
         range.Add(part);
     range.Store(grid);
-    return grid;
+    return true;
 }

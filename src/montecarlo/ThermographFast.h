@@ -3,6 +3,7 @@
 #include "montecarlo/ThermographGrid.h"
 
 #include <optional>
+#include <vector>
 
 class CVotingGame;
 
@@ -13,3 +14,9 @@ class CVotingGame;
 /// The game's status quo is never moved. None when the cancel poll stopped the run.
 std::optional<SThermographGrid> MapThermographFast(CVotingGame& game, int mode,
                                                    const SThermographSettings& settings);
+
+/// The fast path over chosen pixels: each pixel whose sign (row by row, as the grid) is not 0
+/// takes sign x V, the others keep their value; the grid's range becomes that of the V's taken.
+/// False when the cancel poll stopped the run.
+bool MapSignedValues(CVotingGame& game, int mode, const std::vector<signed char>& signs,
+                     const SThermographSettings& settings, SThermographGrid& grid);

@@ -1,0 +1,64 @@
+#include "RandomBody.h"
+#include "montecarlo/ThermographFast.h"
+#include "montecarlo/ThermographValues.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+/// A random trade-off body on a square chart of the given size.
+struct SChartBody : SRandomBody {
+    SChartBody(int members, int chart) : SRandomBody(members) {
+        game.SetGridMap(ChartGridMap(SEdges{0, 100, 100, 0}, chart, chart, 1.0));
+        // The uncovered set and the Pareto set are the same for every map: build them once.
+        game.GetUncoveredSetArea(20, 0, 1);
+        game.GetParetoSetArea();
+    }
+};
+
+/// One whole map of a mode by the fast path with the given threads (0: every core).
+void FastMap(benchmark::State& state, int mode) {
+    SChartBody body(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    const SThermographSettings settings{20, 0, 1, static_cast<int>(state.range(2))};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(MapThermographFast(body.game, mode, settings));
+}
+
+void BM_ThermographArea(benchmark::State& state) {
+    FastMap(state, THERMO_AREA);
+}
+void BM_ThermographRadius(benchmark::State& state) {
+    FastMap(state, THERMO_RADIUS);
+}
+void BM_ThermographBOD(benchmark::State& state) {
+    FastMap(state, THERMO_BOD);
+}
+BENCHMARK(BM_ThermographArea)
+    ->Args({101, 100, 2})
+    ->Args({101, 400, 1})
+    ->Args({101, 400, 2})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK(BM_ThermographRadius)->Args({101, 400, 2})->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ThermographBOD)->Args({101, 400, 2})->Unit(benchmark::kMillisecond)->UseRealTime();
+
+/// The straightforward loop (a status-quo move and a whole win set per pixel); it also checks
+/// that the fast path gives the same map.
+void BM_ThermographAreaReference(benchmark::State& state) {
+    SChartBody body(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    const SThermographSettings settings{20, 0, 1, 1};
+    std::optional<SThermographGrid> reference;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(reference =
+                                     MapThermographReference(body.game, THERMO_AREA, settings));
+    const auto fast = MapThermographFast(body.game, THERMO_AREA, settings);
+    if (!reference || !fast || reference->values != fast->values)
+        state.SkipWithError("the fast map differs from the reference loop");
+}
+BENCHMARK(BM_ThermographAreaReference)
+    ->Args({101, 100})
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+} // namespace

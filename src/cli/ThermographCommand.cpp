@@ -1,0 +1,123 @@
+#include "cli/CliCommand.h"
+#include "cli/CommonOptions.h"
+#include "document/QueltaDoc.h"
+#include "montecarlo/CustomDistribution.h"
+#include "montecarlo/Thermograph.h"
+#include "platform/HeadlessPlatform.h"
+
+#include <QCommandLineParser>
+#include <QSaveFile>
+
+#include <cstdio>
+#include <iostream>
+#include <unistd.h>
+
+namespace {
+
+constexpr const char* kUsage = "thermograph FILE --mode "
+                               "area|radius|bod|custom|total|decision|marginal|members|quotalines "
+                               "[-o OUT.csv] [--threads N] [common options]";
+
+/// The mode names of the command line with their thermograph modes.
+constexpr std::pair<const char*, int> kModes[] = {
+    {"area", THERMO_AREA},         {"radius", THERMO_RADIUS},   {"bod", THERMO_BOD},
+    {"custom", THERMO_CUSTOM},     {"total", THERMO_TOTAL},     {"decision", THERMO_DECISION},
+    {"marginal", THERMO_MARGINAL}, {"members", THERMO_MEMBERS}, {"quotalines", THERMO_QUOTALINES},
+};
+
+/// Shows the progress texts on one terminal line of stderr; otherwise the headless platform.
+class CTerminalProgress : public CHeadlessPlatform {
+public:
+    CTerminalProgress() : CHeadlessPlatform(&std::cerr), m_terminal(isatty(fileno(stderr)) != 0) {}
+    ~CTerminalProgress() override {
+        if (m_shown)
+            std::fputc('\n', stderr);
+    }
+    void SetStatusText(int pane, const std::string& text) override {
+        if (!m_terminal || pane != 1)
+            return;
+        std::fprintf(stderr, "\r%-40s", text.c_str());
+        m_shown = true;
+    }
+
+private:
+    bool m_terminal;
+    bool m_shown = false;
+};
+
+int ModeOf(const QString& name) {
+    for (const auto& [text, mode] : kModes)
+        if (name == QLatin1String(text))
+            return mode;
+    return 0;
+}
+
+std::string GridCsv(const SThermographGrid& grid, const CGridMap& map) {
+    std::string text = "column,row,h,v,value\n";
+    char line[160];
+    for (int row = 0; row < grid.Rows(); ++row) {
+        for (int column = 0; column < grid.Columns(); ++column) {
+            const int x = grid.pixels.left + column, y = grid.pixels.top + row;
+            const CFPoint p = map.CellToWorld(x, y);
+            std::snprintf(line, sizeof line, "%d,%d,%.10g,%.10g,%.10g\n", x, y, p.x, p.y,
+                          grid.At(column, row));
+            text += line;
+        }
+    }
+    return text;
+}
+
+/// Writes the text to the file in one step, or to stdout without a file; false on failure.
+bool Output(const QString& path, const std::string& text) {
+    if (path.isEmpty())
+        return std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text) ||
+        file.write(text.data(), static_cast<qint64>(text.size())) !=
+            static_cast<qint64>(text.size()) ||
+        !file.commit()) {
+        std::fprintf(stderr, "quelta-cli: cannot write %s\n", path.toLocal8Bit().constData());
+        return false;
+    }
+    return true;
+}
+
+int RunThermograph(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.addPositionalArgument("FILE", "scenario file (standard or XY format)");
+    parser.addOption({"mode", "the thermograph mode", "MODE"});
+    parser.addOption({{"o", "output"}, "write the CSV (or the distribution) here", "OUT"});
+    parser.addOption({"threads", "worker threads (0: one per core)", "N", "0"});
+    AddCommonOptions(parser);
+    bool threadsOk = false;
+    const int mode = parser.parse(arguments) ? ModeOf(parser.value("mode")) : 0;
+    const int threads = parser.value("threads").toInt(&threadsOk);
+    if (mode == 0 || !threadsOk || threads < 0 || parser.positionalArguments().size() != 1) {
+        std::fprintf(stderr, "usage: quelta-cli %s\n", kUsage);
+        return EXIT_USAGE;
+    }
+    CTerminalProgress progress;
+    CScopedPlatform scope(progress);
+    CQueltaDoc doc;
+    if (const int loaded = LoadScenarioWithOptions(
+            parser, parser.positionalArguments().front().toStdString(), doc);
+        loaded != EXIT_OK)
+        return loaded;
+    const DisplayConfig& config = doc.Config();
+    const SThermographSettings settings{config.nUncoveredSet, config.bExcludeYolk,
+                                        config.bUncoveredSetBJS, threads};
+    CThermograph thermograph;
+    const bool done = mode == THERMO_CUSTOM
+                          ? WriteCustomDistribution(thermograph, doc.Game(), "", settings)
+                          : thermograph.MapThermographValues(doc.Game(), mode, settings);
+    if (!done)
+        return EXIT_FAILED;
+    const std::string text = mode == THERMO_CUSTOM
+                                 ? CustomDistributionText(thermograph.Grid().levels)
+                                 : GridCsv(thermograph.Grid(), doc.Game().GridMap());
+    return Output(parser.value("output"), text) ? EXIT_OK : EXIT_FAILED;
+}
+
+const CCliCommandRegistration thermograph({"thermograph", kUsage, RunThermograph});
+
+} // namespace

@@ -1,0 +1,46 @@
+#include "CliRunner.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+TEST(ThermographCommandTest, CsvOfEveryPixelTheSameOnAnyNumberOfThreads) {
+    QTemporaryDir dir;
+    const QString one = dir.filePath("one.csv"), two = dir.filePath("two.csv");
+    const QStringList common{
+        "thermograph", ExamplePath("triangle.txt"), "--chart", "40x40", "--mode", "area"};
+    ASSERT_EQ(RunCli(common + QStringList{"-o", one, "--threads", "1"}).exitCode, 0);
+    const SCliRun run = RunCli(common + QStringList{"-o", two, "--threads", "2"});
+    ASSERT_EQ(run.exitCode, 0) << run.Err().toStdString();
+    EXPECT_TRUE(run.err.isEmpty()) << "no progress when stderr is not a terminal";
+    QFile a(one), b(two);
+    ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+    const QByteArray csv = a.readAll();
+    EXPECT_EQ(csv, b.readAll());
+    const QList<QByteArray> lines = csv.split('\n');
+    ASSERT_EQ(lines.size(), 40 * 40 + 2);
+    EXPECT_EQ(lines[0], "column,row,h,v,value");
+    EXPECT_TRUE(csv.contains(",-") && csv.contains(",0\n")) << "Pareto cells and outside cells";
+}
+
+TEST(ThermographCommandTest, CustomDistributionAndUsageErrors) {
+    const SCliRun custom = RunCli(
+        {"thermograph", ExamplePath("triangle.txt"), "--chart", "40x40", "--mode", "custom"});
+    ASSERT_EQ(custom.exitCode, 0) << custom.Err().toStdString();
+    EXPECT_TRUE(custom.Out().startsWith("area,count\n"));
+    EXPECT_GT(custom.Out().count('\n'), 50);
+
+    const SCliRun votes =
+        RunCli({"thermograph", ExamplePath("five.txt"), "--chart", "30x30", "--mode", "total"});
+    ASSERT_EQ(votes.exitCode, 0);
+    EXPECT_EQ(votes.Out().count('\n'), 30 * 30 + 1);
+
+    for (const QStringList& bad :
+         {QStringList{"thermograph", ExamplePath("triangle.txt"), "--mode", "heat"},
+          QStringList{"thermograph", ExamplePath("triangle.txt")},
+          QStringList{"thermograph", ExamplePath("triangle.txt"), "--mode", "area", "--threads",
+                      "x"}})
+        EXPECT_EQ(RunCli(bad).exitCode, 2) << bad.join(' ').toStdString();
+    EXPECT_EQ(RunCli({"thermograph", "/no/such/file.txt", "--mode", "area"}).exitCode, 1);
+}
