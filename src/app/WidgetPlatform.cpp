@@ -7,6 +7,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QThread>
 
 #include <cstdlib>
 
@@ -16,7 +17,8 @@ CWidgetPlatform::CWidgetPlatform(QWidget* parent, QStatusBar* statusBar) : m_par
     m_panes[1]->setMinimumWidth(200);
     m_panes[2]->setMinimumWidth(260);
     m_progress = new QProgressBar(statusBar);
-    m_progress->setRange(0, 100);
+    // The computations report progress as text in pane 1; the bar shows that work goes on.
+    m_progress->setRange(0, 0);
     m_progress->setMaximumWidth(180);
     m_cancelButton = new QPushButton(QObject::tr("Cancel"), statusBar);
     m_cancelButton->setObjectName("cancelComputation");
@@ -29,8 +31,24 @@ CWidgetPlatform::CWidgetPlatform(QWidget* parent, QStatusBar* statusBar) : m_par
     ShowProgress(false);
 }
 
+void CWidgetPlatform::OnGuiThread(const std::function<void()>& function, bool wait) const {
+    if (QThread::currentThread() == m_parent->thread()) {
+        function();
+        return;
+    }
+    QMetaObject::invokeMethod(m_parent, function,
+                              wait ? Qt::BlockingQueuedConnection : Qt::QueuedConnection);
+}
+
 EMsgAnswer CWidgetPlatform::MessageBox(const std::string& text, const std::string& title,
                                        EMsgButtons buttons) {
+    EMsgAnswer answer = EMsgAnswer::Ok;
+    OnGuiThread([&] { answer = ShowMessageBox(text, title, buttons); }, true);
+    return answer;
+}
+
+EMsgAnswer CWidgetPlatform::ShowMessageBox(const std::string& text, const std::string& title,
+                                           EMsgButtons buttons) {
     QMessageBox::StandardButtons offered = QMessageBox::Ok;
     if (buttons == EMsgButtons::OkCancel)
         offered = QMessageBox::Ok | QMessageBox::Cancel;
@@ -55,15 +73,19 @@ EMsgAnswer CWidgetPlatform::MessageBox(const std::string& text, const std::strin
 
 void CWidgetPlatform::SetStatusText(int pane, const std::string& text) {
     QLabel* label = m_panes[pane >= 0 && pane < 3 ? pane : 0];
-    label->setText(QString::fromStdString(text));
-    label->repaint();
+    const QString shown = QString::fromStdString(text);
+    OnGuiThread([label, shown] { label->setText(shown); }, false);
 }
 
 void CWidgetPlatform::SetWaitCursor(bool on) {
-    if (on)
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    else
-        QApplication::restoreOverrideCursor();
+    OnGuiThread(
+        [on] {
+            if (on)
+                QApplication::setOverrideCursor(Qt::WaitCursor);
+            else
+                QApplication::restoreOverrideCursor();
+        },
+        false);
 }
 
 bool CWidgetPlatform::CancelRequested() {
@@ -93,7 +115,7 @@ std::string CWidgetPlatform::AskSaveFileName(const std::string& title, const std
 }
 
 void CWidgetPlatform::RefreshViews() {
-    if (m_refresh)
+    if (m_refresh && QThread::currentThread() == m_parent->thread())
         m_refresh();
 }
 
@@ -102,14 +124,8 @@ void CWidgetPlatform::ExitProgram(int code) {
 }
 
 void CWidgetPlatform::ShowProgress(bool on) {
-    if (on) {
+    if (on)
         m_cancel = false;
-        m_progress->setValue(0);
-    }
     m_progress->setVisible(on);
     m_cancelButton->setVisible(on);
-}
-
-void CWidgetPlatform::SetProgress(int percent) {
-    m_progress->setValue(percent);
 }

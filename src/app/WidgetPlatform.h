@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <atomic>
 #include <functional>
 
 class QLabel;
@@ -13,7 +14,8 @@ class QStatusBar;
 class QWidget;
 
 /// The platform seam over widgets: message boxes, the status bar's panes, the wait cursor,
-/// file dialogs, and the Cancel button and Escape key that stop a long computation.
+/// file dialogs, and the Cancel button and Escape key that stop a long computation. Calls from
+/// a worker thread are carried over to the user-interface thread.
 class CWidgetPlatform : public CPlatform {
 public:
     /// parent: the window dialogs belong to; statusBar: where panes, progress and Cancel live.
@@ -34,8 +36,6 @@ public:
     void SetRefreshHandler(std::function<void()> handler) { m_refresh = std::move(handler); }
     /// Shows or hides the progress bar and its Cancel button; showing clears a previous cancel.
     void ShowProgress(bool on);
-    /// The progress bar's value, 0 to 100.
-    void SetProgress(int percent);
     /// Asks the running computation to stop (the Cancel button, the Escape key).
     void RequestCancel() { m_cancel = true; }
 
@@ -43,11 +43,16 @@ public:
     static QString DialogFilter(const std::string& filter);
 
 private:
+    /// Runs a function on the user-interface thread, waiting for it when `wait` is set.
+    void OnGuiThread(const std::function<void()>& function, bool wait) const;
+    EMsgAnswer ShowMessageBox(const std::string& text, const std::string& title,
+                              EMsgButtons buttons);
+
     QWidget* m_parent;
     /// Pane 0 carries file texts, pane 1 progress texts, pane 2 the cursor location.
     QLabel* m_panes[3] = {nullptr, nullptr, nullptr};
     QProgressBar* m_progress = nullptr;
     QPushButton* m_cancelButton = nullptr;
     std::function<void()> m_refresh;
-    bool m_cancel = false;
+    std::atomic<bool> m_cancel{false};
 };

@@ -7,6 +7,7 @@
 #include "model/FormatNumber.h"
 #include "model/Member.h"
 #include "model/VotingGame.h"
+#include "platform/Cancellation.h"
 #include "platform/Platform.h"
 #include "preferences/VoteGrid.h"
 
@@ -33,7 +34,10 @@ CUncoveredSetEstimator::CUncoveredSetEstimator(CVotingGame& game, const CFCircle
 }
 
 void CUncoveredSetEstimator::AddWinSet(std::vector<SPointWinSet>& list, const CFPoint& point) {
-    if (std::unique_ptr<CMappedRegion> winSet = m_game.WinSetOfPoint(point, false))
+    std::unique_ptr<CMappedRegion> winSet = m_game.WinSetOfPoint(point, false);
+    // A stopped vote count leaves a partial win set: never keep it.
+    StopWhenCancelled();
+    if (winSet)
         list.push_back({m_map.WorldToCell(point), winSet->GetRgn()});
 }
 
@@ -129,6 +133,9 @@ void CVotingGame::FindUncoveredSet(int gridSize, int excludeYolk, int bjs) {
         CUncoveredSetEstimator estimator(*this, GetYolkCircle(), gridSize, excludeYolk);
         CRgn result = bjs == 1 ? estimator.BJSMethod() : estimator.GridMethod();
         ConceptsState().uncovered = std::move(result);
+    } catch (const CComputationCancelled&) {
+        // Stopped by the user: the previous set stays, and so does the out-of-date flag.
+        return;
     } catch (const std::bad_alloc&) {
         MessageBoxOk(
             "CVotingGame::FindUncoveredSet - memory exception allocating uncovered set region");

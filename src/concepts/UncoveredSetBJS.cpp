@@ -3,6 +3,7 @@
 #include "model/FormatNumber.h"
 #include "model/Member.h"
 #include "model/VotingGame.h"
+#include "platform/Cancellation.h"
 #include "platform/Platform.h"
 
 #include <algorithm>
@@ -122,6 +123,7 @@ void CUncoveredSetEstimator::EvaluatePass(const std::vector<CFPoint>& lattice,
     std::vector<bool> accepted(n);
     std::vector<std::vector<bool>> beats(n, std::vector<bool>(n, false));
     for (std::size_t k = 0; k < n; ++k) {
+        StopWhenCancelled();
         const QPoint cell = m_map.WorldToCell(lattice[k]);
         accepted[k] = snapshot.PtInRegion(cell.x(), cell.y());
         for (std::size_t m = 0; m < n; ++m)
@@ -129,6 +131,7 @@ void CUncoveredSetEstimator::EvaluatePass(const std::vector<CFPoint>& lattice,
     }
     const std::vector<bool> uncovered = UncoveredPoints(beats, accepted);
     for (std::size_t k = 0; k < n; ++k) {
+        StopWhenCancelled();
         Platform().SetStatusText(1, prefix + " Progress - " +
                                         FormatNumber(static_cast<double>(k) / n));
         if (!accepted[k] && !uncovered[k])
@@ -150,7 +153,9 @@ CRgn CUncoveredSetEstimator::BJSMethod() {
     const double hy = ((w.top - w.bottom) / m_gridSize + 1) * 0.5;
     // Grid sizes under 4 would give a first pass of no cells per side (and a step of width / 0).
     int n = std::max(1, m_gridSize / 4);
-    for (int pass = 1; pass <= 4; ++pass, n *= 2)
+    for (int pass = 1; pass <= 4; ++pass, n *= 2) {
+        StopWhenCancelled();
         EvaluatePass(Lattice(n), " Pass - " + std::to_string(pass) + " of 4; ", hx, hy, quota);
+    }
     return m_result;
 }

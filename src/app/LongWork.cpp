@@ -1,0 +1,49 @@
+#include "app/LongWork.h"
+
+#include "app/WidgetPlatform.h"
+
+#include <QEventLoop>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QThread>
+#include <QToolBar>
+
+#include <atomic>
+
+void CLongWork::Lock(bool locked) {
+    m_window.menuBar()->setEnabled(!locked);
+    for (QToolBar* bar : m_window.findChildren<QToolBar*>())
+        bar->setEnabled(!locked);
+    if (QWidget* central = m_window.centralWidget())
+        central->setEnabled(!locked);
+}
+
+bool CLongWork::Run(const std::vector<SLongConcept>& work) {
+    if (work.empty() || m_running)
+        return true;
+    m_running = true;
+    Lock(true);
+    m_platform.ShowProgress(true);
+    std::atomic<int> done{0};
+    const int count = static_cast<int>(work.size());
+    QThread* thread = QThread::create([&work, &done, this] {
+        for (const SLongConcept& item : work) {
+            if (m_platform.CancelRequested())
+                break;
+            m_platform.SetStatusText(1, "Computing the " + item.name + "...");
+            item.compute();
+            ++done;
+        }
+    });
+    QEventLoop loop;
+    QObject::connect(thread, &QThread::finished, &loop, &QEventLoop::quit);
+    QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    thread->start();
+    loop.exec();
+    const bool cancelled = m_platform.CancelRequested() || done < count;
+    m_platform.ShowProgress(false);
+    m_platform.SetStatusText(1, cancelled ? "Cancelled" : " ");
+    Lock(false);
+    m_running = false;
+    return !cancelled;
+}

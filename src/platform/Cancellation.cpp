@@ -1,0 +1,8 @@
+#include "platform/Cancellation.h"
+
+#include "platform/Platform.h"
+
+void StopWhenCancelled() {
+    if (Platform().CancelRequested())
+        throw CComputationCancelled{};
+}
