@@ -1,9 +1,12 @@
 #include "app/MainWindow.h"
 
+#include "app/LongWork.h"
 #include "app/WidgetPlatform.h"
 #include "document/QueltaDoc.h"
 #include "document/ScenarioFile.h"
+#include "views/LongConcepts.h"
 #include "views/widgets/InputView.h"
+#include "views/widgets/VisualView.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -19,6 +22,11 @@ CQueltaFrame::CQueltaFrame(CQueltaDoc& doc, QWidget* parent) : QMainWindow(paren
     m_input = new CInputView(doc, m_splitter);
     m_chartArea = new QScrollArea(m_splitter);
     m_chartArea->setBackgroundRole(QPalette::Base);
+    m_chart = new CVisualView(doc);
+    m_chartArea->setWidget(m_chart);
+    m_longWork = std::make_unique<CLongWork>(*m_platform, *this);
+    connect(m_chart, &CVisualView::PointDragged, m_input, &CInputView::ShowDraggedPoint);
+    connect(m_input, &CInputView::MemberHighlighted, m_chart, &CVisualView::HighlightMember);
     m_splitter->addWidget(m_input);
     m_splitter->addWidget(m_chartArea);
     m_splitter->setSizes({300, 500});
@@ -34,9 +42,21 @@ CQueltaFrame::~CQueltaFrame() {
 }
 
 void CQueltaFrame::RefreshViews() {
+    // A refresh asked for while the document is locked, or from inside a refresh, waits.
+    if (m_longWork->IsRunning() || m_refreshing)
+        return;
+    m_refreshing = true;
+    ComputeLongConcepts();
     m_input->UpdateFromDocument();
-    m_chartArea->viewport()->update();
+    m_chart->UpdateFromDocument();
     UpdateTitle();
+    m_refreshing = false;
+}
+
+void CQueltaFrame::ComputeLongConcepts() {
+    const std::vector<SLongConcept> pending = PendingLongConcepts(m_doc);
+    if (!m_longWork->Run(pending))
+        HideCancelledConcepts(m_doc, pending);
 }
 
 void CQueltaFrame::UpdateTitle() {

@@ -5,6 +5,8 @@
 #include <memory>
 
 class CInputView;
+class CLongWork;
+class CVisualView;
 class CQueltaDoc;
 class CWidgetPlatform;
 class QScrollArea;
@@ -22,6 +24,7 @@ public:
     /// The platform seam the core talks to while this window lives.
     CWidgetPlatform& WidgetPlatform() { return *m_platform; }
     CInputView& InputView() { return *m_input; }
+    CVisualView& ChartView() { return *m_chart; }
     /// Redraws the chart and re-reads the form from the document.
     void RefreshViews();
     /// Opens a scenario file named on the command line.
@@ -33,10 +36,14 @@ protected:
 
 private:
     void UpdateTitle();
+    void ComputeLongConcepts();
 
     CQueltaDoc& m_doc;
     std::unique_ptr<CWidgetPlatform> m_platform;
     QSplitter* m_splitter = nullptr;
     CInputView* m_input = nullptr;
     QScrollArea* m_chartArea = nullptr;
+    CVisualView* m_chart = nullptr;
+    std::unique_ptr<CLongWork> m_longWork;
+    bool m_refreshing = false;
 };

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
 
@@ -52,6 +53,9 @@ int main(int argc, char** argv) {
     CQueltaFrame frame(doc);
     if (!parser.positionalArguments().isEmpty())
         frame.OpenStartupFile(parser.positionalArguments().first());
+    // Without a window manager a maximised window keeps its size; give it the screen first.
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        frame.setGeometry(screen->availableGeometry());
     frame.showMaximized();
     if (parser.isSet(screenshot)) {
         const QString path = parser.value(screenshot);

@@ -1,0 +1,226 @@
+#include "views/ChartGestures.h"
+
+#include "concepts/BanksSet.h"
+#include "document/QueltaDoc.h"
+#include "model/FormatNumber.h"
+#include "platform/Platform.h"
+#include "platform/TextUtil.h"
+#include "preferences/PreferenceSpec.h"
+#include "views/ChartHitTest.h"
+#include "views/ChartModel.h"
+#include "views/ChartRenderer.h"
+#include "views/GuideLayers.h"
+#include "views/LabelLayer.h"
+#include "views/MainLayer.h"
+
+#include <cmath>
+
+CFPoint CChartGestures::ToWorld(const QPoint& point) const {
+    return m_model.Layout().ToWorld(point);
+}
+
+void CChartGestures::LeftDown(const QPoint& point, bool shift, bool control) {
+    m_kind = EDragKind::None;
+    if (control && m_doc.IsReady()) {
+        m_doc.Config().flagCoalition = 1;
+        m_doc.SetProposal(ToWorld(point));
+        Platform().RefreshViews();
+    }
+    if (shift) {
+        const std::string id = m_doc.NextMemberID();
+        if (m_doc.CreateMember(id, id, ToWorld(point),
+                               PreferenceTypeFromName(m_doc.Header().defaultModelName)))
+            m_doc.RefreshAndModify();
+        return;
+    }
+    m_down = m_last = point;
+    const SChartHit hit = HitTest(m_doc, m_model, m_renderer.LegendRect(), point);
+    m_member = hit.member;
+    switch (hit.kind) {
+    case EChartHit::Proposal:
+        m_kind = EDragKind::Proposal;
+        break;
+    case EChartHit::StatusQuo:
+        m_kind = EDragKind::StatusQuo;
+        break;
+    case EChartHit::Member:
+        m_kind = EDragKind::Member;
+        break;
+    case EChartHit::Label:
+        m_kind = EDragKind::Label;
+        m_labelRect = m_model.Names().LabelRect(m_doc, m_model.Layout(), *m_member);
+        break;
+    case EChartHit::Plot:
+        CatchInEmptyPlot(point);
+        break;
+    case EChartHit::Legend:
+        StartLegendDrag(point);
+        break;
+    case EChartHit::None:
+        break;
+    }
+}
+
+void CChartGestures::CatchInEmptyPlot(const QPoint& point) {
+    if (m_model.ProjectionLine().IsVisible()) {
+        m_kind = EDragKind::ProjectionLine;
+        return;
+    }
+    if (!m_doc.Config().flagBanksChain || !m_doc.IsReady())
+        return;
+    std::vector<CFPoint> chain;
+    {
+        CWaitCursor wait;
+        chain = FindBanksChain(m_doc.Game(), ToWorld(point), m_doc.Config().nResolution);
+    }
+    if (onBanksChain)
+        onBanksChain(chain);
+}
+
+void CChartGestures::StartLegendDrag(const QPoint& point) {
+    m_down = m_last = point;
+    m_kind = EDragKind::Legend;
+    m_legendStart = m_renderer.LegendRect().topLeft();
+}
+
+QPoint CChartGestures::Constrain(const QPoint& point) const {
+    const ScenarioHeader& header = m_doc.Header();
+    if (!header.horizontalScale && !header.verticalScale)
+        return m_down;
+    QPoint constrained = point;
+    if (header.horizontalScale && header.horizontalScale == header.verticalScale) {
+        // One scale on both axes: keep the point on the line of equal coordinates.
+        const CFPoint world = ToWorld(point);
+        const double both = (world.x + world.y) / 2.0;
+        return m_model.Layout().ToChart(CFPoint(both, both));
+    }
+    if (!header.horizontalScale && m_kind != EDragKind::Label)
+        constrained.setX(m_down.x());
+    if (!header.verticalScale)
+        constrained.setY(m_down.y());
+    return constrained;
+}
+
+void CChartGestures::Move(const QPoint& point) {
+    if (m_kind == EDragKind::None)
+        return;
+    QPoint target = point;
+    if (m_kind != EDragKind::Legend) {
+        if (!m_model.Layout().PlotPixels().contains(point)) {
+            target = m_last;
+        } else {
+            const CFPoint world = ToWorld(point);
+            Platform().SetStatusText(2, Format("Cursor location: %f, %f", world.x, world.y));
+            target = Constrain(point);
+        }
+    }
+    DragTo(target);
+    m_last = target;
+}
+
+void CChartGestures::DragTo(const QPoint& point) {
+    const CFPoint world = ToWorld(point);
+    switch (m_kind) {
+    case EDragKind::Member:
+        if (world.x != m_member->IdealPoint().x || world.y != m_member->IdealPoint().y) {
+            m_member->SetIdealPoint(world);
+            if (onMemberDragged)
+                onMemberDragged(*m_member);
+        }
+        break;
+    case EDragKind::StatusQuo:
+    case EDragKind::Proposal:
+        if (onPointDragged)
+            onPointDragged(m_kind == EDragKind::StatusQuo, world);
+        break;
+    case EDragKind::Label:
+        m_labelRect.translate(point - m_last);
+        break;
+    case EDragKind::Legend:
+        m_model.Layout().SetLegendOrigin(m_legendStart + (point - m_down));
+        break;
+    default:
+        break;
+    }
+}
+
+void CChartGestures::LeftUp(const QPoint& point) {
+    if (m_kind != EDragKind::None && point != m_down)
+        EndDrag();
+    m_kind = EDragKind::None;
+    m_member = nullptr;
+}
+
+void CChartGestures::EndDrag() {
+    const CFPoint world = ToWorld(m_last);
+    switch (m_kind) {
+    case EDragKind::Member:
+        m_doc.Game().MemberChanged(*m_member);
+        m_doc.RefreshAndModify();
+        break;
+    case EDragKind::StatusQuo:
+        m_doc.SetStatusQuo(world);
+        break;
+    case EDragKind::Proposal:
+        m_doc.SetProposal(world);
+        break;
+    case EDragKind::Label:
+        m_model.Names().PlaceLabel(m_doc, m_model.Layout(), *m_member, m_labelRect.topLeft());
+        Platform().RefreshViews();
+        break;
+    case EDragKind::ProjectionLine:
+        m_model.ProjectionLine().SetLine(ToWorld(m_down), world, m_doc.Game().VoteRule(),
+                                         m_doc.Game().AbsolutePlurality());
+        m_model.ProjectionLine().SetVisible(true);
+        Platform().RefreshViews();
+        break;
+    default:
+        Platform().RefreshViews();
+        break;
+    }
+}
+
+std::vector<std::string> CChartGestures::RightDown(const QPoint& point, bool shift, bool control) {
+    if (control) {
+        m_doc.Config().flagCoalition = 0;
+        Platform().RefreshViews();
+    }
+    if (shift) {
+        if (CMember* member = MemberAt(m_doc, m_model.Layout(), point))
+            m_doc.RemoveMember(member);
+        return {};
+    }
+    if (m_model.Layout().PlotPixels().contains(point)) {
+        if (m_doc.IsReady())
+            return IdentifyMember(point);
+        return {};
+    }
+    if (m_renderer.LegendRect().contains(point))
+        StartLegendDrag(point);
+    return {};
+}
+
+std::vector<std::string> CChartGestures::IdentifyMember(const QPoint& point) const {
+    const CMember* member = MemberAt(m_doc, m_model.Layout(), point);
+    if (!member) {
+        const CFPoint world = ToWorld(point);
+        return {" " + FormatNumber(world.x) + ", " + FormatNumber(world.y)};
+    }
+    std::vector<std::string> items = {"Last Name: " + member->LastName(),
+                                      "Ideal Point: " + FormatNumber(member->IdealPoint().x) +
+                                          ", " + FormatNumber(member->IdealPoint().y)};
+    const std::string* party = member->NominalAttribute("PARTY");
+    if (party && !party->empty())
+        items.push_back("Affiliation: " + *party);
+    const DisplayConfig& config = m_doc.Config();
+    if (config.flagPowerIndex || config.flagPowerIndexColorCode)
+        items.push_back("Power-Index: " + FormatNumber(m_doc.Game().GetMemberPower(
+                                              member, config.nCopeland, config.dCopeland)));
+    return items;
+}
+
+CMember* CChartGestures::DoubleClick(const QPoint& point) const {
+    if (CMember* member = MemberAt(m_doc, m_model.Layout(), point))
+        return member;
+    return m_model.Names().LabelAt(m_doc, m_model.Layout(), point);
+}

@@ -1,0 +1,135 @@
+#include "views/widgets/VisualView.h"
+
+#include "document/QueltaDoc.h"
+
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+
+CVisualView::CVisualView(CQueltaDoc& doc, QWidget* parent)
+    : QWidget(parent), m_doc(doc), m_renderer(m_model, doc), m_gestures(doc, m_model, m_renderer) {
+    setMouseTracking(false);
+    setFocusPolicy(Qt::ClickFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    m_gestures.onPointDragged = [this](bool statusQuo, const CFPoint& point) {
+        emit PointDragged(statusQuo, point);
+        update();
+    };
+    m_gestures.onMemberDragged = [this](CMember&) { update(); };
+    UpdateFromDocument();
+}
+
+void CVisualView::UpdateFromDocument() {
+    m_model.Update(m_doc);
+    m_extent = m_renderer.Prepare();
+    RenderImage();
+    setFixedSize(m_extent.size());
+    update();
+}
+
+void CVisualView::RenderImage() {
+    const qreal ratio = devicePixelRatioF();
+    m_image = QImage(m_extent.size() * ratio, QImage::Format_RGB32);
+    m_image.setDevicePixelRatio(ratio);
+    m_image.fill(Qt::white);
+    QPainter painter(&m_image);
+    painter.translate(-m_extent.topLeft());
+    m_renderer.Paint(painter);
+}
+
+void CVisualView::HighlightMember(const CMember* member) {
+    m_highlighted = member;
+    update();
+}
+
+void CVisualView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawImage(QPoint(0, 0), m_image);
+    painter.translate(-m_extent.topLeft());
+    PaintDragFeedback(painter);
+}
+
+void CVisualView::PaintDragFeedback(QPainter& painter) const {
+    const CChartLayout& layout = m_model.Layout();
+    painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    painter.setPen(QPen(Qt::white, 1));
+    painter.setBrush(Qt::NoBrush);
+    const SSizeSpec& size = m_doc.Config().szPoint;
+    auto symbolAt = [&](const QPoint& centre) {
+        painter.fillRect(QRect(centre.x() - size.cx / 2 - 1, centre.y() - size.cy / 2 - 1,
+                               size.cx + 2, size.cy + 2),
+                         Qt::white);
+    };
+    if (m_highlighted)
+        painter.drawEllipse(layout.ToChart(m_highlighted->IdealPoint()), size.cx + 3, size.cy + 3);
+    switch (m_gestures.Kind()) {
+    case EDragKind::StatusQuo:
+    case EDragKind::Proposal:
+        symbolAt(m_gestures.DragPoint());
+        break;
+    case EDragKind::Label:
+        painter.drawRect(m_gestures.DragRect());
+        break;
+    case EDragKind::ProjectionLine:
+        painter.drawLine(m_gestures.RubberLine());
+        break;
+    default:
+        break;
+    }
+}
+
+void CVisualView::mousePressEvent(QMouseEvent* event) {
+    const QPoint point = ToLogical(event->position().toPoint());
+    const bool shift = event->modifiers() & Qt::ShiftModifier;
+    const bool control = event->modifiers() & Qt::ControlModifier;
+    if (event->button() == Qt::LeftButton) {
+        m_gestures.LeftDown(point, shift, control);
+        update();
+    } else if (event->button() == Qt::RightButton) {
+        const std::vector<std::string> items = m_gestures.RightDown(point, shift, control);
+        if (!items.empty())
+            ShowPopup(items, event->globalPosition().toPoint());
+    }
+}
+
+void CVisualView::ShowPopup(const std::vector<std::string>& items, const QPoint& globalPosition) {
+    QMenu menu(this);
+    menu.setObjectName("identifyMember");
+    for (const std::string& item : items)
+        menu.addAction(QString::fromStdString(item));
+    menu.exec(globalPosition);
+}
+
+void CVisualView::mouseMoveEvent(QMouseEvent* event) {
+    if (event->buttons() != Qt::LeftButton || m_gestures.Kind() == EDragKind::None)
+        return;
+    m_gestures.Move(ToLogical(event->position().toPoint()));
+    if (m_gestures.Kind() == EDragKind::Legend || m_gestures.Kind() == EDragKind::Member)
+        UpdateFromDocument();
+    else
+        update();
+}
+
+void CVisualView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return;
+    m_gestures.LeftUp(ToLogical(event->position().toPoint()));
+    UpdateFromDocument();
+}
+
+void CVisualView::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return;
+    if (CMember* member = m_gestures.DoubleClick(ToLogical(event->position().toPoint())))
+        emit MemberDialogRequested(member);
+}
+
+void CVisualView::keyReleaseEvent(QKeyEvent* event) {
+    // The Enter key's release is swallowed so it cannot reach a default button.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        return;
+    }
+    QWidget::keyReleaseEvent(event);
+}

@@ -1,0 +1,128 @@
+#include "app/MainWindow.h"
+#include "document/QueltaDoc.h"
+#include "document/ScenarioFile.h"
+#include "views/widgets/InputView.h"
+#include "views/widgets/VisualView.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+/// The real main window on a shipped example, driven with Qt Test's mouse events.
+class ChartViewTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        doc.SetConfigPath("");
+        frame = std::make_unique<CQueltaFrame>(doc);
+        ASSERT_TRUE(frame->OpenStartupFile(QUELTA_EXAMPLES "/triangle.txt"));
+        frame->show();
+    }
+
+    CVisualView& View() { return frame->ChartView(); }
+    /// The widget position of an issue-space point.
+    QPoint At(double x, double y) {
+        return View().ToWidget(View().Model().Layout().ToChart(CFPoint(x, y)));
+    }
+    void Drag(const QPoint& from, const QPoint& to, Qt::KeyboardModifiers keys = {}) {
+        QTest::mousePress(&View(), Qt::LeftButton, keys, from);
+        QTest::mouseMove(&View(), (from + to) / 2);
+        QTest::mouseMove(&View(), to);
+        QTest::mouseRelease(&View(), Qt::LeftButton, keys, to);
+    }
+    QString Field(int index) {
+        QList<QLineEdit*> fields;
+        for (QLineEdit* field : frame->InputView().findChildren<QLineEdit*>())
+            if (!qobject_cast<QComboBox*>(field->parent()))
+                fields << field;
+        return fields.at(index)->text();
+    }
+
+    CQueltaDoc doc;
+    std::unique_ptr<CQueltaFrame> frame;
+};
+
+TEST_F(ChartViewTest, ShiftClickCreatesAMemberWhereClicked) {
+    QTest::mouseClick(&View(), Qt::LeftButton, Qt::ShiftModifier, At(30.0, 70.0));
+    const auto& members = doc.Header().currentCommittee->Members();
+    ASSERT_EQ(members.size(), 4u);
+    EXPECT_EQ(members.back()->MemberID(), "XX3");
+    EXPECT_NEAR(members.back()->IdealPoint().x, 30.0, 0.25);
+    EXPECT_NEAR(members.back()->IdealPoint().y, 70.0, 0.25);
+    QTest::mouseClick(&View(), Qt::RightButton, Qt::ShiftModifier, At(30.0, 70.0));
+    EXPECT_EQ(doc.Header().currentCommittee->Members().size(), 3u) << "Shift+right deletes";
+}
+
+TEST_F(ChartViewTest, StatusQuoDragMovesTheFormUntilReleaseThenTheWinSetOnce) {
+    doc.SetProposal(CFPoint(70.0, 70.0));
+    frame->RefreshViews();
+    const double area = doc.Game().GetWinSetArea();
+    const QPoint from = At(50.0, 50.0);
+    const QPoint to = At(40.0, 35.0);
+    QTest::mousePress(&View(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(&View(), to);
+    EXPECT_EQ(Field(0), "40") << "the form follows the drag";
+    EXPECT_DOUBLE_EQ(doc.Game().StatusQuo().x, 50.0) << "the model waits for the release";
+    EXPECT_FALSE(doc.Game().Stale().IsStale(EConcept::WinSet));
+    QTest::mouseRelease(&View(), Qt::LeftButton, {}, to);
+    EXPECT_NEAR(doc.Game().StatusQuo().x, 40.0, 1e-9);
+    EXPECT_NEAR(doc.Game().StatusQuo().y, 35.0, 1e-9);
+    EXPECT_NE(doc.Game().GetWinSetArea(), area);
+    EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(ChartViewTest, AMemberDraggedOutOfThePlotStaysAtItsLastPointInside) {
+    const CMember* left = doc.Header().currentCommittee->Members()[0];
+    const QPoint inside = At(10.0, 25.0);
+    QTest::mousePress(&View(), Qt::LeftButton, {}, At(20.0, 25.0));
+    QTest::mouseMove(&View(), inside);
+    QTest::mouseMove(&View(), inside - QPoint(200, 0));
+    QTest::mouseRelease(&View(), Qt::LeftButton, {}, inside - QPoint(200, 0));
+    EXPECT_NEAR(left->IdealPoint().x, 10.0, 1e-9);
+    EXPECT_NEAR(left->IdealPoint().y, 25.0, 1e-9);
+}
+
+TEST_F(ChartViewTest, OneScaleOnBothAxesKeepsADraggedMemberOnTheDiagonal) {
+    doc.SelectVerticalScale(doc.Header().horizontalScale->RatingID());
+    frame->RefreshViews();
+    const CMember* left = doc.Header().currentCommittee->Members()[0];
+    const QPoint start = At(left->IdealPoint().x, left->IdealPoint().y);
+    QTest::mousePress(&View(), Qt::LeftButton, {}, start);
+    QTest::mouseMove(&View(), At(40.0, 60.0));
+    QTest::mouseRelease(&View(), Qt::LeftButton, {}, At(40.0, 60.0));
+    EXPECT_NEAR(left->IdealPoint().x, left->IdealPoint().y, 0.5);
+}
+
+TEST_F(ChartViewTest, ControlClickShowsTheCoalitionAndControlRightHidesIt) {
+    QTest::mouseClick(&View(), Qt::LeftButton, Qt::ControlModifier, At(30.0, 30.0));
+    EXPECT_EQ(doc.Config().flagCoalition, 1);
+    EXPECT_NEAR(doc.Game().Proposal().x, 30.0, 0.25);
+    QTimer::singleShot(0, [] {
+        if (QWidget* popup = QApplication::activePopupWidget())
+            popup->close();
+    });
+    QTest::mouseClick(&View(), Qt::RightButton, Qt::ControlModifier, At(90.0, 90.0));
+    EXPECT_EQ(doc.Config().flagCoalition, 0);
+}
+
+TEST_F(ChartViewTest, RightClickOnEmptyPlotOffersOnlyTheCoordinates) {
+    QStringList items;
+    QTimer::singleShot(0, [&items] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            for (QAction* action : menu->actions())
+                items << action->text();
+            menu->close();
+        }
+    });
+    QTest::mouseClick(&View(), Qt::RightButton, {}, At(90.0, 90.0));
+    ASSERT_EQ(items.size(), 1);
+    EXPECT_TRUE(items[0].startsWith(" 90")) << items[0].toStdString();
+}
+
+} // namespace
