@@ -5,6 +5,8 @@
 #include "platform/TextUtil.h"
 
 #include <algorithm>
+#include <climits>
+#include <cmath>
 
 namespace {
 
@@ -83,6 +85,13 @@ PreferenceSpec ReadPreference(const SFields& f) {
     return spec;
 }
 
+/// The integer part of a number, held to the int range (a flag of 1e11 is a set flag, not an
+/// undefined conversion).
+int IntegerPart(double value) {
+    return static_cast<int>(
+        std::clamp(std::trunc(value), static_cast<double>(INT_MIN), static_cast<double>(INT_MAX)));
+}
+
 /// The ID a new player gets: the one in its line, or, when an earlier player has that ID
 /// already, the first of ID-2, ID-3, ... that is free, which the user is told about.
 std::string UniqueMemberID(const ScenarioHeader& header, const std::string& id) {
@@ -108,8 +117,8 @@ void CreatePlayer(CQueltaDoc& doc, const SFields& f, SReadState& state) {
     member->SetMemberID(UniqueMemberID(header, f[2]));
     member->SetLastName(f[1]);
     member->SetVoteWeight(ParseDouble(f[5]));
-    member->SetVeto(static_cast<int>(ParseDouble(f[6])));
-    member->SetCandidate(static_cast<int>(ParseDouble(f[7])));
+    member->SetVeto(IntegerPart(ParseDouble(f[6])));
+    member->SetCandidate(IntegerPart(ParseDouble(f[7])));
     member->SetPreferenceSpec(ReadPreference(f));
     auto& committees = header.upperHouse.committees;
     if (committees.size() == 1) {

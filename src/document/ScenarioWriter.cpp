@@ -9,6 +9,11 @@
 
 namespace {
 
+/// A text as one field of a line: the reader trims its fields, so the writer does too.
+std::string Field(const std::string& text) {
+    return std::string(Trim(FieldText(text)));
+}
+
 /// Numbers as tab-separated fields, each written so that it reads back as the same number.
 std::string Numbers(std::initializer_list<double> values) {
     std::string text;
@@ -30,7 +35,7 @@ const CCommittee* GroupToWrite(const ScenarioHeader& header) {
 std::string DimensionLine(const CRatingScale* scale) {
     if (!scale)
         return "Dimension\t\t\t\t\n";
-    return "Dimension\t" + FieldText(scale->Rating()) + "\t" + FieldText(scale->RatingID()) + "\t" +
+    return "Dimension\t" + Field(scale->Rating()) + "\t" + Field(scale->RatingID()) + "\t" +
            Numbers({scale->Scale_Min(), scale->Scale_Max()}) + "\n";
 }
 
@@ -43,7 +48,7 @@ std::string SamplingColumns(const SSamplingSpec& s) {
 /// the weights, whatever the voting switches are.
 std::string PlayerLine(const CMember& m) {
     const PreferenceSpec& p = m.Preference();
-    return "Player\t" + FieldText(m.LastName()) + "\t" + FieldText(m.MemberID()) + "\t" +
+    return "Player\t" + Field(m.LastName()) + "\t" + Field(m.MemberID()) + "\t" +
            Numbers({m.IdealPoint().x, m.IdealPoint().y, m.VoteWeight(),
                     static_cast<double>(m.Veto()), static_cast<double>(m.Candidate())}) +
            Format("\t%d\t%d\t", p.modelType, p.prefType) +
@@ -66,10 +71,10 @@ std::string ScenarioText(const CQueltaDoc& doc) {
     const ScenarioHeader& header = doc.Header();
     const CVotingGame& game = doc.Game();
     std::string text = "GAME PARAMETERS BEGIN\n\n";
-    text += "#SCENARIO\tname\nScenario\t" + FieldText(header.scenarioName) + "\n";
+    text += "#SCENARIO\tname\nScenario\t" + Field(header.scenarioName) + "\n";
     const CCommittee* group = GroupToWrite(header);
-    text += "#GROUP\tname\tID\nGroup\t" + FieldText(group ? group->Name() : std::string()) + "\t" +
-            FieldText(group ? group->CommitteeID() : std::string()) + "\n";
+    text += "#GROUP\tname\tID\nGroup\t" + Field(group ? group->Name() : std::string()) + "\t" +
+            Field(group ? group->CommitteeID() : std::string()) + "\n";
     text += "#DIMENSIONS\tname\tID\tmin\tmax\n" + DimensionLine(header.horizontalScale) +
             DimensionLine(header.verticalScale);
     text +=

@@ -2,11 +2,13 @@
 
 #include <QByteArray>
 #include <QDir>
+#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 /// What one run of the built quelta-cli gave back.
 struct SCliRun {
@@ -32,4 +34,13 @@ inline SCliRun RunCli(const QStringList& arguments, const QString& workingDirect
 /// The path of a shipped example scenario or script.
 inline QString ExamplePath(const QString& name) {
     return QDir(QUELTA_EXAMPLES).filePath(name);
+}
+
+/// Writes a file into a temporary folder and gives its path.
+inline QString WriteFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+    return path;
 }

@@ -61,12 +61,10 @@ TEST(CommonOptionsTest, UsableLimitsAndDefaultCountsStillWork) {
 
 TEST(CommonOptionsTest, OversizedValuesInAFileFallBackToTheirDefaultsWithAMessage) {
     QTemporaryDir dir;
-    const QString config = dir.filePath("quelta.cfg");
-    QFile file(config);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("GRAPHICS PARAMETERS BEGIN\nszChart\t100000\t100000\nGRAPHICS PARAMETERS END\n"
-               "ALGORITHM PARAMETERS BEGIN\nnCore\t99999999\nALGORITHM PARAMETERS END\n");
-    file.close();
+    const QString config =
+        WriteFile(dir, "quelta.cfg",
+                  "GRAPHICS PARAMETERS BEGIN\nszChart\t100000\t100000\nGRAPHICS PARAMETERS END\n"
+                  "ALGORITHM PARAMETERS BEGIN\nnCore\t99999999\nALGORITHM PARAMETERS END\n");
     const SCliRun run = RunCli({"concepts", ExamplePath("triangle.txt"), "--config", config,
                                 "--only", "winset", "--json"});
     ASSERT_EQ(run.exitCode, 0) << run.Err().toStdString();

@@ -92,14 +92,12 @@ TEST(InfoSaveCommandTest, AFileSizeLimitIsReportedAndLeavesNothingBehind) {
 
 TEST(InfoSaveCommandTest, MembersSharingAnIdGetKeysOfTheirOwn) {
     QTemporaryDir dir;
-    const QString path = dir.filePath("twice.txt");
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("GAME PARAMETERS BEGIN\nGroup\tG\tC1\nDimension\tA\tD1\t0\t100\n"
-               "Dimension\tB\tD2\t0\t100\nDecision Rule\tr\t0.5\nStatus Quo\tr\tr\t50\t50\n"
-               "Proposal\tr\tr\t50\t50\nPlayer\tL\tX\t20\t25\nPlayer\tR\tX\t80\t25\n"
-               "Player\tT\tY\t50\t77\nGAME PARAMETERS END\n");
-    file.close();
+    const QString path =
+        WriteFile(dir, "twice.txt",
+                  "GAME PARAMETERS BEGIN\nGroup\tG\tC1\nDimension\tA\tD1\t0\t100\n"
+                  "Dimension\tB\tD2\t0\t100\nDecision Rule\tr\t0.5\nStatus Quo\tr\tr\t50\t50\n"
+                  "Proposal\tr\tr\t50\t50\nPlayer\tL\tX\t20\t25\nPlayer\tR\tX\t80\t25\n"
+                  "Player\tT\tY\t50\t77\nGAME PARAMETERS END\n");
     const SCliRun run = RunCli({"concepts", path, "--only", "power", "--json"});
     ASSERT_EQ(run.exitCode, 0) << run.Err().toStdString();
     EXPECT_TRUE(run.Err().contains("Member ID X is used by more than one player"));
