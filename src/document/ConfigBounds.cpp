@@ -35,7 +35,8 @@ constexpr int kLargestPointSize = 1000;
 
 std::string ChartProblem(const SSizeSpec& size) {
     // The vote grid holds one more row and column than the chart.
-    const long long cells = (static_cast<long long>(size.cx) + 1) * (size.cy + 1);
+    const long long cells =
+        (static_cast<long long>(size.cx) + 1) * (static_cast<long long>(size.cy) + 1);
     if (size.cx <= kLargestChartSide && size.cy <= kLargestChartSide &&
         cells <= static_cast<long long>(GeoAllocationLimit()))
         return {};
