@@ -30,8 +30,9 @@ seq 1 "$count" | parallel --will-cite -j "$jobs" --halt now,fail=1 \
     "$cli" generate montecarlo --members "$members" --seed -{} --name "mc-{}" \
     -o "$out/scenarios/mc-{}.txt"
 
-# One quelta-cli process per batch of scenarios; --jsonl names each scenario's file.
+# One quelta-cli process per batch of scenarios; --jsonl names each scenario's file and
+# --keep-order writes the batches in the order of their files, whichever finishes first.
 find "$out/scenarios" -name 'mc-*.txt' | sort -V |
-    parallel --will-cite -j "$jobs" -X --halt now,fail=1 "$cli" concepts --jsonl --only "$groups" {} \
+    parallel --will-cite -j "$jobs" -X --keep-order --halt now,fail=1 "$cli" concepts --jsonl --only "$groups" {} \
     >"$out/concepts.jsonl"
 echo "$(wc -l <"$out/concepts.jsonl") scenarios in $out/concepts.jsonl"
