@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "app/DialogWindows.h"
 #include "app/LongWork.h"
 #include "app/WidgetPlatform.h"
 #include "document/QueltaDoc.h"
@@ -27,6 +28,10 @@ CQueltaFrame::CQueltaFrame(CQueltaDoc& doc, QWidget* parent) : QMainWindow(paren
     m_longWork = std::make_unique<CLongWork>(*m_platform, *this);
     connect(m_chart, &CVisualView::PointDragged, m_input, &CInputView::ShowDraggedPoint);
     connect(m_input, &CInputView::MemberHighlighted, m_chart, &CVisualView::HighlightMember);
+    m_dialogs = new CDialogWindows(doc, *this);
+    connect(m_chart, &CVisualView::MemberDialogRequested, m_dialogs,
+            &CDialogWindows::OpenMemberDialog);
+    connect(m_chart, &CVisualView::MemberDragged, m_dialogs, &CDialogWindows::MemberMoved);
     m_splitter->addWidget(m_input);
     m_splitter->addWidget(m_chartArea);
     m_splitter->setSizes({300, 500});
@@ -49,6 +54,7 @@ void CQueltaFrame::RefreshViews() {
     ComputeLongConcepts();
     m_input->UpdateFromDocument();
     m_chart->UpdateFromDocument();
+    m_dialogs->UpdateMemberDialogs();
     UpdateTitle();
     m_refreshing = false;
 }
@@ -70,9 +76,20 @@ bool CQueltaFrame::OpenStartupFile(const QString& path) {
     return read;
 }
 
+void CQueltaFrame::OpenScriptWindow() {
+    m_dialogs->OpenScriptWindow();
+}
+
+void CQueltaFrame::OpenMemberEditor() {
+    m_dialogs->OpenMemberEditor();
+}
+
 void CQueltaFrame::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
-        m_platform->RequestCancel();
+        // Only a computation in progress is cancelled: a request left over from an idle press
+        // would stop the next long run of a script or a computation at its first poll.
+        if (m_longWork->IsRunning())
+            m_platform->RequestCancel();
         return;
     }
     QMainWindow::keyPressEvent(event);

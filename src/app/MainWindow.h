@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class CDialogWindows;
 class CInputView;
 class CLongWork;
 class CVisualView;
@@ -29,6 +30,14 @@ public:
     void RefreshViews();
     /// Opens a scenario file named on the command line.
     bool OpenStartupFile(const QString& path);
+    /// The Script window and the open member dialogs.
+    CDialogWindows& Dialogs() { return *m_dialogs; }
+
+public slots:
+    /// Shows the Script window (one at most).
+    void OpenScriptWindow();
+    /// The "Member" command: the member dialog, modal.
+    void OpenMemberEditor();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -45,5 +54,6 @@ private:
     QScrollArea* m_chartArea = nullptr;
     CVisualView* m_chart = nullptr;
     std::unique_ptr<CLongWork> m_longWork;
+    CDialogWindows* m_dialogs = nullptr;
     bool m_refreshing = false;
 };

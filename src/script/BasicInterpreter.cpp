@@ -144,31 +144,61 @@ void CBasicInterpreter::Interrupt(std::size_t index) {
 }
 
 int CBasicInterpreter::Run(std::string_view text) {
+    if (BeginRun(text))
+        while (ContinueRun(UINT_MAX)) {
+        }
+    return EndRun();
+}
+
+bool CBasicInterpreter::BeginRun(std::string_view text) {
     m_failed = false;
+    m_running = true;
+    m_runIndex = 0;
+    m_runLast = 0;
+    m_runExecuted = 0;
     if (!Load(text)) {
         m_failed = true;
-        return -1;
+        m_runCount = -1;
+        m_runIndex = -1;
+        return false;
     }
-    const int count = LineCount();
-    int index = 0;
-    int last = 0;
-    unsigned executed = 0;
-    while (index >= 0 && index < count) {
+    m_runCount = LineCount();
+    return true;
+}
+
+bool CBasicInterpreter::ContinueRun(unsigned lines) {
+    for (unsigned done = 0; done < lines && m_runIndex >= 0 && m_runIndex < m_runCount; ++done) {
         // The interrupt flag is cheap and read before every line; the platform's cancel poll
         // may have to look at the keyboard and is asked less often.
         if (ScriptInterruptRequested() ||
-            (++executed % kLinesPerCancelPoll == 0 && Platform().CancelRequested())) {
-            Interrupt(static_cast<std::size_t>(index));
+            (++m_runExecuted % kLinesPerCancelPoll == 0 && Platform().CancelRequested())) {
+            Interrupt(static_cast<std::size_t>(m_runIndex));
+            m_runIndex = -1;
             break;
         }
-        last = index;
-        index = ExecuteAndFollow(static_cast<std::size_t>(index));
+        m_runLast = m_runIndex;
+        m_runIndex = ExecuteAndFollow(static_cast<std::size_t>(m_runIndex));
     }
-    // An interrupt during the last line still makes the run an interrupted one.
-    if (!m_failed && ScriptInterruptRequested())
-        Interrupt(static_cast<std::size_t>(last));
+    return m_runIndex >= 0 && m_runIndex < m_runCount;
+}
+
+int CBasicInterpreter::EndRun() {
+    if (!m_running)
+        return -1;
+    // An interrupt during the last line still makes the run an interrupted one; so does one
+    // asked for while the caller was between slices.
+    if (!m_failed && m_runCount >= 0 && ScriptInterruptRequested()) {
+        const bool linesLeft = m_runIndex >= 0 && m_runIndex < m_runCount;
+        Interrupt(static_cast<std::size_t>(linesLeft ? m_runIndex : m_runLast));
+    }
     Discard();
-    return count;
+    m_running = false;
+    return m_runCount;
+}
+
+void CBasicInterpreter::Reset() {
+    Discard();
+    m_running = false;
 }
 
 int CBasicInterpreter::Step(int position, std::string_view text) {

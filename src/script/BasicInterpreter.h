@@ -27,6 +27,19 @@ public:
     /// Loads `text` and runs it from its first line to its end, then discards all state.
     /// Returns the line count, or -1 when the program could not be loaded.
     int Run(std::string_view text);
+    /// Starts a run that the caller carries on in slices (a window stays responsive between
+    /// them): loads `text` and stands at its first line. False when the program could not be
+    /// loaded; the run is then over and EndRun gives -1.
+    bool BeginRun(std::string_view text);
+    /// Executes up to `lines` lines of the run begun; true while the run has lines left.
+    bool ContinueRun(unsigned lines);
+    /// Ends the run begun (at once, when lines are left): discards all state and returns what
+    /// Run would have returned.
+    int EndRun();
+    /// Whether a run begun has not ended.
+    bool IsRunning() const { return m_running; }
+    /// Discards the loaded program with its variables, arrays and open loops.
+    void Reset();
     /// Executes the line at index `position` (0 loads `text` first) and returns the index of
     /// the next line to execute, or -1 after a failure or a stop; state is kept between steps.
     int Step(int position, std::string_view text);
@@ -51,4 +64,10 @@ private:
     CScriptExpressions m_expressions;
     CScriptStatements m_statements;
     bool m_failed = false;
+    // The run in progress.
+    bool m_running = false;
+    int m_runCount = -1;
+    int m_runIndex = 0;
+    int m_runLast = 0;
+    unsigned m_runExecuted = 0;
 };

@@ -16,7 +16,10 @@ CVisualView::CVisualView(CQueltaDoc& doc, QWidget* parent)
         emit PointDragged(statusQuo, point);
         update();
     };
-    m_gestures.onMemberDragged = [this](CMember&) { update(); };
+    m_gestures.onMemberDragged = [this](CMember& member) {
+        emit MemberDragged(&member);
+        update();
+    };
     UpdateFromDocument();
 }
 

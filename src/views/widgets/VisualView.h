@@ -37,6 +37,8 @@ signals:
     void PointDragged(bool statusQuo, const CFPoint& point);
     /// A member's double click asks for its member dialog.
     void MemberDialogRequested(CMember* member);
+    /// A member drag moved the member's ideal point.
+    void MemberDragged(const CMember* member);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
