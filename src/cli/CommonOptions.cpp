@@ -5,6 +5,7 @@
 #include "document/ConfigBounds.h"
 #include "document/QueltaDoc.h"
 #include "document/ScenarioFile.h"
+#include "document/ScenarioGenerators.h"
 #include "geometry/GeoAlloc.h"
 
 #include <QFileInfo>
@@ -150,6 +151,11 @@ void AddCommonOptions(QCommandLineParser& parser) {
 
 int LoadScenarioWithOptions(const QCommandLineParser& parser, const std::string& path,
                             CQueltaDoc& doc) {
+    return StartScenarioWithOptions(parser, &path, doc);
+}
+
+int StartScenarioWithOptions(const QCommandLineParser& parser, const std::string* path,
+                             CQueltaDoc& doc) {
     if (parser.isSet("config")) {
         const QString config = parser.value("config");
         if (!QFileInfo(config).isFile() || !QFileInfo(config).isReadable()) {
@@ -161,7 +167,7 @@ int LoadScenarioWithOptions(const QCommandLineParser& parser, const std::string&
     }
     if (const int result = ApplyLogOption(parser, doc); result != EXIT_OK)
         return result;
-    if (!ReadScenarioFile(doc, path))
+    if (path ? !ReadScenarioFile(doc, *path) : !NewWhiteboard(doc))
         return EXIT_FAILED;
     if (const int result = ApplyConfigOptions(parser, doc); result != EXIT_OK)
         return result;

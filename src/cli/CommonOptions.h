@@ -16,3 +16,8 @@ void AddCommonOptions(QCommandLineParser& parser);
 /// described on stderr).
 int LoadScenarioWithOptions(const QCommandLineParser& parser, const std::string& path,
                             CQueltaDoc& doc);
+
+/// As LoadScenarioWithOptions, but without a path (nullptr) the scenario is a new whiteboard,
+/// as the desktop's script window starts on.
+int StartScenarioWithOptions(const QCommandLineParser& parser, const std::string* path,
+                             CQueltaDoc& doc);

@@ -1,7 +1,11 @@
 #include "cli/CliCommand.h"
+#include "cli/CommonOptions.h"
+#include "document/QueltaDoc.h"
+#include "document/ScenarioFile.h"
 #include "document/TextLines.h"
 #include "platform/ForwardingPlatform.h"
 #include "script/BasicInterpreter.h"
+#include "script/DocScriptModel.h"
 #include "script/ScriptInterrupt.h"
 #include "script/ScriptText.h"
 #include "script/ScriptTextBox.h"
@@ -20,12 +24,22 @@ extern "C" void RequestInterrupt(int) {
 
 /// The platform the CLI installed, with Ctrl-C as the cancel request: a script that runs for
 /// ever can be stopped and still report where it stopped, and so can the long computations of
-/// the model functions it calls.
-class CInterruptiblePlatform : public CForwardingPlatform {
+/// the model functions it calls. A script that replaces its scenario (NewFile, NewMonteCarlo,
+/// CloseFile) is let through the close prompt without saving on the way: the run writes only
+/// what --save names.
+class CRunPlatform : public CForwardingPlatform {
 public:
     using CForwardingPlatform::CForwardingPlatform;
     bool CancelRequested() override {
         return ScriptInterruptRequested() || CForwardingPlatform::CancelRequested();
+    }
+    EMsgAnswer MessageBox(const std::string& text, const std::string& title,
+                          EMsgButtons buttons) override {
+        if (buttons == EMsgButtons::YesNoCancel && text == "Do you want to save changes?")
+            return EMsgAnswer::No;
+        if (buttons == EMsgButtons::YesNoCancel && text == "Do you really want to close?")
+            return EMsgAnswer::Yes;
+        return CForwardingPlatform::MessageBox(text, title, buttons);
     }
 };
 
@@ -51,17 +65,26 @@ private:
 
 struct SRunOptions {
     std::string script;
-    std::optional<std::string> input; ///< the input box's text comes from here when set
+    std::optional<std::string> input;    ///< the input box's text comes from here when set
+    std::optional<std::string> scenario; ///< the scenario file; a whiteboard without it
+    std::optional<std::string> save;     ///< where the scenario goes after the run
 };
 
 /// Reads the options; nothing when they are not usable (the reason has been written).
-std::optional<SRunOptions> ParseRunOptions(const QStringList& arguments) {
-    QCommandLineParser parser;
+std::optional<SRunOptions> ParseRunOptions(QCommandLineParser& parser,
+                                           const QStringList& arguments) {
     parser.addPositionalArgument(QStringLiteral("SCRIPT.bas"), QStringLiteral("the script"));
     const QCommandLineOption input(QStringLiteral("input"),
                                    QStringLiteral("the text INPUT statements read"),
                                    QStringLiteral("FILE"));
-    parser.addOption(input);
+    const QCommandLineOption scenario(QStringLiteral("scenario"),
+                                      QStringLiteral("the scenario the script starts on"),
+                                      QStringLiteral("FILE"));
+    const QCommandLineOption save(QStringLiteral("save"),
+                                  QStringLiteral("write the scenario as the script left it"),
+                                  QStringLiteral("OUT"));
+    parser.addOptions({input, scenario, save});
+    AddCommonOptions(parser);
     if (!parser.parse(arguments)) {
         std::fprintf(stderr, "quelta-cli run: %s\n", qPrintable(parser.errorText()));
         return std::nullopt;
@@ -74,6 +97,10 @@ std::optional<SRunOptions> ParseRunOptions(const QStringList& arguments) {
     options.script = parser.positionalArguments().at(0).toStdString();
     if (parser.isSet(input))
         options.input = parser.value(input).toStdString();
+    if (parser.isSet(scenario))
+        options.scenario = parser.value(scenario).toStdString();
+    if (parser.isSet(save))
+        options.save = parser.value(save).toStdString();
     return options;
 }
 
@@ -85,7 +112,17 @@ bool ReadFileOrSay(const std::string& path, std::string& text) {
     return false;
 }
 
-int RunScript(const SRunOptions& options) {
+/// Writes the scenario to `path` through a temporary file, so a failure leaves any file there
+/// as it was.
+bool SaveScenarioOrSay(const CQueltaDoc& doc, const std::string& path) {
+    std::string cause;
+    if (WriteTextFileAtomically(path, ScenarioText(doc), cause))
+        return true;
+    std::fprintf(stderr, "quelta-cli run: %s: %s\n", path.c_str(), cause.c_str());
+    return false;
+}
+
+int RunScript(const QCommandLineParser& parser, const SRunOptions& options) {
     std::string fileText;
     if (!ReadFileOrSay(options.script, fileText))
         return EXIT_FAILED;
@@ -96,26 +133,41 @@ int RunScript(const SRunOptions& options) {
             return EXIT_FAILED;
         inputFile.emplace(std::move(inputText));
     }
-    CScriptStreamBox output(stdout);
-    CInterruptiblePlatform platform(Platform());
+    CRunPlatform platform(Platform());
     CScopedPlatform scope(platform);
+    CQueltaDoc doc;
+    const std::string* scenario = options.scenario ? &*options.scenario : nullptr;
+    if (const int result = StartScenarioWithOptions(parser, scenario, doc); result != EXIT_OK)
+        return result;
+    CDocScriptModel model(doc);
+    CScriptStreamBox output(stdout);
     CInterruptHandler interrupt;
     CBasicInterpreter interpreter;
-    // No scenario is attached, so model functions report that they are not
-    // supported. As in the Script dialog, the output box doubles as the input box.
-    interpreter.Attach(nullptr, inputFile ? &*inputFile : static_cast<CScriptTextBox*>(&output),
+    // As in the Script dialog, the output box doubles as the input box.
+    interpreter.Attach(&model, inputFile ? &*inputFile : static_cast<CScriptTextBox*>(&output),
                        &output);
     interpreter.Run(ScriptProgramText(fileText));
-    return interpreter.LastFailed() ? EXIT_FAILED : EXIT_OK;
+    if (interpreter.LastFailed()) {
+        if (options.save)
+            std::fprintf(stderr, "quelta-cli run: the script failed; %s is not written\n",
+                         options.save->c_str());
+        return EXIT_FAILED;
+    }
+    if (options.save && !SaveScenarioOrSay(doc, *options.save))
+        return EXIT_FAILED;
+    return EXIT_OK;
 }
 
 int RunCommand(const QStringList& arguments) {
-    const std::optional<SRunOptions> options = ParseRunOptions(arguments);
+    QCommandLineParser parser;
+    const std::optional<SRunOptions> options = ParseRunOptions(parser, arguments);
     if (!options)
         return EXIT_USAGE;
-    return RunScript(*options);
+    return RunScript(parser, *options);
 }
 
 } // namespace
 
-static CCliCommandRegistration registration({"run", "run SCRIPT.bas [--input FILE]", RunCommand});
+static CCliCommandRegistration registration(
+    {"run", "run SCRIPT.bas [--scenario FILE] [--input FILE] [--save OUT] [common options]",
+     RunCommand});

@@ -3,6 +3,7 @@
 #include "document/DisplayConfig.h"
 #include "document/ScenarioHeader.h"
 #include "document/ScenarioLog.h"
+#include "document/ScriptShapes.h"
 #include "document/WinSetList.h"
 #include "model/VotingGame.h"
 
@@ -28,6 +29,10 @@ public:
     CWinSetList& WinSetList() { return m_winSetList; }
     /// The status quos of the last agenda run, in order, for the chart.
     std::vector<CFPoint>& AgendaPath() { return m_agendaPath; }
+    /// The shapes scripts drew on the chart; they outlive scenario resets until a script
+    /// clears them.
+    CScriptShapeList& ScriptShapes() { return m_scriptShapes; }
+    const CScriptShapeList& ScriptShapes() const { return m_scriptShapes; }
 
     bool IsModified() const { return m_modified; }
     void SetModifiedFlag(bool modified) { m_modified = modified; }
@@ -134,6 +139,7 @@ private:
     CWinSetList m_winSetList;
     std::vector<std::string> m_scenarioNames;
     std::vector<CFPoint> m_agendaPath;
+    CScriptShapeList m_scriptShapes;
     std::string m_configPath = "quelta.cfg";
     std::string m_pathName = "*";
     std::string m_title = "*";

@@ -263,11 +263,12 @@ SScriptValue CScriptExpressions::CallModelFunction() {
     const int index = m_state.tokens.Token().model;
     const SModelFunction& function = ModelFunctions()[index];
     m_state.Advance();
-    m_state.Match(EToken::LeftParen);
+    const EScriptError before = m_state.error;
+    bool wellFormed = m_state.Match(EToken::LeftParen);
     std::vector<SScriptValue> arguments;
     for (const char* kind = function.arguments; *kind != '\0'; ++kind) {
         if (kind != function.arguments)
-            m_state.Match(EToken::Comma);
+            wellFormed = m_state.Match(EToken::Comma) && wellFormed;
         SScriptValue argument;
         if (*kind == 's')
             argument.text = String();
@@ -277,7 +278,15 @@ SScriptValue CScriptExpressions::CallModelFunction() {
             argument.number = Numeric();
         arguments.push_back(std::move(argument));
     }
-    m_state.Match(EToken::RightParen);
+    wellFormed = m_state.Match(EToken::RightParen) && wellFormed;
+    // A call whose argument list is missing a value or holds one of the wrong kind is not
+    // carried out: the scenario must not change on values the script never gave. A value
+    // that fails only the integer check is still passed on, truncated.
+    if (before == EScriptError::None &&
+        (m_state.error == EScriptError::Syntax || m_state.error == EScriptError::TypeMismatch))
+        wellFormed = false;
+    if (!wellFormed)
+        return {};
     // Without a scenario to act on, a model function is a statement this run cannot carry out.
     if (m_state.model == nullptr) {
         m_state.Fail(EScriptError::SyntaxNotSupported);

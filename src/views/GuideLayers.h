@@ -32,8 +32,9 @@ private:
     int m_absolute = 1;
 };
 
-/// The script-shape layer: the marks scripts place (points and rectangles) at their
-/// issue-space positions.
+/// The script-shape layer: the scenario's marks (points and rectangles) at their issue-space
+/// positions, and the points, lines, ellipses and rectangles scripts drew, at the chart pixels
+/// they were drawn at.
 class CScriptShapeLayer : public CChartLayer {
 public:
     void Draw(SChartPaint& paint) override;

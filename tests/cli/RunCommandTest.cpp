@@ -52,7 +52,11 @@ TEST(RunCommandTest, FailuresAndUsageErrorsHaveTheirExitCodes) {
         {"script not found", {dir.filePath("missing.bas")}, 1, ""},
         {"no script", {}, 2, ""},
         {"two scripts", {kScriptData + "instr.bas", kScriptData + "instr.bas"}, 2, ""},
-        {"unknown option", {kScriptData + "instr.bas", "--scenario", "x.txt"}, 2, ""},
+        {"unknown option", {kScriptData + "instr.bas", "--bogus", "x.txt"}, 2, ""},
+        {"scenario not found",
+         {kScriptData + "instr.bas", "--scenario", dir.filePath("x.txt")},
+         1,
+         ""},
     };
     for (const auto& c : cases) {
         const SCliRun run = RunCliScript(c.arguments);
