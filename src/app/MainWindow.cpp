@@ -5,6 +5,7 @@
 #include "app/WidgetPlatform.h"
 #include "document/QueltaDoc.h"
 #include "document/ScenarioFile.h"
+#include "script/DocScriptModel.h"
 #include "views/LongConcepts.h"
 #include "views/widgets/InputView.h"
 #include "views/widgets/VisualView.h"
@@ -29,6 +30,8 @@ CQueltaFrame::CQueltaFrame(CQueltaDoc& doc, QWidget* parent) : QMainWindow(paren
     connect(m_chart, &CVisualView::PointDragged, m_input, &CInputView::ShowDraggedPoint);
     connect(m_input, &CInputView::MemberHighlighted, m_chart, &CVisualView::HighlightMember);
     m_dialogs = new CDialogWindows(doc, *this);
+    m_scriptModel = std::make_unique<CDocScriptModel>(doc);
+    m_dialogs->SetScriptModel(m_scriptModel.get());
     connect(m_chart, &CVisualView::MemberDialogRequested, m_dialogs,
             &CDialogWindows::OpenMemberDialog);
     connect(m_chart, &CVisualView::MemberDragged, m_dialogs, &CDialogWindows::MemberMoved);

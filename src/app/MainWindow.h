@@ -5,6 +5,7 @@
 #include <memory>
 
 class CDialogWindows;
+class CDocScriptModel;
 class CInputView;
 class CLongWork;
 class CVisualView;
@@ -55,5 +56,7 @@ private:
     CVisualView* m_chart = nullptr;
     std::unique_ptr<CLongWork> m_longWork;
     CDialogWindows* m_dialogs = nullptr;
+    /// What the Script window's model functions act on: this window's document.
+    std::unique_ptr<CDocScriptModel> m_scriptModel;
     bool m_refreshing = false;
 };
