@@ -11,6 +11,7 @@
 #include "montecarlo/Regression.h"
 #include "platform/ForwardingPlatform.h"
 #include "preferences/QuotaLines.h"
+#include "preferences/SmallestCircle.h"
 
 #include <QCommandLineParser>
 
@@ -107,6 +108,9 @@ void ReportYolk(CQueltaDoc& doc, CConceptReport& report) {
     const CFPoint centre = doc.Game().GetYolkCenter();
     report.AddList("yolk.center", Point(centre));
     report.Add("yolk.radius", doc.Game().GetYolkRadius());
+    const SLineCircle& exact = doc.Game().GetExactYolk();
+    report.AddList("yolk.exact.center", Point(exact.centre));
+    report.Add("yolk.exact.radius", exact.radius);
 }
 
 void ReportCopeland(CQueltaDoc& doc, CConceptReport& report) {

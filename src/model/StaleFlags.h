@@ -10,6 +10,7 @@ enum class EConcept {
     Spokes,
     Petals,
     Yolk,
+    ExactYolk,
     ParetoSet,
     Core,
     Heart,
@@ -53,8 +54,10 @@ public:
             for (EConcept which : {EConcept::VoteGrid, EConcept::WinSet, EConcept::Yolk,
                                    EConcept::Spokes, EConcept::Petals})
                 m_stale.set(Index(which));
-            if (voteRule != 0.5)
+            if (voteRule != 0.5) {
                 m_stale.set(Index(EConcept::QuotaLines));
+                m_stale.set(Index(EConcept::ExactYolk));
+            }
             break;
         case EGameChange::Veto:
             m_stale.set(Index(EConcept::WinSet));

@@ -33,6 +33,7 @@ class CFLine;
 class CFPolygon;
 class CRgn;
 struct SYolk;
+struct SLineCircle;
 struct SMemberPower;
 struct SCentralState;
 
@@ -178,8 +179,13 @@ public:
     // Yolk and cardioid, median lines, the power index with the Copeland and Borda winners,
     // and the Tri-Median and Schattschneider sets. Each is computed first when stale; region
     // getters return a copy the caller owns (nullptr when memory fails).
-    /// The smallest circle meeting every quota line, with its triangle.
+    /// The yolk of the triangle procedure: the largest triangle of quota lines, after a second
+    /// pass that adds lines through single ideal points; with its triangle.
     const SYolk& GetYolk();
+    /// The smallest circle that meets every quota line through two members. It equals the
+    /// yolk's circle for odd bodies under simple majority and may differ for even bodies and
+    /// other rules, where the yolk's circle can miss some of these lines.
+    const SLineCircle& GetExactYolk();
     CFPoint GetYolkCenter();
     double GetYolkRadius();
     CFCircle GetYolkCircle();

@@ -65,6 +65,7 @@ const std::vector<CQuotaLine>& CVotingGame::GetQuotaLines() {
     SWinSetState& state = WinSetState();
     if (m_stale.IsStale(EConcept::QuotaLines)) {
         state.quotaLines = FindQuotaLines(*this);
+        state.twoMemberLines = state.quotaLines.size();
         m_stale.MarkFresh(EConcept::QuotaLines);
     }
     return state.quotaLines;

@@ -14,7 +14,10 @@ struct SWinSetState {
     CVoteGrid voteGrid;
     CMappedRegion winSet;
     CMappedRegion captured;
+    /// The quota lines through two members, followed by any the yolk's second pass added.
     std::vector<CQuotaLine> quotaLines;
+    /// How many of `quotaLines` pass through two members.
+    size_t twoMemberLines = 0;
     SSpokes spokes;
     std::vector<QPoint> petals;
 };

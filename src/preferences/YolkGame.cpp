@@ -15,6 +15,20 @@ const SYolk& CVotingGame::GetYolk() {
     return yolk;
 }
 
+const SLineCircle& CVotingGame::GetExactYolk() {
+    SLineCircle& exact = CentralState().exactYolk;
+    if (m_stale.IsStale(EConcept::ExactYolk) || m_stale.IsStale(EConcept::QuotaLines)) {
+        GetQuotaLines();
+        const SWinSetState& state = WinSetState();
+        const std::vector<CQuotaLine> twoMember(
+            state.quotaLines.begin(),
+            state.quotaLines.begin() + static_cast<std::ptrdiff_t>(state.twoMemberLines));
+        exact = FindSmallestCircle(twoMember);
+        m_stale.MarkFresh(EConcept::ExactYolk);
+    }
+    return exact;
+}
+
 CFPoint CVotingGame::GetYolkCenter() {
     return GetYolk().center;
 }

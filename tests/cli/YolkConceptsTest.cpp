@@ -20,7 +20,8 @@ TEST(YolkConceptsTest, EveryExampleReportsTheCentralConcepts) {
     for (const char* example :
          {"triangle.txt", "five.txt", "seven-weighted.txt", "senate101.txt", "points-xy.txt"}) {
         const QJsonObject json = Concepts(example);
-        for (const char* key : {"yolk.center", "yolk.radius", "copeland", "borda",
+        for (const char* key : {"yolk.center", "yolk.radius", "yolk.exact.center",
+                                "yolk.exact.radius", "copeland", "borda",
                                 "trimedian.vertices", "schattschneider.vertices"})
             EXPECT_TRUE(json.contains(key)) << example << " lacks " << key;
         double power = 0.0;
@@ -43,6 +44,9 @@ TEST(YolkConceptsTest, TriangleYolkIsItsIncircleAndBordaItsCentroid) {
     EXPECT_NEAR(json["yolk.center"].toArray()[0].toDouble(), 50, 1e-9);
     EXPECT_NEAR(json["yolk.center"].toArray()[1].toDouble(), 25 + 60 * 52 / perimeter, 1e-9);
     EXPECT_NEAR(json["yolk.radius"].toDouble(), 60 * 52 / perimeter, 1e-9);
+    // Three members, odd and simple majority: the exact yolk is the same incircle.
+    EXPECT_NEAR(json["yolk.exact.radius"].toDouble(), 60 * 52 / perimeter, 1e-9);
+    EXPECT_NEAR(json["yolk.exact.center"].toArray()[1].toDouble(), 25 + 60 * 52 / perimeter, 1e-9);
     EXPECT_NEAR(json["borda"].toArray()[1].toDouble(), (25 + 25 + 77) / 3.0, 1e-12);
     EXPECT_EQ(json["schattschneider.vertices"].toArray().size(), 2 * 32)
         << "a direction count of 0 or less means 32";

@@ -177,6 +177,34 @@ TEST(YolkTest, SmallestCircleMeetsEveryLineAndNoSmallerCircleDoes) {
     EXPECT_GT(checked, 200);
 }
 
+TEST(YolkTest, ExactYolkMeetsEveryTwoMemberLineWhereTheYolkMayNot) {
+    CRand::Seed(2024);
+    int missedByTheYolk = 0;
+    for (int scenario = 0; scenario < 300; ++scenario) {
+        CGameFixture f(10);
+        const SRandomBody body = SRandomBody::Make(f, 3 + CRand::Next() % 14);
+        const std::string name = "scenario " + std::to_string(scenario) + " " + body.name;
+        // The yolk first, so its second pass has appended its lines to the game's list.
+        const SYolk yolk = f.game.GetYolk();
+        const SLineCircle exact = f.game.GetExactYolk();
+        const std::vector<CQuotaLine> twoMember = FindQuotaLines(f.game);
+        bool missed = false;
+        for (const CQuotaLine& line : twoMember) {
+            EXPECT_LE(DistanceToLine(exact.centre, line.segment), exact.radius + 1e-9) << name;
+            missed |= DistanceToLine(yolk.center, line.segment) > yolk.radius + 1e-6;
+        }
+        missedByTheYolk += missed;
+        const SLineCircle alone = FindSmallestCircle(twoMember);
+        EXPECT_NEAR(exact.radius, alone.radius, 1e-12) << name;
+        // Moving the status quo keeps the circle under simple majority and renews it otherwise.
+        f.game.SetStatusQuo(CFPoint(SRandomBody::Uniform(0, 100), SRandomBody::Uniform(0, 100)));
+        EXPECT_NEAR(f.game.GetExactYolk().radius,
+                    FindSmallestCircle(FindQuotaLines(f.game)).radius, 1e-12)
+            << name;
+    }
+    EXPECT_GT(missedByTheYolk, 0) << "even bodies and other rules should show the difference";
+}
+
 TEST(YolkTest, WinSetLiesWithinTheYolkBound) {
     CRand::Seed(99);
     for (int scenario = 0; scenario < 6; ++scenario) {
