@@ -128,7 +128,9 @@ QWidget* CMemberDlg::BuildNameGroup() {
     auto* rating = new QHBoxLayout;
     rating->addWidget(m_ratings, 2);
     rating->addWidget(m_ratingValue, 1);
-    form->addRow(tr("&Rating:"), rating);
+    auto* ratingLabel = new QLabel(tr("&Rating:"));
+    ratingLabel->setBuddy(m_ratings);
+    form->addRow(ratingLabel, rating);
     m_idealPoint = new QLabel;
     m_idealPoint->setObjectName("idealPoint");
     form->addRow(tr("Ideal point:"), m_idealPoint);

@@ -1,5 +1,6 @@
 #include "dialogs/ScriptDlg.h"
 #include "app/DialogWindows.h"
+#include "app/MainWindow.h"
 #include "dialogs/EditHilite.h"
 #include "document/QueltaDoc.h"
 #include "document/TextLines.h"
@@ -128,4 +129,24 @@ TEST_F(ScriptDlgTest, OkEmptiesBothBoxesAndForgetsTheSteps) {
     SetInput("10 PRINT \"c\"\n");
     Press("run");
     EXPECT_EQ(Output(), "c\n") << "stepping starts at the new program's first line";
+}
+
+/// The main window's Script window acts on the open scenario through the model functions.
+TEST(ScriptWindowOnTheDocumentTest, AScriptRunChangesTheScenarioAndTheChart) {
+    CQueltaDoc doc;
+    doc.SetConfigPath("");
+    CQueltaFrame frame(doc);
+    ASSERT_TRUE(frame.OpenStartupFile(QUELTA_EXAMPLES "/triangle.txt"));
+    frame.show();
+    frame.OpenScriptWindow();
+    CScriptDlg& script = frame.Dialogs().ScriptWindow();
+    script.InputBox().setPlainText("10 LET OK = AddMember(\"New\", 30, 40)\n"
+                                   "20 CALL SetStatusQuo(40, 45)\n"
+                                   "30 PRINT GetMemberCount()\n");
+    QTest::mouseClick(script.findChild<QPushButton*>("run"), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&script] { return !script.IsRunning(); }, 5000));
+    EXPECT_EQ(script.OutputBox().toPlainText(), "4\n");
+    EXPECT_EQ(doc.Header().currentCommittee->Members().size(), 4u);
+    EXPECT_NEAR(doc.Game().StatusQuo().x, 40.0, 1e-9);
+    EXPECT_TRUE(doc.IsModified());
 }
