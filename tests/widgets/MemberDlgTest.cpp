@@ -148,5 +148,12 @@ TEST(MemberDialogFromChartTest, DoubleClickOpensItAndADragUpdatesIt) {
     QTest::mouseDClick(&view, Qt::LeftButton, {}, at(20.0, 25.0));
     EXPECT_EQ(frame.Dialogs().MemberDialogs().size(), 2u);
     open[0]->close();
-    EXPECT_EQ(frame.Dialogs().MemberDialogs().size(), 1u);
+    ASSERT_EQ(frame.Dialogs().MemberDialogs().size(), 1u);
+
+    // A dialog left open over a scenario that is closed shows nobody, not a freed member.
+    CMemberDlg* left = frame.Dialogs().MemberDialogs()[0];
+    doc.ResetScenario();
+    frame.RefreshViews();
+    EXPECT_EQ(left->Member(), nullptr);
+    EXPECT_TRUE(left->findChild<QLineEdit*>("lastName")->text().isEmpty());
 }
