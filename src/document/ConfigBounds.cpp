@@ -18,7 +18,7 @@ struct SCountBound {
 
 // Directions and samples beyond a tenth of a degree add nothing a chart can show; the
 // uncovered-set grid and the Banks chains each cost one win set per point.
-constexpr std::array<SCountBound, 7> kCounts = {{
+constexpr std::array<SCountBound, 8> kCounts = {{
     {"nCore", &DisplayConfig::nCore, 3600},
     {"nUncoveredSet", &DisplayConfig::nUncoveredSet, 200},
     {"nChain", &DisplayConfig::nChain, 1000},
@@ -26,12 +26,22 @@ constexpr std::array<SCountBound, 7> kCounts = {{
     {"nSchattschneiderSet", &DisplayConfig::nSchattschneiderSet, 3600},
     {"nCopeland", &DisplayConfig::nCopeland, 3600},
     {"nCoalition", &DisplayConfig::nCoalition, 100000},
+    {"nPrefVertices", &DisplayConfig::nPrefVertices, 3600},
 }};
 
 /// Widest and highest chart, in pixels each way.
 constexpr int kLargestChartSide = 20000;
 /// Largest point symbol, in pixels each way.
 constexpr int kLargestPointSize = 1000;
+
+/// An ellipse is either exact (0) or a polygon of at least three corners.
+std::string VerticesProblem(int vertices) {
+    if (vertices == 0 || vertices >= 3)
+        return {};
+    return Format("nPrefVertices %d is not usable: 0 gives exact ellipses, 3 to 3600 the "
+                  "corners of a polygon",
+                  vertices);
+}
 
 std::string ChartProblem(const SSizeSpec& size) {
     // The vote grid holds one more row and column than the chart.
@@ -60,6 +70,8 @@ std::string ConfigValueProblem(const DisplayConfig& config, const std::string& k
         return ChartProblem(config.szChart);
     if (EqualsNoCase(key, "szPoint"))
         return PointProblem(config.szPoint);
+    if (EqualsNoCase(key, "nPrefVertices") && !VerticesProblem(config.nPrefVertices).empty())
+        return VerticesProblem(config.nPrefVertices);
     for (const SCountBound& bound : kCounts) {
         const bool named = EqualsNoCase(key, bound.key) ||
                            (bound.field == &DisplayConfig::nChain && EqualsNoCase(key, "nChains"));

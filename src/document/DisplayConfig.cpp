@@ -145,6 +145,7 @@ const SConfigKey kKeys[] = {
     {A, QUELTA_FIELD(dCopeland), "#COPELAND\toffset"},
     {A, QUELTA_FIELD(dBOD), "#BOD\tsize"},
     {A, QUELTA_FIELD(dProb), "#PROB\tsize"},
+    {A, QUELTA_FIELD(nPrefVertices), "#PREFERENCES\tellipse vertices (0 = exact)"},
 };
 // clang-format on
 

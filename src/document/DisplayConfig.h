@@ -264,4 +264,7 @@ struct DisplayConfig {
     double dCopeland = 0.0;
     double dBOD = 0.0;
     double dProb = 0.9;
+    /// How the members' trade-off ellipses become cells: 0 the cells whose centres lie inside
+    /// the exact ellipse, N >= 3 the inscribed N-gon (40 the classic outline).
+    int nPrefVertices = 0;
 };

@@ -323,6 +323,8 @@ void CQueltaDoc::SetZoom(double zoom) {
 }
 
 void CQueltaDoc::UpdateGridMap() {
+    // How ellipses become cells is a setting of the grid the regions live on.
+    m_game.SetPrefVertices(m_config.nPrefVertices);
     int width = m_config.szChart.cx;
     int height = m_config.szChart.cy;
     // A chart smaller than 6 by 6 pixels keeps the previous plot.

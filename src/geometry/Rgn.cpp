@@ -40,36 +40,50 @@ std::vector<QPointF> ClipPass(const std::vector<QPointF>& points, Inside inside,
     return kept;
 }
 
-/// The outline cut to the safe window; unchanged when it lies inside already. Cutting keeps the
-/// winding number of every cell inside the window.
-std::vector<QPoint> ClipToSafeWindow(const std::vector<QPoint>& points) {
-    const auto outside = [](const QPoint& p) {
-        return p.x() < -kSafeCoordinate || p.x() > kSafeCoordinate || p.y() < -kSafeCoordinate ||
-               p.y() > kSafeCoordinate;
+/// The bounds an outline is cut to: cells left <= x <= right, top <= y <= bottom.
+struct SClipBounds {
+    double left, top, right, bottom;
+};
+
+/// The outline cut to the bounds; unchanged when it lies inside already. Cutting keeps the
+/// winding number of every cell inside the bounds.
+std::vector<QPoint> ClipOutline(const std::vector<QPoint>& points, const SClipBounds& b) {
+    const auto outside = [&b](const QPoint& p) {
+        return p.x() < b.left || p.x() > b.right || p.y() < b.top || p.y() > b.bottom;
     };
     if (std::none_of(points.begin(), points.end(), outside))
         return points;
     std::vector<QPointF> clipped(points.begin(), points.end());
-    const double limit = kSafeCoordinate;
-    for (const double sign : {-1.0, 1.0}) {
-        clipped = ClipPass(
-            clipped, [&](const QPointF& p) { return p.x() * sign <= limit; },
-            [&](const QPointF& a, const QPointF& b) {
-                const double x = sign * limit;
-                return QPointF(x, a.y() + (b.y() - a.y()) * (x - a.x()) / (b.x() - a.x()));
-            });
-        clipped = ClipPass(
-            clipped, [&](const QPointF& p) { return p.y() * sign <= limit; },
-            [&](const QPointF& a, const QPointF& b) {
-                const double y = sign * limit;
-                return QPointF(a.x() + (b.x() - a.x()) * (y - a.y()) / (b.y() - a.y()), y);
-            });
-    }
+    const auto atX = [](const QPointF& a, const QPointF& c, double x) {
+        return QPointF(x, a.y() + (c.y() - a.y()) * (x - a.x()) / (c.x() - a.x()));
+    };
+    const auto atY = [](const QPointF& a, const QPointF& c, double y) {
+        return QPointF(a.x() + (c.x() - a.x()) * (y - a.y()) / (c.y() - a.y()), y);
+    };
+    clipped = ClipPass(
+        clipped, [&](const QPointF& p) { return p.x() >= b.left; },
+        [&](const QPointF& a, const QPointF& c) { return atX(a, c, b.left); });
+    clipped = ClipPass(
+        clipped, [&](const QPointF& p) { return p.y() >= b.top; },
+        [&](const QPointF& a, const QPointF& c) { return atY(a, c, b.top); });
+    clipped = ClipPass(
+        clipped, [&](const QPointF& p) { return p.x() <= b.right; },
+        [&](const QPointF& a, const QPointF& c) { return atX(a, c, b.right); });
+    clipped = ClipPass(
+        clipped, [&](const QPointF& p) { return p.y() <= b.bottom; },
+        [&](const QPointF& a, const QPointF& c) { return atY(a, c, b.bottom); });
     std::vector<QPoint> result;
     result.reserve(clipped.size());
     for (const QPointF& p : clipped)
         result.emplace_back(RoundCoordinate(p.x()), RoundCoordinate(p.y()));
     return result;
+}
+
+QRegion PolygonRegion(const std::vector<QPoint>& points, int fillMode) {
+    if (points.size() < 3)
+        return QRegion();
+    const QPolygon polygon(QList<QPoint>(points.begin(), points.end()));
+    return QRegion(polygon, fillMode == ALTERNATE ? Qt::OddEvenFill : Qt::WindingFill);
 }
 
 } // namespace
@@ -103,15 +117,24 @@ void CRgn::CreateEllipticRgn(int left, int top, int right, int bottom) {
 }
 
 void CRgn::CreatePolygonRgn(const std::vector<QPoint>& points, int fillMode) {
-    if (points.size() < 3) {
+    constexpr double limit = kSafeCoordinate;
+    m_region = points.size() < 3
+                   ? QRegion()
+                   : PolygonRegion(ClipOutline(points, {-limit, -limit, limit, limit}), fillMode);
+}
+
+void CRgn::CreatePolygonRgn(const std::vector<QPoint>& points, int fillMode,
+                            const SIntRect& window) {
+    const QRect keep = ToQRect(window.left, window.top, window.right, window.bottom);
+    if (points.size() < 3 || keep.isEmpty()) {
         m_region = QRegion();
         return;
     }
-    const std::vector<QPoint> safe = ClipToSafeWindow(points);
-    const QPolygon polygon(QList<QPoint>(safe.begin(), safe.end()));
-    m_region = safe.size() < 3
-                   ? QRegion()
-                   : QRegion(polygon, fillMode == ALTERNATE ? Qt::OddEvenFill : Qt::WindingFill);
+    // Cut one cell outside the window, so that no edge of the cut lies on a kept cell, then
+    // keep the window's cells.
+    const SClipBounds bounds{window.left - 1.0, window.top - 1.0, window.right + 1.0,
+                             window.bottom + 1.0};
+    m_region = PolygonRegion(ClipOutline(points, bounds), fillMode).intersected(keep);
 }
 
 int CRgn::CombineRgn(const CRgn& source1, const CRgn& source2, int mode) {

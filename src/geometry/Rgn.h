@@ -42,6 +42,9 @@ public:
     void CreateEllipticRgn(int left, int top, int right, int bottom);
     /// Makes this the cells inside the polygon under the fill mode (ALTERNATE or WINDING).
     void CreatePolygonRgn(const std::vector<QPoint>& points, int fillMode);
+    /// As above, keeping only the cells of the window (left <= x < right, top <= y < bottom);
+    /// an outline reaching past the window is cut before it is scan-converted.
+    void CreatePolygonRgn(const std::vector<QPoint>& points, int fillMode, const SIntRect& window);
     /// Sets this to source1 op source2 and returns the resulting region type. Either source may
     /// be this object; RGN_COPY ignores source2. RGN_ERROR when a needed source holds nothing.
     int CombineRgn(const CRgn& source1, const CRgn& source2, int mode);

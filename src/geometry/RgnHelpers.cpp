@@ -1,5 +1,6 @@
 #include "geometry/RgnHelpers.h"
 
+#include "geometry/CellRuns.h"
 #include "geometry/GeoAlloc.h"
 #include "platform/CRand.h"
 #include "platform/Platform.h"
@@ -18,8 +19,8 @@ bool Finite(const CFPoint& p) {
     return std::isfinite(p.x) && std::isfinite(p.y);
 }
 
-/// The grid polygon of an issue-space outline: no cells when a point is not a number. The region
-/// class cuts outlines that reach far beyond the chart.
+/// The grid polygon of an issue-space outline: no cells when a point is not a number. Outlines
+/// are cut to the map's region window before they become regions.
 std::vector<QPoint> PolygonCells(const std::vector<CFPoint>& points, const CGridMap& map) {
     if (!std::all_of(points.begin(), points.end(), Finite))
         return {};
@@ -99,7 +100,7 @@ int CreateCircleRgn(CRgn& target, const CFCircle& circle, const CGridMap& map, i
     if (points.empty())
         return 0;
     try {
-        target.CreatePolygonRgn(PolygonCells(points, map), WINDING);
+        target.CreatePolygonRgn(PolygonCells(points, map), WINDING, RegionWindow(map));
     } catch (const std::bad_alloc&) {
         MessageBoxOk("CreateCircleRgn: memory exception");
         return 0;
@@ -109,7 +110,7 @@ int CreateCircleRgn(CRgn& target, const CFCircle& circle, const CGridMap& map, i
 
 bool CreatePolygonRgn(CRgn& target, const CFPolygon& polygon, const CGridMap& map) {
     try {
-        target.CreatePolygonRgn(PolygonCells(polygon.Points(), map), WINDING);
+        target.CreatePolygonRgn(PolygonCells(polygon.Points(), map), WINDING, RegionWindow(map));
     } catch (const std::bad_alloc&) {
         MessageBoxOk("CreatePolygonRgn: memory exception");
         return false;

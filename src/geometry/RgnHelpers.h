@@ -24,9 +24,10 @@ bool RgnContains(const CRgn& outer, const CRgn& inner);
 
 /// Makes the target the small marker region drawn around one cell.
 void CreatePointMarker(CRgn& target, const QPoint& cell);
-/// Makes the target the triangle through three cells (winding fill). Here and in the polygon
-/// helpers below, outlines reaching tens of thousands of cells beyond the chart are cut there,
-/// and outlines with a point that is not a number cover no cells.
+/// Makes the target the triangle through three cells (winding fill), cut tens of thousands of
+/// cells beyond any chart. The circle and polygon helpers below keep the cells of the map's
+/// region window (see RegionWindow), and outlines with a point that is not a number cover no
+/// cells.
 void CreateTriangleRgn(CRgn& target, const QPoint& a, const QPoint& b, const QPoint& c);
 /// The cells of issue-space points under a map.
 std::vector<QPoint> MapToCells(const std::vector<CFPoint>& points, const CGridMap& map);

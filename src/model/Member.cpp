@@ -238,6 +238,13 @@ void CMember::SetNumericAttribute(const std::string& id, double value) {
     m_numericAttributes.emplace_back(id, value);
 }
 
+void CMember::SetPrefVertices(int vertices) {
+    if (vertices == m_prefVertices)
+        return;
+    m_prefVertices = vertices;
+    RebuildPreferredRgn();
+}
+
 void CMember::RebuildPreferredRgn() {
     SPreferredRgnInput input;
     input.ideal = m_idealPoint;
@@ -247,6 +254,7 @@ void CMember::RebuildPreferredRgn() {
     input.spread = m_spread;
     input.rational = m_rational;
     input.label = m_label;
+    input.prefVertices = m_prefVertices;
     m_preferredRgn = BuildPreferredRgn(input);
 }
 

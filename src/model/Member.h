@@ -87,6 +87,10 @@ public:
     void SetDiscount(double discount);
     void SetIntensity(double intensity);
     void SetBeta(double beta);
+    /// How the member's ellipses become cells: 0 the exact ellipse, N >= 3 its inscribed N-gon.
+    int PrefVertices() const { return m_prefVertices; }
+    /// Sets how ellipses become cells and rebuilds the region when that changes.
+    void SetPrefVertices(int vertices);
     int Rational() const { return m_rational; }
     /// Sets the bounded-rationality flag and rebuilds the region.
     void SetRational(int flag);
@@ -168,6 +172,7 @@ private:
     double m_certainty = 0.9;
     PreferenceSpec m_preference;
     int m_rational = 0;
+    int m_prefVertices = 0;
     CFPoint m_statusQuo{50.0, 50.0};
     CFPoint m_idealPoint{50.0, 50.0};
     std::pair<double, double> m_spread{0.0, 0.0};

@@ -16,6 +16,7 @@ void CVotingGame::SetMembers(const std::vector<CMember*>* members) {
             // Members always follow the game's voting switches.
             member->SetWeighted(m_weighted);
             member->SetProbabilistic(m_probabilistic);
+            member->SetPrefVertices(m_prefVertices);
             member->Adopt(m_statusQuo, m_gridMap);
             m_members.push_back(member);
         }
@@ -60,6 +61,15 @@ void CVotingGame::SetProbabilisticVoting(int flag) {
     m_probabilistic = flag;
     for (CMember* member : m_members)
         member->SetProbabilistic(flag);
+    InvalidateAll();
+}
+
+void CVotingGame::SetPrefVertices(int vertices) {
+    if (vertices == m_prefVertices)
+        return;
+    m_prefVertices = vertices;
+    for (CMember* member : m_members)
+        member->SetPrefVertices(vertices);
     InvalidateAll();
 }
 

@@ -74,6 +74,11 @@ public:
     int ProbabilisticVoting() const { return m_probabilistic; }
     /// Switches probabilistic voting, copying the switch into every member.
     void SetProbabilisticVoting(int flag);
+    /// How the members' ellipses become cells (0 exact, N >= 3 the inscribed N-gon).
+    int PrefVertices() const { return m_prefVertices; }
+    /// Sets how ellipses become cells in every member; a change rebuilds their regions and
+    /// marks every concept stale.
+    void SetPrefVertices(int vertices);
 
     const CGridMap& GridMap() const { return m_gridMap; }
     /// Adopts a new grid map: members rebuild their regions and every concept becomes stale.
@@ -235,6 +240,7 @@ private:
     int m_absolute = 1;
     int m_weighted = 0;
     int m_probabilistic = 0;
+    int m_prefVertices = 0;
     int m_veto = 0;
     CStaleFlags m_stale;
     std::unique_ptr<SWinSetState> m_winSetState;

@@ -2,16 +2,13 @@
 
 #include "geometry/Rgn.h"
 #include "geometry/RgnHelpers.h"
+#include "preferences/PreferredRgn.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
 namespace {
-
-/// Outlines with a corner this far out are cut by the region class before scanning; the
-/// direct scan leaves them to it.
-constexpr int kSafeCoordinate = 40000;
 
 void MergeAdjacent(std::vector<SCellRun>& runs) {
     std::size_t kept = 0;
@@ -130,29 +127,29 @@ CMemberRuns::CMemberRuns(const CMember& member)
                                member.Probabilistic() == 0) {}
 
 bool CMemberRuns::BuildDirect(const CFPoint& statusQuo, const CGridMap& map) {
-    // The member's trade-off outline: a 40-gon about the ideal point through the status quo,
-    // stretched by the salience and turned by the complementarity's angle.
+    // The member's trade-off ellipse about the ideal point through the status quo, stretched by
+    // the salience and turned by the complementarity's angle: its cells by the exact rule, or
+    // its inscribed polygon scanned here.
     const PreferenceSpec& spec = m_copy.Preference();
     const CFPoint& ideal = m_copy.IdealPoint();
-    const double phi = std::atan(spec.complementarity);
-    const double s = spec.salience == 0.0 ? 1.0 : spec.salience;
-    const double c = std::cos(phi), sn = std::sin(phi);
-    const double dx = statusQuo.x - ideal.x, dy = statusQuo.y - ideal.y;
-    const double qx = dx * c - dy * sn;
-    const double qy = dx * sn + dy * c;
-    const double l = std::sqrt((qy / s) * (qy / s) + qx * qx);
-    m_corners.clear();
-    double t = 0.0;
-    for (int k = 0; k < 40; ++k, t += 0.15707963267948966) {
-        const double lx = l * std::cos(t);
-        const double ly = s * l * std::sin(t);
-        const QPoint cell =
-            map.WorldToCell(CFPoint(ideal.x + ly * sn + lx * c, ideal.y + ly * c - lx * sn));
-        if (std::abs(cell.x()) > kSafeCoordinate || std::abs(cell.y()) > kSafeCoordinate)
-            return false;
-        m_corners.push_back(cell);
+    const SCellEllipse ellipse =
+        TradeOffEllipse(ideal, statusQuo, spec.salience, spec.complementarity);
+    const SIntRect window = RegionWindow(map);
+    m_runs.clear();
+    if (m_copy.PrefVertices() <= 0) {
+        AppendEllipseRuns(ellipse, map, window, m_runs);
+    } else {
+        m_corners.clear();
+        for (const CFPoint& corner : TradeOffOutline(ellipse, m_copy.PrefVertices())) {
+            const QPoint cell = map.WorldToCell(corner);
+            // An outline the region window cuts is left to the member's own builder.
+            if (cell.x() < window.left || cell.x() >= window.right || cell.y() < window.top ||
+                cell.y() >= window.bottom)
+                return false;
+            m_corners.push_back(cell);
+        }
+        ScanPolygon(m_corners, m_runs, m_scratch);
     }
-    ScanPolygon(m_corners, m_runs, m_scratch);
     if (m_runs.empty()) {
         CRgn marker;
         CreatePointMarker(marker, map.WorldToCell(ideal));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "geometry/CellRuns.h"
 #include "geometry/FPoint.h"
 #include "geometry/GridMap.h"
 #include "model/Member.h"
@@ -9,14 +10,6 @@
 #include <vector>
 
 class CRgn;
-
-/// The cells x0 .. x1 - 1 of grid row y.
-struct SCellRun {
-    int y = 0;
-    int x0 = 0;
-    int x1 = 0;
-    bool operator==(const SCellRun&) const = default;
-};
 
 /// The cells of a region as runs sorted by row, then column, adjacent runs merged.
 std::vector<SCellRun> RegionRuns(const CRgn& rgn);
@@ -29,8 +22,9 @@ void ScanPolygon(const std::vector<QPoint>& corners, std::vector<SCellRun>& runs
                  std::vector<int>& scratch);
 
 /// A member's preferred-to region about a trial status quo, as row runs. Plain trade-off
-/// members build their outline and scan it directly, without a platform region; every other
-/// member is a private copy that rebuilds its own region about the trial point.
+/// members take their ellipse's cells (or scan its polygon) directly, without a platform
+/// region; every other member is a private copy that rebuilds its own region about the trial
+/// point.
 class CMemberRuns {
 public:
     explicit CMemberRuns(const CMember& member);

@@ -1,5 +1,7 @@
 #include "preferences/Cardioid.h"
 
+#include "geometry/CellRuns.h"
+#include "geometry/EllipseCells.h"
 #include "platform/Platform.h"
 
 #include <cmath>
@@ -25,11 +27,9 @@ template <class Build> std::unique_ptr<CRgn> Guarded(Build build) {
 } // namespace
 
 std::unique_ptr<CRgn> CircleDiscRgn(const CGridMap& map, const CFPoint& centre, double radius) {
+    // The disc's boundary is known exactly, so it takes the cells of the exact rule.
     return Guarded([&](CRgn& region) {
-        const QPoint c = map.WorldToCell(centre);
-        const int w = Nearest(radius * map.ScaleX());
-        const int h = Nearest(radius * map.ScaleY());
-        region.CreateEllipticRgn(c.x() - w, c.y() - h, c.x() + w, c.y() + h);
+        region = EllipseCellRgn({centre, radius, radius, 1.0, 0.0}, map);
     });
 }
 
@@ -51,6 +51,6 @@ std::unique_ptr<CRgn> OuterCardioidRgn(const CGridMap& map, const CFPoint& statu
                 CFPoint(statusQuo.x + lx * u.x - ly * u.y, statusQuo.y + lx * u.y + ly * u.x)));
             t += 0.07853981633974483;
         }
-        region.CreatePolygonRgn(cells, ALTERNATE);
+        region.CreatePolygonRgn(cells, ALTERNATE, RegionWindow(map));
     });
 }

@@ -1,5 +1,6 @@
 #include "preferences/PreferredRgn.h"
 
+#include "geometry/CellRuns.h"
 #include "geometry/RgnHelpers.h"
 
 #include <array>
@@ -76,6 +77,6 @@ CRgn DirectionalRgn(const CFPoint& ideal, const CFPoint& statusQuo, const CGridM
     for (size_t i = 0; i < window.size(); ++i)
         if (replaced[i] || side(window[i]) * idealSide >= 0.0)
             kept.push_back(window[i]);
-    rgn.CreatePolygonRgn(MapToCells(kept, map), WINDING);
+    rgn.CreatePolygonRgn(MapToCells(kept, map), WINDING, RegionWindow(map));
     return rgn;
 }

@@ -1,8 +1,10 @@
 #include "preferences/PreferredRgn.h"
 
+#include "geometry/CellRuns.h"
 #include "geometry/RgnHelpers.h"
 #include "platform/Platform.h"
 
+#include <algorithm>
 #include <cmath>
 #include <new>
 
@@ -21,7 +23,7 @@ CRgn Guarded(const char* failureText, const std::string& label, Build build) {
 
 CRgn Polygon(const std::vector<CFPoint>& points, const CGridMap& map, int fillMode) {
     CRgn rgn;
-    rgn.CreatePolygonRgn(MapToCells(points, map), fillMode);
+    rgn.CreatePolygonRgn(MapToCells(points, map), fillMode, RegionWindow(map));
     return rgn;
 }
 
@@ -31,8 +33,8 @@ void ReportMemberFailure(const std::string& text, const std::string& label) {
     MessageBoxOk(text + " " + label);
 }
 
-CRgn TradeOffRgn(const CFPoint& ideal, const CFPoint& statusQuo, double salience,
-                 double complementarity, const CGridMap& map) {
+SCellEllipse TradeOffEllipse(const CFPoint& ideal, const CFPoint& statusQuo, double salience,
+                             double complementarity) {
     const double phi = std::atan(complementarity);
     const double s = salience == 0.0 ? 1.0 : salience;
     const double c = std::cos(phi), sn = std::sin(phi);
@@ -40,15 +42,29 @@ CRgn TradeOffRgn(const CFPoint& ideal, const CFPoint& statusQuo, double salience
     const double qx = dx * c - dy * sn;
     const double qy = dx * sn + dy * c;
     const double l = std::sqrt((qy / s) * (qy / s) + qx * qx);
+    return {ideal, l, s * l, c, sn};
+}
+
+std::vector<CFPoint> TradeOffOutline(const SCellEllipse& e, int vertices) {
+    const double step = 6.283185307179586 / vertices;
+    const double c = e.cosTurn, sn = e.sinTurn;
     std::vector<CFPoint> points;
-    points.reserve(40);
+    points.reserve(static_cast<size_t>(std::max(vertices, 0)));
     double t = 0.0;
-    for (int k = 0; k < 40; ++k, t += 0.15707963267948966) {
-        const double lx = l * std::cos(t);
-        const double ly = s * l * std::sin(t);
-        points.emplace_back(ideal.x + ly * sn + lx * c, ideal.y + ly * c - lx * sn);
+    for (int k = 0; k < vertices; ++k, t += step) {
+        const double lx = e.semiX * std::cos(t);
+        const double ly = e.semiY * std::sin(t);
+        points.emplace_back(e.centre.x + ly * sn + lx * c, e.centre.y + ly * c - lx * sn);
     }
-    return Polygon(points, map, WINDING);
+    return points;
+}
+
+CRgn TradeOffRgn(const CFPoint& ideal, const CFPoint& statusQuo, double salience,
+                 double complementarity, const CGridMap& map, int vertices) {
+    const SCellEllipse ellipse = TradeOffEllipse(ideal, statusQuo, salience, complementarity);
+    if (vertices <= 0)
+        return EllipseCellRgn(ellipse, map);
+    return Polygon(TradeOffOutline(ellipse, vertices), map, WINDING);
 }
 
 CRgn CityBlockRgn(const CFPoint& ideal, const CFPoint& statusQuo, const CGridMap& map) {
@@ -64,8 +80,17 @@ CRgn IndependentRgn(const CFPoint& ideal, const CFPoint& statusQuo, const CGridM
     const QPoint corner = map.WorldToCell(CFPoint(ideal.x - dx, ideal.y + dy));
     const int width = Nearest(2.0 * dx * map.ScaleX());
     const int height = Nearest(2.0 * dy * map.ScaleY());
+    // Edges are held to the region window (in 64 bits, as the sum may pass the int range).
+    const SIntRect w = RegionWindow(map);
+    const auto held = [](long long v, int low, int high) {
+        return static_cast<int>(std::clamp<long long>(v, low, high));
+    };
+    const long long x0 = corner.x(), y0 = corner.y();
+    const long long x1 = x0 + width, y1 = y0 + height;
     CRgn rgn;
-    rgn.CreateRectRgn(corner.x(), corner.y(), corner.x() + width, corner.y() + height);
+    rgn.CreateRectRgn(
+        held(std::min(x0, x1), w.left, w.right), held(std::min(y0, y1), w.top, w.bottom),
+        held(std::max(x0, x1), w.left, w.right), held(std::max(y0, y1), w.top, w.bottom));
     return rgn;
 }
 
@@ -77,7 +102,8 @@ CRgn SquareRgn(const CFPoint& ideal, const CGridMap& map) {
 }
 
 CRgn BuildTypeRgn(int prefType, const CFPoint& ideal, const CFPoint& statusQuo,
-                  PreferenceSpec& spec, const CGridMap& map, const std::string& label) {
+                  PreferenceSpec& spec, const CGridMap& map, const std::string& label,
+                  int prefVertices) {
     switch (prefType) {
     case PREF_EUM: {
         const double dy = std::fabs(ideal.y - statusQuo.y);
@@ -87,7 +113,8 @@ CRgn BuildTypeRgn(int prefType, const CFPoint& ideal, const CFPoint& statusQuo,
     }
     case PREF_TRADEOFF:
         return Guarded("memory exception allocating elliptical region; player:", label, [&] {
-            return TradeOffRgn(ideal, statusQuo, spec.salience, spec.complementarity, map);
+            return TradeOffRgn(ideal, statusQuo, spec.salience, spec.complementarity, map,
+                               prefVertices);
         });
     case PREF_CITYBLOCK:
         return Guarded("memory exception allocating city block region; player:", label,
@@ -111,8 +138,8 @@ CRgn BuildTypeRgn(int prefType, const CFPoint& ideal, const CFPoint& statusQuo,
 
 CRgn BuildPreferredRgn(const SPreferredRgnInput& input) {
     PreferenceSpec& spec = *input.spec;
-    CRgn rgn =
-        BuildTypeRgn(spec.prefType, input.ideal, input.statusQuo, spec, input.map, input.label);
+    CRgn rgn = BuildTypeRgn(spec.prefType, input.ideal, input.statusQuo, spec, input.map,
+                            input.label, input.prefVertices);
     if (!rgn.IsValid())
         return rgn;
     if (IsEmptyRgn(rgn))
@@ -127,7 +154,8 @@ CRgn BuildPreferredRgn(const SPreferredRgnInput& input) {
         // The member gives the status quo the benefit of the doubt: it prefers only points
         // within its own spread.
         const CFPoint doubt(input.ideal.x + std::sqrt(h * h + v * v), input.ideal.y);
-        rgn = TradeOffRgn(input.ideal, doubt, spec.salience, spec.complementarity, input.map);
+        rgn = TradeOffRgn(input.ideal, doubt, spec.salience, spec.complementarity, input.map,
+                          input.prefVertices);
     }
     return rgn;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "geometry/EllipseCells.h"
 #include "geometry/FPoint.h"
 #include "geometry/GridMap.h"
 #include "geometry/Rgn.h"
@@ -7,6 +8,7 @@
 
 #include <string>
 #include <utility>
+#include <vector>
 
 /// Everything a member's preferred-to region depends on.
 struct SPreferredRgnInput {
@@ -20,6 +22,8 @@ struct SPreferredRgnInput {
     int rational = 0;
     /// The member's label, shown in failure messages.
     std::string label;
+    /// How ellipses become cells: 0 the exact ellipse, N >= 3 its inscribed N-gon.
+    int prefVertices = 0;
 };
 
 /// The member's region of cells preferred to its status quo under its preference model and
@@ -29,11 +33,20 @@ CRgn BuildPreferredRgn(const SPreferredRgnInput& input);
 /// The plain region of one preference type for an ideal point and a status quo (EUM derives
 /// its salience into `spec`); no region for an unknown type.
 CRgn BuildTypeRgn(int prefType, const CFPoint& ideal, const CFPoint& statusQuo,
-                  PreferenceSpec& spec, const CGridMap& map, const std::string& label);
+                  PreferenceSpec& spec, const CGridMap& map, const std::string& label,
+                  int prefVertices = 0);
 
-/// The ellipse about the ideal point through the status quo (40-gon, winding fill).
+/// The trade-off ellipse about the ideal point through the status quo: its semi-axes l along
+/// its own x axis and salience * l along its y axis, turned by atan(complementarity).
+SCellEllipse TradeOffEllipse(const CFPoint& ideal, const CFPoint& statusQuo, double salience,
+                             double complementarity);
+/// The ellipse's inscribed n-gon, its first corner on the ellipse's own x axis (the classic
+/// outline has 40 corners).
+std::vector<CFPoint> TradeOffOutline(const SCellEllipse& ellipse, int vertices);
+/// The region of the trade-off ellipse: with `vertices` 0 the cells whose centres lie inside
+/// the exact ellipse, otherwise the inscribed polygon of that many corners (winding fill).
 CRgn TradeOffRgn(const CFPoint& ideal, const CFPoint& statusQuo, double salience,
-                 double complementarity, const CGridMap& map);
+                 double complementarity, const CGridMap& map, int vertices = 0);
 /// The diamond about the ideal point through the status quo (alternate fill).
 CRgn CityBlockRgn(const CFPoint& ideal, const CFPoint& statusQuo, const CGridMap& map);
 /// The axis-parallel rectangle about the ideal point through the status quo.

@@ -1,5 +1,6 @@
 #include "preferences/PreferredRgn.h"
 
+#include "geometry/CellRuns.h"
 #include "geometry/FCircle.h"
 #include "geometry/FRect.h"
 #include "geometry/FTriangle.h"
@@ -63,11 +64,12 @@ std::vector<CFPoint> Samples(const CFPoint& centre, const SSamplingSpec& block) 
 /// The region of one ideal-point / status-quo sample pair under the member's type; the blur
 /// treats the unified type like the directional one.
 CRgn SampleRgn(int prefType, const CFPoint& ideal, const CFPoint& statusQuo,
-               const PreferenceSpec& spec, const CGridMap& map) {
+               const PreferenceSpec& spec, const CGridMap& map, int prefVertices) {
     switch (prefType) {
     case PREF_TRADEOFF:
     case PREF_EUM:
-        return TradeOffRgn(ideal, statusQuo, spec.salience, spec.complementarity, map);
+        return TradeOffRgn(ideal, statusQuo, spec.salience, spec.complementarity, map,
+                           prefVertices);
     case PREF_CITYBLOCK:
         return CityBlockRgn(ideal, statusQuo, map);
     case PREF_INDEPENDENT:
@@ -85,7 +87,7 @@ CRgn FixedInnerRgn(const SPreferredRgnInput& input, const std::vector<CFPoint>& 
         return inner;
     }
     try {
-        inner.CreatePolygonRgn(MapToCells(ideals, input.map), WINDING);
+        inner.CreatePolygonRgn(MapToCells(ideals, input.map), WINDING, RegionWindow(input.map));
     } catch (const std::bad_alloc&) {
         ReportMemberFailure("memory exception allocating absolute region for player:", input.label);
         inner.DeleteObject();
@@ -103,7 +105,8 @@ CRgn InnerRgn(const SPreferredRgnInput& input, const std::vector<CFPoint>& ideal
             ReportMemberFailure("Failure to create fuzxy region for player:", input.label);
             continue;
         }
-        const CRgn sample = SampleRgn(type, ideal, statusQuo, *input.spec, input.map);
+        const CRgn sample =
+            SampleRgn(type, ideal, statusQuo, *input.spec, input.map, input.prefVertices);
         if (!inner.IsValid())
             inner.CopyRgn(sample);
         else

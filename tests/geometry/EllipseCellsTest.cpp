@@ -1,0 +1,221 @@
+#include "geometry/EllipseCells.h"
+#include "GeoTestUtil.h"
+#include "document/ChartFrame.h"
+#include "geometry/CellRuns.h"
+#include "preferences/VoteGrid.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <random>
+#include <string>
+
+namespace {
+
+/// The ellipse's equation written out in issue space: the point's offsets turned into the
+/// ellipse's own axes and scaled by the semi-axes.
+double EllipseValue(const SCellEllipse& e, const CFPoint& p) {
+    const double dx = p.x - e.centre.x, dy = p.y - e.centre.y;
+    const double qx = dx * e.cosTurn - dy * e.sinTurn;
+    const double qy = dx * e.sinTurn + dy * e.cosTurn;
+    return (qx / e.semiX) * (qx / e.semiX) + (qy / e.semiY) * (qy / e.semiY);
+}
+
+CGridMap Chart(int size, double zoom = 1.0) {
+    return ChartGridMap(SEdges{0, 100, 100, 0}, size, size, zoom);
+}
+
+/// Random ellipses about the chart: centres inside and outside it, round and thin, turned.
+SCellEllipse RandomEllipse(std::mt19937& random) {
+    std::uniform_real_distribution<double> place(-60, 160), size(0.05, 80), turn(-1.5, 1.5);
+    const double angle = turn(random);
+    SCellEllipse e{CFPoint(place(random), place(random)), size(random), size(random),
+                   std::cos(angle), std::sin(angle)};
+    if (random() % 4 == 0)
+        e.semiY = e.semiX * 12.0; // thin
+    return e;
+}
+
+/// The region of the cells for which `inside` holds, tested one cell at a time over a window.
+template <class Inside> CRgn CellByCell(const SIntRect& window, Inside inside) {
+    std::vector<SCellRun> runs;
+    for (int y = window.top; y < window.bottom; ++y)
+        for (int x = window.left; x < window.right; ++x)
+            if (inside(x, y))
+                runs.push_back({y, x, x + 1});
+    return RgnFromRuns(runs);
+}
+
+/// The distance from a cell to the nearest edge of a closed outline.
+double DistanceToOutline(const std::vector<QPoint>& outline, int x, int y) {
+    double best = 1e300;
+    for (std::size_t i = 0; i < outline.size(); ++i) {
+        const QPointF a = outline[i], b = outline[(i + 1) % outline.size()];
+        const QPointF d = b - a, p = QPointF(x, y) - a;
+        const double length = QPointF::dotProduct(d, d);
+        const double t = length > 0 ? std::clamp(QPointF::dotProduct(p, d) / length, 0.0, 1.0) : 0;
+        const QPointF offset = p - t * d;
+        best = std::min(best, std::hypot(offset.x(), offset.y()));
+    }
+    return best;
+}
+
+} // namespace
+
+TEST(EllipseCellsTest, RowsGiveExactlyTheCellsWhoseCentresLieInside) {
+    std::mt19937 random(7);
+    const CGridMap maps[] = {Chart(100), Chart(137, 2.5), Chart(90, 0.4)};
+    for (int trial = 0; trial < 60; ++trial) {
+        const CGridMap& map = maps[trial % 3];
+        const SCellEllipse e = RandomEllipse(random);
+        SCOPED_TRACE("trial " + std::to_string(trial));
+        const CRgn rows = EllipseCellRgn(e, map);
+        const SIntRect window = RegionWindow(map);
+        const CRgn cells =
+            CellByCell(window, [&](int x, int y) { return CellInEllipse(e, map, x, y); });
+        EXPECT_TRUE(SameCells(rows, cells));
+        // The rule is the ellipse's own equation at the cell's centre; cells whose centre lies
+        // on the boundary to rounding may fall either way.
+        long long disagreements = 0;
+        for (int y = window.top; y < window.bottom; y += 3)
+            for (int x = window.left; x < window.right; x += 3) {
+                const double value = EllipseValue(e, map.CellToWorld(x, y));
+                if (std::fabs(value - 1.0) > 1e-9 && (value < 1.0) != rows.PtInRegion(x, y))
+                    ++disagreements;
+            }
+        EXPECT_EQ(disagreements, 0);
+    }
+}
+
+TEST(EllipseCellsTest, AreasMatchTheShapes) {
+    const CGridMap map = Chart(400);
+    // A disc of radius 10: pi r^2 / (0.25 * 0.25) = 5026.5 cells, give or take the cells the
+    // boundary crosses (its length in cells, 2 pi 40 = 251).
+    const long long disc = EllipseCellRgn({CFPoint(50, 50), 10, 10, 1, 0}, map).CellCount();
+    EXPECT_NEAR(static_cast<double>(disc), M_PI * 100 / 0.0625, 20.0);
+    // A thin ellipse, ten times as tall as wide, turned by 30 degrees.
+    const SCellEllipse thin{CFPoint(50, 50), 3, 30, std::cos(M_PI / 6), std::sin(M_PI / 6)};
+    const long long cells = EllipseCellRgn(thin, map).CellCount();
+    EXPECT_NEAR(cells * 0.0625, M_PI * 3 * 30, 3.0);
+    // A needle thinner than a cell still has the cells its axis passes near, never more than
+    // its length allows.
+    const SCellEllipse needle{CFPoint(50, 50), 0.01, 20, 1, 0};
+    const long long needleCells = EllipseCellRgn(needle, map).CellCount();
+    EXPECT_LE(needleCells, 161);
+}
+
+TEST(EllipseCellsTest, DegenerateEllipsesHoldNoCells) {
+    const CGridMap map = Chart(100);
+    const double nan = std::nan("");
+    for (const SCellEllipse& e :
+         {SCellEllipse{CFPoint(50, 50), 0, 10, 1, 0}, SCellEllipse{CFPoint(50, 50), 10, 0, 1, 0},
+          SCellEllipse{CFPoint(50, 50), nan, 10, 1, 0},
+          SCellEllipse{CFPoint(nan, 50), 10, 10, 1, 0},
+          SCellEllipse{CFPoint(50, 50), INFINITY, 10, 1, 0}}) {
+        const CRgn rgn = EllipseCellRgn(e, map);
+        EXPECT_TRUE(rgn.IsValid());
+        EXPECT_TRUE(rgn.IsEmpty());
+    }
+    EXPECT_TRUE(EllipseCellRgn({CFPoint(0, 0), 5, 5, 1, 0}, CGridMap()).IsEmpty())
+        << "a fresh map has no chart to keep cells of";
+}
+
+TEST(EllipseCellsTest, FarAwayAndHugeEllipsesKeepTheWindowOnly) {
+    const CGridMap map = Chart(100);
+    const SIntRect window = RegionWindow(map);
+    const SIntRect plot = OrderedDeviceRect(map);
+    EXPECT_EQ(window,
+              (SIntRect{plot.left - 200, plot.top - 200, plot.right + 200, plot.bottom + 200}));
+    // An ideal point 1e10 away whose ellipse passes through the chart: about a half plane.
+    const double far = 1e10;
+    const SCellEllipse huge{CFPoint(far, 50), far - 40, far - 40, 1, 0};
+    const CRgn rgn = EllipseCellRgn(huge, map);
+    SIntRect box;
+    rgn.GetRgnBox(&box);
+    EXPECT_GE(box.left, window.left);
+    EXPECT_LE(box.right, window.right);
+    EXPECT_LE(box.bottom, window.bottom);
+    for (int y = plot.top; y < plot.bottom; y += 7)
+        for (int x = plot.left; x < plot.right; ++x)
+            EXPECT_EQ(rgn.PtInRegion(x, y), CellInEllipse(huge, map, x, y)) << x << "," << y;
+    // Seen through a high zoom the cell count is bounded by the window, not by the shape.
+    const CGridMap zoomed = Chart(100, 1000);
+    const long long cells = EllipseCellRgn({CFPoint(50, 50), 30, 30, 1, 0}, zoomed).CellCount();
+    EXPECT_EQ(cells, 500LL * 500LL);
+}
+
+TEST(EllipseCellsTest, RunsBecomeBandedRegionsOfTheSameCells) {
+    std::mt19937 random(11);
+    for (int trial = 0; trial < 40; ++trial) {
+        std::vector<SCellRun> runs;
+        CRgn united;
+        united.CreateRectRgn(0, 0, 0, 0);
+        int y = static_cast<int>(random() % 5) - 2;
+        for (int row = 0; row < 30; ++row) {
+            y += 1 + (random() % 4 == 0 ? 1 : 0); // some rows are skipped
+            // Rows repeat the previous row's runs now and then, so bands form.
+            if (row > 0 && random() % 3 == 0 && !runs.empty()) {
+                std::vector<SCellRun> previous;
+                for (const SCellRun& r : runs)
+                    if (r.y == runs.back().y)
+                        previous.push_back({y, r.x0, r.x1});
+                runs.insert(runs.end(), previous.begin(), previous.end());
+            } else {
+                int x = static_cast<int>(random() % 10) - 5;
+                for (int k = 0, n = 1 + static_cast<int>(random() % 4); k < n; ++k) {
+                    const int width = static_cast<int>(random() % 6); // empty runs too
+                    runs.push_back({y, x, x + width});
+                    x += width + static_cast<int>(random() % 3); // runs that touch, too
+                }
+            }
+        }
+        for (const SCellRun& r : runs)
+            united.CombineRgn(united, Rect(r.x0, r.y, r.x1, r.y + 1), RGN_OR);
+        const CRgn banded = RgnFromRuns(runs);
+        EXPECT_TRUE(SameCells(banded, united)) << "trial " << trial;
+        EXPECT_EQ(banded.CellCount(), united.CellCount()) << "trial " << trial;
+        EXPECT_TRUE(banded.EqualRgn(united));
+    }
+    EXPECT_TRUE(RgnFromRuns({}).IsValid());
+    EXPECT_TRUE(RgnFromRuns({}).IsEmpty());
+}
+
+TEST(EllipseCellsTest, PolygonsAreCutToTheWindowWithoutChangingTheChart) {
+    // Outlines reaching far past the window are cut there. On the chart the cells stay those of
+    // the whole outline, except cells within a cell of an edge, where a cut point rounded to
+    // its cell may move the edge by a fraction of a cell.
+    const CGridMap map = Chart(100);
+    const SIntRect window = RegionWindow(map);
+    const SIntRect plot = OrderedDeviceRect(map);
+    std::mt19937 random(5);
+    std::uniform_int_distribution<int> near(plot.left - 20, plot.right + 20), far(-3000, 3000);
+    long long differing = 0;
+    for (int trial = 0; trial < 30; ++trial) {
+        std::vector<QPoint> outline;
+        for (int k = 0; k < 6; ++k)
+            outline.emplace_back(k % 2 ? far(random) : near(random),
+                                 k % 3 ? near(random) : far(random));
+        CRgn whole, cut;
+        whole.CreatePolygonRgn(outline, WINDING);
+        cut.CreatePolygonRgn(outline, WINDING, window);
+        SIntRect box;
+        cut.GetRgnBox(&box);
+        EXPECT_TRUE(cut.IsEmpty() || (box.left >= window.left && box.right <= window.right &&
+                                      box.top >= window.top && box.bottom <= window.bottom));
+        for (int y = plot.top; y < plot.bottom; ++y)
+            for (int x = plot.left; x < plot.right; ++x) {
+                if (whole.PtInRegion(x, y) == cut.PtInRegion(x, y))
+                    continue;
+                ++differing;
+                EXPECT_LE(DistanceToOutline(outline, x, y), 1.0) << trial << ": " << x << "," << y;
+            }
+    }
+    EXPECT_LT(differing, 100) << "of 300 000 cells";
+    // An outline inside the window is converted whole.
+    const std::vector<QPoint> inside = {QPoint(-100, -100), QPoint(300, -50), QPoint(90, 330)};
+    CRgn whole, kept;
+    whole.CreatePolygonRgn(inside, WINDING);
+    kept.CreatePolygonRgn(inside, WINDING, window);
+    EXPECT_TRUE(SameCells(whole, kept));
+}
