@@ -1,4 +1,5 @@
 #include "RandomBody.h"
+#include "geometry/MappedRegion.h"
 
 #include <benchmark/benchmark.h>
 

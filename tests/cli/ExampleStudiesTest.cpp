@@ -17,9 +17,13 @@ QByteArray ReadBytes(const QString& path) {
 
 const QString kExpected = QStringLiteral(QUELTA_TEST_DATA "/examples/");
 
-/// Runs quelta-cli in a fresh folder, so no configuration file of the caller's sways it.
+/// Runs quelta-cli in a fresh folder, so no configuration file of the caller's sways it. The
+/// expected outputs were made with the classic 40-corner ellipses; the folder's configuration
+/// file keeps them through every scenario reset of a study.
 SCliRun RunInEmptyFolder(const QStringList& arguments) {
     QTemporaryDir dir;
+    WriteFile(dir, "quelta.cfg",
+              "ALGORITHM PARAMETERS BEGIN\nnPrefVertices\t40\nALGORITHM PARAMETERS END\n");
     return RunCli(QStringList{"run"} + arguments, dir.path());
 }
 
