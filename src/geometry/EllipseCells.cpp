@@ -2,15 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
-using Real = long double;
-
 /// The ellipse as the quadratic form u^2 + w^2 < 1 of the offsets from its centre:
-/// u = dx px - dy py, w = dx wx + dy wy. Extended precision keeps the form finite for every
-/// finite shape.
-struct SForm {
+/// u = dx px - dy py, w = dx wx + dy wy.
+template <class Real> struct SForm {
     Real px = 0, py = 0, wx = 0, wy = 0;
     bool usable = false;
 
@@ -32,23 +30,45 @@ struct SForm {
     }
 };
 
+/// Whether doubles hold the ellipse's form and its squares without overflow or underflow;
+/// other shapes (members millions of millions away, needles of atomic width) are worked in
+/// extended precision, which holds every finite shape.
+bool FitsDoubles(const SCellEllipse& e, const CGridMap& map) {
+    constexpr double big = 1e100, small = 1e-100;
+    const double a = std::fabs(e.semiX), b = std::fabs(e.semiY);
+    const double reach =
+        std::max({std::fabs(e.centre.x), std::fabs(e.centre.y), a, b,
+                  std::fabs(map.WorldWindow().left), std::fabs(map.WorldWindow().right),
+                  std::fabs(map.WorldWindow().top), std::fabs(map.WorldWindow().bottom)});
+    return reach < big && a > small && b > small && a * 1e50 > reach && b * 1e50 > reach;
+}
+
 /// One row of the grid: where its cell centres lie and how they step along it.
-struct SRow {
+template <class Real> struct SRow {
     Real dy;     ///< the row's offset from the centre
     Real x0;     ///< the issue-space x of column 0
     Real unit;   ///< issue-space width of one column
     Real centre; ///< the ellipse centre's x
+    Real slack;  ///< how far, in columns, rounding may move a crossing found from the roots
 };
 
-bool InRow(const SForm& form, const SRow& row, const CGridMap& map, int x, int y) {
+template <class Real>
+bool InRow(const SForm<Real>& form, const SRow<Real>& row, const CGridMap& map, int x, int y) {
     // The same point the per-cell rule takes (a row's cells share their y), so both give the
     // same answer.
     return form.Inside(static_cast<Real>(map.CellToWorld(x, y).x) - row.centre, row.dy);
 }
 
+/// Whether a column position found from the roots lies so near a whole column that rounding
+/// could put the cell on either side; only then is the cell tested itself.
+template <class Real> bool NearWhole(Real position, Real slack) {
+    return std::fabs(position - std::nearbyint(position)) < slack;
+}
+
 /// The columns of one row whose centres lie inside, as [lo, hi]; lo > hi for none.
-std::pair<int, int> RowColumns(const SForm& form, const SRow& row, const CGridMap& map, int y,
-                               int left, int right) {
+template <class Real>
+std::pair<int, int> RowColumns(const SForm<Real>& form, const SRow<Real>& row, const CGridMap& map,
+                               int y, int left, int right) {
     // u = px dx + u0, w = wx dx + w0: a quadratic A dx^2 + B dx + C < 0 in the offset dx.
     const Real u0 = -row.dy * form.py, w0 = row.dy * form.wy;
     const Real A = form.px * form.px + form.wx * form.wx;
@@ -58,13 +78,17 @@ std::pair<int, int> RowColumns(const SForm& form, const SRow& row, const CGridMa
     if (!(A > 0) || !(disc >= 0) || !(row.unit > 0))
         return {1, 0};
     const Real root = std::sqrt(disc);
-    const Real low = (-B - root) / (2 * A), high = (-B + root) / (2 * A);
     const Real base = row.x0 - row.centre;
-    const Real first = std::ceil((low - base) / row.unit);
-    const Real last = std::floor((high - base) / row.unit);
-    int lo = static_cast<int>(std::clamp<Real>(first, left, static_cast<Real>(right) + 1));
-    int hi = static_cast<int>(std::clamp<Real>(last, static_cast<Real>(left) - 1, right));
+    const Real from = ((-B - root) / (2 * A) - base) / row.unit;
+    const Real to = ((-B + root) / (2 * A) - base) / row.unit;
+    if (!std::isfinite(from) || !std::isfinite(to) || from > to)
+        return {1, 0};
+    int lo =
+        static_cast<int>(std::clamp<Real>(std::ceil(from), left, static_cast<Real>(right) + 1));
+    int hi = static_cast<int>(std::clamp<Real>(std::floor(to), static_cast<Real>(left) - 1, right));
     const auto in = [&](int x) { return InRow(form, row, map, x, y); };
+    if (!NearWhole(from, row.slack) && !NearWhole(to, row.slack))
+        return {lo, hi};
     while (lo <= hi && !in(lo))
         ++lo;
     while (hi >= lo && !in(hi))
@@ -89,10 +113,9 @@ std::pair<int, int> RowRange(const SCellEllipse& e, const CGridMap& map, const S
     return {top, bottom};
 }
 
-} // namespace
-
-bool CellInEllipse(const SCellEllipse& ellipse, const CGridMap& map, int x, int y) {
-    const SForm form(ellipse);
+template <class Real>
+bool CellInForm(const SCellEllipse& ellipse, const CGridMap& map, int x, int y) {
+    const SForm<Real> form(ellipse);
     if (!form.usable)
         return false;
     const CFPoint p = map.CellToWorld(x, y);
@@ -100,19 +123,41 @@ bool CellInEllipse(const SCellEllipse& ellipse, const CGridMap& map, int x, int 
                        static_cast<Real>(p.y) - ellipse.centre.y);
 }
 
-void AppendEllipseRuns(const SCellEllipse& ellipse, const CGridMap& map, const SIntRect& window,
-                       std::vector<SCellRun>& runs) {
-    const SForm form(ellipse);
+template <class Real>
+void AppendRuns(const SCellEllipse& ellipse, const CGridMap& map, const SIntRect& window,
+                std::vector<SCellRun>& runs) {
+    const SForm<Real> form(ellipse);
     if (!form.usable || window.right <= window.left || window.bottom <= window.top)
         return;
     const auto [top, bottom] = RowRange(ellipse, map, window);
-    SRow row{0, map.CellToWorld(0, 0).x, map.UnitX(), ellipse.centre.x};
+    SRow<Real> row{0, map.CellToWorld(0, 0).x, map.UnitX(), ellipse.centre.x, 0};
+    // The roots carry the rounding of the numbers they are made of, relative to their size.
+    const Real size = std::fabs(row.x0) + std::fabs(ellipse.centre.x) +
+                      std::fabs(ellipse.centre.y) + std::fabs(ellipse.semiX) +
+                      std::fabs(ellipse.semiY) + std::fabs(map.CellToWorld(0, top).y) +
+                      std::fabs(map.CellToWorld(0, bottom).y);
+    row.slack = Real(1e-6) + 1024 * std::numeric_limits<Real>::epsilon() * size / row.unit;
     for (int y = top; y <= bottom; ++y) {
         row.dy = static_cast<Real>(map.CellToWorld(0, y).y) - ellipse.centre.y;
         const auto [lo, hi] = RowColumns(form, row, map, y, window.left, window.right - 1);
         if (lo <= hi)
             runs.push_back({y, lo, hi + 1});
     }
+}
+
+} // namespace
+
+bool CellInEllipse(const SCellEllipse& ellipse, const CGridMap& map, int x, int y) {
+    return FitsDoubles(ellipse, map) ? CellInForm<double>(ellipse, map, x, y)
+                                     : CellInForm<long double>(ellipse, map, x, y);
+}
+
+void AppendEllipseRuns(const SCellEllipse& ellipse, const CGridMap& map, const SIntRect& window,
+                       std::vector<SCellRun>& runs) {
+    if (FitsDoubles(ellipse, map))
+        AppendRuns<double>(ellipse, map, window, runs);
+    else
+        AppendRuns<long double>(ellipse, map, window, runs);
 }
 
 CRgn EllipseCellRgn(const SCellEllipse& ellipse, const CGridMap& map) {
