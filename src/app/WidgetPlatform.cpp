@@ -123,6 +123,10 @@ void CWidgetPlatform::ExitProgram(int code) {
     std::_Exit(code);
 }
 
+void CWidgetPlatform::CloseMainWindow() {
+    OnGuiThread([this] { m_parent->window()->close(); }, false);
+}
+
 void CWidgetPlatform::ShowProgress(bool on) {
     if (on)
         m_cancel = false;

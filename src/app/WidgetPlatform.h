@@ -31,6 +31,7 @@ public:
                                 const std::string& filter) override;
     void RefreshViews() override;
     void ExitProgram(int code) override;
+    void CloseMainWindow() override;
 
     /// What RefreshViews calls (the main window redraws its views).
     void SetRefreshHandler(std::function<void()> handler) { m_refresh = std::move(handler); }

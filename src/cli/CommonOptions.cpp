@@ -3,10 +3,15 @@
 #include "cli/CliCommand.h"
 #include "cli/LogOption.h"
 #include "document/ConfigBounds.h"
+#include "document/DisplayCommands.h"
+#include "document/ModelCommands.h"
+#include "document/PreferenceCorrelation.h"
 #include "document/QueltaDoc.h"
 #include "document/ScenarioFile.h"
 #include "document/ScenarioGenerators.h"
 #include "geometry/GeoAlloc.h"
+#include "platform/TextUtil.h"
+#include "preferences/PreferenceSpec.h"
 
 #include <QFileInfo>
 
@@ -61,21 +66,57 @@ std::optional<SSizeSpec> IntegerPair(const QString& text) {
     return SSizeSpec{a, b};
 }
 
-/// Sets one key of the configuration block; refuses unknown keys and values the computations
-/// cannot work with, whose message it returns.
-std::optional<std::string> SetConfigValue(DisplayConfig& config, const QString& assignment) {
+/// The key of the default preference model, which lives in the scenario rather than in the
+/// configuration block.
+constexpr const char* kDefaultModelKey = "defaultModelName";
+
+/// Whether a name is one of the default model names.
+bool IsDefaultModelName(const std::string& name) {
+    return name == "tradeoff" || PreferenceTypeFromName(name) != PREF_TRADEOFF;
+}
+
+/// A switch changed through --set does what the command that switches it does, so the game
+/// and the members follow the flag as they would in the desktop.
+void ApplySwitchOfKey(CQueltaDoc& doc, const std::string& key) {
+    DisplayConfig& config = doc.Config();
+    if (ConfigKeySetsFlag(key, &DisplayConfig::flagVoteWt))
+        SetVoteWeightedSwitch(doc, config.flagVoteWt);
+    else if (ConfigKeySetsFlag(key, &DisplayConfig::flagVoteProb))
+        SetVoteProbabilisticSwitch(doc, config.flagVoteProb);
+    else if (ConfigKeySetsFlag(key, &DisplayConfig::flagPrefRational))
+        SetRationalSwitch(doc, config.flagPrefRational);
+    else if (ConfigKeySetsFlag(key, &DisplayConfig::flagPrefCorrelated))
+        SetCorrelatedSwitch(doc, config.flagPrefCorrelated);
+    else if (const SShowItem* item = FindShowItemByKey(key))
+        SetShowFlag(doc, item->id, config.*(item->flag));
+}
+
+/// Sets one key of the configuration block (or the default model name) and applies it as its
+/// command would; refuses unknown keys and values the computations cannot work with, whose
+/// message it returns.
+std::optional<std::string> SetConfigValue(CQueltaDoc& doc, const QString& assignment) {
     const qsizetype equals = assignment.indexOf('=');
     const std::string key = assignment.left(equals).toStdString();
-    if (equals <= 0 || !config.SetValue(key, assignment.mid(equals + 1).toStdString()))
+    const std::string value = assignment.mid(equals + 1).toStdString();
+    if (equals > 0 && EqualsNoCase(key, kDefaultModelKey)) {
+        if (!IsDefaultModelName(value))
+            return "--set " + assignment.toStdString() +
+                   ": the model is one of tradeoff, cityblock, independent, directional, "
+                   "unified, absolute, abstain, eum";
+        SetDefaultModel(doc, value);
+        return std::nullopt;
+    }
+    if (equals <= 0 || !doc.Config().SetValue(key, value))
         return "unknown setting in --set " + assignment.toStdString();
-    if (std::string problem = ConfigValueProblem(config, key); !problem.empty())
+    if (std::string problem = ConfigValueProblem(doc.Config(), key); !problem.empty())
         return "--set " + assignment.toStdString() + ": " + problem;
+    ApplySwitchOfKey(doc, key);
     return std::nullopt;
 }
 
 int ApplyConfigOptions(const QCommandLineParser& parser, CQueltaDoc& doc) {
     for (const QString& assignment : parser.values("set"))
-        if (const auto problem = SetConfigValue(doc.Config(), assignment))
+        if (const auto problem = SetConfigValue(doc, assignment))
             return UsageError(*problem);
     if (parser.isSet("chart")) {
         const auto size = IntegerPair(parser.value("chart"));

@@ -1,16 +1,11 @@
 #pragma once
 
 #include "geometry/FPoint.h"
+#include "platform/DialogAnswers.h"
 
 #include <vector>
 
 class CQueltaDoc;
-
-/// The settings of an agenda run, as the "Agenda" dialog collects them.
-struct SAgendaSettings {
-    /// "Number of Iterations".
-    int iterations = 10;
-};
 
 /// Moves the status quo through a sequence of proposals: each iteration picks a member at
 /// random and makes the win set's point nearest to its ideal point the new status quo (the

@@ -41,7 +41,11 @@ void UpdatePreferenceCorrelation(CQueltaDoc& doc) {
     Platform().SetStatusText(0, " ");
 }
 
-void ToggleCorrelated(CQueltaDoc& doc) {
-    doc.Config().flagPrefCorrelated = doc.Config().flagPrefCorrelated ? 0 : 1;
+void SetCorrelatedSwitch(CQueltaDoc& doc, int flag) {
+    doc.Config().flagPrefCorrelated = flag;
     UpdatePreferenceCorrelation(doc);
+}
+
+void ToggleCorrelated(CQueltaDoc& doc) {
+    SetCorrelatedSwitch(doc, doc.Config().flagPrefCorrelated ? 0 : 1);
 }

@@ -8,5 +8,8 @@ class CQueltaDoc;
 /// 0 and salience 1. The game takes the member list again and the document is modified.
 void UpdatePreferenceCorrelation(CQueltaDoc& doc);
 
+/// Sets the "Correlated" switch, then updates the members.
+void SetCorrelatedSwitch(CQueltaDoc& doc, int flag);
+
 /// The "Correlated" command: toggles the switch, then updates the members.
 void ToggleCorrelated(CQueltaDoc& doc);

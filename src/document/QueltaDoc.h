@@ -25,8 +25,10 @@ public:
     DisplayConfig& Config() { return m_config; }
     const DisplayConfig& Config() const { return m_config; }
     CScenarioLog& Log() { return m_log; }
+    const CScenarioLog& Log() const { return m_log; }
     /// The saved win sets.
     CWinSetList& WinSetList() { return m_winSetList; }
+    const CWinSetList& WinSetList() const { return m_winSetList; }
     /// The status quos of the last agenda run, in order, for the chart.
     std::vector<CFPoint>& AgendaPath() { return m_agendaPath; }
     /// The shapes scripts drew on the chart; they outlive scenario resets until a script
@@ -92,6 +94,10 @@ public:
     void SetVoteRule(double fraction);
     void SetAbsolutePlurality(int flag);
 
+    /// The projection-line switch of the chart (not saved).
+    int ProjectionLine() const { return m_projectionLine; }
+    void SetProjectionLine(int flag) { m_projectionLine = flag; }
+
     /// The chart's zoom factor (1 shows the whole scale range).
     double Zoom() const { return m_zoom; }
     void SetZoom(double zoom);
@@ -144,6 +150,7 @@ private:
     std::string m_pathName = "*";
     std::string m_title = "*";
     double m_zoom = 1.0;
+    int m_projectionLine = 0;
     SIntRect m_lastPlot{};
     bool m_modified = false;
     bool m_batchLoad = false;

@@ -3,6 +3,7 @@
 #include "geometry/FPoint.h"
 #include "montecarlo/MonteCarloDraw.h"
 #include "montecarlo/MonteCarloSettings.h"
+#include "platform/DialogAnswers.h"
 
 #include <cstdint>
 #include <optional>
@@ -10,17 +11,6 @@
 
 class CQueltaDoc;
 class CMember;
-
-/// The settings of the regular polygon generator, as the "Regular Polygon Model" dialog
-/// collects them.
-struct SRegularPolygonSettings {
-    /// "Radial Distance", 0 to 100.
-    double radius = 40.0;
-    /// "Number of Members", 3 to 1000.
-    int members = 5;
-    /// "Default Preference Model": "Tradeoff", "City Block", "Directional" or "Unified".
-    std::string preferenceModel = "Tradeoff";
-};
 
 /// Why the regular polygon settings are out of range; empty when they are valid.
 std::string RegularPolygonSettingsProblem(const SRegularPolygonSettings& settings);

@@ -3,6 +3,7 @@
 #include "model/Member.h"
 
 #include <algorithm>
+#include <cstdio>
 
 CCommittee::CCommittee(int subLevel, std::string committeeId, std::string parentId,
                        std::string name, std::string chair, std::string majorityLeader,
@@ -26,4 +27,15 @@ void CCommittee::MarkLeaders() const {
             !id.empty() && (id == m_chair || id == m_majorityLeader || id == m_minorityLeader);
         member->SetLeader(leader ? 1 : 0);
     }
+}
+
+std::string CommitteeEntryText(const CCommittee& committee) {
+    std::string prefix;
+    if (committee.SubLevel() == 1)
+        prefix = "--";
+    else if (committee.SubLevel() == 2)
+        prefix = "----";
+    char count[32];
+    std::snprintf(count, sizeof count, " (%d)", static_cast<int>(committee.Members().size()));
+    return prefix + committee.Name() + count;
 }

@@ -44,3 +44,7 @@ private:
     CCommittee* m_parent = nullptr;
     std::vector<CMember*> m_members;
 };
+
+/// The list text of a committee: indented by its sub-level ("--" for level 1, "----" for level
+/// 2), followed by " (%d)" with its member count.
+std::string CommitteeEntryText(const CCommittee& committee);

@@ -26,6 +26,36 @@ public:
     }
     void RefreshViews() override { m_inner.RefreshViews(); }
     void ExitProgram(int code) override { m_inner.ExitProgram(code); }
+    void CloseMainWindow() override { m_inner.CloseMainWindow(); }
+    std::optional<SMemberSubsetAnswer>
+    AskMemberSubset(const std::string& title, const std::vector<SMemberChoice>& members) override {
+        return m_inner.AskMemberSubset(title, members);
+    }
+    std::optional<SRegularPolygonSettings>
+    AskRegularPolygon(const SRegularPolygonSettings& initial) override {
+        return m_inner.AskRegularPolygon(initial);
+    }
+    std::optional<SAgendaSettings> AskAgenda(const SAgendaSettings& initial) override {
+        return m_inner.AskAgenda(initial);
+    }
+    std::optional<SMonteCarloSettings> AskMonteCarlo(const SMonteCarloSettings& initial) override {
+        return m_inner.AskMonteCarlo(initial);
+    }
+    std::optional<SRationalityModelAnswer>
+    AskRationalityModel(const std::vector<SCommitteeChoice>& committees) override {
+        return m_inner.AskRationalityModel(committees);
+    }
+    std::optional<SBenefitOfDoubtAnswer> AskBenefitOfDoubt(double current) override {
+        return m_inner.AskBenefitOfDoubt(current);
+    }
+    std::optional<DisplayConfig> AskConfiguration(const DisplayConfig& current) override {
+        return m_inner.AskConfiguration(current);
+    }
+    std::optional<SWinSetListAnswer>
+    AskWinSetListEdits(const std::vector<std::string>& labels) override {
+        return m_inner.AskWinSetListEdits(labels);
+    }
+    std::optional<SColorCodeAnswer> AskColorCode() override { return m_inner.AskColorCode(); }
 
 private:
     CPlatform& m_inner;

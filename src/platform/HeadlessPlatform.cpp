@@ -77,5 +77,53 @@ std::vector<std::string> CHeadlessPlatform::MessageTexts() const {
 void CHeadlessPlatform::Clear() {
     m_messages.clear();
     m_status.clear();
+    m_dialogQuestions.clear();
     m_refreshCount = 0;
+}
+
+std::optional<SMemberSubsetAnswer>
+CHeadlessPlatform::AskMemberSubset(const std::string&, const std::vector<SMemberChoice>& members) {
+    m_offeredMembers = members;
+    return NextDialogAnswer<SMemberSubsetAnswer>("MemberSubset");
+}
+
+std::optional<SRegularPolygonSettings>
+CHeadlessPlatform::AskRegularPolygon(const SRegularPolygonSettings&) {
+    return NextDialogAnswer<SRegularPolygonSettings>("RegularPolygon");
+}
+
+std::optional<SAgendaSettings> CHeadlessPlatform::AskAgenda(const SAgendaSettings&) {
+    return NextDialogAnswer<SAgendaSettings>("Agenda");
+}
+
+std::optional<SMonteCarloSettings> CHeadlessPlatform::AskMonteCarlo(const SMonteCarloSettings&) {
+    return NextDialogAnswer<SMonteCarloSettings>("MonteCarlo");
+}
+
+std::optional<SRationalityModelAnswer>
+CHeadlessPlatform::AskRationalityModel(const std::vector<SCommitteeChoice>&) {
+    return NextDialogAnswer<SRationalityModelAnswer>("RationalityModel");
+}
+
+std::optional<SBenefitOfDoubtAnswer> CHeadlessPlatform::AskBenefitOfDoubt(double) {
+    return NextDialogAnswer<SBenefitOfDoubtAnswer>("BenefitOfDoubt");
+}
+
+std::optional<DisplayConfig> CHeadlessPlatform::AskConfiguration(const DisplayConfig&) {
+    return NextDialogAnswer<DisplayConfig>("Configuration");
+}
+
+std::optional<SWinSetListAnswer>
+CHeadlessPlatform::AskWinSetListEdits(const std::vector<std::string>&) {
+    return NextDialogAnswer<SWinSetListAnswer>("WinSetList");
+}
+
+std::optional<SColorCodeAnswer> CHeadlessPlatform::AskColorCode() {
+    // The dialog carries no values, so without a queued answer it is confirmed, as a message
+    // box is answered with OK.
+    if (std::get<std::deque<std::optional<SColorCodeAnswer>>>(m_dialogAnswers).empty()) {
+        m_dialogQuestions.emplace_back("ColorCode");
+        return SColorCodeAnswer{};
+    }
+    return NextDialogAnswer<SColorCodeAnswer>("ColorCode");
 }

@@ -4,7 +4,9 @@
 
 #include <deque>
 #include <iosfwd>
+#include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 /// One message box as the headless platform saw it.
@@ -38,6 +40,33 @@ public:
                                 const std::string& filter) override;
     void RefreshViews() override { ++m_refreshCount; }
     void ExitProgram(int code) override;
+    void CloseMainWindow() override { m_windowClosed = true; }
+    std::optional<SMemberSubsetAnswer>
+    AskMemberSubset(const std::string& title, const std::vector<SMemberChoice>& members) override;
+    std::optional<SRegularPolygonSettings>
+    AskRegularPolygon(const SRegularPolygonSettings& initial) override;
+    std::optional<SAgendaSettings> AskAgenda(const SAgendaSettings& initial) override;
+    std::optional<SMonteCarloSettings> AskMonteCarlo(const SMonteCarloSettings& initial) override;
+    std::optional<SRationalityModelAnswer>
+    AskRationalityModel(const std::vector<SCommitteeChoice>& committees) override;
+    std::optional<SBenefitOfDoubtAnswer> AskBenefitOfDoubt(double current) override;
+    std::optional<DisplayConfig> AskConfiguration(const DisplayConfig& current) override;
+    std::optional<SWinSetListAnswer>
+    AskWinSetListEdits(const std::vector<std::string>& labels) override;
+    std::optional<SColorCodeAnswer> AskColorCode() override;
+
+    /// Queues the answer of the next question of that record's dialog (nothing stands for
+    /// Cancel). A dialog without a queued answer is cancelled, except the colour-code dialog,
+    /// which has nothing to fill in and is confirmed.
+    template <typename Answer> void QueueDialogAnswer(std::optional<Answer> answer) {
+        std::get<std::deque<std::optional<Answer>>>(m_dialogAnswers).push_back(std::move(answer));
+    }
+    /// The dialog questions asked so far, by name ("MemberSubset", "Configuration", ...).
+    const std::vector<std::string>& DialogQuestions() const { return m_dialogQuestions; }
+    /// The members the last member-selection question offered.
+    const std::vector<SMemberChoice>& OfferedMembers() const { return m_offeredMembers; }
+    /// Whether the Exit command asked to close the main window.
+    bool WindowClosed() const { return m_windowClosed; }
 
     /// Queues the answer for the next message box (used before the default answer).
     void QueueAnswer(EMsgAnswer answer) { m_answers.push_back(answer); }
@@ -61,11 +90,36 @@ public:
 
 private:
     EMsgAnswer DefaultAnswer(EMsgButtons buttons) const;
+    /// Notes the question and hands out the next queued answer of its record, if any.
+    template <typename Answer> std::optional<Answer> NextDialogAnswer(const char* question) {
+        m_dialogQuestions.emplace_back(question);
+        auto& queue = std::get<std::deque<std::optional<Answer>>>(m_dialogAnswers);
+        if (queue.empty())
+            return std::nullopt;
+        if (!queue.front()) {
+            queue.pop_front();
+            return std::nullopt;
+        }
+        Answer answer = std::move(*queue.front());
+        queue.pop_front();
+        return answer;
+    }
 
     std::ostream* m_echo;
     std::deque<EMsgAnswer> m_answers;
     std::deque<std::string> m_fileNames;
     std::vector<SMessageRecord> m_messages;
+    std::tuple<
+        std::deque<std::optional<SMemberSubsetAnswer>>,
+        std::deque<std::optional<SRegularPolygonSettings>>,
+        std::deque<std::optional<SAgendaSettings>>, std::deque<std::optional<SMonteCarloSettings>>,
+        std::deque<std::optional<SRationalityModelAnswer>>,
+        std::deque<std::optional<SBenefitOfDoubtAnswer>>, std::deque<std::optional<DisplayConfig>>,
+        std::deque<std::optional<SWinSetListAnswer>>, std::deque<std::optional<SColorCodeAnswer>>>
+        m_dialogAnswers;
+    std::vector<std::string> m_dialogQuestions;
+    std::vector<SMemberChoice> m_offeredMembers;
+    bool m_windowClosed = false;
     std::vector<SStatusRecord> m_status;
     int m_cancelAfter = -1;
     int m_refreshCount = 0;

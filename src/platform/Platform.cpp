@@ -51,3 +51,42 @@ void ErrorBox(const std::string& code, const std::string& message) {
 void MessageBoxOk(const std::string& text, const std::string& title) {
     Platform().MessageBox(text, title, EMsgButtons::Ok);
 }
+
+std::optional<SMemberSubsetAnswer> CPlatform::AskMemberSubset(const std::string&,
+                                                              const std::vector<SMemberChoice>&) {
+    return std::nullopt;
+}
+
+std::optional<SRegularPolygonSettings>
+CPlatform::AskRegularPolygon(const SRegularPolygonSettings&) {
+    return std::nullopt;
+}
+
+std::optional<SAgendaSettings> CPlatform::AskAgenda(const SAgendaSettings&) {
+    return std::nullopt;
+}
+
+std::optional<SMonteCarloSettings> CPlatform::AskMonteCarlo(const SMonteCarloSettings&) {
+    return std::nullopt;
+}
+
+std::optional<SRationalityModelAnswer>
+CPlatform::AskRationalityModel(const std::vector<SCommitteeChoice>&) {
+    return std::nullopt;
+}
+
+std::optional<SBenefitOfDoubtAnswer> CPlatform::AskBenefitOfDoubt(double) {
+    return std::nullopt;
+}
+
+std::optional<DisplayConfig> CPlatform::AskConfiguration(const DisplayConfig&) {
+    return std::nullopt;
+}
+
+std::optional<SWinSetListAnswer> CPlatform::AskWinSetListEdits(const std::vector<std::string>&) {
+    return std::nullopt;
+}
+
+std::optional<SColorCodeAnswer> CPlatform::AskColorCode() {
+    return std::nullopt;
+}

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "platform/DialogAnswers.h"
+
+#include <optional>
 #include <string>
+#include <vector>
 
 /// Buttons offered by a message box.
 enum class EMsgButtons { Ok, OkCancel, YesNo, YesNoCancel };
@@ -33,6 +37,33 @@ public:
     virtual void RefreshViews() = 0;
     /// Ends the program at once (Cancel in the error box).
     virtual void ExitProgram(int code) = 0;
+    /// Closes the main window, ending the session without any question (the "Exit" command).
+    virtual void CloseMainWindow() {}
+
+    // One question per dialog. Each answers the dialog's record, or nothing when the user
+    // cancelled; a platform without the dialog answers "cancelled".
+    /// The member-selection dialog over the offered members.
+    virtual std::optional<SMemberSubsetAnswer>
+    AskMemberSubset(const std::string& title, const std::vector<SMemberChoice>& members);
+    /// The "Regular Polygon Model" dialog, opened with the given settings.
+    virtual std::optional<SRegularPolygonSettings>
+    AskRegularPolygon(const SRegularPolygonSettings& initial);
+    /// The "Agenda" dialog.
+    virtual std::optional<SAgendaSettings> AskAgenda(const SAgendaSettings& initial);
+    /// The "Monte Carlo" dialog; the answer holds the settings the user confirmed with OK.
+    virtual std::optional<SMonteCarloSettings> AskMonteCarlo(const SMonteCarloSettings& initial);
+    /// The "Rationality Model" dialog over the committees of the house in use.
+    virtual std::optional<SRationalityModelAnswer>
+    AskRationalityModel(const std::vector<SCommitteeChoice>& committees);
+    /// The benefit-of-the-doubt dialog, its slider at the current value.
+    virtual std::optional<SBenefitOfDoubtAnswer> AskBenefitOfDoubt(double current);
+    /// The "Configuration Settings" sheet; the answer is the whole edited settings record.
+    virtual std::optional<DisplayConfig> AskConfiguration(const DisplayConfig& current);
+    /// The "Win Set List Editor" over the list's entry labels.
+    virtual std::optional<SWinSetListAnswer>
+    AskWinSetListEdits(const std::vector<std::string>& labels);
+    /// The colour-code dialog.
+    virtual std::optional<SColorCodeAnswer> AskColorCode();
 };
 
 /// The platform the core talks to; a headless one unless a front end installed another.

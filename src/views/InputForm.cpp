@@ -4,7 +4,6 @@
 #include "platform/Platform.h"
 
 #include <cmath>
-#include <cstdio>
 
 namespace {
 
@@ -29,14 +28,7 @@ int ScaleIndex(const ScenarioHeader& header, const CRatingScale* scale) {
 } // namespace
 
 std::string CInputForm::CommitteeEntryText(const CCommittee& committee) {
-    std::string prefix;
-    if (committee.SubLevel() == 1)
-        prefix = "--";
-    else if (committee.SubLevel() == 2)
-        prefix = "----";
-    char count[32];
-    std::snprintf(count, sizeof count, " (%d)", static_cast<int>(committee.Members().size()));
-    return prefix + committee.Name() + count;
+    return ::CommitteeEntryText(committee);
 }
 
 std::string CInputForm::HelpText() const {

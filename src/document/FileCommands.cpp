@@ -1,0 +1,207 @@
+#include "document/FileCommands.h"
+
+#include "document/DatabaseHook.h"
+#include "document/DocumentLog.h"
+#include "document/QueltaDoc.h"
+#include "document/ScenarioFile.h"
+#include "document/ScenarioGenerators.h"
+#include "montecarlo/MonteCarloDraw.h"
+#include "platform/Platform.h"
+
+namespace {
+
+CDatabaseCommands*& RegisteredDatabase() {
+    static CDatabaseCommands* commands = nullptr;
+    return commands;
+}
+
+bool IsLoaded(const CQueltaDoc& doc) {
+    return doc.Header().sourceKind != SOURCE_NONE;
+}
+
+/// Reading leaves the document as read: redrawn and not modified.
+void FinishOpen(CQueltaDoc& doc) {
+    Platform().RefreshViews();
+    doc.SetModifiedFlag(false);
+}
+
+/// The database source, or the message that there is none.
+CDatabaseCommands* DatabaseOrMessage() {
+    CDatabaseCommands* commands = RegisteredDatabase();
+    if (!commands)
+        MessageBoxOk(kNoDatabaseMessage);
+    return commands;
+}
+
+// A Monte Carlo dialog confirmed with a count far beyond what fits inside the box would draw
+// forever; this many candidates per member is far more than any sensible distribution needs.
+constexpr std::int64_t kMonteCarloCandidatesPerMember = 100000;
+
+} // namespace
+
+void SetDatabaseCommands(CDatabaseCommands* commands) {
+    RegisteredDatabase() = commands;
+}
+
+CDatabaseCommands* DatabaseCommands() {
+    return RegisteredDatabase();
+}
+
+int ClosePrompt(CQueltaDoc& doc) {
+    CPlatform& platform = Platform();
+    if (!doc.IsModified())
+        return platform.MessageBox("Do you really want to close?", "Quelta",
+                                   EMsgButtons::YesNoCancel) == EMsgAnswer::Yes
+                   ? 1
+                   : 0;
+    switch (
+        platform.MessageBox("Do you want to save changes?", "Quelta", EMsgButtons::YesNoCancel)) {
+    case EMsgAnswer::No:
+        return 1;
+    case EMsgAnswer::Yes:
+        return SaveScenario(doc) ? 1 : 0;
+    case EMsgAnswer::Cancel:
+    case EMsgAnswer::Ok:
+        break;
+    }
+    return 0;
+}
+
+bool MayReplaceScenario(CQueltaDoc& doc) {
+    return !IsLoaded(doc) || ClosePrompt(doc) == 1;
+}
+
+std::string WithScenarioExtension(const std::string& path) {
+    return path.find('.') == std::string::npos ? path + ".txt" : path;
+}
+
+bool SaveScenario(CQueltaDoc& doc) {
+    switch (doc.Header().sourceKind) {
+    case SOURCE_WHITEBOARD:
+    case SOURCE_MONTE_CARLO:
+    case SOURCE_REGULAR_POLYGON:
+        return SaveScenarioAs(doc);
+    case SOURCE_STANDARD_FILE:
+        return WriteScenarioFile(doc);
+    case SOURCE_DATABASE:
+        if (CDatabaseCommands* database = DatabaseOrMessage())
+            return database->SaveToDatabase(doc);
+        return false;
+    default:
+        return false;
+    }
+}
+
+bool SaveScenarioAs(CQueltaDoc& doc) {
+    const std::string path =
+        Platform().AskSaveFileName("Save As", doc.Header().dataSource, kSaveScenarioFilter);
+    if (path.empty())
+        return false;
+    doc.SetPathName(WithScenarioExtension(path));
+    return WriteScenarioFile(doc);
+}
+
+bool SaveScenarioToPath(CQueltaDoc& doc, const std::string& path) {
+    if (path.empty())
+        return false;
+    doc.SetPathName(WithScenarioExtension(path));
+    doc.Header().scenarioName = path;
+    return WriteScenarioFile(doc);
+}
+
+bool OpenScenarioPath(CQueltaDoc& doc, const std::string& path) {
+    const bool read = ReadScenarioFile(doc, path);
+    FinishOpen(doc);
+    return read;
+}
+
+bool OpenXYPath(CQueltaDoc& doc, const std::string& path) {
+    bool read = false;
+    {
+        CWaitCursor wait;
+        Platform().SetStatusText(0, "Opening file...");
+        read = ReadXYFile(doc, path);
+        Platform().SetStatusText(0, " ");
+    }
+    FinishOpen(doc);
+    return read;
+}
+
+bool OpenScenarioCommand(CQueltaDoc& doc) {
+    if (!MayReplaceScenario(doc))
+        return false;
+    const std::string path = Platform().AskOpenFileName("Open", kOpenScenarioFilter);
+    return !path.empty() && OpenScenarioPath(doc, path);
+}
+
+bool OpenXYCommand(CQueltaDoc& doc) {
+    if (!MayReplaceScenario(doc))
+        return false;
+    const std::string path = Platform().AskOpenFileName("Open", kOpenXYFilter);
+    return !path.empty() && OpenXYPath(doc, path);
+}
+
+bool CloseScenario(CQueltaDoc& doc) {
+    if (!IsLoaded(doc) || ClosePrompt(doc) != 1)
+        return false;
+    doc.ResetScenario();
+    return true;
+}
+
+bool NewWhiteboardCommand(CQueltaDoc& doc) {
+    return MayReplaceScenario(doc) && NewWhiteboard(doc);
+}
+
+bool NewScenarioWithTitle(CQueltaDoc& doc, const std::string& title) {
+    if (IsLoaded(doc) && !CloseScenario(doc))
+        return false;
+    return NewWhiteboard(doc, title);
+}
+
+bool NewMonteCarloCommand(CQueltaDoc& doc, const std::string& settingsPath) {
+    if (!MayReplaceScenario(doc) || !NewBlankScenario(doc, "MonteCarlo"))
+        return false;
+    std::optional<SMonteCarloSettings> settings =
+        Platform().AskMonteCarlo(ReadMonteCarloSettings(settingsPath));
+    if (!settings)
+        return false;
+    if (const std::string problem = MonteCarloSettingsProblem(*settings); !problem.empty()) {
+        MessageBoxOk(problem);
+        return false;
+    }
+    SMonteCarloDraw draw = RunMonteCarloDraw(*settings, doc.ScaleBox(),
+                                             kMonteCarloCandidatesPerMember *
+                                                 std::max<std::int64_t>(1, settings->members));
+    RetainMonteCarloPoints(doc, *settings, draw);
+    WriteMonteCarloSettings(*settings, settingsPath);
+    FinishMonteCarloScenario(doc);
+    return true;
+}
+
+bool NewRegularPolygonCommand(CQueltaDoc& doc) {
+    if (!MayReplaceScenario(doc))
+        return false;
+    return NewRegularPolygon(doc, Platform().AskRegularPolygon(SRegularPolygonSettings{}));
+}
+
+bool NewBargainCommand(CQueltaDoc& doc) {
+    return MayReplaceScenario(doc) && NewBargain(doc);
+}
+
+bool OpenDatabaseCommand(CQueltaDoc& doc) {
+    if (!MayReplaceScenario(doc))
+        return false;
+    CDatabaseCommands* database = DatabaseOrMessage();
+    return database && database->OpenDatabase(doc);
+}
+
+void ExitCommand(CQueltaDoc& doc) {
+    doc.SetModifiedFlag(false);
+    Platform().CloseMainWindow();
+}
+
+void CreateDocument(CQueltaDoc& doc, const std::string& logPath) {
+    OpenDocumentLog(doc, logPath);
+    doc.ResetScenario();
+    NewWhiteboard(doc);
+}
