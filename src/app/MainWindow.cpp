@@ -1,11 +1,16 @@
 #include "app/MainWindow.h"
 
+#include "app/CommandMenus.h"
 #include "app/DialogWindows.h"
 #include "app/LongWork.h"
+#include "app/ShellActions.h"
 #include "app/WidgetPlatform.h"
+#include "document/Commands.h"
+#include "document/FileCommands.h"
 #include "document/QueltaDoc.h"
 #include "document/ScenarioFile.h"
 #include "script/DocScriptModel.h"
+#include "views/BitmapFile.h"
 #include "views/LongConcepts.h"
 #include "views/widgets/InputView.h"
 #include "views/widgets/VisualView.h"
@@ -14,6 +19,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QSplitter>
 #include <QStatusBar>
 
@@ -41,12 +47,67 @@ CQueltaFrame::CQueltaFrame(CQueltaDoc& doc, QWidget* parent) : QMainWindow(paren
     m_splitter->setStretchFactor(1, 1);
     setCentralWidget(m_splitter);
     resize(800 + 40, 600 + 80);
+    m_shell = new CShellActions(*this, *m_chart);
+    connect(m_shell, &CShellActions::RecentFileChosen, this, &CQueltaFrame::OpenRecentFile);
+    m_menus = new CCommandMenus(doc, *this, [this](const char* name, QMenu& menu) {
+        if (std::string(name) == "print")
+            m_shell->AddToFileMenu(menu);
+        else if (std::string(name) == "about")
+            m_shell->AddToHelpMenu(menu);
+    });
+    connect(m_menus, &CCommandMenus::CommandRun, this, &CQueltaFrame::AfterCommand);
+    RegisterWindowCommands();
+    AddInputFormShortcuts();
     m_platform->SetRefreshHandler([this] { RefreshViews(); });
+    m_lastPath = doc.PathName();
     UpdateTitle();
 }
 
 CQueltaFrame::~CQueltaFrame() {
+    for (ECommandId id : {ECommandId::NewScript, ECommandId::OpenScript, ECommandId::SaveGraphics,
+                          ECommandId::EditMember})
+        SetFrontEndCommand(id, nullptr);
     SetPlatform(nullptr);
+}
+
+void CQueltaFrame::RegisterWindowCommands() {
+    SetFrontEndCommand(ECommandId::NewScript, [this](CQueltaDoc&) { m_dialogs->NewScript(); });
+    SetFrontEndCommand(ECommandId::OpenScript, [this](CQueltaDoc&) { m_dialogs->OpenScript(); });
+    SetFrontEndCommand(ECommandId::SaveGraphics,
+                       [this](CQueltaDoc&) { SaveBitmapAs(m_chart->Image()); });
+    SetFrontEndCommand(ECommandId::EditMember, [this](CQueltaDoc&) { OpenMemberEditor(); });
+}
+
+void CQueltaFrame::AddInputFormShortcuts() {
+    // Alt+F7, Alt+F8, Ctrl+Alt+F9 and Alt+F10 press the form's "UH", "LH", "Select Committee"
+    // and "Show Members" buttons.
+    const std::pair<QKeySequence, int> keys[] = {{QKeySequence("Alt+F7"), 2},
+                                                 {QKeySequence("Alt+F8"), 1},
+                                                 {QKeySequence("Ctrl+Alt+F9"), 3},
+                                                 {QKeySequence("Alt+F10"), 4}};
+    for (const auto& [key, button] : keys) {
+        auto* shortcut = new QShortcut(key, this);
+        connect(shortcut, &QShortcut::activated, this,
+                [this, which = button] { m_input->PressButton(which); });
+    }
+}
+
+void CQueltaFrame::AfterCommand() {
+    // A file opened or saved under a new name joins the recent files.
+    const std::string path = m_doc.PathName();
+    if (path != m_lastPath && QFileInfo(QString::fromStdString(path)).isFile())
+        m_shell->NoteRecentFile(QString::fromStdString(path));
+    m_lastPath = path;
+    UpdateTitle();
+}
+
+void CQueltaFrame::OpenRecentFile(const QString& path) {
+    if (!MayReplaceScenario(m_doc))
+        return;
+    if (OpenScenarioPath(m_doc, path.toStdString()))
+        m_shell->NoteRecentFile(path);
+    m_lastPath = m_doc.PathName();
+    RefreshViews();
 }
 
 void CQueltaFrame::RefreshViews() {
@@ -58,6 +119,7 @@ void CQueltaFrame::RefreshViews() {
     m_input->UpdateFromDocument();
     m_chart->UpdateFromDocument();
     m_dialogs->UpdateMemberDialogs();
+    m_menus->Refresh();
     UpdateTitle();
     m_refreshing = false;
 }
@@ -74,7 +136,10 @@ void CQueltaFrame::UpdateTitle() {
 }
 
 bool CQueltaFrame::OpenStartupFile(const QString& path) {
-    const bool read = ReadScenarioFile(m_doc, path.toStdString());
+    const bool read = OpenScenarioPath(m_doc, path.toStdString());
+    if (read)
+        m_shell->NoteRecentFile(path);
+    m_lastPath = m_doc.PathName();
     RefreshViews();
     return read;
 }
@@ -99,5 +164,11 @@ void CQueltaFrame::keyPressEvent(QKeyEvent* event) {
 }
 
 void CQueltaFrame::closeEvent(QCloseEvent* event) {
+    // Closing the window keeps unsaved changes only when the user says so ("Exit" has already
+    // marked the document unmodified and asks nothing).
+    if (m_doc.IsModified() && !MayReplaceScenario(m_doc)) {
+        event->ignore();
+        return;
+    }
     event->accept();
 }

@@ -3,8 +3,11 @@
 #include <QMainWindow>
 
 #include <memory>
+#include <string>
 
+class CCommandMenus;
 class CDialogWindows;
+class CShellActions;
 class CDocScriptModel;
 class CInputView;
 class CLongWork;
@@ -33,6 +36,8 @@ public:
     bool OpenStartupFile(const QString& path);
     /// The Script window and the open member dialogs.
     CDialogWindows& Dialogs() { return *m_dialogs; }
+    /// The menus and toolbars of the document's commands.
+    CCommandMenus& Menus() { return *m_menus; }
 
 public slots:
     /// Shows the Script window (one at most).
@@ -46,6 +51,10 @@ protected:
 
 private:
     void UpdateTitle();
+    void RegisterWindowCommands();
+    void AddInputFormShortcuts();
+    void OpenRecentFile(const QString& path);
+    void AfterCommand();
     void ComputeLongConcepts();
 
     CQueltaDoc& m_doc;
@@ -56,6 +65,10 @@ private:
     CVisualView* m_chart = nullptr;
     std::unique_ptr<CLongWork> m_longWork;
     CDialogWindows* m_dialogs = nullptr;
+    CShellActions* m_shell = nullptr;
+    CCommandMenus* m_menus = nullptr;
+    /// The document's path before the last command, to tell a newly opened file.
+    std::string m_lastPath;
     /// What the Script window's model functions act on: this window's document.
     std::unique_ptr<CDocScriptModel> m_scriptModel;
     bool m_refreshing = false;

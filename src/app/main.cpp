@@ -1,4 +1,5 @@
 #include "app/MainWindow.h"
+#include "document/FileCommands.h"
 #include "document/QueltaDoc.h"
 
 #include <QApplication>
@@ -51,6 +52,9 @@ int main(int argc, char** argv) {
     parser.process(app);
     CQueltaDoc doc;
     CQueltaFrame frame(doc);
+    // The log opens with its date line, then the scenario is reset to a whiteboard.
+    CreateDocument(doc);
+    frame.RefreshViews();
     if (!parser.positionalArguments().isEmpty())
         frame.OpenStartupFile(parser.positionalArguments().first());
     // Without a window manager a maximised window keeps its size; give it the screen first.
