@@ -1,6 +1,7 @@
 // Model functions that start, open, save and close scenarios.
+#include "document/DisplayCommands.h"
+#include "document/FileCommands.h"
 #include "document/QueltaDoc.h"
-#include "document/ScenarioFile.h"
 #include "document/ScenarioGenerators.h"
 #include "montecarlo/MonteCarloSettings.h"
 #include "platform/Platform.h"
@@ -10,101 +11,37 @@
 
 namespace {
 
-/// A save path with ".txt" appended when it holds no "." anywhere.
-std::string WithTxtRule(const std::string& path) {
-    return path.find('.') == std::string::npos ? path + ".txt" : path;
-}
-
-/// Writes the scenario under a new data source; a failed write leaves the document's path and
-/// name as they were (and the file on disk untouched).
-bool WriteTo(CQueltaDoc& doc, const std::string& path, bool alsoName) {
-    const std::string oldPath = doc.PathName();
-    const std::string oldName = doc.Header().scenarioName;
-    doc.SetPathName(WithTxtRule(path));
-    if (alsoName)
-        doc.Header().scenarioName = path;
-    if (WriteScenarioFile(doc))
-        return true;
-    doc.SetPathName(oldPath);
-    doc.Header().scenarioName = oldName;
-    return false;
-}
-
-/// Saves in the scenario's own place: files in place, generated scenarios under a name the
-/// platform asks for; bargain, XY-file and database scenarios are not saved here.
-bool SaveInOwnPlace(CQueltaDoc& doc) {
-    switch (doc.Header().sourceKind) {
-    case SOURCE_STANDARD_FILE:
-        return WriteScenarioFile(doc);
-    case SOURCE_WHITEBOARD:
-    case SOURCE_MONTE_CARLO:
-    case SOURCE_REGULAR_POLYGON: {
-        const std::string path =
-            Platform().AskSaveFileName("Save As", doc.PathName(), "files (*.txt)|*.txt||");
-        return !path.empty() && WriteTo(doc, path, false);
-    }
-    default:
-        return false;
-    }
-}
-
-/// Whether a loaded scenario may be replaced: an unmodified one when the user confirms, a
-/// modified one when the user declines to save or saves successfully.
-bool MayReplace(CQueltaDoc& doc) {
-    if (doc.Header().sourceKind == SOURCE_NONE)
-        return true;
-    if (!doc.IsModified())
-        return Platform().MessageBox("Do you really want to close?", "Quelta",
-                                     EMsgButtons::YesNoCancel) == EMsgAnswer::Yes;
-    switch (
-        Platform().MessageBox("Do you want to save changes?", "Quelta", EMsgButtons::YesNoCancel)) {
-    case EMsgAnswer::No:
-        return true;
-    case EMsgAnswer::Yes:
-    case EMsgAnswer::Ok:
-        return SaveInOwnPlace(doc);
-    default:
-        return false;
-    }
-}
-
 SScriptValue NewFile(CScriptCall& call) {
-    CQueltaDoc& doc = call.Doc();
-    return ScriptResult(MayReplace(doc) && NewWhiteboard(doc, call.Text(0)));
+    return ScriptResult(NewScenarioWithTitle(call.Doc(), call.Text(0)));
 }
 
 SScriptValue OpenFile(CScriptCall& call) {
-    CQueltaDoc& doc = call.Doc();
-    CWaitCursor wait;
-    Platform().SetStatusText(1, "Opening file...");
-    const bool read = ReadScenarioFile(doc, call.Text(0));
-    Platform().SetStatusText(1, " ");
-    Platform().RefreshViews();
-    doc.SetModifiedFlag(false);
-    return ScriptResult(read);
+    return ScriptResult(OpenScenarioPath(call.Doc(), call.Text(0)));
 }
 
 SScriptValue SaveFile(CScriptCall& call) {
-    return ScriptResult(SaveInOwnPlace(call.Doc()));
+    return ScriptResult(SaveScenario(call.Doc()));
 }
 
+/// The script's save-as; a failed write leaves the document's path and name as they were,
+/// as it leaves the file on disk.
 SScriptValue SaveAsFile(CScriptCall& call) {
-    if (call.Text(0).empty())
-        return ScriptResult(false);
-    return ScriptResult(WriteTo(call.Doc(), call.Text(0), true));
+    CQueltaDoc& doc = call.Doc();
+    const std::string oldPath = doc.PathName();
+    const std::string oldName = doc.Header().scenarioName;
+    if (SaveScenarioToPath(doc, call.Text(0)))
+        return ScriptOne();
+    doc.SetPathName(oldPath);
+    doc.Header().scenarioName = oldName;
+    return ScriptResult(false);
 }
 
 SScriptValue CloseFile(CScriptCall& call) {
-    CQueltaDoc& doc = call.Doc();
-    if (doc.Header().sourceKind == SOURCE_NONE || !MayReplace(doc))
-        return ScriptResult(false);
-    doc.ResetScenario();
-    return ScriptOne();
+    return ScriptResult(CloseScenario(call.Doc()));
 }
 
 SScriptValue Whiteboard(CScriptCall& call) {
-    CQueltaDoc& doc = call.Doc();
-    return ScriptResult(MayReplace(doc) && NewWhiteboard(doc, "Whiteboard"));
+    return ScriptResult(NewScenarioWithTitle(call.Doc(), "Whiteboard"));
 }
 
 /// The draw's settings from the arguments: title, seed, count, type, distribution (both
@@ -130,7 +67,7 @@ SScriptValue NewMonteCarlo(CScriptCall& call) {
         return ScriptResult(false);
     }
     CQueltaDoc& doc = call.Doc();
-    if (!MayReplace(doc))
+    if (!MayReplaceScenario(doc))
         return ScriptResult(false);
     // Enough candidates for any distribution that puts a member in the box now and then; one
     // that never does ends with a message instead of drawing for ever.
@@ -140,8 +77,7 @@ SScriptValue NewMonteCarlo(CScriptCall& call) {
 }
 
 SScriptValue Refresh(CScriptCall& call) {
-    call.Doc().Game().InvalidateAll();
-    call.Doc().RefreshAndModify();
+    RefreshScenario(call.Doc());
     return ScriptOne();
 }
 

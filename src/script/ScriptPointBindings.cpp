@@ -1,4 +1,5 @@
 // Model functions that move the status quo and the proposal.
+#include "document/ModelCommands.h"
 #include "document/QueltaDoc.h"
 #include "geometry/MappedRegion.h"
 #include "geometry/RgnHelpers.h"
@@ -87,49 +88,38 @@ SScriptValue SetStatusQuo(CScriptCall& call) {
     return ScriptOne();
 }
 
-/// Moves the status quo to a point the game finds; nothing while the scenario is not ready,
-/// as the menu command is then not offered.
-template <typename Find> SScriptValue StatusQuoTo(CScriptCall& call, Find find) {
-    CQueltaDoc& doc = call.Doc();
-    if (doc.IsReady())
-        doc.SetStatusQuo(find(doc));
+SScriptValue SetStatusQuoToBorda(CScriptCall& call) {
+    ::SetStatusQuoToBorda(call.Doc());
     return ScriptOne();
 }
 
-SScriptValue SetStatusQuoToBorda(CScriptCall& call) {
-    return StatusQuoTo(call, [](CQueltaDoc& doc) { return doc.Game().FindBorda(); });
-}
-
 SScriptValue SetStatusQuoToCopeland(CScriptCall& call) {
-    return StatusQuoTo(call, [](CQueltaDoc& doc) {
-        return doc.Game().GetCopeland(doc.Config().nCopeland, doc.Config().dCopeland);
-    });
+    ::SetStatusQuoToCopeland(call.Doc());
+    return ScriptOne();
 }
 
 SScriptValue SetStatusQuoToCurrProp(CScriptCall& call) {
-    return StatusQuoTo(call, [](CQueltaDoc& doc) { return doc.Game().Proposal(); });
+    SetStatusQuoToProposal(call.Doc());
+    return ScriptOne();
 }
 
 SScriptValue SetStatusQuoToRandProp(CScriptCall& call) {
     CQueltaDoc& doc = call.Doc();
-    if (!doc.IsReady())
-        return ScriptOne();
     // A status quo whose win set is empty beats every point; it stays where it is.
-    if (const std::optional<CFPoint> point = RandomPointOfSet(doc, "win set")) {
-        doc.SetProposal(*point);
-        doc.SetStatusQuo(*point);
-    }
+    if (doc.IsReady() && !IsEmptyRgn(doc.Game().GetWinSet().GetRgn()))
+        SetStatusQuoToRandomProposal(doc, false);
     return ScriptOne();
 }
 
 SScriptValue SetStatusQuoToYolk(CScriptCall& call) {
-    return StatusQuoTo(call, [](CQueltaDoc& doc) { return doc.Game().GetYolkCenter(); });
+    SetStatusQuoToYolkCenter(call.Doc());
+    return ScriptOne();
 }
 
-/// The proposal becomes the Copeland winner of a subgroup the member-selection dialog chooses.
-/// The platform offers no such dialog to a script, which is the same as cancelling it: the
-/// proposal stays.
-SScriptValue SetProposalBySubgroup(CScriptCall&) {
+/// The proposal becomes the Copeland winner of the subgroup the member-selection dialog
+/// chooses; a cancelled dialog leaves it.
+SScriptValue SetProposalBySubgroup(CScriptCall& call) {
+    ProposalBySubgroupCommand(call.Doc());
     return ScriptOne();
 }
 

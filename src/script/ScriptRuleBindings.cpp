@@ -1,4 +1,5 @@
 // Model functions of the voting rule and the members' preferences.
+#include "document/ModelCommands.h"
 #include "document/QueltaDoc.h"
 #include "platform/Platform.h"
 #include "platform/TextUtil.h"
@@ -12,12 +13,6 @@ constexpr int kLargestSampleCount = 360;
 
 const std::vector<CMember*>& GameMembers(CQueltaDoc& doc) {
     return doc.Game().Members();
-}
-
-/// Marks every concept for recomputation, redraws and marks the document modified.
-void RefreshAll(CQueltaDoc& doc) {
-    doc.Game().InvalidateAll();
-    doc.RefreshAndModify();
 }
 
 /// Gives every member the preference settings `change` makes of its own and lets the game
@@ -95,20 +90,12 @@ SScriptValue SetPreferences(CScriptCall& call) {
 }
 
 SScriptValue SetVoteProb(CScriptCall& call) {
-    const int flag = call.Integer(0);
-    CQueltaDoc& doc = call.Doc();
-    doc.Config().flagVoteProb = flag;
-    doc.Game().SetProbabilisticVoting(flag);
-    RefreshAll(doc);
+    SetVoteProbabilisticSwitch(call.Doc(), call.Integer(0));
     return ScriptOne();
 }
 
 SScriptValue SetVoteWeighted(CScriptCall& call) {
-    const int flag = call.Integer(0);
-    CQueltaDoc& doc = call.Doc();
-    doc.Config().flagVoteWt = flag;
-    doc.Game().SetWeightedVoting(flag);
-    RefreshAll(doc);
+    SetVoteWeightedSwitch(call.Doc(), call.Integer(0));
     return ScriptOne();
 }
 

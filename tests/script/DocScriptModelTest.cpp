@@ -638,3 +638,28 @@ TEST_F(DocScriptModelTest, MonteCarloDrawsThatCannotEndAreRefused) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(DocScriptModelTest, DialogFunctionsFollowTheDialogsAnswers) {
+    platform.QueueDialogAnswer<SColorCodeAnswer>(std::nullopt);
+    Call("ShowColorCode", {N(1)});
+    EXPECT_EQ(doc.Config().flagColorCode, 0) << "a cancelled colour-code dialog";
+    platform.QueueDialogAnswer<SColorCodeAnswer>(SColorCodeAnswer{});
+    Call("ShowColorCode", {N(1)});
+    EXPECT_EQ(doc.Config().flagColorCode, 1);
+    Call("ShowColorCode", {N(0)});
+    EXPECT_EQ(doc.Config().flagColorCode, 0);
+
+    const CFPoint before = doc.Game().Proposal();
+    platform.QueueDialogAnswer<SMemberSubsetAnswer>(std::nullopt);
+    Call("SetProposalBySubgroup", {});
+    EXPECT_EQ(doc.Game().Proposal(), before) << "a cancelled subgroup dialog";
+    platform.QueueDialogAnswer<SMemberSubsetAnswer>(SMemberSubsetAnswer{{"XX0", "XX1"}});
+    Call("SetProposalBySubgroup", {});
+    const CFPoint pair = doc.Game().Proposal();
+    EXPECT_NEAR(pair.y, 25.0, 1.0) << "the Copeland winner of two members lies between them";
+    EXPECT_EQ(doc.Game().Members().size(), 3u) << "the game takes the whole committee back";
+}
+
+} // namespace
