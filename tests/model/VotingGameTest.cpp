@@ -25,6 +25,8 @@ TEST(VotingGameTest, EachChangeMakesItsConceptsStale) {
     const std::vector<E> sqDependent = {E::VoteGrid, E::WinSet, E::Spokes, E::Petals, E::Yolk};
     std::vector<E> withQuota = sqDependent;
     withQuota.insert(withQuota.begin() + 2, E::QuotaLines);
+    // The exact yolk stands on the quota lines alone.
+    withQuota.push_back(E::ExactYolk);
 
     CVotingGame game;
     MarkAllFresh(game);
