@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev libqt6sql6-odbc unixodbc unixodbc-dev
-          libsqliteodbc libgtest-dev libbenchmark-dev locales
+          libsqliteodbc sqlite3 odbc-postgresql postgresql libgtest-dev libbenchmark-dev locales
           xvfb xauth parallel fonts-liberation)
 missing=()
 for package in "${packages[@]}"; do

@@ -35,12 +35,13 @@ int RunAgendaCommand(const QStringList& arguments) {
     AddCommonOptions(parser);
     bool numeric = false;
     const int iterations = parser.parse(arguments) ? parser.value("iterations").toInt(&numeric) : 0;
-    if (parser.positionalArguments().size() != 1 || !numeric) {
+    const QStringList sources = ScenarioSources(parser);
+    if (sources.size() != 1 || !numeric) {
         std::fprintf(stderr, "usage: quelta-cli %s\n(N is a whole number)\n", kUsage);
         return EXIT_USAGE;
     }
     CQueltaDoc doc;
-    const std::string path = parser.positionalArguments().front().toStdString();
+    const std::string path = sources.front().toStdString();
     if (const int result = LoadScenarioWithOptions(parser, path, doc); result != EXIT_OK)
         return result;
     PrintPath(RunAgenda(doc, SAgendaSettings{iterations}), parser.isSet("json"));

@@ -2,6 +2,8 @@
 
 #include "cli/CliCommand.h"
 #include "cli/LogOption.h"
+#include "database/DatabaseSource.h"
+#include "database/StoredScenario.h"
 #include "document/ConfigBounds.h"
 #include "document/DisplayCommands.h"
 #include "document/ModelCommands.h"
@@ -173,9 +175,82 @@ int ApplyGameOptions(const QCommandLineParser& parser, CQueltaDoc& doc) {
     return EXIT_OK;
 }
 
+/// The house of --house: UH (upper) or LH (lower), any letter case.
+int HouseOption(const QString& value) {
+    if (value.compare("UH", Qt::CaseInsensitive) == 0)
+        return HOUSE_UPPER;
+    if (value.compare("LH", Qt::CaseInsensitive) == 0)
+        return HOUSE_LOWER;
+    return HOUSE_NONE;
+}
+
+int SelectFromOptions(const QCommandLineParser& parser, CQueltaDoc& doc) {
+    const int house = HouseOption(parser.value("house"));
+    const QStringList scales = parser.value("scales").split(',');
+    if (!parser.isSet("house") || !parser.isSet("committee") || !parser.isSet("scales"))
+        return UsageError("--db needs --scenario NAME, or --house UH|LH, --committee ID and "
+                          "--scales H,V");
+    if (house == HOUSE_NONE)
+        return UsageError("--house takes UH or LH");
+    if (scales.size() != 2 || scales[0].isEmpty() || scales[1].isEmpty())
+        return UsageError("--scales takes two rating scale IDs, H,V");
+    return SelectScenario(doc, house, parser.value("committee").toStdString(),
+                          scales[0].toStdString(), scales[1].toStdString())
+               ? EXIT_OK
+               : EXIT_FAILED;
+}
+
+int ReadConfigOption(const QCommandLineParser& parser, CQueltaDoc& doc) {
+    if (!parser.isSet("config"))
+        return EXIT_OK;
+    const QString config = parser.value("config");
+    if (!QFileInfo(config).isFile() || !QFileInfo(config).isReadable()) {
+        std::fprintf(stderr, "quelta-cli: cannot read the configuration file %s\n",
+                     config.toLocal8Bit().constData());
+        return EXIT_FAILED;
+    }
+    doc.SetConfigPath(config.toStdString());
+    return EXIT_OK;
+}
+
 } // namespace
 
-void AddCommonOptions(QCommandLineParser& parser) {
+void AddDatabaseOptions(QCommandLineParser& parser, bool addScenario) {
+    if (addScenario)
+        parser.addOption({"scenario", "with --db: the stored scenario to open", "NAME"});
+    parser.addOptions({
+        {"db", "read the scenario from a database (.sqlite/.db file or ODBC connection)",
+         "CONN"},
+        {"house", "with --db: the house, UH or LH", "UH|LH"},
+        {"committee", "with --db: the committee ID", "ID"},
+        {"scales", "with --db: the horizontal and vertical rating scale IDs", "H,V"},
+    });
+}
+
+QStringList ScenarioSources(const QCommandLineParser& parser) {
+    const QStringList files = parser.positionalArguments();
+    if (!parser.isSet("db"))
+        return files;
+    return files.isEmpty() ? QStringList{QString()} : QStringList();
+}
+
+int LoadDatabaseScenario(const QCommandLineParser& parser, const std::string& connection,
+                         CQueltaDoc& doc, bool scenarioIsTarget) {
+    const bool chosen =
+        parser.isSet("house") || parser.isSet("committee") || parser.isSet("scales");
+    const bool named = parser.isSet("scenario") && !(scenarioIsTarget && chosen);
+    if (named && chosen)
+        return UsageError("--scenario takes the place of --house, --committee and --scales");
+    if (!named && !(parser.isSet("house") && parser.isSet("committee") && parser.isSet("scales")))
+        return SelectFromOptions(parser, doc);
+    if (!OpenDatabase(doc, connection))
+        return EXIT_FAILED;
+    if (named)
+        return OpenScenario(doc, parser.value("scenario").toStdString()) ? EXIT_OK : EXIT_FAILED;
+    return SelectFromOptions(parser, doc);
+}
+
+void AddCommonOptions(QCommandLineParser& parser, bool addScenario) {
     parser.addOptions({
         {"chart", "chart size in pixels (default: the configured size)", "WxH"},
         {"zoom", "zoom factor (1 shows the whole scale range)", "Z"},
@@ -187,8 +262,33 @@ void AddCommonOptions(QCommandLineParser& parser) {
         {"plurality", "absolute or relative plurality", "absolute|relative"},
         {"weighted", "weighted voting off or on", "0|1"},
     });
+    AddDatabaseOptions(parser, addScenario);
     AddLogOption(parser);
 }
+
+namespace {
+
+/// Reads the scenario from a database when `connection` is given, else from the file at `path`,
+/// else starts a whiteboard; then applies the common options in the order a user expects.
+int LoadWithOptions(const QCommandLineParser& parser, const std::string* path,
+                    const std::string* connection, bool scenarioIsTarget, CQueltaDoc& doc) {
+    if (const int result = ReadConfigOption(parser, doc); result != EXIT_OK)
+        return result;
+    if (const int result = ApplyLogOption(parser, doc); result != EXIT_OK)
+        return result;
+    if (connection) {
+        const int result = LoadDatabaseScenario(parser, *connection, doc, scenarioIsTarget);
+        if (result != EXIT_OK)
+            return result;
+    } else if (path ? !ReadScenarioFile(doc, *path) : !NewWhiteboard(doc)) {
+        return EXIT_FAILED;
+    }
+    if (const int result = ApplyConfigOptions(parser, doc); result != EXIT_OK)
+        return result;
+    return ApplyGameOptions(parser, doc);
+}
+
+} // namespace
 
 int LoadScenarioWithOptions(const QCommandLineParser& parser, const std::string& path,
                             CQueltaDoc& doc) {
@@ -197,20 +297,14 @@ int LoadScenarioWithOptions(const QCommandLineParser& parser, const std::string&
 
 int StartScenarioWithOptions(const QCommandLineParser& parser, const std::string* path,
                              CQueltaDoc& doc) {
-    if (parser.isSet("config")) {
-        const QString config = parser.value("config");
-        if (!QFileInfo(config).isFile() || !QFileInfo(config).isReadable()) {
-            std::fprintf(stderr, "quelta-cli: cannot read the configuration file %s\n",
-                         config.toLocal8Bit().constData());
-            return EXIT_FAILED;
-        }
-        doc.SetConfigPath(config.toStdString());
-    }
-    if (const int result = ApplyLogOption(parser, doc); result != EXIT_OK)
-        return result;
-    if (path ? !ReadScenarioFile(doc, *path) : !NewWhiteboard(doc))
-        return EXIT_FAILED;
-    if (const int result = ApplyConfigOptions(parser, doc); result != EXIT_OK)
-        return result;
-    return ApplyGameOptions(parser, doc);
+    if (!parser.isSet("db"))
+        return LoadWithOptions(parser, path, nullptr, false, doc);
+    const std::string connection = parser.value("db").toStdString();
+    return LoadWithOptions(parser, nullptr, &connection, false, doc);
+}
+
+int LoadDatabaseScenarioWithOptions(const QCommandLineParser& parser,
+                                    const std::string& connection, CQueltaDoc& doc,
+                                    bool scenarioIsTarget) {
+    return LoadWithOptions(parser, nullptr, &connection, scenarioIsTarget, doc);
 }

@@ -8,10 +8,33 @@ class CQueltaDoc;
 
 /// Adds the options every scenario command shares: --chart, --zoom, --config, --set, --sq,
 /// --proposal, --rule, --plurality, --weighted and --log.
-void AddCommonOptions(QCommandLineParser& parser);
+/// A command whose own --scenario option names its scenario file passes false for
+/// `addScenario`; with --db that option then names the stored scenario.
+void AddCommonOptions(QCommandLineParser& parser, bool addScenario = true);
+
+/// Adds the options that take a scenario from a database instead of a file: --db, --scenario,
+/// --house, --committee and --scales (part of the common options).
+void AddDatabaseOptions(QCommandLineParser& parser, bool addScenario = true);
+
+/// The scenarios a command reads: its FILE arguments, or with --db one empty entry standing for
+/// the database's scenario. Empty (a usage error) when there are none, or files beside --db.
+QStringList ScenarioSources(const QCommandLineParser& parser);
+
+/// Opens the database `connection` and makes the scenario of --house, --committee and --scales,
+/// or else of the stored scenario --scenario NAME, current. When --scenario names where the
+/// scenario goes (`scenarioIsTarget`) it may stand beside the other three. Returns EXIT_OK,
+/// EXIT_FAILED (shown) or EXIT_USAGE.
+int LoadDatabaseScenario(const QCommandLineParser& parser, const std::string& connection,
+                         CQueltaDoc& doc, bool scenarioIsTarget = false);
+
+/// LoadScenarioWithOptions for the scenario of a database instead of a file.
+int LoadDatabaseScenarioWithOptions(const QCommandLineParser& parser,
+                                    const std::string& connection, CQueltaDoc& doc,
+                                    bool scenarioIsTarget);
 
 /// Reads the scenario file into the document and applies the shared options in the order a
 /// user would expect: configuration file, log, scenario, --set values, then the scenario overrides.
+/// With --db the scenario comes from the database and `path` is not used.
 /// Returns EXIT_OK, EXIT_FAILED (the file could not be read) or EXIT_USAGE (a bad option,
 /// described on stderr).
 int LoadScenarioWithOptions(const QCommandLineParser& parser, const std::string& path,

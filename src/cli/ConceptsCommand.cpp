@@ -295,7 +295,8 @@ int RunConcepts(const QStringList& arguments) {
     parser.addOption({"json", "print one JSON object per scenario"});
     parser.addOption({"jsonl", "print one JSON object per scenario on one line, with its file"});
     AddCommonOptions(parser);
-    if (!parser.parse(arguments) || parser.positionalArguments().isEmpty()) {
+    const QStringList sources = parser.parse(arguments) ? ScenarioSources(parser) : QStringList();
+    if (sources.isEmpty()) {
         std::fprintf(stderr, "usage: quelta-cli %s\n", kUsage);
         return EXIT_USAGE;
     }
@@ -305,7 +306,7 @@ int RunConcepts(const QStringList& arguments) {
     // One document reads every file in turn, as the desktop opens one scenario after another.
     CQueltaDoc doc;
     bool failed = false;
-    for (const QString& file : parser.positionalArguments()) {
+    for (const QString& file : sources) {
         const std::string path = file.toStdString();
         if (const int loaded = LoadScenarioWithOptions(parser, path, doc); loaded != EXIT_OK) {
             if (loaded == EXIT_USAGE)

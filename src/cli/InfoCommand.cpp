@@ -1,4 +1,5 @@
 #include "cli/CliCommand.h"
+#include "cli/CommonOptions.h"
 #include "document/QueltaDoc.h"
 #include "document/ScenarioFile.h"
 #include "platform/TextUtil.h"
@@ -111,17 +112,31 @@ void PrintScenarioText(const CQueltaDoc& doc) {
                                         Number(r.right) + " " + Number(r.top));
 }
 
+const char* const kInfoUsage =
+    "info FILE [--json] | info --db CONN (--scenario NAME | --house UH|LH --committee ID "
+    "--scales H,V) [--json]";
+const char* const kSaveUsage = "save FILE OUT | save --db CONN (--scenario NAME | ...) OUT";
+
+/// Reads the scenario of a file, or with --db of the database.
+int LoadOne(const QCommandLineParser& parser, const QString& file, CQueltaDoc& doc) {
+    if (parser.isSet("db"))
+        return LoadDatabaseScenario(parser, parser.value("db").toStdString(), doc);
+    return ReadScenarioFile(doc, file.toStdString()) ? EXIT_OK : EXIT_FAILED;
+}
+
 int RunInfo(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.addPositionalArgument("FILE", "scenario file (standard or XY format)");
     parser.addOption({"json", "print one JSON object"});
-    if (!parser.parse(arguments) || parser.positionalArguments().size() != 1) {
-        std::fprintf(stderr, "usage: quelta-cli info FILE [--json]\n");
+    AddDatabaseOptions(parser);
+    const QStringList sources = parser.parse(arguments) ? ScenarioSources(parser) : QStringList();
+    if (sources.size() != 1) {
+        std::fprintf(stderr, "usage: quelta-cli %s\n", kInfoUsage);
         return EXIT_USAGE;
     }
     CQueltaDoc doc;
-    if (!ReadScenarioFile(doc, parser.positionalArguments().front().toStdString()))
-        return EXIT_FAILED;
+    if (const int loaded = LoadOne(parser, sources.front(), doc); loaded != EXIT_OK)
+        return loaded;
     if (parser.isSet("json"))
         std::fputs(QJsonDocument(ScenarioJson(doc)).toJson(QJsonDocument::Indented).constData(),
                    stdout);
@@ -134,18 +149,23 @@ int RunSave(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.addPositionalArgument("FILE", "scenario file to read (standard or XY format)");
     parser.addPositionalArgument("OUT", "file to write in the standard format");
-    if (!parser.parse(arguments) || parser.positionalArguments().size() != 2) {
-        std::fprintf(stderr, "usage: quelta-cli save FILE OUT\n");
+    AddDatabaseOptions(parser);
+    const bool parsed = parser.parse(arguments);
+    const QStringList positional = parser.positionalArguments();
+    const bool database = parser.isSet("db");
+    if (!parsed || positional.size() != (database ? 1 : 2)) {
+        std::fprintf(stderr, "usage: quelta-cli %s\n", kSaveUsage);
         return EXIT_USAGE;
     }
     CQueltaDoc doc;
-    if (!ReadScenarioFile(doc, parser.positionalArguments().at(0).toStdString()))
-        return EXIT_FAILED;
-    doc.SetPathName(parser.positionalArguments().at(1).toStdString());
+    if (const int loaded = LoadOne(parser, database ? QString() : positional.at(0), doc);
+        loaded != EXIT_OK)
+        return loaded;
+    doc.SetPathName(positional.back().toStdString());
     return WriteScenarioFile(doc) ? EXIT_OK : EXIT_FAILED;
 }
 
-const CCliCommandRegistration info({"info", "info FILE [--json]", RunInfo});
-const CCliCommandRegistration save({"save", "save FILE OUT", RunSave});
+const CCliCommandRegistration info({"info", kInfoUsage, RunInfo});
+const CCliCommandRegistration save({"save", kSaveUsage, RunSave});
 
 } // namespace

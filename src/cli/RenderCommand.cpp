@@ -82,14 +82,15 @@ int RunRender(const QStringList& arguments) {
     parser.addOption({"show", "comma list of displays to switch on (all others off)", "LIST"});
     parser.addOption({"legend", "draw the legend (1, the default) or not (0)", "0|1"});
     AddCommonOptions(parser);
-    if (!parser.parse(arguments) || parser.positionalArguments().size() != 1 || !parser.isSet("o"))
+    const QStringList sources = parser.parse(arguments) ? ScenarioSources(parser) : QStringList();
+    if (sources.size() != 1 || !parser.isSet("o"))
         return Usage();
     const QString legend = parser.value("legend");
     if (parser.isSet("legend") && legend != "0" && legend != "1")
         return Usage();
     CQueltaDoc doc;
     if (const int result = LoadScenarioWithOptions(
-            parser, parser.positionalArguments().front().toStdString(), doc);
+            parser, sources.front().toStdString(), doc);
         result != EXIT_OK)
         return result;
     if (parser.isSet("show") && !ApplyShowList(parser.value("show"), doc.Config()))

@@ -18,7 +18,7 @@ int RunReport(const QStringList& arguments) {
     parser.addOption({"jsonl", "print one JSON object per scenario, one per line"});
     AddCommonOptions(parser);
     const QStringList files =
-        parser.parse(arguments) ? parser.positionalArguments() : QStringList();
+        parser.parse(arguments) ? ScenarioSources(parser) : QStringList();
     if (files.isEmpty() || (parser.isSet("o") && (files.size() != 1 || parser.isSet("jsonl")))) {
         std::fprintf(stderr, "usage: quelta-cli %s\n(-o takes one FILE and no --jsonl)\n", kUsage);
         return EXIT_USAGE;

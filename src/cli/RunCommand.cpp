@@ -78,13 +78,14 @@ std::optional<SRunOptions> ParseRunOptions(QCommandLineParser& parser,
                                    QStringLiteral("the text INPUT statements read"),
                                    QStringLiteral("FILE"));
     const QCommandLineOption scenario(QStringLiteral("scenario"),
-                                      QStringLiteral("the scenario the script starts on"),
+                                      QStringLiteral("the scenario file the script starts on "
+                                                     "(with --db: the stored scenario)"),
                                       QStringLiteral("FILE"));
     const QCommandLineOption save(QStringLiteral("save"),
                                   QStringLiteral("write the scenario as the script left it"),
                                   QStringLiteral("OUT"));
     parser.addOptions({input, scenario, save});
-    AddCommonOptions(parser);
+    AddCommonOptions(parser, false);
     if (!parser.parse(arguments)) {
         std::fprintf(stderr, "quelta-cli run: %s\n", qPrintable(parser.errorText()));
         return std::nullopt;

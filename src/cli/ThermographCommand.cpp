@@ -92,7 +92,8 @@ int RunThermograph(const QStringList& arguments) {
     bool threadsOk = false;
     const int mode = parser.parse(arguments) ? ModeOf(parser.value("mode")) : 0;
     const int threads = parser.value("threads").toInt(&threadsOk);
-    if (mode == 0 || !threadsOk || threads < 0 || parser.positionalArguments().size() != 1) {
+    const QStringList sources = ScenarioSources(parser);
+    if (mode == 0 || !threadsOk || threads < 0 || sources.size() != 1) {
         std::fprintf(stderr, "usage: quelta-cli %s\n", kUsage);
         return EXIT_USAGE;
     }
@@ -100,7 +101,7 @@ int RunThermograph(const QStringList& arguments) {
     CScopedPlatform scope(progress);
     CQueltaDoc doc;
     if (const int loaded = LoadScenarioWithOptions(
-            parser, parser.positionalArguments().front().toStdString(), doc);
+            parser, sources.front().toStdString(), doc);
         loaded != EXIT_OK)
         return loaded;
     const DisplayConfig& config = doc.Config();

@@ -48,6 +48,8 @@ void CQueltaDoc::DestroyScenario() {
     m_header.scales.clear();
     m_header.markPoints.clear();
     m_header.markRects.clear();
+    m_header.legislature = SLegislatureInfo();
+    m_scenarioNames.clear();
     m_agendaPath.clear();
 }
 

@@ -2,6 +2,7 @@
 
 #include "geometry/FPoint.h"
 #include "geometry/GridMap.h"
+#include "document/LegislatureInfo.h"
 #include "model/Committee.h"
 #include "model/Member.h"
 #include "model/RatingScale.h"
@@ -61,6 +62,8 @@ struct ScenarioHeader {
     const CRatingScale* verticalScale = nullptr;
     std::vector<CFPoint> markPoints;
     std::vector<SMarkRect> markRects;
+    /// The legislature's own data when the scenario came from a database.
+    SLegislatureInfo legislature;
     /// The plane rectangle: left, right, top, bottom in issue space.
     SEdges plane{0.0, 100.0, 100.0, 0.0};
 

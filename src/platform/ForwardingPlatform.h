@@ -24,6 +24,11 @@ public:
                                 const std::string& filter) override {
         return m_inner.AskSaveFileName(title, suggested, filter);
     }
+    std::string AskDataSource() override { return m_inner.AskDataSource(); }
+    void ShowProgressCounts(const std::string& title,
+                            const std::vector<SProgressCount>& counts) override {
+        m_inner.ShowProgressCounts(title, counts);
+    }
     void RefreshViews() override { m_inner.RefreshViews(); }
     void ExitProgram(int code) override { m_inner.ExitProgram(code); }
     void CloseMainWindow() override { m_inner.CloseMainWindow(); }

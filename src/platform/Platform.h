@@ -12,6 +12,12 @@ enum class EMsgButtons { Ok, OkCancel, YesNo, YesNoCancel };
 /// The button a user pressed to close a message box.
 enum class EMsgAnswer { Ok, Cancel, Yes, No };
 
+/// One running count of a progress panel (rows read from one group of tables).
+struct SProgressCount {
+    std::string label;
+    long count = 0;
+};
+
 /// Everything the core needs from a windowing platform: message boxes, status text, the wait
 /// cursor, progress with its cancel poll, file name questions and view refreshes. The desktop
 /// implements it with widgets; the headless implementation answers by itself.
@@ -33,6 +39,19 @@ public:
     /// Asks for the name of a file to save; empty when the user cancelled.
     virtual std::string AskSaveFileName(const std::string& title, const std::string& suggested,
                                         const std::string& filter) = 0;
+    /// Asks which database to open (a database file or an ODBC connection string); empty when
+    /// the user cancelled. By default this is the question for a database file's name.
+    virtual std::string AskDataSource() {
+        return AskOpenFileName("Open Database",
+                               "Legislature databases (*.sqlite *.db);;All files (*)");
+    }
+    /// Shows or updates a modeless progress panel with one running count per line; an empty
+    /// list closes it. By default nothing is shown.
+    virtual void ShowProgressCounts(const std::string& title,
+                                    const std::vector<SProgressCount>& counts) {
+        (void)title;
+        (void)counts;
+    }
     /// Asks every view of the document to redraw.
     virtual void RefreshViews() = 0;
     /// Ends the program at once (Cancel in the error box).

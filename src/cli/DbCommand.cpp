@@ -1,0 +1,137 @@
+#include "cli/CliCommand.h"
+#include "cli/CommonOptions.h"
+#include "database/DatabaseImport.h"
+#include "database/DatabaseSource.h"
+#include "database/StoredScenario.h"
+#include "document/QueltaDoc.h"
+#include "document/ScenarioFile.h"
+#include "model/FormatNumber.h"
+#include "views/InputForm.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+
+#include <cstdio>
+
+namespace {
+
+const char* const kUsage =
+    "db init OUT.sqlite|CONN | db list CONN | db save CONN --scenario NAME [FILE] "
+    "[--house UH|LH --committee ID --scales H,V] [common options] | "
+    "db import FILE CONN [--scenario NAME] [--house UH|LH]";
+
+int Usage() {
+    std::fprintf(stderr, "usage: quelta-cli %s\n", kUsage);
+    return EXIT_USAGE;
+}
+
+void PrintHouse(const char* code, const SHouse& house) {
+    std::printf("%s\t%s\t%s\t%zu members\n", code, house.label.c_str(), house.membersLabel.c_str(),
+                house.members.size());
+    if (house.committees.empty())
+        std::printf("  no committees\n");
+    for (const auto& committee : house.committees)
+        std::printf("  %s\t%s\n", committee->CommitteeID().c_str(),
+                    CInputForm::CommitteeEntryText(*committee).c_str());
+}
+
+int RunList(const QStringList& positional) {
+    if (positional.size() != 1)
+        return Usage();
+    CQueltaDoc doc;
+    if (!OpenDatabase(doc, positional.front().toStdString()))
+        return EXIT_FAILED;
+    const ScenarioHeader& header = doc.Header();
+    std::printf("database\t%s\n", header.dataSource.c_str());
+    if (!header.legislature.body.empty())
+        std::printf("body\t%s\n", header.legislature.body.c_str());
+    PrintHouse("UH", header.upperHouse);
+    PrintHouse("LH", header.lowerHouse);
+    std::printf("scales\n");
+    for (const auto& scale : header.scales)
+        std::printf("  %s\t%s\t%s\t%s\n", scale->RatingID().c_str(), scale->Rating().c_str(),
+                    FormatNumber(scale->Scale_Min()).c_str(),
+                    FormatNumber(scale->Scale_Max()).c_str());
+    std::printf("scenarios\n");
+    for (const std::string& name : doc.ScenarioNames())
+        std::printf("  %s\n", name.c_str());
+    return EXIT_OK;
+}
+
+int RunInit(const QStringList& positional) {
+    if (positional.size() != 1)
+        return Usage();
+    return CreateDatabase(positional.front().toStdString()) ? EXIT_OK : EXIT_FAILED;
+}
+
+/// db save CONN --scenario NAME [FILE]: the scenario of FILE, or the database's own committee
+/// (or its stored scenario NAME) with the common options applied, stored under NAME.
+int RunSave(const QCommandLineParser& parser, const QStringList& positional) {
+    if (positional.size() < 1 || positional.size() > 2 || !parser.isSet("scenario") ||
+        parser.isSet("db"))
+        return Usage();
+    const std::string connection = positional.front().toStdString();
+    const std::string name = parser.value("scenario").toStdString();
+    CQueltaDoc doc;
+    if (positional.size() == 2) {
+        if (const int loaded = LoadScenarioWithOptions(parser, positional.at(1).toStdString(), doc);
+            loaded != EXIT_OK)
+            return loaded;
+    } else {
+        // Without a FILE the scenario is the database's own: chosen by --house, --committee and
+        // --scales, or else the stored scenario NAME itself, changed by the common options.
+        if (const int loaded = LoadDatabaseScenarioWithOptions(parser, connection, doc, true);
+            loaded != EXIT_OK)
+            return loaded;
+    }
+    return SaveScenario(doc, connection, name) ? EXIT_OK : EXIT_FAILED;
+}
+
+int RunImport(const QCommandLineParser& parser, const QStringList& positional) {
+    if (positional.size() != 2)
+        return Usage();
+    const QString houseText = parser.isSet("house") ? parser.value("house") : "UH";
+    const int house = houseText.compare("LH", Qt::CaseInsensitive) == 0   ? HOUSE_LOWER
+                      : houseText.compare("UH", Qt::CaseInsensitive) == 0 ? HOUSE_UPPER
+                                                                          : HOUSE_NONE;
+    if (house == HOUSE_NONE)
+        return Usage();
+    CQueltaDoc doc;
+    const std::string file = positional.at(0).toStdString();
+    if (!ReadScenarioFile(doc, file))
+        return EXIT_FAILED;
+    std::string name = parser.value("scenario").toStdString();
+    if (name.empty())
+        name = doc.Header().scenarioName;
+    if (name.empty() || name == "*")
+        name = QFileInfo(positional.at(0)).completeBaseName().toStdString();
+    if (!ImportScenario(doc, positional.at(1).toStdString(), house, name))
+        return EXIT_FAILED;
+    std::printf("imported %zu members of %s as scenario %s\n",
+                doc.Header().currentCommittee->Members().size(),
+                doc.Header().currentCommittee->CommitteeID().c_str(), name.c_str());
+    return EXIT_OK;
+}
+
+int RunDb(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.addPositionalArgument("ACTION", "init, list, save or import");
+    AddCommonOptions(parser);
+    if (!parser.parse(arguments) || parser.positionalArguments().isEmpty())
+        return Usage();
+    QStringList positional = parser.positionalArguments();
+    const QString action = positional.takeFirst();
+    if (action == "init")
+        return RunInit(positional);
+    if (action == "list")
+        return RunList(positional);
+    if (action == "save")
+        return RunSave(parser, positional);
+    if (action == "import")
+        return RunImport(parser, positional);
+    return Usage();
+}
+
+const CCliCommandRegistration db({"db", kUsage, RunDb});
+
+} // namespace

@@ -1,0 +1,71 @@
+#include "database/DatabaseSource.h"
+
+#include "database/DatabaseConnection.h"
+#include "database/DatabaseSchema.h"
+#include "database/LegislatureBuilder.h"
+#include "database/LegislatureReader.h"
+#include "document/QueltaDoc.h"
+#include "platform/Platform.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <new>
+
+bool OpenDatabase(CQueltaDoc& doc) {
+    const std::string connection = Platform().AskDataSource();
+    return !connection.empty() && OpenDatabase(doc, connection);
+}
+
+bool OpenDatabase(CQueltaDoc& doc, const std::string& connection) {
+    CWaitCursor wait;
+    SLegislatureData data;
+    try {
+        CDatabaseConnection db(connection);
+        data = ReadLegislature(db);
+    } catch (const SDatabaseError& error) {
+        ErrorBox(error.code, error.message);
+        return false;
+    } catch (const std::bad_alloc&) {
+        ErrorBox("DOC4.1", "memory exception");
+        return false;
+    } catch (const CSqlFailure& failure) {
+        ErrorBox("DOC4.2", std::string("database exception:\n\n") + failure.what() +
+                               "\n(database schema may have been altered)");
+        return false;
+    }
+    if (const std::string problem = LegislatureProblem(data); !problem.empty()) {
+        MessageBoxOk("The database cannot be opened: " + problem + ".");
+        return false;
+    }
+    BuildLegislature(doc, data, connection);
+    doc.LogSummary(false);
+    Platform().RefreshViews();
+    return true;
+}
+
+bool CreateDatabase(const std::string& connection) {
+    const bool file = IsDatabaseFilePath(connection);
+    if (file && QFileInfo::exists(QString::fromStdString(connection))) {
+        MessageBoxOk("The database file " + connection + " exists already; it was left as it is.");
+        return false;
+    }
+    try {
+        CDatabaseConnection db(connection, true);
+        db.Begin();
+        try {
+            for (const STableDef& table : LegislatureTables())
+                db.Run(CreateTableSql(table));
+            db.Commit();
+        } catch (const CSqlFailure&) {
+            db.Rollback();
+            throw;
+        }
+    } catch (const CSqlFailure& failure) {
+        if (file)
+            QFile::remove(QString::fromStdString(connection));
+        MessageBoxOk(std::string("The database was not created:\n\n") + failure.what());
+        return false;
+    }
+    return true;
+}
