@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <memory>
 #include <new>
 
 bool OpenDatabase(CQueltaDoc& doc) {
@@ -20,9 +21,16 @@ bool OpenDatabase(CQueltaDoc& doc) {
 bool OpenDatabase(CQueltaDoc& doc, const std::string& connection) {
     CWaitCursor wait;
     SLegislatureData data;
+    std::unique_ptr<CDatabaseConnection> db;
     try {
-        CDatabaseConnection db(connection);
-        data = ReadLegislature(db);
+        db = std::make_unique<CDatabaseConnection>(connection);
+    } catch (const CSqlFailure& failure) {
+        MessageBoxOk(std::string("The database could not be connected:\n\n") + failure.what());
+        return false;
+    }
+    try {
+        data = ReadLegislature(*db);
+        db.reset();
     } catch (const SDatabaseError& error) {
         ErrorBox(error.code, error.message);
         return false;

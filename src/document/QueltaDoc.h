@@ -44,6 +44,7 @@ public:
     void SetPathName(const std::string& path);
     /// The names of scenarios known to the source (a database's stored scenarios).
     std::vector<std::string>& ScenarioNames() { return m_scenarioNames; }
+    const std::vector<std::string>& ScenarioNames() const { return m_scenarioNames; }
 
     /// Removes the scenario and restores every default, re-reading the configuration file.
     void ResetScenario();
