@@ -38,8 +38,8 @@ void WriteLegislature(const std::string& path, int members, int committees, int 
            {Text("Generated"), Text("House"), Text("Members"), 2.0, Text(""), Text(""),
             Text("Lower"), Text("Members"), 2.0, Text(""), Text(""), Text("")});
     for (int s = 0; s < scales; ++s)
-        db.Run(InsertSql(TableDef("Ratings")), {Text("Scale " + std::to_string(s)),
-                                                Text("R" + std::to_string(s)), 0.0, 100.0});
+        db.Run(InsertSql(TableDef("Ratings")),
+               {Text("Scale " + std::to_string(s)), Text("R" + std::to_string(s)), 0.0, 100.0});
     const std::string member = InsertSql(TableDef("UH_Members"));
     const std::string rating = InsertSql(TableDef("UH_Member_Ratings"));
     const std::string membership = InsertSql(TableDef("UH_Committee_Members"));
@@ -53,7 +53,8 @@ void WriteLegislature(const std::string& path, int members, int committees, int 
                             Text("R" + std::to_string(s))});
         db.Run(membership, {Text("ALL"), Text(id)});
     }
-    db.Run(committee, {Text("Whole House"), 0, Text(""), Text(""), Text(""), Text(""), Text("ALL")});
+    db.Run(committee,
+           {Text("Whole House"), 0, Text(""), Text(""), Text(""), Text(""), Text("ALL")});
     for (int c = 0; c < committees; ++c) {
         const std::string id = "C" + std::to_string(c);
         db.Run(committee, {Text("Committee " + std::to_string(c)), c % 3, Text(""), Text(""),
@@ -61,8 +62,8 @@ void WriteLegislature(const std::string& path, int members, int committees, int 
         for (int m = c; m < members; m += members / 40)
             db.Run(membership, {Text(id), Text("M" + std::to_string(m))});
     }
-    db.Run(InsertSql(TableDef("Scenario")), {Text("All"), 2, Text("ALL"), Text("R0"), Text("R1"),
-                                             50.0, 50.0, 40.0, 60.0, 0.5, 1});
+    db.Run(InsertSql(TableDef("Scenario")),
+           {Text("All"), 2, Text("ALL"), Text("R0"), Text("R1"), 50.0, 50.0, 40.0, 60.0, 0.5, 1});
     db.Commit();
 }
 

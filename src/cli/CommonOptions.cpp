@@ -219,8 +219,7 @@ void AddDatabaseOptions(QCommandLineParser& parser, bool addScenario) {
     if (addScenario)
         parser.addOption({"scenario", "with --db: the stored scenario to open", "NAME"});
     parser.addOptions({
-        {"db", "read the scenario from a database (.sqlite/.db file or ODBC connection)",
-         "CONN"},
+        {"db", "read the scenario from a database (.sqlite/.db file or ODBC connection)", "CONN"},
         {"house", "with --db: the house, UH or LH", "UH|LH"},
         {"committee", "with --db: the committee ID", "ID"},
         {"scales", "with --db: the horizontal and vertical rating scale IDs", "H,V"},
@@ -303,8 +302,7 @@ int StartScenarioWithOptions(const QCommandLineParser& parser, const std::string
     return LoadWithOptions(parser, nullptr, &connection, false, doc);
 }
 
-int LoadDatabaseScenarioWithOptions(const QCommandLineParser& parser,
-                                    const std::string& connection, CQueltaDoc& doc,
-                                    bool scenarioIsTarget) {
+int LoadDatabaseScenarioWithOptions(const QCommandLineParser& parser, const std::string& connection,
+                                    CQueltaDoc& doc, bool scenarioIsTarget) {
     return LoadWithOptions(parser, nullptr, &connection, scenarioIsTarget, doc);
 }

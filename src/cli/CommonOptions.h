@@ -28,9 +28,8 @@ int LoadDatabaseScenario(const QCommandLineParser& parser, const std::string& co
                          CQueltaDoc& doc, bool scenarioIsTarget = false);
 
 /// LoadScenarioWithOptions for the scenario of a database instead of a file.
-int LoadDatabaseScenarioWithOptions(const QCommandLineParser& parser,
-                                    const std::string& connection, CQueltaDoc& doc,
-                                    bool scenarioIsTarget);
+int LoadDatabaseScenarioWithOptions(const QCommandLineParser& parser, const std::string& connection,
+                                    CQueltaDoc& doc, bool scenarioIsTarget);
 
 /// Reads the scenario file into the document and applies the shared options in the order a
 /// user would expect: configuration file, log, scenario, --set values, then the scenario overrides.

@@ -15,19 +15,19 @@
 namespace {
 
 constexpr std::string_view kRecognised[] = {
-    "typethermo",       "typehist",        "typecand",      "lpmember",
-    "lpmemberabstain",  "lpstatusquo",     "lpproposal",    "lpcoalition",
-    "lpcopeland",       "lptovey",         "lbmember",      "lbmemberabstain",
-    "lbstatusquo",      "lbproposal",      "lbcopeland",    "lbcoalition",
-    "lpcurveindiff",    "lpquotaline",     "lpcandidate",   "lppetal",
-    "lpwinset",         "lpwinsetlimit",   "lpparetoset",   "lpschattschneiderset",
-    "lptrimedianset",   "lpheart",         "lpuncoveredset", "lpyolk",
-    "colorbackground",  "colordefault",    "colorthermo",   "colorhist",
-    "colorhighlight",   "szchart",         "szpoint",       "szhisth",
-    "szhistv",          "ncore",           "nuncoveredset", "nchain",
-    "nresolution",      "ncopeland",       "dcopeland",     "dbod",
-    "lftitle",          "lflegend",        "lflabel",       "lfaxish",
-    "lfaxisv",          "lfscaleh",        "lfscalev",      "typeprefrgn",
+    "typethermo",      "typehist",      "typecand",       "lpmember",
+    "lpmemberabstain", "lpstatusquo",   "lpproposal",     "lpcoalition",
+    "lpcopeland",      "lptovey",       "lbmember",       "lbmemberabstain",
+    "lbstatusquo",     "lbproposal",    "lbcopeland",     "lbcoalition",
+    "lpcurveindiff",   "lpquotaline",   "lpcandidate",    "lppetal",
+    "lpwinset",        "lpwinsetlimit", "lpparetoset",    "lpschattschneiderset",
+    "lptrimedianset",  "lpheart",       "lpuncoveredset", "lpyolk",
+    "colorbackground", "colordefault",  "colorthermo",    "colorhist",
+    "colorhighlight",  "szchart",       "szpoint",        "szhisth",
+    "szhistv",         "ncore",         "nuncoveredset",  "nchain",
+    "nresolution",     "ncopeland",     "dcopeland",      "dbod",
+    "lftitle",         "lflegend",      "lflabel",        "lfaxish",
+    "lfaxisv",         "lfscaleh",      "lfscalev",       "typeprefrgn",
 };
 
 bool StartsWith(const std::string& text, std::string_view head) {
@@ -36,8 +36,8 @@ bool StartsWith(const std::string& text, std::string_view head) {
 
 /// A number as the whole number a setting stores, held to the int range.
 long long Whole(double value) {
-    return static_cast<long long>(std::clamp(std::trunc(value), static_cast<double>(INT_MIN),
-                                             static_cast<double>(INT_MAX)));
+    return static_cast<long long>(
+        std::clamp(std::trunc(value), static_cast<double>(INT_MIN), static_cast<double>(INT_MAX)));
 }
 
 std::string WholeText(double value) {
@@ -46,7 +46,8 @@ std::string WholeText(double value) {
 
 /// A 24-bit colour value as its red, green and blue components, tab-separated.
 std::string ColourText(double value) {
-    const auto colour = static_cast<std::uint32_t>(std::clamp<long long>(Whole(value), 0, 0xFFFFFF));
+    const auto colour =
+        static_cast<std::uint32_t>(std::clamp<long long>(Whole(value), 0, 0xFFFFFF));
     return Format("%d\t%d\t%d", RedOf(colour), GreenOf(colour), BlueOf(colour));
 }
 
@@ -61,8 +62,8 @@ std::string ValueText(const std::string& name, const CTableConfigParams& row) {
     if (StartsWith(name, "lf")) {
         // The block separates values at tabs and commas, so a face name cannot hold them.
         std::string face = row.T1;
-        std::replace_if(face.begin(), face.end(), [](char c) { return c == '\t' || c == ','; },
-                        ' ');
+        std::replace_if(
+            face.begin(), face.end(), [](char c) { return c == '\t' || c == ','; }, ' ');
         return face + "\t" + WholeText(row.N1) + "\t" + WholeText(row.N2) + "\t" +
                WholeText(row.N3) + "\t" + ColourText(row.N4);
     }

@@ -15,7 +15,8 @@ QVariant Value(const std::string& text) {
 bool Exists(CDatabaseConnection& db, const std::string& table, const char* column,
             const std::string& id) {
     return db
-        .Run("SELECT 1 FROM " + QuoteName(table) + " WHERE " + QuoteName(column) + " = ?",
+        .Run("SELECT 1 FROM " + QuoteName(table) + " WHERE " + QualifiedName(table, column) +
+                 " = ?",
              {Value(id)})
         .next();
 }
@@ -35,9 +36,8 @@ std::string ImportProblem(CDatabaseConnection& db, const CCommittee& committee,
 std::string TextProblem(const CCommittee& committee) {
     std::vector<const std::string*> texts = {&committee.Name(), &committee.CommitteeID()};
     for (const CMember* m : committee.Members())
-        for (const std::string* text :
-             {&m->LastName(), &m->FirstName(), &m->MiddleName(), &m->ConstituencyGenus(),
-              &m->ConstituencySpecies()})
+        for (const std::string* text : {&m->LastName(), &m->FirstName(), &m->MiddleName(),
+                                        &m->ConstituencyGenus(), &m->ConstituencySpecies()})
             texts.push_back(text);
     for (const std::string* text : texts)
         if (QString::fromStdString(*text).toUcs4().size() > kMaxTextLength)
@@ -57,8 +57,9 @@ void WriteHeaderIfMissing(CDatabaseConnection& db) {
 void WriteScales(CDatabaseConnection& db, const ScenarioHeader& header) {
     for (const auto& scale : header.scales)
         if (!Exists(db, "Ratings", "RatingID", scale->RatingID()))
-            db.Run(InsertSql(TableDef("Ratings")), {Value(scale->Rating()), Value(scale->RatingID()),
-                                                    scale->Scale_Min(), scale->Scale_Max()});
+            db.Run(InsertSql(TableDef("Ratings")),
+                   {Value(scale->Rating()), Value(scale->RatingID()), scale->Scale_Min(),
+                    scale->Scale_Max()});
 }
 
 void WriteMembers(CDatabaseConnection& db, const CCommittee& committee, const std::string& prefix) {
@@ -75,8 +76,8 @@ void WriteMembers(CDatabaseConnection& db, const CCommittee& committee, const st
                         Value(m->ConstituencySpecies()), Value(m->MemberID())});
         for (const CRating& r : m->Ratings())
             if (r.scale)
-                db.Run(rating,
-                       {r.Count, r.StdDev, r.Value, Value(m->MemberID()), Value(r.scale->RatingID())});
+                db.Run(rating, {r.Count, r.StdDev, r.Value, Value(m->MemberID()),
+                                Value(r.scale->RatingID())});
         db.Run(membership, {Value(committee.CommitteeID()), Value(m->MemberID())});
     }
 }

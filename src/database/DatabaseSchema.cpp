@@ -7,18 +7,13 @@ namespace {
 constexpr EColumnType T = EColumnType::Text, D = EColumnType::Double, I = EColumnType::Integer;
 
 std::vector<STableDef> BuildTables() {
-    const std::vector<SColumnDef> committees = {{"Committee", T}, {"SubLevel", I},
-                                                {"Chair", T},     {"Majority Leader", T},
-                                                {"Minority Leader", T}, {"ParentID", T},
-                                                {"CommitteeID", T}};
+    const std::vector<SColumnDef> committees = {
+        {"Committee", T},       {"SubLevel", I}, {"Chair", T},      {"Majority Leader", T},
+        {"Minority Leader", T}, {"ParentID", T}, {"CommitteeID", T}};
     const std::vector<SColumnDef> memberships = {{"CommitteeID", T}, {"MemberID", T}};
-    const std::vector<SColumnDef> members = {{"Last Name", T},
-                                             {"First Name", T},
-                                             {"Middle Name", T},
-                                             {"Vote", D},
-                                             {"Constituency Genus", T},
-                                             {"Constituency Species", T},
-                                             {"MemberID", T}};
+    const std::vector<SColumnDef> members = {
+        {"Last Name", T},          {"First Name", T},           {"Middle Name", T}, {"Vote", D},
+        {"Constituency Genus", T}, {"Constituency Species", T}, {"MemberID", T}};
     const std::vector<SColumnDef> ratings = {
         {"Count", I}, {"StdDev", D}, {"Value", D}, {"MemberID", T}, {"RatingID", T}};
     const std::vector<SColumnDef> nominal = {
@@ -87,10 +82,11 @@ const char* TypeName(EColumnType type) {
     return "VARCHAR(255)";
 }
 
-std::string ColumnList(const STableDef& table) {
+std::string ColumnList(const STableDef& table, bool qualified) {
     std::string list;
     for (const SColumnDef& column : table.columns)
-        list += (list.empty() ? "" : ", ") + QuoteName(column.name);
+        list += (list.empty() ? "" : ", ") +
+                (qualified ? QualifiedName(table.name, column.name) : QuoteName(column.name));
     return list;
 }
 
@@ -112,6 +108,10 @@ std::string QuoteName(const std::string& name) {
     return "\"" + name + "\"";
 }
 
+std::string QualifiedName(const std::string& table, const std::string& column) {
+    return QuoteName(table) + "." + QuoteName(column);
+}
+
 std::string CreateTableSql(const STableDef& table) {
     std::string sql = "CREATE TABLE " + QuoteName(table.name) + " (";
     for (size_t i = 0; i < table.columns.size(); ++i)
@@ -121,7 +121,7 @@ std::string CreateTableSql(const STableDef& table) {
 }
 
 std::string SelectSql(const STableDef& table, const std::string& where) {
-    std::string sql = "SELECT " + ColumnList(table) + " FROM " + QuoteName(table.name);
+    std::string sql = "SELECT " + ColumnList(table, true) + " FROM " + QuoteName(table.name);
     return where.empty() ? sql : sql + " WHERE " + where;
 }
 
@@ -129,7 +129,7 @@ std::string InsertSql(const STableDef& table) {
     std::string marks;
     for (size_t i = 0; i < table.columns.size(); ++i)
         marks += i ? ", ?" : "?";
-    return "INSERT INTO " + QuoteName(table.name) + " (" + ColumnList(table) + ") VALUES (" +
+    return "INSERT INTO " + QuoteName(table.name) + " (" + ColumnList(table, false) + ") VALUES (" +
            marks + ")";
 }
 

@@ -31,6 +31,10 @@ const STableDef& TableDef(const std::string& name);
 /// with blanks need no brackets).
 std::string QuoteName(const std::string& name);
 
+/// A column named with its table, quoted. SQLite reads a lone quoted name that is no column as a
+/// text, so a missing column would read as its own name instead of failing.
+std::string QualifiedName(const std::string& table, const std::string& column);
+
 /// The CREATE TABLE statement of a table.
 std::string CreateTableSql(const STableDef& table);
 

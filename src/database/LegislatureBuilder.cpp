@@ -187,6 +187,7 @@ void BuildLegislature(CQueltaDoc& doc, const SLegislatureData& data,
     header.legislature.connection = connection;
     int prefType = PREF_TRADEOFF;
     ApplyConfigParams(data.config, doc.Config(), prefType);
+    header.legislature.defaultPrefType = prefType;
     for (const std::string& message : RestoreUnusableConfigValues(doc.Config()))
         MessageBoxOk(message);
     ApplyHeader(header, data.header);

@@ -14,5 +14,4 @@ std::string LegislatureProblem(const SLegislatureData& data);
 /// houses with their members, ratings, committees and memberships (joined on exact IDs), the
 /// stored scenario names and the attributes. Rows naming a member, scale or committee that does
 /// not exist are left out and counted in one message. The rows must pass LegislatureProblem.
-void BuildLegislature(CQueltaDoc& doc, const SLegislatureData& data,
-                      const std::string& connection);
+void BuildLegislature(CQueltaDoc& doc, const SLegislatureData& data, const std::string& connection);

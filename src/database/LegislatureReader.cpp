@@ -92,8 +92,8 @@ CTableConfigParams ConfigRow(const CRow& r) {
 }
 
 CTableHeader HeaderRow(const CRow& r) {
-    return {r.Text(0), r.Text(1), r.Text(2),  r.Double(3), r.Text(4),  r.Text(5),
-            r.Text(6), r.Text(7), r.Double(8), r.Text(9),  r.Text(10), r.Text(11)};
+    return {r.Text(0), r.Text(1), r.Text(2),   r.Double(3), r.Text(4),  r.Text(5),
+            r.Text(6), r.Text(7), r.Double(8), r.Text(9),   r.Text(10), r.Text(11)};
 }
 
 CTableRatings RatingsRow(const CRow& r) {
@@ -133,8 +133,8 @@ CTableHouseMemberNumericAttributes NumericRow(const CRow& r) {
 void ReadHouse(CDatabaseConnection& db, const std::string& prefix, SHouseTables& house,
                CReadingProgress& progress, int first) {
     const auto name = [&prefix](const char* rest) { return prefix + rest; };
-    house.members = ReadTable<CTableHouseMembers>(db, name("_Members").c_str(), MemberRow,
-                                                  &progress, first);
+    house.members =
+        ReadTable<CTableHouseMembers>(db, name("_Members").c_str(), MemberRow, &progress, first);
     house.ratings = ReadTable<CTableHouseMemberRatings>(db, name("_Member_Ratings").c_str(),
                                                         MemberRatingRow, &progress, first + 3);
     house.committees = ReadTable<CTableHouseCommittees>(db, name("_Committees").c_str(),
@@ -195,18 +195,16 @@ template <typename Step> void RunStep(const SStepTexts& texts, Step step) {
 SLegislatureData ReadLegislature(CDatabaseConnection& db) {
     SLegislatureData data;
     CReadingProgress progress;
-    RunStep({"configuration table", "DOC6.3", "DOC6.4"}, [&] {
-        data.config = ReadTable<CTableConfigParams>(db, "Config_Params", ConfigRow);
-    });
+    RunStep({"configuration table", "DOC6.3", "DOC6.4"},
+            [&] { data.config = ReadTable<CTableConfigParams>(db, "Config_Params", ConfigRow); });
     RunStep({"header table", "DOC6.5", "DOC6.6"},
             [&] { data.header = ReadTable<CTableHeader>(db, "Header", HeaderRow); });
     RunStep({"ratings table", "DOC6.7", "DOC6.8"}, [&] {
         data.ratings = ReadTable<CTableRatings>(db, "Ratings", RatingsRow, &progress,
                                                 CReadingProgress::RATINGS);
     });
-    RunStep({"upper house tables", "DOC6.9", ""}, [&] {
-        ReadHouse(db, "UH", data.upper, progress, CReadingProgress::UH_MEMBERS);
-    });
+    RunStep({"upper house tables", "DOC6.9", ""},
+            [&] { ReadHouse(db, "UH", data.upper, progress, CReadingProgress::UH_MEMBERS); });
     RunStep({"lower house tables", "DOC6.10", ""}, [&] {
         ReadHouse(db, "LH", data.lower, progress,
                   CReadingProgress::UH_MEMBERS + CReadingProgress::LH_OFFSET);

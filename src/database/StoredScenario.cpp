@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <unordered_map>
 
 namespace {
 
@@ -32,26 +33,30 @@ QVariant Value(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-const char* kByScenario = "\"Scenario\" = ?";
+/// The condition picking a stored scenario's rows of a table by name.
+std::string ByScenario(const char* table) {
+    return QualifiedName(table, "Scenario") + " = ?";
+}
 
 /// The stored scenario's row, or nothing when no row has the name. Throws CSqlFailure.
 std::optional<CTableScenario> ReadScenarioRow(CDatabaseConnection& db, const std::string& name) {
-    QSqlQuery query = db.Run(SelectSql(TableDef("Scenario"), kByScenario), {Value(name)});
+    QSqlQuery query =
+        db.Run(SelectSql(TableDef("Scenario"), ByScenario("Scenario")), {Value(name)});
     if (!query.next())
         return std::nullopt;
-    return CTableScenario{Text(query, 0),   Whole(query, 1),  Text(query, 2),  Text(query, 3),
+    return CTableScenario{Text(query, 0),   Whole(query, 1),  Text(query, 2),   Text(query, 3),
                           Text(query, 4),   Number(query, 5), Number(query, 6), Number(query, 7),
                           Number(query, 8), Number(query, 9), Whole(query, 10)};
 }
 
-std::vector<CTableScenarioMemRat> ReadMemberRows(CDatabaseConnection& db,
-                                                 const std::string& name) {
+std::vector<CTableScenarioMemRat> ReadMemberRows(CDatabaseConnection& db, const std::string& name) {
     std::vector<CTableScenarioMemRat> rows;
-    QSqlQuery query =
-        db.Run(SelectSql(TableDef("Scenario_Member_Ratings"), kByScenario), {Value(name)});
+    QSqlQuery query = db.Run(
+        SelectSql(TableDef("Scenario_Member_Ratings"), ByScenario("Scenario_Member_Ratings")),
+        {Value(name)});
     while (query.next())
-        rows.push_back({Text(query, 0), Text(query, 1), Whole(query, 2), Number(query, 3),
-                        Number(query, 4)});
+        rows.push_back(
+            {Text(query, 0), Text(query, 1), Whole(query, 2), Number(query, 3), Number(query, 4)});
     return rows;
 }
 
@@ -84,6 +89,25 @@ std::string RowProblem(const ScenarioHeader& header, const CTableScenario& row) 
     return {};
 }
 
+/// Gives the committee's members their settings of the stored scenario. The scenario reads the
+/// same whatever was opened before: members without a row of their own take the database's
+/// preference type again (their points came from their ratings).
+void PlaceMembers(CCommittee& committee, int defaultPrefType,
+                  const std::vector<CTableScenarioMemRat>& rows) {
+    std::unordered_map<std::string, const CTableScenarioMemRat*> byId;
+    for (const CTableScenarioMemRat& row : rows)
+        byId.emplace(row.MemberID, &row);
+    for (CMember* member : committee.Members()) {
+        const auto it = byId.find(member->MemberID());
+        const int type =
+            it == byId.end() ? defaultPrefType : ValidPreferenceType(it->second->PreferenceType);
+        if (member->PrefType() != type)
+            member->SetPrefType(type);
+        if (it != byId.end())
+            member->SetIdealPoint(CFPoint(it->second->ValueH, it->second->ValueV));
+    }
+}
+
 void ApplyScenario(CQueltaDoc& doc, const CTableScenario& row,
                    const std::vector<CTableScenarioMemRat>& members) {
     ScenarioHeader& header = doc.Header();
@@ -98,12 +122,7 @@ void ApplyScenario(CQueltaDoc& doc, const CTableScenario& row,
     doc.SetAbsolutePlurality(row.Absolute ? 1 : 0);
     doc.SelectCommittee(row.Committee);
     if (CCommittee* committee = header.currentCommittee)
-        for (const CTableScenarioMemRat& m : members)
-            for (CMember* member : committee->Members())
-                if (member->MemberID() == m.MemberID) {
-                    member->SetPrefType(ValidPreferenceType(m.PreferenceType));
-                    member->SetIdealPoint(CFPoint(m.ValueH, m.ValueV));
-                }
+        PlaceMembers(*committee, header.legislature.defaultPrefType, members);
     header.scenarioName = row.Scenario;
     doc.FinishLoad();
     doc.LogSummary(true);
@@ -117,12 +136,14 @@ bool TooLong(const std::string& text) {
 std::string DatabaseLacks(CDatabaseConnection& db, const ScenarioHeader& header) {
     const std::string table = header.houseInUse == HOUSE_LOWER ? "LH_Committees" : "UH_Committees";
     const std::string& committee = header.currentCommittee->CommitteeID();
-    if (!db.Run("SELECT 1 FROM " + QuoteName(table) + " WHERE \"CommitteeID\" = ?",
+    if (!db.Run("SELECT 1 FROM " + QuoteName(table) + " WHERE " +
+                    QualifiedName(table, "CommitteeID") + " = ?",
                 {Value(committee)})
              .next())
         return "the database has no committee " + committee + " in " + table;
     for (const CRatingScale* scale : {header.horizontalScale, header.verticalScale})
-        if (!db.Run("SELECT 1 FROM \"Ratings\" WHERE \"RatingID\" = ?", {Value(scale->RatingID())})
+        if (!db.Run("SELECT 1 FROM \"Ratings\" WHERE \"Ratings\".\"RatingID\" = ?",
+                    {Value(scale->RatingID())})
                  .next())
             return "the database has no rating scale " + scale->RatingID();
     return {};
@@ -174,7 +195,8 @@ bool OpenScenario(CQueltaDoc& doc, const std::string& name) {
         if (row)
             members = ReadMemberRows(db, name);
     } catch (const CSqlFailure& failure) {
-        ErrorBox("DOC6.1", std::string("database exception: opening scenario\n\n") + failure.what());
+        ErrorBox("DOC6.1",
+                 std::string("database exception: opening scenario\n\n") + failure.what());
         return false;
     }
     if (!row) {
@@ -214,14 +236,13 @@ void WriteScenarioRows(CDatabaseConnection& db, const CQueltaDoc& doc, const std
                        int house) {
     const ScenarioHeader& header = doc.Header();
     const CVotingGame& game = doc.Game();
-    db.Run("DELETE FROM \"Scenario_Member_Ratings\" WHERE " + std::string(kByScenario),
-           {Value(name)});
-    db.Run("DELETE FROM \"Scenario\" WHERE " + std::string(kByScenario), {Value(name)});
+    for (const char* table : {"Scenario_Member_Ratings", "Scenario"})
+        db.Run("DELETE FROM " + QuoteName(table) + " WHERE " + ByScenario(table), {Value(name)});
     db.Run(InsertSql(TableDef("Scenario")),
-           {Value(name), CommitteeTypeOf(house),
-            Value(header.currentCommittee->CommitteeID()), Value(header.horizontalScale->RatingID()),
-            Value(header.verticalScale->RatingID()), game.StatusQuo().x, game.StatusQuo().y,
-            game.Proposal().x, game.Proposal().y, game.VoteRule(), game.AbsolutePlurality()});
+           {Value(name), CommitteeTypeOf(house), Value(header.currentCommittee->CommitteeID()),
+            Value(header.horizontalScale->RatingID()), Value(header.verticalScale->RatingID()),
+            game.StatusQuo().x, game.StatusQuo().y, game.Proposal().x, game.Proposal().y,
+            game.VoteRule(), game.AbsolutePlurality()});
     const std::string insert = InsertSql(TableDef("Scenario_Member_Ratings"));
     for (const CMember* member : header.currentCommittee->Members())
         db.Run(insert, {Value(name), Value(member->MemberID()), member->PrefType(),

@@ -27,4 +27,6 @@ struct SLegislatureInfo {
     SHouseInfo upper;
     SHouseInfo lower;
     std::vector<SAttributeDef> attributes;
+    /// The preference type members have unless a stored scenario gives them another.
+    int defaultPrefType = 3;
 };

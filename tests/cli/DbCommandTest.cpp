@@ -1,5 +1,7 @@
 #include "CliDirTest.h"
 
+#include <QJsonArray>
+
 namespace {
 
 /// quelta-cli db and --db on the scenario commands, against copies of the sample legislature.
@@ -25,13 +27,13 @@ TEST_F(DbCommandTest, ListShowsHousesCommitteesScalesAndScenarios) {
 }
 
 TEST_F(DbCommandTest, ScenarioCommandsReadStoredScenariosAndCommittees) {
-    const SCliRun stored = Run({"concepts", "--db", sample, "--scenario", "Tax reform", "--only",
-                                "vote", "--json"});
+    const SCliRun stored =
+        Run({"concepts", "--db", sample, "--scenario", "Tax reform", "--only", "vote", "--json"});
     ASSERT_EQ(stored.exitCode, 0) << stored.Err().toStdString();
     EXPECT_EQ(stored.Json()["members.count"].toInt(), 5);
     EXPECT_EQ(stored.Json()["scenario.name"].toString(), "Tax reform");
-    const SCliRun chosen = Run({"info", "--db", sample, "--house", "LH", "--committee",
-                                "L-AGR-RUR", "--scales", "ECON,SOC", "--json"});
+    const SCliRun chosen = Run({"info", "--db", sample, "--house", "LH", "--committee", "L-AGR-RUR",
+                                "--scales", "ECON,SOC", "--json"});
     ASSERT_EQ(chosen.exitCode, 0) << chosen.Err().toStdString();
     EXPECT_EQ(chosen.Json()["members"].toArray().size(), 7);
     EXPECT_EQ(chosen.Json()["sourceKind"].toInt(), 7);
@@ -39,9 +41,9 @@ TEST_F(DbCommandTest, ScenarioCommandsReadStoredScenariosAndCommittees) {
     const SCliRun saved = Run({"save", "--db", sample, "--scenario", "Farm bill", "farm.txt"});
     ASSERT_EQ(saved.exitCode, 0) << saved.Err().toStdString();
     const SCliRun fromFile = Run({"info", "farm.txt", "--json"});
-    EXPECT_EQ(fromFile.Json()["members"], RunCli({"info", "--db", sample, "--scenario",
-                                                  "Farm bill", "--json"})
-                                              .Json()["members"]);
+    EXPECT_EQ(
+        fromFile.Json()["members"],
+        RunCli({"info", "--db", sample, "--scenario", "Farm bill", "--json"}).Json()["members"]);
 }
 
 TEST_F(DbCommandTest, SaveStoresFilesAndChangedScenariosUnderTheirNames) {
@@ -56,9 +58,10 @@ TEST_F(DbCommandTest, SaveStoresFilesAndChangedScenariosUnderTheirNames) {
     EXPECT_EQ(back.Json()["statusQuo"], file.Json()["statusQuo"]);
 
     // The stored scenario changed by the common options, under a new name.
-    ASSERT_EQ(Run({"db", "save", sample, "--scenario", "Budget 2027", "--sq", "10,20"}).exitCode, 0);
-    ASSERT_EQ(Run({"db", "save", sample, "--scenario", "Education", "--house", "LH",
-                   "--committee", "L-EDU", "--scales", "SOC,ENVI", "--rule", "0.75"})
+    ASSERT_EQ(Run({"db", "save", sample, "--scenario", "Budget 2027", "--sq", "10,20"}).exitCode,
+              0);
+    ASSERT_EQ(Run({"db", "save", sample, "--scenario", "Education", "--house", "LH", "--committee",
+                   "L-EDU", "--scales", "SOC,ENVI", "--rule", "0.75"})
                   .exitCode,
               0);
     const SCliRun budget = Run({"info", "--db", sample, "--scenario", "Budget 2027", "--json"});
@@ -67,7 +70,8 @@ TEST_F(DbCommandTest, SaveStoresFilesAndChangedScenariosUnderTheirNames) {
     EXPECT_EQ(education.Json()["rule"].toDouble(), 0.75);
     EXPECT_EQ(education.Json()["members"].toArray().size(), 9);
     // A file whose committee the database lacks is refused.
-    const SCliRun lacking = Run({"db", "save", sample, "--scenario", "T", ExamplePath("triangle.txt")});
+    const SCliRun lacking =
+        Run({"db", "save", sample, "--scenario", "T", ExamplePath("seven-weighted.txt")});
     EXPECT_EQ(lacking.exitCode, 1);
     EXPECT_TRUE(lacking.Err().contains("has no committee")) << lacking.Err().toStdString();
 }
@@ -82,8 +86,8 @@ TEST_F(DbCommandTest, BadDatabasesAndOptionsExitWithAMessage) {
         {{"db", "list", "missing.sqlite"}, 1, "does not exist"},
         {{"concepts", "--db", "missing.db", "--scenario", "x"}, 1, "does not exist"},
         {{"concepts", "--db", "sample.sqlite", "--scenario", "No such"}, 1, "holds no scenario"},
-        {{"concepts", "--db", "sample.sqlite", "--house", "LH", "--committee", "U-FIN",
-          "--scales", "ECON,SOC"},
+        {{"concepts", "--db", "sample.sqlite", "--house", "LH", "--committee", "U-FIN", "--scales",
+          "ECON,SOC"},
          1,
          "not in that house"},
         {{"concepts", "--db", "sample.sqlite"}, 2, "--db needs --scenario"},
@@ -102,8 +106,8 @@ TEST_F(DbCommandTest, BadDatabasesAndOptionsExitWithAMessage) {
     for (const SCase& c : cases) {
         const SCliRun run = Run(c.arguments);
         EXPECT_EQ(run.exitCode, c.exitCode) << c.arguments.join(' ').toStdString();
-        EXPECT_TRUE(run.Err().contains(c.message))
-            << c.arguments.join(' ').toStdString() << ":\n" << run.Err().toStdString();
+        EXPECT_TRUE(run.Err().contains(c.message)) << c.arguments.join(' ').toStdString() << ":\n"
+                                                   << run.Err().toStdString();
     }
     EXPECT_FALSE(QFile::exists(Path("missing.sqlite")));
     EXPECT_FALSE(QFile::exists(Path("missing.db")));

@@ -131,7 +131,7 @@ TEST_F(DatabaseFaultsTest, RowsNamingUnknownMembersScalesOrCommitteesAreLeftOutA
     CQueltaDoc other;
     ASSERT_TRUE(OpenDatabase(other, path));
     ASSERT_EQ(platform.MessageTexts().size(), 1u) << Messages();
-    const std::string& text = platform.MessageTexts()[0];
+    const std::string text = platform.MessageTexts()[0];
     EXPECT_NE(text.find("3 member rating rows"), std::string::npos) << text;
     EXPECT_NE(text.find("1 committee membership rows"), std::string::npos) << text;
     EXPECT_NE(text.find("1 attribute rows"), std::string::npos) << text;

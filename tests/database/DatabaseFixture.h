@@ -44,7 +44,8 @@ struct SScenarioShape {
 inline SScenarioShape ShapeOf(const CQueltaDoc& doc) {
     SScenarioShape shape{};
     for (const CMember* m : doc.Game().Members())
-        shape.members.push_back({m->MemberID(), m->IdealPoint().x, m->IdealPoint().y, m->PrefType()});
+        shape.members.push_back(
+            {m->MemberID(), m->IdealPoint().x, m->IdealPoint().y, m->PrefType()});
     const CVotingGame& game = doc.Game();
     shape.rule = game.VoteRule();
     shape.absolute = game.AbsolutePlurality();
@@ -79,8 +80,7 @@ protected:
         const std::string path = Path(name);
         QFile::copy(QDir(QUELTA_EXAMPLES).filePath("legislature.sqlite"),
                     QString::fromStdString(path));
-        QFile(QString::fromStdString(path))
-            .setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        QFile(QString::fromStdString(path)).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
         return path;
     }
     /// Runs statements on a database, failing the test on the first that fails.

@@ -91,12 +91,13 @@ TEST_F(LegislatureReaderTest, ProgressCountsEveryRowOfEachGroupAndClosesThePanel
     EXPECT_TRUE(platform.panels.back().empty()) << "the panel is closed at the end";
     const std::vector<SProgressCount>& last = platform.panels[platform.panels.size() - 2];
     ASSERT_EQ(last.size(), 9u);
-    const char* tables[] = {"Ratings",           "UH_Members",           "UH_Committees",
-                            "UH_Committee_Members", "UH_Member_Ratings", "LH_Members",
-                            "LH_Committees",     "LH_Committee_Members", "LH_Member_Ratings"};
+    const char* tables[] = {
+        "Ratings",           "UH_Members", "UH_Committees", "UH_Committee_Members",
+        "UH_Member_Ratings", "LH_Members", "LH_Committees", "LH_Committee_Members",
+        "LH_Member_Ratings"};
     for (size_t i = 0; i < 9; ++i)
-        EXPECT_EQ(last[i].count, Scalar(path, std::string("SELECT COUNT(*) FROM \"") + tables[i] +
-                                                  "\""))
+        EXPECT_EQ(last[i].count,
+                  Scalar(path, std::string("SELECT COUNT(*) FROM \"") + tables[i] + "\""))
             << last[i].label;
     // Each report adds one row to one count.
     for (size_t p = 1; p + 1 < platform.panels.size(); ++p) {
@@ -121,7 +122,9 @@ TEST(ConfigParamsTest, NamesInAnyCaseComposeTheirSettingsFromTextAndNumbers) {
         {{"lpCurveIndiff", "", 2, 1, 0, 0}, "lpIndiffCurve", "2\t1\t0\t0\t0"},
         {{"colorBackground", "", 0x102030, 0, 0, 0}, "colorBackground", "48\t32\t16"},
         {{"szPoint", "", 7, 9, 0, 0}, "szPoint", "7\t9"},
-        {{"lfLegend", "Serif, Bold", 14, 700, 1, 0xFF}, "lfLegend", "Serif  Bold\t14\t700\t1\t255\t0\t0"},
+        {{"lfLegend", "Serif, Bold", 14, 700, 1, 0xFF},
+         "lfLegend",
+         "Serif  Bold\t14\t700\t1\t255\t0\t0"},
         // Names outside the database's list leave their settings alone.
         {{"flagWinSet", "", 1, 0, 0, 0}, "flagWinSet", "0"},
         {{"nchains", "", 9, 0, 0, 0}, "nChain", "5"},

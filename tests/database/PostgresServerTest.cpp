@@ -80,9 +80,9 @@ public:
         m_port = FreePort();
         if (!Run("initdb", {"-D", Data(), "-U", "quelta", "-A", "scram-sha-256", "--pwfile",
                             password.fileName(), "-E", "UTF8", "--no-sync"}) ||
-            !Run("pg_ctl", {"-D", Data(), "-l", m_dir.filePath("server.log"), "-w", "-o",
-                            QString("-k %1 -h 127.0.0.1 -p %2 -F").arg(m_dir.path()).arg(m_port),
-                            "start"}))
+            !Run("pg_ctl",
+                 {"-D", Data(), "-l", m_dir.filePath("server.log"), "-w", "-o",
+                  QString("-k %1 -h 127.0.0.1 -p %2 -F").arg(m_dir.path()).arg(m_port), "start"}))
             return;
         m_running = true;
     }
@@ -109,8 +109,8 @@ private:
         if (m_user.isEmpty())
             process.start(m_bin + "/" + program, arguments);
         else
-            process.start("runuser", QStringList{"-u", m_user, "--", m_bin + "/" + program} +
-                                         arguments);
+            process.start("runuser",
+                          QStringList{"-u", m_user, "--", m_bin + "/" + program} + arguments);
         const bool ok = process.waitForFinished(60000) &&
                         process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
         if (!ok)
@@ -179,7 +179,7 @@ TEST_F(PostgresServerTest, ServerLegislatureReadsAsTheSqliteFileAndRoundTrips) {
     }
 
     server_doc.SetVoteRule(0.7);
-    server_doc.SetStatusQuo(CFPoint(1.0 / 7.0, 64.5));
+    server_doc.SetStatusQuo(CFPoint(0.142857142857143, 64.5));
     server_doc.SetMemberPreference("D009", 2);
     for (const char* name : {"Bob's plan", "x' OR '1'='1"}) {
         server_doc.Header().scenarioName = name;
@@ -202,8 +202,9 @@ TEST_F(PostgresServerTest, WrongPasswordOrAServerThatIsDownFailsClearly) {
     EXPECT_NE(Messages().find("password"), std::string::npos) << Messages();
     EXPECT_EQ(Messages().find("Pwd=wrong"), std::string::npos) << "no password in messages";
     platform.Clear();
-    const std::string down = "DRIVER={PostgreSQL Unicode};Server=127.0.0.1;Port=" +
-                             std::to_string(FreePort()) + ";Database=postgres;Uid=quelta;Pwd=x;";
+    const std::string down =
+        "DRIVER={PostgreSQL Unicode};Server=127.0.0.1;Port=" + std::to_string(FreePort()) +
+        ";Database=postgres;Uid=quelta;Pwd=x;";
     EXPECT_FALSE(OpenDatabase(doc, down));
     EXPECT_NE(Messages().find("could not be connected"), std::string::npos) << Messages();
     EXPECT_EQ(doc.Header().dataSource, "sample.sqlite");

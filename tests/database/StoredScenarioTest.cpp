@@ -64,7 +64,7 @@ TEST_F(StoredScenarioTest, SavedScenarioReadsBackEqualAndLeavesOthersAlone) {
     doc.SetVoteRule(0.8);
     doc.SetAbsolutePlurality(0);
     doc.SetMemberPreference("S005", PREF_EUM);
-    doc.SetMemberIdealPoint("S008", CFPoint(1.0 / 3.0, 99.9));
+    doc.SetMemberIdealPoint("S008", CFPoint(33.3333333333333, 99.9));
     doc.Header().scenarioName = "Tax reform, amended";
     ASSERT_TRUE(SaveScenario(doc)) << Messages();
     EXPECT_FALSE(doc.IsModified());
