@@ -84,7 +84,7 @@ int RunSave(const QCommandLineParser& parser, const QStringList& positional) {
             loaded != EXIT_OK)
             return loaded;
     }
-    return SaveScenario(doc, connection, name) ? EXIT_OK : EXIT_FAILED;
+    return SaveStoredScenario(doc, connection, name) ? EXIT_OK : EXIT_FAILED;
 }
 
 int RunImport(const QCommandLineParser& parser, const QStringList& positional) {

@@ -249,7 +249,7 @@ void WriteScenarioRows(CDatabaseConnection& db, const CQueltaDoc& doc, const std
                         member->IdealPoint().x, member->IdealPoint().y});
 }
 
-bool SaveScenario(CQueltaDoc& doc, const std::string& connection, const std::string& name) {
+bool SaveStoredScenario(CQueltaDoc& doc, const std::string& connection, const std::string& name) {
     if (const std::string problem = ScenarioSaveProblem(doc, name); !problem.empty()) {
         ShowSaveFailure(problem);
         return false;
@@ -276,14 +276,14 @@ bool SaveScenario(CQueltaDoc& doc, const std::string& connection, const std::str
     return true;
 }
 
-bool SaveScenario(CQueltaDoc& doc) {
+bool SaveStoredScenario(CQueltaDoc& doc) {
     const ScenarioHeader& header = doc.Header();
     if (header.sourceKind != SOURCE_DATABASE || header.legislature.connection.empty()) {
         ShowSaveFailure("the scenario did not come from a database");
         return false;
     }
     const std::string name = header.scenarioName;
-    if (!SaveScenario(doc, header.legislature.connection, name))
+    if (!SaveStoredScenario(doc, header.legislature.connection, name))
         return false;
     std::vector<std::string>& names = doc.ScenarioNames();
     if (std::find(names.begin(), names.end(), name) == names.end())

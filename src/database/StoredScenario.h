@@ -22,12 +22,12 @@ bool SelectScenario(CQueltaDoc& doc, int house, const std::string& committee,
 
 /// Writes the current scenario under its name to the document's database in one transaction.
 /// Shows the failure and returns false; a failure leaves the database as it was.
-bool SaveScenario(CQueltaDoc& doc);
+bool SaveStoredScenario(CQueltaDoc& doc);
 
 /// Writes the current scenario under `name` to the database of `connection` in one
 /// transaction; the database must hold the scenario's committee and scales. Shows the failure
 /// and returns false.
-bool SaveScenario(CQueltaDoc& doc, const std::string& connection, const std::string& name);
+bool SaveStoredScenario(CQueltaDoc& doc, const std::string& connection, const std::string& name);
 
 /// Why the scenario cannot be stored under `name` (no committee, fewer than two scales, a text
 /// too long for its column); empty when it can.

@@ -183,7 +183,7 @@ TEST_F(PostgresServerTest, ServerLegislatureReadsAsTheSqliteFileAndRoundTrips) {
     server_doc.SetMemberPreference("D009", 2);
     for (const char* name : {"Bob's plan", "x' OR '1'='1"}) {
         server_doc.Header().scenarioName = name;
-        ASSERT_TRUE(SaveScenario(server_doc)) << Messages();
+        ASSERT_TRUE(SaveStoredScenario(server_doc)) << Messages();
         CQueltaDoc back;
         ASSERT_TRUE(OpenDatabase(back, server->Connection())) << Messages();
         ASSERT_TRUE(OpenScenario(back, name)) << Messages();

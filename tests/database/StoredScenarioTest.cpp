@@ -66,7 +66,7 @@ TEST_F(StoredScenarioTest, SavedScenarioReadsBackEqualAndLeavesOthersAlone) {
     doc.SetMemberPreference("S005", PREF_EUM);
     doc.SetMemberIdealPoint("S008", CFPoint(33.3333333333333, 99.9));
     doc.Header().scenarioName = "Tax reform, amended";
-    ASSERT_TRUE(SaveScenario(doc)) << Messages();
+    ASSERT_TRUE(SaveStoredScenario(doc)) << Messages();
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(doc.ScenarioNames().back(), "Tax reform, amended");
     EXPECT_EQ(Reopened("Tax reform, amended"), ShapeOf(doc));
@@ -74,7 +74,7 @@ TEST_F(StoredScenarioTest, SavedScenarioReadsBackEqualAndLeavesOthersAlone) {
 
     // Saving again under the same name replaces its rows instead of adding to them.
     const double rows = Rows("Scenario_Member_Ratings");
-    ASSERT_TRUE(SaveScenario(doc));
+    ASSERT_TRUE(SaveStoredScenario(doc));
     EXPECT_EQ(Rows("Scenario_Member_Ratings"), rows);
     EXPECT_EQ(Rows("Scenario"), 5.0);
 }
@@ -88,7 +88,7 @@ TEST_F(StoredScenarioTest, NamesWithQuotesReachOnlyTheirOwnRows) {
         SCOPED_TRACE(name);
         doc.SetVoteRule(rule += 0.1);
         doc.Header().scenarioName = name;
-        ASSERT_TRUE(SaveScenario(doc)) << Messages();
+        ASSERT_TRUE(SaveStoredScenario(doc)) << Messages();
         EXPECT_EQ(Reopened(name).rule, doc.Game().VoteRule());
     }
     EXPECT_EQ(Rows("Scenario"), 7.0);
@@ -107,7 +107,7 @@ TEST_F(StoredScenarioTest, FailedSaveLeavesTheDatabaseAsItWas) {
                 "BEGIN SELECT RAISE(ABORT, 'member rows refused'); END"});
     doc.SetVoteRule(0.9);
     platform.Clear();
-    EXPECT_FALSE(SaveScenario(doc));
+    EXPECT_FALSE(SaveStoredScenario(doc));
     EXPECT_NE(Messages().find("DOC6.2"), std::string::npos) << Messages();
     EXPECT_NE(Messages().find("database exception: saving database\n\n"), std::string::npos);
     EXPECT_NE(Messages().find("member rows refused"), std::string::npos) << Messages();
@@ -119,11 +119,11 @@ TEST_F(StoredScenarioTest, TextsUpToTheColumnWidthAreStoredLongerOnesRefused) {
     ASSERT_TRUE(OpenScenario(doc, "Tax reform"));
     const std::string longest(255, 'n');
     doc.Header().scenarioName = longest;
-    ASSERT_TRUE(SaveScenario(doc)) << Messages();
+    ASSERT_TRUE(SaveStoredScenario(doc)) << Messages();
     EXPECT_EQ(Reopened(longest), ShapeOf(doc));
     doc.Header().scenarioName = std::string(256, 'n');
     platform.Clear();
-    EXPECT_FALSE(SaveScenario(doc));
+    EXPECT_FALSE(SaveStoredScenario(doc));
     EXPECT_NE(Messages().find("longer than 255 characters"), std::string::npos) << Messages();
     EXPECT_EQ(Rows("Scenario"), 5.0);
 }
@@ -148,7 +148,7 @@ TEST_F(StoredScenarioTest, StoredScenariosNamingWhatIsMissingChangeNothing) {
     // A document that did not come from a database has no stored scenarios to open or save to.
     CQueltaDoc plain;
     EXPECT_FALSE(OpenScenario(plain, "Farm bill"));
-    EXPECT_FALSE(SaveScenario(plain));
+    EXPECT_FALSE(SaveStoredScenario(plain));
 }
 
 TEST_F(StoredScenarioTest, ImportedFileReadsBackAsItsScenario) {
