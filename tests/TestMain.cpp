@@ -1,3 +1,5 @@
+#include "platform/LeakSuppressions.h"
+
 #include <QGuiApplication>
 
 #include <gtest/gtest.h>

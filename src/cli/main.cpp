@@ -1,5 +1,6 @@
 #include "cli/CliCommand.h"
 #include "platform/HeadlessPlatform.h"
+#include "platform/LeakSuppressions.h"
 
 #include <QGuiApplication>
 
