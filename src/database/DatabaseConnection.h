@@ -48,6 +48,18 @@ public:
     void Commit();
     /// Rolls the transaction back, ignoring failures (the connection may be gone).
     void Rollback();
+    /// Runs `write` in one transaction: committed when it returns, rolled back when it throws
+    /// (the exception goes on to the caller).
+    template <typename FWrite> void InTransaction(FWrite write) {
+        Begin();
+        try {
+            write();
+            Commit();
+        } catch (...) {
+            Rollback();
+            throw;
+        }
+    }
 
 private:
     QString m_name;

@@ -105,17 +105,12 @@ bool ImportScenario(const CQueltaDoc& doc, const std::string& connection, int ho
             Refuse(problem);
             return false;
         }
-        db.Begin();
-        try {
+        db.InTransaction([&] {
             WriteHeaderIfMissing(db);
             WriteScales(db, doc.Header());
             WriteMembers(db, *committee, prefix);
             WriteScenarioRows(db, doc, name, house);
-            db.Commit();
-        } catch (const CSqlFailure&) {
-            db.Rollback();
-            throw;
-        }
+        });
     } catch (const CSqlFailure& failure) {
         ErrorBox("DOC6.2", std::string("database exception: saving database\n\n") + failure.what());
         return false;

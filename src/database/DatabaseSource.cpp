@@ -60,15 +60,10 @@ bool CreateDatabase(const std::string& connection) {
     }
     try {
         CDatabaseConnection db(connection, true);
-        db.Begin();
-        try {
+        db.InTransaction([&] {
             for (const STableDef& table : LegislatureTables())
                 db.Run(CreateTableSql(table));
-            db.Commit();
-        } catch (const CSqlFailure&) {
-            db.Rollback();
-            throw;
-        }
+        });
     } catch (const CSqlFailure& failure) {
         if (file)
             QFile::remove(QString::fromStdString(connection));

@@ -261,14 +261,7 @@ bool SaveStoredScenario(CQueltaDoc& doc, const std::string& connection, const st
             ShowSaveFailure(lacks);
             return false;
         }
-        db.Begin();
-        try {
-            WriteScenarioRows(db, doc, name, doc.Header().houseInUse);
-            db.Commit();
-        } catch (const CSqlFailure&) {
-            db.Rollback();
-            throw;
-        }
+        db.InTransaction([&] { WriteScenarioRows(db, doc, name, doc.Header().houseInUse); });
     } catch (const CSqlFailure& failure) {
         ErrorBox("DOC6.2", std::string("database exception: saving database\n\n") + failure.what());
         return false;
