@@ -91,8 +91,8 @@ TEST_F(CommandMenusTest, ItemsFollowTheEnableRulesAfterTheScenarioCloses) {
 }
 
 TEST_F(CommandMenusTest, ToolbarsCarryTheCommonCommandsWithPictures) {
-    const std::set<QAction*> winSetBar(frame->Menus().WinSetToolBar()->actions().begin(),
-                                       frame->Menus().WinSetToolBar()->actions().end());
+    const QList<QAction*> barActions = frame->Menus().WinSetToolBar()->actions();
+    const std::set<QAction*> winSetBar(barActions.begin(), barActions.end());
     for (ECommandId id : {ECommandId::ShowWinSet, ECommandId::ShowYolk, ECommandId::CaptureWinSet,
                           ECommandId::CaptureUnion, ECommandId::CaptureExclusive}) {
         EXPECT_TRUE(winSetBar.count(&Action(id))) << static_cast<int>(id);
