@@ -1,6 +1,8 @@
 #include "RandomBody.h"
 #include "document/QueltaDoc.h"
 #include "document/ScenarioFile.h"
+#include "views/ChartGestures.h"
+#include "views/ChartLayout.h"
 #include "views/ChartModel.h"
 #include "views/ChartRenderer.h"
 
@@ -89,5 +91,43 @@ void BM_ChartRepaint(benchmark::State& state) {
     state.SetLabel(state.range(0) == 1 ? "every layer" : "win set, yolk, uncovered, Pareto");
 }
 BENCHMARK(BM_ChartRepaint)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+/// From the release of a status-quo drag to the repainted chart, 101-member senate at 400 x 400
+/// with the win set shown: the drag ends (the status quo moves, the win set goes stale), the
+/// chart takes the document again (the win set is computed there) and paints its image. The
+/// status quo goes back and forth between two points, so every release moves it.
+void BM_StatusQuoDragRelease(benchmark::State& state) {
+    EnsureGuiApplication();
+    CQuietPlatform platform;
+    CScopedPlatform scope(platform);
+    CQueltaDoc doc;
+    doc.SetConfigPath("");
+    ReadScenarioFile(doc, QUELTA_EXAMPLES "/senate101.txt");
+    doc.Config().flagWinSet = 1;
+    doc.SetStatusQuo(CFPoint(35, 62));
+    CChartModel chart;
+    chart.Update(doc);
+    CChartRenderer renderer(chart, doc);
+    QImage image(renderer.Prepare().size(), QImage::Format_RGB32);
+    CChartGestures gestures(doc, chart, renderer);
+    const QPoint ends[2] = {chart.Layout().ToChart(CFPoint(35, 62)),
+                            chart.Layout().ToChart(CFPoint(55, 40))};
+    int at = 0;
+    for (auto _ : state) {
+        gestures.LeftDown(ends[at], false, false);
+        if (gestures.Kind() != EDragKind::StatusQuo) {
+            state.SkipWithError("the press did not catch the status quo");
+            break;
+        }
+        gestures.Move(ends[1 - at]);
+        gestures.LeftUp(ends[1 - at]);
+        at = 1 - at;
+        chart.Update(doc);
+        renderer.Prepare();
+        QPainter painter(&image);
+        renderer.Paint(painter);
+    }
+}
+BENCHMARK(BM_StatusQuoDragRelease)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -5,6 +5,8 @@
 #include "app/LongWork.h"
 #include "app/ShellActions.h"
 #include "app/WidgetPlatform.h"
+#include "database/DatabaseSource.h"
+#include "database/StoredScenario.h"
 #include "document/Commands.h"
 #include "document/FileCommands.h"
 #include "document/QueltaDoc.h"
@@ -28,6 +30,8 @@ CQueltaFrame::CQueltaFrame(CQueltaDoc& doc, QWidget* parent) : QMainWindow(paren
     SetPlatform(m_platform.get());
     m_splitter = new QSplitter(Qt::Horizontal, this);
     m_input = new CInputView(doc, m_splitter);
+    m_input->Form().SetStoredScenarioOpener(
+        [&doc](const std::string& name) { return OpenScenario(doc, name); });
     m_chartArea = new QScrollArea(m_splitter);
     m_chartArea->setBackgroundRole(QPalette::Base);
     m_chart = new CVisualView(doc);
@@ -136,8 +140,12 @@ void CQueltaFrame::UpdateTitle() {
 }
 
 bool CQueltaFrame::OpenStartupFile(const QString& path) {
-    const bool read = OpenScenarioPath(m_doc, path.toStdString());
-    if (read)
+    // A legislature database opens as the "Database" command would open it.
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    const bool database = suffix == "sqlite" || suffix == "db";
+    const bool read = database ? OpenDatabase(m_doc, path.toStdString())
+                               : OpenScenarioPath(m_doc, path.toStdString());
+    if (read && !database)
         m_shell->NoteRecentFile(path);
     m_lastPath = m_doc.PathName();
     RefreshViews();

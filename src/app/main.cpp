@@ -1,4 +1,5 @@
 #include "app/MainWindow.h"
+#include "database/DatabaseCommands.h"
 #include "document/FileCommands.h"
 #include "document/QueltaDoc.h"
 
@@ -43,13 +44,14 @@ int main(int argc, char** argv) {
     QCommandLineParser parser;
     parser.setApplicationDescription("Quelta: spatial models of voting");
     parser.addHelpOption();
-    parser.addPositionalArgument("FILE", "a scenario file to open");
+    parser.addPositionalArgument("FILE", "a scenario file or a legislature database (.sqlite, .db) to open");
     const QCommandLineOption screenshot("screenshot",
                                         "save a picture of the window to FILE once it is shown, "
                                         "then quit",
                                         "FILE");
     parser.addOption(screenshot);
     parser.process(app);
+    InstallDatabaseCommands();
     CQueltaDoc doc;
     CQueltaFrame frame(doc);
     // The log opens with its date line, then the scenario is reset to a whiteboard.

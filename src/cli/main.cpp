@@ -1,4 +1,5 @@
 #include "cli/CliCommand.h"
+#include "database/DatabaseCommands.h"
 #include "platform/HeadlessPlatform.h"
 #include "platform/LeakSuppressions.h"
 
@@ -71,6 +72,7 @@ int main(int argc, char** argv) {
     std::setlocale(LC_ALL, "C");
     CHeadlessPlatform platform(&std::cerr);
     SetPlatform(&platform);
+    InstallDatabaseCommands();
 
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() < 2)

@@ -1,0 +1,50 @@
+#include "app/MainWindow.h"
+#include "database/DatabaseCommands.h"
+#include "document/DatabaseHook.h"
+#include "document/QueltaDoc.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+/// The main window on a private copy of the shipped legislature database.
+class DatabaseWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        InstallDatabaseCommands();
+        path = dir.filePath("legislature.sqlite");
+        ASSERT_TRUE(QFile::copy(QDir(QUELTA_EXAMPLES).filePath("legislature.sqlite"), path));
+        QFile(path).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        doc.SetConfigPath("");
+        frame = std::make_unique<CQueltaFrame>(doc);
+    }
+    void TearDown() override {
+        frame.reset();
+        SetDatabaseCommands(nullptr);
+    }
+
+    QTemporaryDir dir;
+    QString path;
+    CQueltaDoc doc;
+    std::unique_ptr<CQueltaFrame> frame;
+};
+
+TEST_F(DatabaseWindowTest, DatabaseOnTheCommandLineFillsTheScenarioListAndAChoiceOpensIt) {
+    ASSERT_TRUE(frame->OpenStartupFile(path));
+    EXPECT_EQ(doc.Header().sourceKind, SOURCE_DATABASE);
+    auto* scenarios = frame->findChild<QComboBox*>("scenario");
+    ASSERT_NE(scenarios, nullptr);
+    const int tax = scenarios->findText("Tax reform");
+    ASSERT_GE(tax, 0) << "the stored scenarios are offered";
+    // The list's choice, as the combo box reports a user's pick.
+    emit scenarios->activated(tax);
+    EXPECT_EQ(doc.Header().scenarioName, "Tax reform");
+    EXPECT_EQ(doc.Game().Members().size(), 5u);
+}
+
+} // namespace
