@@ -41,10 +41,15 @@ TEST_F(DatabaseWindowTest, DatabaseOnTheCommandLineFillsTheScenarioListAndAChoic
     ASSERT_NE(scenarios, nullptr);
     const int tax = scenarios->findText("Tax reform");
     ASSERT_GE(tax, 0) << "the stored scenarios are offered";
+    EXPECT_GT(frame->findChild<QComboBox*>("committees")->count(), 1)
+        << "the upper house's committees are offered";
+    EXPECT_GE(frame->findChild<QComboBox*>("horizontalScale")->count(), 3);
     // The list's choice, as the combo box reports a user's pick.
     emit scenarios->activated(tax);
     EXPECT_EQ(doc.Header().scenarioName, "Tax reform");
     EXPECT_EQ(doc.Game().Members().size(), 5u);
+    EXPECT_EQ(frame->findChild<QComboBox*>("horizontalScale")->currentText(),
+              QString::fromStdString(doc.Header().horizontalScale->Rating()));
 }
 
 } // namespace
