@@ -1,5 +1,6 @@
 #include "RandomBody.h"
 #include "concepts/BanksSet.h"
+#include "concepts/EnclosedCells.h"
 #include "concepts/Heart.h"
 #include "geometry/FTriangle.h"
 #include "geometry/RgnHelpers.h"
@@ -53,6 +54,38 @@ void BM_HeartTrianglesNaive(benchmark::State& state) {
     }
 }
 
+/// The Pareto set's bounding box, the window the heart is counted in.
+SIntRect ParetoWindow(CVotingGame& game) {
+    SIntRect window{};
+    game.GetParetoSetRgn()->GetRgnBox(&window);
+    return window;
+}
+
+/// The cells strictly inside some triangle of three quota lines, decided from the sides of the
+/// lines alone, against the triangle path (cells that differ, inside the Pareto set).
+void BM_HeartEnclosedCells(benchmark::State& state) {
+    SRandomBody body(static_cast<int>(state.range(0)));
+    const SIntRect window = ParetoWindow(body.game);
+    const std::vector<SCellLine> lines = QuotaLinesInCells(body.game);
+    CRgn cells;
+    for (auto _ : state)
+        cells = CellsEnclosedByLines(lines, window);
+    const std::unique_ptr<CRgn> pareto = body.game.GetParetoSetRgn();
+    cells.CombineRgn(cells, *pareto, RGN_AND);
+    state.counters["quotaLines"] = static_cast<double>(lines.size());
+    state.counters["cells"] = static_cast<double>(RgnCellCount(cells));
+    if (state.range(1) == 0)
+        return;
+    CRgn triangles = QuotaLineTriangles(body.game, window);
+    triangles.CombineRgn(triangles, *pareto, RGN_AND);
+    CRgn only;
+    only.CombineRgn(triangles, cells, RGN_DIFF);
+    state.counters["onlyTriangles"] = static_cast<double>(RgnCellCount(only));
+    only.CombineRgn(cells, triangles, RGN_DIFF);
+    state.counters["onlyEnclosed"] = static_cast<double>(RgnCellCount(only));
+    state.counters["triangleCells"] = static_cast<double>(RgnCellCount(triangles));
+}
+
 void BM_UncoveredSet(benchmark::State& state, int bjs) {
     SRandomBody body(static_cast<int>(state.range(0)));
     for (auto _ : state) {
@@ -80,6 +113,13 @@ void BM_BanksSet(benchmark::State& state) {
 } // namespace
 
 BENCHMARK(BM_Heart)->Arg(5)->Arg(101)->Arg(435)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HeartEnclosedCells)
+    ->Args({5, 1})
+    ->Args({101, 1})
+    ->Args({435, 1})
+    ->Args({1001, 0})
+    ->Args({2001, 0})
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HeartTrianglesNaive)->Arg(5)->Arg(101)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_UncoveredSetGrid)->Arg(5)->Arg(101)->Arg(435)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_UncoveredSetBJS)->Arg(5)->Arg(101)->Arg(435)->Unit(benchmark::kMillisecond);
