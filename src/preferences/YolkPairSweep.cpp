@@ -23,7 +23,8 @@ public:
           m_passes(m_n * m_n, 0), m_quota(game.VoteQuota()), m_total(game.VoteTotal()),
           m_fan(m_voters) {}
 
-    /// Tests the perpendicular through every ranked member for each of its pairs.
+    /// Tests the perpendicular through every ranked member for each of its pairs (a later
+    /// member only for the pairs whose earlier member's perpendicular passed).
     void Run(const CFPoint& centre);
     /// Whether both perpendiculars of the pair (i < j) are quota lines.
     bool BothPass(std::size_t i, std::size_t j) const {
@@ -98,7 +99,10 @@ void CPairSweep::TestFrom(std::size_t x, const CFPoint& centre) {
     std::vector<CMemberFan::SQuery>& queries = m_queries;
     queries.clear();
     for (std::size_t y = 0; y < m_n; ++y) {
-        if (y == x || !Valid(std::min(x, y), std::max(x, y), centre))
+        // A pair counts only when both its perpendiculars pass; the earlier member's was
+        // tested first, so the later member tests only the pairs that one left standing.
+        if (y == x || (y < x && !m_passes[y * m_n + x]) ||
+            !Valid(std::min(x, y), std::max(x, y), centre))
             continue;
         const CFPoint d = Across(x, y);
         // The same differences as the side test of the drawn line takes.

@@ -155,6 +155,31 @@ TEST(YolkTest, SweptSecondPassAndPrunedSearchEqualTheReference) {
     }
 }
 
+TEST(YolkTest, EvenBodiesWithManyPassingPairsEqualTheReference) {
+    // Even regular polygons, with and without a jitter, pass for many pairs at once (their
+    // opposite corners stand across the middle); larger even bodies test many later members
+    // against the pairs their earlier members left standing.
+    CRand::Seed(5150);
+    for (int corners : {4, 6, 8, 10, 12, 16}) {
+        for (double jitter : {0.0, 0.5}) {
+            CGameFixture f(100);
+            for (int k = 0; k < corners; ++k) {
+                const double angle = 2 * 3.141592653589793 * k / corners;
+                f.AddQuietly(50 + 30 * std::cos(angle) + Uniform(-jitter, jitter),
+                             50 + 30 * std::sin(angle) + Uniform(-jitter, jitter));
+            }
+            f.Refresh();
+            ExpectSameYolk(f, "polygon " + std::to_string(corners) + " jitter " +
+                                  std::to_string(jitter));
+        }
+    }
+    for (int scenario = 0; scenario < 6; ++scenario) {
+        CGameFixture f(10);
+        const SRandomBody body = SRandomBody::Make(f, 100 + 20 * scenario);
+        ExpectSameYolk(f, "large even " + body.name);
+    }
+}
+
 TEST(YolkTest, SmallestCircleMeetsEveryLineAndNoSmallerCircleDoes) {
     CRand::Seed(77);
     int checked = 0;
