@@ -62,16 +62,19 @@ SIntRect ParetoWindow(CVotingGame& game) {
 }
 
 /// The cells strictly inside some triangle of three quota lines, decided from the sides of the
-/// lines alone, against the triangle path (cells that differ, inside the Pareto set).
+/// lines alone, clipped to the Pareto set, from a scenario whose concepts are all stale (as
+/// BM_Heart); then the cells where it differs from the corner-triangle heart.
 void BM_HeartEnclosedCells(benchmark::State& state) {
     SRandomBody body(static_cast<int>(state.range(0)));
+    CRgn cells;
+    for (auto _ : state) {
+        body.game.InvalidateAll();
+        cells = CellsEnclosedByLines(QuotaLinesInCells(body.game), ParetoWindow(body.game));
+        cells.CombineRgn(cells, *body.game.GetParetoSetRgn(), RGN_AND);
+    }
     const SIntRect window = ParetoWindow(body.game);
     const std::vector<SCellLine> lines = QuotaLinesInCells(body.game);
-    CRgn cells;
-    for (auto _ : state)
-        cells = CellsEnclosedByLines(lines, window);
     const std::unique_ptr<CRgn> pareto = body.game.GetParetoSetRgn();
-    cells.CombineRgn(cells, *pareto, RGN_AND);
     state.counters["quotaLines"] = static_cast<double>(lines.size());
     state.counters["cells"] = static_cast<double>(RgnCellCount(cells));
     if (state.range(1) == 0)
