@@ -33,6 +33,16 @@ public:
     void ExitProgram(int code) override;
     void CloseMainWindow() override;
 
+    // The document's questions answered with the desktop's dialogs (WidgetPlatformDialogs.cpp).
+    std::optional<SMemberSubsetAnswer>
+    AskMemberSubset(const std::string& title, const std::vector<SMemberChoice>& members) override;
+    std::optional<SRationalityModelAnswer>
+    AskRationalityModel(const std::vector<SCommitteeChoice>& committees) override;
+    std::optional<DisplayConfig> AskConfiguration(const DisplayConfig& current) override;
+    std::optional<SWinSetListAnswer>
+    AskWinSetListEdits(const std::vector<std::string>& labels) override;
+    std::optional<SColorCodeAnswer> AskColorCode(const DisplayConfig& config) override;
+
     /// What RefreshViews calls (the main window redraws its views).
     void SetRefreshHandler(std::function<void()> handler) { m_refresh = std::move(handler); }
     /// Shows or hides the progress bar and its Cancel button; showing clears a previous cancel.

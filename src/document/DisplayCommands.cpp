@@ -84,7 +84,8 @@ void SetShowFlag(CQueltaDoc& doc, ECommandId id, int value) {
     if (!item)
         return;
     int& flag = doc.Config().*(item->flag);
-    if (id == Id::ShowColorCode && value == 1 && flag == 0 && !Platform().AskColorCode())
+    if (id == Id::ShowColorCode && value == 1 && flag == 0 &&
+        !Platform().AskColorCode(doc.Config()))
         return;
     flag = value;
     if (id == Id::ShowVeto)

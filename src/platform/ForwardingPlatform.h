@@ -60,7 +60,9 @@ public:
     AskWinSetListEdits(const std::vector<std::string>& labels) override {
         return m_inner.AskWinSetListEdits(labels);
     }
-    std::optional<SColorCodeAnswer> AskColorCode() override { return m_inner.AskColorCode(); }
+    std::optional<SColorCodeAnswer> AskColorCode(const DisplayConfig& config) override {
+        return m_inner.AskColorCode(config);
+    }
 
 private:
     CPlatform& m_inner;

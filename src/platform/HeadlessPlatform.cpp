@@ -118,7 +118,8 @@ CHeadlessPlatform::AskWinSetListEdits(const std::vector<std::string>&) {
     return NextDialogAnswer<SWinSetListAnswer>("WinSetList");
 }
 
-std::optional<SColorCodeAnswer> CHeadlessPlatform::AskColorCode() {
+std::optional<SColorCodeAnswer> CHeadlessPlatform::AskColorCode(const DisplayConfig& config) {
+    (void)config;
     // The dialog carries no values, so without a queued answer it is confirmed, as a message
     // box is answered with OK.
     if (std::get<std::deque<std::optional<SColorCodeAnswer>>>(m_dialogAnswers).empty()) {

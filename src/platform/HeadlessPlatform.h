@@ -53,7 +53,7 @@ public:
     std::optional<DisplayConfig> AskConfiguration(const DisplayConfig& current) override;
     std::optional<SWinSetListAnswer>
     AskWinSetListEdits(const std::vector<std::string>& labels) override;
-    std::optional<SColorCodeAnswer> AskColorCode() override;
+    std::optional<SColorCodeAnswer> AskColorCode(const DisplayConfig& config) override;
 
     /// Queues the answer of the next question of that record's dialog (nothing stands for
     /// Cancel). A dialog without a queued answer is cancelled, except the colour-code dialog,

@@ -87,6 +87,7 @@ std::optional<SWinSetListAnswer> CPlatform::AskWinSetListEdits(const std::vector
     return std::nullopt;
 }
 
-std::optional<SColorCodeAnswer> CPlatform::AskColorCode() {
+std::optional<SColorCodeAnswer> CPlatform::AskColorCode(const DisplayConfig& config) {
+    (void)config;
     return std::nullopt;
 }

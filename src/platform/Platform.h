@@ -81,8 +81,8 @@ public:
     /// The "Win Set List Editor" over the list's entry labels.
     virtual std::optional<SWinSetListAnswer>
     AskWinSetListEdits(const std::vector<std::string>& labels);
-    /// The colour-code dialog.
-    virtual std::optional<SColorCodeAnswer> AskColorCode();
+    /// The colour-code dialog, showing the colour scale of the given settings.
+    virtual std::optional<SColorCodeAnswer> AskColorCode(const DisplayConfig& config);
 };
 
 /// The platform the core talks to; a headless one unless a front end installed another.

@@ -1,0 +1,46 @@
+#include "app/WidgetPlatform.h"
+
+#include "dialogs/ColorCodeDlg.h"
+#include "dialogs/ConfigSheet.h"
+#include "dialogs/MemberSubsetDlg.h"
+#include "dialogs/RationalityDlg.h"
+#include "dialogs/WinSetListDlg.h"
+
+std::optional<SMemberSubsetAnswer>
+CWidgetPlatform::AskMemberSubset(const std::string& title,
+                                 const std::vector<SMemberChoice>& members) {
+    CMemberSubsetDlg dialog(QString::fromStdString(title), members, m_parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.Answer();
+}
+
+std::optional<SRationalityModelAnswer>
+CWidgetPlatform::AskRationalityModel(const std::vector<SCommitteeChoice>& committees) {
+    CRationalityDlg dialog(committees, m_parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.Answer();
+}
+
+std::optional<DisplayConfig> CWidgetPlatform::AskConfiguration(const DisplayConfig& current) {
+    CConfigSheet sheet(current, m_parent);
+    if (sheet.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return sheet.Config();
+}
+
+std::optional<SWinSetListAnswer>
+CWidgetPlatform::AskWinSetListEdits(const std::vector<std::string>& labels) {
+    CWinSetListDlg dialog(labels, m_parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.Answer();
+}
+
+std::optional<SColorCodeAnswer> CWidgetPlatform::AskColorCode(const DisplayConfig& config) {
+    CColorCodeDlg dialog(config, m_parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return SColorCodeAnswer{};
+}
