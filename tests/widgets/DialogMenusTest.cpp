@@ -77,8 +77,10 @@ protected:
 } // namespace
 
 TEST_F(DialogMenusTest, ConfigurationSheetAppliesOnOkAndCancelChangesNothing) {
+    doc.Config().nCopeland = 77;
     const DisplayConfig before = doc.Config();
     WhenShown<CConfigSheet>(seen, false, [](CConfigSheet& sheet) {
+        EXPECT_EQ(sheet.findChild<QSpinBox*>("nCopeland")->value(), 77) << "opens on the settings";
         sheet.findChild<QCheckBox*>("flagGrid")->click();
         sheet.findChild<QSpinBox*>("nCore")->setValue(90);
     });
@@ -179,7 +181,21 @@ TEST_F(DialogMenusTest, MemberSelectionChoosesCandidatesAndItsCancelKeepsTheProp
     EXPECT_FALSE(doc.IsModified());
 }
 
-TEST_F(DialogMenusTest, RationalityModelGivesTheChosenCommitteeItsModel) {
+TEST_F(DialogMenusTest, RationalityModelGivesTheChosenCommitteeItsModelAndCancelKeepsIt) {
+    std::vector<PreferenceSpec> before;
+    for (const CMember* member : doc.Game().Members())
+        before.push_back(member->Preference());
+    WhenShown<CRationalityDlg>(seen, false, [](CRationalityDlg& dialog) {
+        dialog.findChild<QListWidget*>("committees")->setCurrentRow(0);
+        dialog.ChooseModel("Strategic - Core");
+    });
+    Run(ECommandId::RationalityGeneral);
+    ASSERT_TRUE(seen);
+    for (std::size_t i = 0; i < before.size(); ++i)
+        EXPECT_TRUE(doc.Game().Members()[i]->Preference() == before[i]) << "Cancel keeps it";
+    EXPECT_FALSE(doc.IsModified());
+
+    seen = false;
     WhenShown<CRationalityDlg>(seen, true, [](CRationalityDlg& dialog) {
         dialog.findChild<QListWidget*>("committees")->setCurrentRow(0);
         dialog.ChooseModel("Uncertainty - Range");
