@@ -2,6 +2,7 @@
 #include "cli/CommonOptions.h"
 #include "cli/ConceptReport.h"
 #include "concepts/ConceptRegions.h"
+#include "concepts/Heart.h"
 #include "document/QueltaDoc.h"
 #include "geometry/FPolygon.h"
 #include "geometry/MappedRegion.h"
@@ -90,6 +91,11 @@ void ReportCore(CQueltaDoc& doc, CConceptReport& report) {
 
 void ReportHeart(CQueltaDoc& doc, CConceptReport& report) {
     ReportRegion(doc, report, "heart", doc.Game().GetHeartRgn(doc.Config().nCore));
+}
+
+void ReportExactHeart(CQueltaDoc& doc, CConceptReport& report) {
+    ReportRegion(doc, report, "heart.exact",
+                 std::make_unique<CRgn>(ExactHeartRgn(doc.Game(), doc.Config().nCore)));
 }
 
 void ReportUncovered(CQueltaDoc& doc, CConceptReport& report) {
@@ -197,6 +203,7 @@ const std::vector<std::pair<std::string, GroupFunction>>& Groups() {
         {"pareto", ReportPareto},
         {"core", ReportCore},
         {"heart", ReportHeart},
+        {"heartexact", ReportExactHeart},
         {"uncovered", ReportUncovered},
         {"banks", ReportBanks},
         {"copeland", ReportCopeland},

@@ -2,6 +2,7 @@
 
 #include "concepts/ConceptRegions.h"
 #include "concepts/ConceptsState.h"
+#include "concepts/EnclosedCells.h"
 #include "concepts/TriangleCover.h"
 #include "geometry/FTriangle.h"
 #include "geometry/RgnHelpers.h"
@@ -71,7 +72,7 @@ CRgn QuotaLineTriangles(CVotingGame& game, const SIntRect& window) {
     return cover.Rgn();
 }
 
-void CHeart::FindFromTriangles(CVotingGame& game) {
+void CHeart::FindFromTriangles(CVotingGame& game, EHeartCells cells) {
     m_rgn.DeleteObject();
     game.FindParetoSet();
     // Only the part inside the Pareto set is kept, so only its cells need counting; without a
@@ -84,13 +85,15 @@ void CHeart::FindFromTriangles(CVotingGame& game) {
                   std::max(d.left, d.right) + 1, std::max(d.top, d.bottom) + 1};
     }
     try {
-        m_rgn = QuotaLineTriangles(game, window);
+        m_rgn = cells == EHeartCells::CornerCells
+                    ? QuotaLineTriangles(game, window)
+                    : CellsEnclosedByLines(QuotaLinesInCells(game), window);
     } catch (const std::bad_alloc&) {
         MessageBoxOk("CreatePolygonRgn: memory exception");
     }
 }
 
-void CHeart::Find(CVotingGame& game, int samples) {
+void CHeart::Find(CVotingGame& game, int samples, EHeartCells cells) {
     if (game.Members().empty())
         return;
     if (game.VoteRule() > 0.5) {
@@ -102,12 +105,18 @@ void CHeart::Find(CVotingGame& game, int samples) {
             m_rgn.DeleteObject();
     }
     if (!(game.VoteRule() > 0.5) || IsEmptyRgn(m_rgn))
-        FindFromTriangles(game);
+        FindFromTriangles(game, cells);
     if (!m_rgn.IsValid())
         m_rgn.CreateRectRgn(0, 0, 0, 0);
     game.FindParetoSet();
     if (const std::unique_ptr<CRgn> pareto = game.GetParetoSetRgn(); pareto && pareto->IsValid())
         m_rgn.CombineRgn(m_rgn, *pareto, RGN_AND);
+}
+
+CRgn ExactHeartRgn(CVotingGame& game, int samples) {
+    CHeart heart;
+    heart.Find(game, samples, EHeartCells::StrictlyInside);
+    return heart.Rgn();
 }
 
 void CVotingGame::FindHeart(int samples) {

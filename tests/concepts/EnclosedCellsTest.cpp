@@ -203,3 +203,28 @@ TEST(EnclosedCellsTest, DiffersFromTheCornerTrianglesOnlyWithinRoundingReachOfAL
         EXPECT_GT(far, 0) << members << " members";
     }
 }
+
+TEST(ExactHeartTest, TrianglesStrictlyInsideClippedToTheParetoSetWithoutTouchingTheGamesHeart) {
+    CRand::Seed(5150);
+    for (int members : {3, 9, 25}) {
+        CGameFixture f(200);
+        AddRandomMembers(f, members);
+        const double heartArea = f.game.GetHeartArea(60);
+        const CRgn exact = ExactHeartRgn(f.game, 60);
+        SIntRect window{};
+        const std::unique_ptr<CRgn> pareto = f.game.GetParetoSetRgn();
+        pareto->GetRgnBox(&window);
+        CRgn expected = CellsEnclosedByLines(QuotaLinesInCells(f.game), window);
+        expected.CombineRgn(expected, *pareto, RGN_AND);
+        EXPECT_TRUE(exact.EqualRgn(expected)) << members << " members";
+        EXPECT_EQ(f.game.GetHeartArea(60), heartArea) << "the game's heart is its own";
+    }
+}
+
+TEST(ExactHeartTest, ASuperMajorityWithACoreIsTheCoreLikeTheGamesHeart) {
+    CGameFixture f(200);
+    AddPolygonMembers(f, 5, 30);
+    f.game.SetVoteRule(0.8);
+    ASSERT_GT(RgnCellCount(*f.game.GetCoreRgn(60)), 0);
+    EXPECT_TRUE(ExactHeartRgn(f.game, 60).EqualRgn(*f.game.GetHeartRgn(60)));
+}
