@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 namespace {
 
@@ -45,11 +46,11 @@ bool FitsDoubles(const SCellEllipse& e, const CGridMap& map) {
 
 /// One row of the grid: where its cell centres lie and how they step along it.
 template <class Real> struct SRow {
-    Real dy;     ///< the row's offset from the centre
-    Real x0;     ///< the issue-space x of column 0
-    Real unit;   ///< issue-space width of one column
-    Real centre; ///< the ellipse centre's x
-    Real slack;  ///< how far, in columns, rounding may move a crossing found from the roots
+    Real dy = 0;     ///< the row's offset from the centre
+    Real x0 = 0;     ///< the issue-space x of column 0
+    Real unit = 0;   ///< issue-space width of one column
+    Real centre = 0; ///< the ellipse centre's x
+    Real slack = 0;  ///< how far, in columns, rounding may move a crossing found from the roots
 };
 
 template <class Real>
@@ -123,23 +124,41 @@ bool CellInForm(const SCellEllipse& ellipse, const CGridMap& map, int x, int y) 
                        static_cast<Real>(p.y) - ellipse.centre.y);
 }
 
+/// What every row of one ellipse shares: its form, the rows it can reach within the window and
+/// the row record with the slack its roots carry.
+template <class Real> struct SRowSetup {
+    SForm<Real> form;
+    SRow<Real> row;
+    int top = 0;
+    int bottom = -1;
+
+    SRowSetup(const SCellEllipse& ellipse, const CGridMap& map, const SIntRect& window)
+        : form(ellipse) {
+        if (!form.usable || window.right <= window.left || window.bottom <= window.top)
+            return;
+        std::tie(top, bottom) = RowRange(ellipse, map, window);
+        row = SRow<Real>{0, map.CellToWorld(0, 0).x, map.UnitX(), ellipse.centre.x, 0};
+        // The roots carry the rounding of the numbers they are made of, relative to their size.
+        const Real size = std::fabs(row.x0) + std::fabs(ellipse.centre.x) +
+                          std::fabs(ellipse.centre.y) + std::fabs(ellipse.semiX) +
+                          std::fabs(ellipse.semiY) + std::fabs(map.CellToWorld(0, top).y) +
+                          std::fabs(map.CellToWorld(0, bottom).y);
+        row.slack = Real(1e-6) + 1024 * std::numeric_limits<Real>::epsilon() * size / row.unit;
+    }
+
+    std::pair<int, int> Columns(const SCellEllipse& ellipse, const CGridMap& map,
+                                const SIntRect& window, int y) {
+        row.dy = static_cast<Real>(map.CellToWorld(0, y).y) - ellipse.centre.y;
+        return RowColumns(form, row, map, y, window.left, window.right - 1);
+    }
+};
+
 template <class Real>
 void AppendRuns(const SCellEllipse& ellipse, const CGridMap& map, const SIntRect& window,
                 std::vector<SCellRun>& runs) {
-    const SForm<Real> form(ellipse);
-    if (!form.usable || window.right <= window.left || window.bottom <= window.top)
-        return;
-    const auto [top, bottom] = RowRange(ellipse, map, window);
-    SRow<Real> row{0, map.CellToWorld(0, 0).x, map.UnitX(), ellipse.centre.x, 0};
-    // The roots carry the rounding of the numbers they are made of, relative to their size.
-    const Real size = std::fabs(row.x0) + std::fabs(ellipse.centre.x) +
-                      std::fabs(ellipse.centre.y) + std::fabs(ellipse.semiX) +
-                      std::fabs(ellipse.semiY) + std::fabs(map.CellToWorld(0, top).y) +
-                      std::fabs(map.CellToWorld(0, bottom).y);
-    row.slack = Real(1e-6) + 1024 * std::numeric_limits<Real>::epsilon() * size / row.unit;
-    for (int y = top; y <= bottom; ++y) {
-        row.dy = static_cast<Real>(map.CellToWorld(0, y).y) - ellipse.centre.y;
-        const auto [lo, hi] = RowColumns(form, row, map, y, window.left, window.right - 1);
+    SRowSetup<Real> setup(ellipse, map, window);
+    for (int y = setup.top; y <= setup.bottom; ++y) {
+        const auto [lo, hi] = setup.Columns(ellipse, map, window, y);
         if (lo <= hi)
             runs.push_back({y, lo, hi + 1});
     }
@@ -164,4 +183,63 @@ CRgn EllipseCellRgn(const SCellEllipse& ellipse, const CGridMap& map) {
     std::vector<SCellRun> runs;
     AppendEllipseRuns(ellipse, map, RegionWindow(map), runs);
     return RgnFromRuns(runs);
+}
+
+CEllipseRows::CEllipseRows(const SCellEllipse& ellipse, const CGridMap& map,
+                           const SIntRect& window)
+    : m_ellipse(ellipse), m_map(&map), m_window(window), m_doubles(FitsDoubles(ellipse, map)) {
+    if (m_doubles) {
+        const SRowSetup<double> setup(ellipse, map, window);
+        m_quickRows.top = setup.top;
+        m_quickRows.bottom = setup.bottom;
+        m_slack = setup.row.slack;
+        if (setup.top <= setup.bottom)
+            PrepareQuick(setup.form.px, setup.form.py, setup.form.wx, setup.form.wy);
+    } else {
+        const SRowSetup<long double> setup(ellipse, map, window);
+        m_quickRows.top = setup.top;
+        m_quickRows.bottom = setup.bottom;
+    }
+}
+
+std::pair<int, int> CEllipseRows::ExactColumns(int y) const {
+    if (y < m_quickRows.top || y > m_quickRows.bottom)
+        return {1, 0};
+    if (!m_doubles)
+        return SRowSetup<long double>(m_ellipse, *m_map, m_window)
+            .Columns(m_ellipse, *m_map, m_window, y);
+    // The setup's form and row record again, with the slack kept from the constructor.
+    SRowSetup<double> setup(m_ellipse, *m_map, SIntRect{0, 0, 0, 0});
+    setup.row = SRow<double>{0, m_map->CellToWorld(0, 0).x, m_map->UnitX(), m_ellipse.centre.x,
+                             m_slack};
+    return setup.Columns(m_ellipse, *m_map, m_window, y);
+}
+
+void CEllipseRows::PrepareQuick(double px, double py, double wx, double wy) {
+    // Along a row dy from the centre, u^2 + w^2 = 1 is A dx^2 + 2 k dy dx + C = 0 with
+    // A = px^2 + wx^2, k = wx wy - px py, and its discriminant reduces to A - (dy / (a b))^2,
+    // where 1 / (a b) = px wy + wx py.
+    const double unit = m_map->UnitX();
+    const double a = px * px + wx * wx;
+    const double k = wx * wy - px * py;
+    const double m = (px * wy + wx * py) * (px * wy + wx * py);
+    SQuickEllipseRows& q = m_quickRows;
+    q.centreY = m_ellipse.centre.y;
+    q.base = (m_ellipse.centre.x - m_map->CellToWorld(0, 0).x) / unit;
+    q.slope = -k / (a * unit);
+    q.t0 = 1.0 / (a * unit * unit);
+    q.t1 = m / (a * a * unit * unit);
+    // The rounding under the root and in the crossings grows with the numbers involved, at
+    // most those of the farthest row the ellipse reaches.
+    const double reach = std::max(std::fabs(m_map->CellToWorld(0, q.top).y - q.centreY),
+                                  std::fabs(m_map->CellToWorld(0, q.bottom).y - q.centreY));
+    const double scale = q.t0 + q.t1 * reach * reach + q.slope * q.slope * reach * reach;
+    q.tolerance = 1e-6 * scale + 1e-9;
+    q.usable = unit > 0 && a > 0 && std::isfinite(scale) && scale < 1e10 &&
+               std::fabs(q.base) + std::fabs(q.slope) * reach + std::sqrt(q.t0) < 1e8;
+    const double radius = std::min(std::fabs(m_ellipse.semiX), std::fabs(m_ellipse.semiY));
+    const QPoint centre = m_map->WorldToCell(m_ellipse.centre);
+    m_holdsCell = radius > std::hypot(m_map->UnitX(), m_map->UnitY()) &&
+                  centre.x() >= m_window.left + 2 && centre.x() < m_window.right - 2 &&
+                  centre.y() >= m_window.top + 2 && centre.y() < m_window.bottom - 2;
 }

@@ -5,6 +5,10 @@
 #include "geometry/GridMap.h"
 #include "geometry/Rgn.h"
 
+#include <algorithm>
+#include <cmath>
+
+#include <utility>
 #include <vector>
 
 /// An ellipse of the issue space: its centre, its semi-axes along its own x and y axes, and the
@@ -32,3 +36,91 @@ void AppendEllipseRuns(const SCellEllipse& ellipse, const CGridMap& map, const S
 /// The region of the rule within the map's region window (an empty region when no cell
 /// belongs).
 CRgn EllipseCellRgn(const SCellEllipse& ellipse, const CGridMap& map);
+
+/// The quick form of an ellipse's rows: the crossings of the row dy above its centre lie at the
+/// columns base + slope dy -+ sqrt(t0 - t1 dy^2). Within `tolerance` of 0 under the root, or
+/// nearer than kMargin to a whole column, rounding could tell a different cell than the
+/// region's own way, and the row is taken that way instead.
+struct SQuickEllipseRows {
+    static constexpr double kMargin = 1.0 / 65536;
+
+    bool usable = false;
+    int top = 0;
+    int bottom = -1;
+    double centreY = 0.0;
+    double base = 0.0;
+    double slope = 0.0;
+    double t0 = 0.0;
+    double t1 = 0.0;
+    double tolerance = 0.0;
+
+    /// The columns lo .. hi of row y (lo > hi for none) within the window's columns
+    /// windowLeft .. windowRight - 1; false when the row has to be taken exactly.
+    bool Columns(int y, double rowY, int windowLeft, int windowRight, int& lo, int& hi) const {
+        const double dy = rowY - centreY;
+        const double t = t0 - dy * dy * t1;
+        const double r = std::sqrt(t > 0.0 ? t : 0.0);
+        const double mid = base + slope * dy;
+        return Decide(y, t, mid - r, mid + r, windowLeft, windowRight, lo, hi);
+    }
+    /// The same from the value under the root and the crossings found elsewhere.
+    bool Decide(int y, double t, double from, double to, int windowLeft, int windowRight, int& lo,
+                int& hi) const {
+        lo = 1;
+        hi = 0;
+        if (y < top || y > bottom)
+            return true;
+        if (!usable || t <= tolerance)
+            return usable && t < -tolerance;
+        const int fromFloor = FloorInt(from), toFloor = FloorInt(to);
+        const double fromPart = from - fromFloor, toPart = to - toFloor;
+        lo = std::clamp(fromFloor + 1, windowLeft, windowRight);
+        hi = std::clamp(toFloor, windowLeft - 1, windowRight - 1);
+        return fromPart > kMargin && fromPart < 1 - kMargin && toPart > kMargin &&
+               toPart < 1 - kMargin;
+    }
+
+private:
+    /// The floor of a number well inside the range of int.
+    static int FloorInt(double value) {
+        const int truncated = static_cast<int>(value);
+        return truncated - (value < truncated ? 1 : 0);
+    }
+};
+
+/// The cells of an ellipse one row at a time, exactly the runs AppendEllipseRuns gives within the
+/// window: from the quick form where it is certain, the region's own way otherwise.
+class CEllipseRows {
+public:
+    CEllipseRows(const SCellEllipse& ellipse, const CGridMap& map, const SIntRect& window);
+
+    /// The rows that can hold cells, Top() .. Bottom() (none when Top() > Bottom()).
+    int Top() const { return m_quickRows.top; }
+    int Bottom() const { return m_quickRows.bottom; }
+    /// Whether some cell of the window certainly belongs: the ellipse holds a disc about its
+    /// centre wider than a cell's diagonal, and the centre lies inside the window.
+    bool SurelyHoldsCell() const { return m_holdsCell; }
+    const SQuickEllipseRows& Quick() const { return m_quickRows; }
+
+    /// The columns lo .. hi of row y (lo > hi for none); `rowY` is the issue-space y of the
+    /// row's cells, map.CellToWorld(0, y).y.
+    std::pair<int, int> Columns(int y, double rowY) const {
+        int lo = 1, hi = 0;
+        if (m_quickRows.Columns(y, rowY, m_window.left, m_window.right, lo, hi))
+            return {lo, hi};
+        return ExactColumns(y);
+    }
+    /// The columns of row y taken the region's way.
+    std::pair<int, int> ExactColumns(int y) const;
+
+private:
+    void PrepareQuick(double px, double py, double wx, double wy);
+
+    SCellEllipse m_ellipse;
+    const CGridMap* m_map;
+    SIntRect m_window;
+    bool m_doubles = true;
+    double m_slack = 0.0;
+    bool m_holdsCell = false;
+    SQuickEllipseRows m_quickRows;
+};

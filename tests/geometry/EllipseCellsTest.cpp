@@ -219,3 +219,42 @@ TEST(EllipseCellsTest, PolygonsAreCutToTheWindowWithoutChangingTheChart) {
     kept.CreatePolygonRgn(inside, WINDING, window);
     EXPECT_TRUE(SameCells(whole, kept));
 }
+
+TEST(EllipseCellsTest, RowsOneAtATimeGiveTheRunsOfTheRegion) {
+    std::mt19937 random(11);
+    std::uniform_int_distribution<int> whole(-30, 130), radius(1, 60);
+    const CGridMap maps[] = {Chart(100), Chart(137, 2.5), Chart(90, 0.4), Chart(400)};
+    for (int trial = 0; trial < 400; ++trial) {
+        const CGridMap& map = maps[trial % 4];
+        SCellEllipse e = RandomEllipse(random);
+        if (trial % 3 == 1) {
+            // A circle about a cell centre through whole cells: crossings on whole columns
+            // and rows that touch it exactly.
+            e.centre = map.CellToWorld(whole(random), whole(random));
+            e.semiX = e.semiY = radius(random) * map.UnitX();
+            e.cosTurn = 1.0;
+            e.sinTurn = 0.0;
+        } else if (trial % 7 == 2) {
+            e.semiX = e.semiY = 0.3 * map.UnitX(); // smaller than a cell
+        }
+        SCOPED_TRACE("trial " + std::to_string(trial));
+        const SIntRect window = RegionWindow(map);
+        std::vector<SCellRun> runs;
+        AppendEllipseRuns(e, map, window, runs);
+        const CEllipseRows rows(e, map, window);
+        std::vector<SCellRun> oneByOne;
+        for (int y = window.top; y < window.bottom; ++y) {
+            const auto [lo, hi] = rows.Columns(y, map.CellToWorld(0, y).y);
+            ASSERT_EQ(rows.ExactColumns(y), std::make_pair(lo, hi)) << "row " << y;
+            if (lo <= hi)
+                oneByOne.push_back({y, lo, hi + 1});
+            if (y < rows.Top() || y > rows.Bottom()) {
+                ASSERT_GT(lo, hi) << "row " << y << " outside the reach";
+            }
+        }
+        ASSERT_EQ(oneByOne, runs);
+        if (rows.SurelyHoldsCell()) {
+            EXPECT_FALSE(runs.empty());
+        }
+    }
+}
