@@ -1,6 +1,11 @@
 #include "RandomBody.h"
+#include "montecarlo/CustomDistribution.h"
+#include "montecarlo/Thermograph.h"
 #include "montecarlo/ThermographFast.h"
 #include "montecarlo/ThermographValues.h"
+
+#include <QDir>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -34,31 +39,72 @@ void BM_ThermographBOD(benchmark::State& state) {
     FastMap(state, THERMO_BOD);
 }
 BENCHMARK(BM_ThermographArea)
+    ->Args({101, 100, 1})
     ->Args({101, 100, 2})
     ->Args({101, 400, 1})
     ->Args({101, 400, 2})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
-BENCHMARK(BM_ThermographRadius)->Args({101, 400, 2})->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_ThermographBOD)->Args({101, 400, 2})->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ThermographRadius)
+    ->Args({101, 100, 2})
+    ->Args({101, 400, 2})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK(BM_ThermographBOD)
+    ->Args({101, 100, 2})
+    ->Args({101, 400, 2})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
-/// The straightforward loop (a status-quo move and a whole win set per pixel); it also checks
-/// that the fast path gives the same map.
-void BM_ThermographAreaReference(benchmark::State& state) {
+/// The straightforward loop (a status-quo move and the whole concept per pixel); it also
+/// checks that the fast path gives the same map.
+void ReferenceMap(benchmark::State& state, int mode) {
     SChartBody body(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     const SThermographSettings settings{20, 0, 1, 1};
     std::optional<SThermographGrid> reference;
     for (auto _ : state)
-        benchmark::DoNotOptimize(reference =
-                                     MapThermographReference(body.game, THERMO_AREA, settings));
-    const auto fast = MapThermographFast(body.game, THERMO_AREA, settings);
-    if (!reference || !fast || reference->values != fast->values)
+        benchmark::DoNotOptimize(reference = MapThermographReference(body.game, mode, settings));
+    const auto fast = MapThermographFast(body.game, mode, SThermographSettings{20, 0, 1, 2});
+    if (!reference || !fast || reference->values != fast->values ||
+        reference->largest != fast->largest || reference->smallest != fast->smallest)
         state.SkipWithError("the fast map differs from the reference loop");
+}
+void BM_ThermographAreaReference(benchmark::State& state) {
+    ReferenceMap(state, THERMO_AREA);
+}
+void BM_ThermographRadiusReference(benchmark::State& state) {
+    ReferenceMap(state, THERMO_RADIUS);
+}
+void BM_ThermographBODReference(benchmark::State& state) {
+    ReferenceMap(state, THERMO_BOD);
 }
 BENCHMARK(BM_ThermographAreaReference)
     ->Args({101, 100})
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
+BENCHMARK(BM_ThermographRadiusReference)
+    ->Args({101, 100})
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK(BM_ThermographBODReference)
+    ->Args({101, 100})
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+/// The custom distribution with its levels and file, on every core.
+void BM_ThermographCustom(benchmark::State& state) {
+    SChartBody body(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    QTemporaryDir dir;
+    const std::string name = QDir(dir.path()).filePath("body.txt").toStdString();
+    for (auto _ : state) {
+        CThermograph thermograph;
+        benchmark::DoNotOptimize(
+            WriteCustomDistribution(thermograph, body.game, name, SThermographSettings{20, 0, 1, 2}));
+    }
+}
+BENCHMARK(BM_ThermographCustom)->Args({101, 400})->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace

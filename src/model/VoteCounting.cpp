@@ -1,17 +1,10 @@
+#include "model/BaseVote.h"
 #include "model/Member.h"
 #include "model/VotingGame.h"
 
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-/// The base vote value: the weight when the member's weighted flag is set, otherwise 1.
-double BaseVote(const CMember& member) {
-    return member.Weighted() == 1 ? member.VoteWeight() : 1.0;
-}
-
-} // namespace
 
 double CVotingGame::VoteTotal() const {
     double total = 0.0;

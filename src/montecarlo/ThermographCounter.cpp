@@ -124,8 +124,12 @@ long long CWinSetCounter::CountRow(int row, std::int64_t needed) {
     return count;
 }
 
+std::int64_t CWinSetCounter::NeededUnits() const {
+    return static_cast<std::int64_t>(std::ceil(m_quota * kUnitsPerVote));
+}
+
 long long CWinSetCounter::CountExact(const std::vector<CMemberRuns>& runs) {
-    const std::int64_t needed = static_cast<std::int64_t>(std::ceil(m_quota * kUnitsPerVote));
+    const std::int64_t needed = NeededUnits();
     m_touched.clear();
     m_vetoNeeded = VetoNeeded(runs);
     for (std::size_t i = 0; i < runs.size(); ++i) {

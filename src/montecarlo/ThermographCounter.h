@@ -28,6 +28,11 @@ public:
 
     /// The number of win-set cells for the members' runs (one entry per member, in order).
     long long Count(const std::vector<CMemberRuns>& runs, const CGridMap& map);
+    /// Whether the sums are exact integers of 2^-20 units (every vote whole in units, a
+    /// quota above 0); the members' units and the units needed are then those below.
+    bool CountsInUnits() const { return m_exact && m_quota > 0.0; }
+    const std::vector<SCountedMember>& Members() const { return m_members; }
+    std::int64_t NeededUnits() const;
 
 private:
     long long CountExact(const std::vector<CMemberRuns>& runs);

@@ -1,11 +1,14 @@
 #include "montecarlo/ThermographFast.h"
 
 #include "geometry/FLine.h"
+#include "model/BaseVote.h"
 #include "model/Member.h"
 #include "model/VotingGame.h"
+#include "montecarlo/ThermographArea.h"
 #include "montecarlo/ThermographCounter.h"
 #include "montecarlo/ThermographPool.h"
 #include "montecarlo/ThermographRuns.h"
+#include "montecarlo/ThermographTrial.h"
 #include "montecarlo/ThermographValues.h"
 #include "platform/Platform.h"
 #include "preferences/QuotaLines.h"
@@ -13,8 +16,29 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 
 namespace {
+
+/// A quota line as the spokes need it: a point, its direction and the direction's square.
+struct SQuotaFoot {
+    CFPoint a;
+    double dx = 0.0;
+    double dy = 0.0;
+    double squared = 0.0;
+    /// The list positions of the two members whose ideal points make the line (none: the
+    /// member count).
+    std::size_t memberA = 0;
+    std::size_t memberB = 0;
+};
+
+/// A spoke's far end and the members likeliest to favour it: the quota line's two members,
+/// or the member whose ideal point it is.
+struct SSpokeEnd {
+    CFPoint point;
+    std::size_t first = 0;
+    std::size_t second = 0;
+};
 
 /// What every worker reads: taken from the game once, on the calling thread.
 struct SFastShared {
@@ -24,8 +48,14 @@ struct SFastShared {
     double quota = 0.0;
     bool scanOutlines = true;
     std::vector<SCountedMember> counted;
-    std::vector<CFLineSeg> quotaLines;
+    std::vector<SQuotaFoot> feet;
+    /// Whether every ideal point lies in the plane of the trial points (distances are then the
+    /// planar ones).
+    bool flat = true;
     std::vector<CFPoint> ideals;
+    /// The members' base votes as the point-beats test sums them, and whether none is negative.
+    std::vector<double> baseVotes;
+    bool nonNegativeVotes = true;
     /// Distances between every two ideal points, row by row.
     std::vector<double> pairDistance;
 };
@@ -52,11 +82,24 @@ SFastShared ReadShared(CVotingGame& game, int mode, const SThermographSettings& 
         shared.counted.push_back({member->EffectiveVote(), 0, member->Probabilistic() != 0,
                                   game.VetoSwitch() != 0 && member->Veto() != 0});
         shared.ideals.push_back(member->IdealPoint());
+        shared.flat = shared.flat && member->IdealPoint().z == 0.0;
+        shared.baseVotes.push_back(BaseVote(*member));
+        shared.nonNegativeVotes = shared.nonNegativeVotes && shared.baseVotes.back() >= 0.0;
     }
     if (mode == THERMO_AREA)
         return shared;
-    for (const CQuotaLine& line : game.GetQuotaLines())
-        shared.quotaLines.push_back(line.segment);
+    const std::vector<CMember*>& members = game.Members();
+    const auto position = [&members](const CMember* member) {
+        return static_cast<std::size_t>(std::find(members.begin(), members.end(), member) -
+                                        members.begin());
+    };
+    for (const CQuotaLine& line : game.GetQuotaLines()) {
+        const CFPoint& a = line.segment.GetP1();
+        const CFPoint& b = line.segment.GetP2();
+        const double dx = b.x - a.x, dy = b.y - a.y;
+        shared.feet.push_back(
+            {a, dx, dy, dx * dx + dy * dy, position(line.memberA), position(line.memberB)});
+    }
     const std::size_t n = shared.ideals.size();
     shared.pairDistance.resize(n * n);
     for (std::size_t b = 0; b < n; ++b)
@@ -70,7 +113,16 @@ SFastShared ReadShared(CVotingGame& game, int mode, const SThermographSettings& 
 class CFastValues {
 public:
     explicit CFastValues(const SFastShared& shared)
-        : m_shared(shared), m_counter(shared.device, shared.counted, shared.quota) {
+        : m_shared(shared), m_counter(shared.device, shared.counted, shared.quota),
+          m_trial(shared.game->Members(), shared.map, shared.scanOutlines) {
+        if (m_counter.CountsInUnits()) {
+            std::vector<SUnitMember> units;
+            for (const SCountedMember& member : m_counter.Members())
+                units.push_back({member.units, member.veto});
+            m_rowCounter.emplace(shared.device, shared.map, std::move(units),
+                                 m_counter.NeededUnits());
+            return;
+        }
         for (const CMember* member : shared.game->Members()) {
             m_runs.emplace_back(*member);
             if (!shared.scanOutlines)
@@ -96,85 +148,148 @@ private:
     }
 
     double Area(const CFPoint& statusQuo) {
-        BuildRuns(statusQuo);
-        const long long cells = m_counter.Count(m_runs, m_shared.map);
+        long long cells = 0;
+        if (m_rowCounter) {
+            m_trial.MoveTo(statusQuo);
+            cells = m_rowCounter->Count(m_trial);
+        } else {
+            BuildRuns(statusQuo);
+            cells = m_counter.Count(m_runs, m_shared.map);
+        }
         return static_cast<double>(cells) * m_shared.map.UnitX() * m_shared.map.UnitY();
     }
 
-    /// The spoke length at the status quo; the spokes' far ends go to `ends` when given.
-    double Spokes(const CFPoint& statusQuo, std::vector<CFPoint>* ends) const {
+    /// The spoke length at the status quo; the spokes' far ends go to `ends` when given. A
+    /// length is taken (by hypot, as the segment's own) only where it can change an answer:
+    /// where its square, found without it, is not clearly below the longest so far or near
+    /// the shortest spoke listed.
+    double Spokes(const CFPoint& statusQuo, std::vector<SSpokeEnd>* ends) {
         double length = 0.0;
-        for (const CFLineSeg& line : m_shared.quotaLines) {
-            const CFPoint& a = line.GetP1();
-            const CFPoint& b = line.GetP2();
-            const double dx = b.x - a.x, dy = b.y - a.y;
+        for (const SQuotaFoot& line : m_shared.feet) {
             const double u =
-                ((statusQuo.x - a.x) * dx + (statusQuo.y - a.y) * dy) / (dx * dx + dy * dy);
-            const CFLineSeg spoke(statusQuo, CFPoint(a.x + u * dx, a.y + u * dy));
-            if (spoke.GetLength() > 1e-7) {
-                length = std::max(length, spoke.GetLength());
+                ((statusQuo.x - line.a.x) * line.dx + (statusQuo.y - line.a.y) * line.dy) /
+                line.squared;
+            const CFPoint foot(line.a.x + u * line.dx, line.a.y + u * line.dy);
+            const double ex = foot.x - statusQuo.x, ey = foot.y - statusQuo.y;
+            const double square = ex * ex + ey * ey;
+            if (square > kShortest && square < length * length * kBelow) {
                 if (ends)
-                    ends->push_back(spoke.FartherEnd(statusQuo));
+                    ends->push_back({foot, line.memberA, line.memberB});
+                continue;
+            }
+            const double spoke = std::hypot(ex, ey);
+            if (spoke > 1e-7) {
+                length = std::max(length, spoke);
+                if (ends)
+                    ends->push_back({foot, line.memberA, line.memberB});
             }
         }
-        for (const CFPoint& b : m_shared.ideals) {
-            const CFLineSeg spoke(b, statusQuo);
-            const double c = spoke.GetLength();
+        m_statusQuoDistances.assign(m_shared.ideals.size(), -1.0);
+        for (std::size_t i = 0; i < m_shared.ideals.size(); ++i) {
+            const CFPoint& b = m_shared.ideals[i];
+            const double ex = statusQuo.x - b.x, ey = statusQuo.y - b.y;
+            if (ex * ex + ey * ey < length * length * kBelow)
+                continue;
+            const double c = std::hypot(ex, ey);
             if (c > length &&
-                m_shared.game->PointBeatsPoint(
-                    CFPoint(2 * b.x - statusQuo.x, 2 * b.y - statusQuo.y), statusQuo)) {
+                BeatsStatusQuo(CFPoint(2 * b.x - statusQuo.x, 2 * b.y - statusQuo.y), statusQuo)) {
                 length = c;
                 if (ends)
-                    ends->push_back(spoke.FartherEnd(statusQuo));
+                    ends->push_back({b, i, i});
             }
         }
         return length;
     }
+
+    /// Whether member i's squared distance to the point is at most that to the status quo,
+    /// as the member finds them; the distances themselves only where the squares found
+    /// without them lie too near to tell.
+    bool NoFarther(std::size_t i, const CFPoint& point, const CFPoint& statusQuo) {
+        const CFPoint& ideal = m_shared.ideals[i];
+        const double px = point.x - ideal.x, py = point.y - ideal.y;
+        const double sx = statusQuo.x - ideal.x, sy = statusQuo.y - ideal.y;
+        const double toPoint = px * px + py * py, toStatusQuo = sx * sx + sy * sy;
+        if (m_shared.flat && toPoint < toStatusQuo * kBelow)
+            return true;
+        if (m_shared.flat && toPoint * kBelow > toStatusQuo)
+            return false;
+        const CMember& member = *m_shared.game->Members()[i];
+        if (m_statusQuoDistances[i] < 0.0)
+            m_statusQuoDistances[i] = member.SquaredDistance(statusQuo);
+        return member.SquaredDistance(point) <= m_statusQuoDistances[i];
+    }
+
+    /// The game's point-beats test of the point against the trial status quo: the same support,
+    /// summed in the same order, stopping once it reaches the quota when no vote is negative.
+    bool BeatsStatusQuo(const CFPoint& point, const CFPoint& statusQuo) {
+        double support = 0.0;
+        for (std::size_t i = 0; i < m_shared.ideals.size(); ++i) {
+            if (NoFarther(i, point, statusQuo))
+                support += m_shared.baseVotes[i];
+            if (m_shared.nonNegativeVotes && support >= m_shared.quota)
+                return true;
+        }
+        return support >= m_shared.quota;
+    }
+
+    /// Squares below this share of another give a root clearly below the other's, whatever the
+    /// rounding of either; a square above kShortest gives a spoke longer than 1e-7.
+    static constexpr double kBelow = 1.0 - 1e-9;
+    static constexpr double kShortest = 1e-14 * (1.0 + 1e-6);
 
     double BODRadius(const CFPoint& statusQuo) {
         m_ends.clear();
         Spokes(statusQuo, &m_ends);
         if (m_ends.empty())
             return 0.0;
-        BuildRuns(statusQuo);
+        m_trial.MoveTo(statusQuo);
         const std::size_t n = m_shared.ideals.size();
         m_fromStatusQuo.resize(n);
         for (std::size_t i = 0; i < n; ++i)
             m_fromStatusQuo[i] = m_shared.ideals[i].Distance(statusQuo);
         double radius = 0.0;
-        for (const CFPoint& end : m_ends) {
-            m_favoring.clear();
-            for (std::size_t i = 0; i < n; ++i)
-                if (m_runs[i].Prefers(end, m_shared.map))
-                    m_favoring.push_back(i);
-            if (m_favoring.size() > 2)
-                radius = std::max(radius, PairMinimumAbove(radius));
-        }
+        for (const SSpokeEnd& end : m_ends)
+            radius = std::max(radius, PairMinimumAbove(end, radius));
         return radius;
     }
 
-    /// The pair minimum of the favouring members, given up as soon as it is known not to
-    /// exceed `floor` (it can then no longer raise the radius).
-    double PairMinimumAbove(double floor) const {
+    /// The pair minimum of the members favouring the end when more than two do (0 otherwise),
+    /// given up as soon as it is known not to exceed `floor`, when it can no longer raise the
+    /// radius. The end's likeliest members are asked first, then the others in list order; each
+    /// pair is taken (in list order) as its later-asked member comes, and the least of them
+    /// does not depend on the order of asking.
+    double PairMinimumAbove(const SSpokeEnd& end, double floor) {
         const std::size_t n = m_shared.ideals.size();
+        const CTrialMembers::SProbe probe = m_trial.Probe(end.point);
+        m_favoring.clear();
         double least = kBodPairStart;
-        for (std::size_t j = 0; j < m_favoring.size(); ++j) {
-            const std::size_t b = m_favoring[j];
-            const double* row = m_shared.pairDistance.data() + b * n;
-            for (std::size_t k = j + 1; k < m_favoring.size(); ++k) {
-                const std::size_t c = m_favoring[k];
-                least = std::min(least, m_fromStatusQuo[b] + m_fromStatusQuo[c] - row[c]);
-            }
-            if (least <= floor)
+        const auto ask = [&](std::size_t c) {
+            if (!m_trial.Prefers(c, probe))
+                return false;
+            for (const std::size_t b : m_favoring)
+                least = std::min(least, b < c ? m_fromStatusQuo[b] + m_fromStatusQuo[c] -
+                                                    m_shared.pairDistance[b * n + c]
+                                              : m_fromStatusQuo[c] + m_fromStatusQuo[b] -
+                                                    m_shared.pairDistance[c * n + b]);
+            m_favoring.push_back(c);
+            return least <= floor;
+        };
+        const std::size_t first = std::min(end.first, n), second = std::min(end.second, n);
+        if ((first < n && ask(first)) || (second < n && second != first && ask(second)))
+            return least;
+        for (std::size_t c = 0; c < n; ++c)
+            if (c != first && c != second && ask(c))
                 return least;
-        }
-        return least;
+        return m_favoring.size() > 2 ? least : 0.0;
     }
 
     const SFastShared& m_shared;
     std::vector<CMemberRuns> m_runs;
     CWinSetCounter m_counter;
-    std::vector<CFPoint> m_ends;
+    CTrialMembers m_trial;
+    std::optional<CWinSetRowCounter> m_rowCounter;
+    std::vector<SSpokeEnd> m_ends;
+    std::vector<double> m_statusQuoDistances;
     std::vector<double> m_fromStatusQuo;
     std::vector<std::size_t> m_favoring;
 };

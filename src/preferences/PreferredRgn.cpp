@@ -35,9 +35,18 @@ void ReportMemberFailure(const std::string& text, const std::string& label) {
 
 SCellEllipse TradeOffEllipse(const CFPoint& ideal, const CFPoint& statusQuo, double salience,
                              double complementarity) {
+    return TradeOffEllipse(ideal, statusQuo, salience, TradeOffTurn(complementarity));
+}
+
+STradeOffTurn TradeOffTurn(double complementarity) {
     const double phi = std::atan(complementarity);
+    return {std::cos(phi), std::sin(phi)};
+}
+
+SCellEllipse TradeOffEllipse(const CFPoint& ideal, const CFPoint& statusQuo, double salience,
+                             const STradeOffTurn& turn) {
     const double s = salience == 0.0 ? 1.0 : salience;
-    const double c = std::cos(phi), sn = std::sin(phi);
+    const double c = turn.cosTurn, sn = turn.sinTurn;
     const double dx = statusQuo.x - ideal.x, dy = statusQuo.y - ideal.y;
     const double qx = dx * c - dy * sn;
     const double qy = dx * sn + dy * c;

@@ -40,6 +40,15 @@ CRgn BuildTypeRgn(int prefType, const CFPoint& ideal, const CFPoint& statusQuo,
 /// its own x axis and salience * l along its y axis, turned by atan(complementarity).
 SCellEllipse TradeOffEllipse(const CFPoint& ideal, const CFPoint& statusQuo, double salience,
                              double complementarity);
+/// The cosine and sine of the trade-off ellipse's turn, atan(complementarity).
+struct STradeOffTurn {
+    double cosTurn = 1.0;
+    double sinTurn = 0.0;
+};
+STradeOffTurn TradeOffTurn(double complementarity);
+/// The same ellipse from a turn found once for many status quos.
+SCellEllipse TradeOffEllipse(const CFPoint& ideal, const CFPoint& statusQuo, double salience,
+                             const STradeOffTurn& turn);
 /// The ellipse's inscribed n-gon, its first corner on the ellipse's own x axis (the classic
 /// outline has 40 corners).
 std::vector<CFPoint> TradeOffOutline(const SCellEllipse& ellipse, int vertices);

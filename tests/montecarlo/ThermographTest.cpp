@@ -134,6 +134,50 @@ TEST(ThermographTest, FastMapsEqualTheReferenceLoopOnRandomScenarios) {
     }
 }
 
+TEST(ThermographTest, TradeOffBodiesGiveTheReferenceMapsOnAnyChartAndThreads) {
+    // Bodies of trade-off members alone, whose cells come from their ellipses' rows: turned and
+    // stretched ellipses, members on cell centres (a pixel then meets the ideal point itself),
+    // members far off the chart, zoomed charts whose cells are not square in issue space,
+    // weights, vetoes and a two-thirds rule.
+    CRand::Seed(31);
+    for (int scenario = 0; scenario < 6; ++scenario) {
+        CGameFixture f(36 + 6 * (scenario % 2));
+        if (scenario >= 3)
+            f.game.SetGridMap(ChartGridMap(SEdges{0, 100, 100, 0}, 44, 30, 1.7));
+        const int count = 7 + scenario * 2;
+        for (int i = 0; i < count; ++i) {
+            CFPoint p(Uniform(15, 85), Uniform(15, 85));
+            if (i % 4 == 1)
+                p = f.game.GridMap().CellToWorld(5 + CRand::Next() % 25, 5 + CRand::Next() % 25);
+            if (i == 5)
+                p = CFPoint(Uniform(-400, 500), 260);
+            CMember& m = f.AddQuietly(p.x, p.y, PREF_TRADEOFF, 1 + CRand::Next() % 3);
+            PreferenceSpec spec = m.Preference();
+            if (i % 3 != 0) {
+                spec.salience = Uniform(0.2, 4);
+                spec.complementarity = Uniform(-2, 2);
+            }
+            m.SetPreferenceSpec(spec);
+            m.SetVeto(i % 5 == 2);
+        }
+        f.Refresh();
+        f.game.SetWeightedVoting(scenario % 2);
+        f.game.SetVoteRule(scenario % 3 == 1 ? 2.0 / 3.0 : 0.5);
+        f.game.SetVetoSwitch(scenario >= 4);
+        for (const int mode : {THERMO_AREA, THERMO_RADIUS, THERMO_BOD}) {
+            const std::string what =
+                "scenario " + std::to_string(scenario) + " mode " + std::to_string(mode);
+            const auto reference = MapThermographReference(f.game, mode, {20, 0, 1, 1});
+            ASSERT_TRUE(reference) << what;
+            for (const int threads : {1, 2}) {
+                const auto fast = MapThermographFast(f.game, mode, {20, 0, 1, threads});
+                ASSERT_TRUE(fast) << what;
+                ExpectSameGrid(*reference, *fast, what + " on " + std::to_string(threads));
+            }
+        }
+    }
+}
+
 TEST(ThermographTest, SignRuleAndRangeOfTheWinSetAreaMap) {
     CGameFixture f(60);
     for (const CFPoint& p : {CFPoint(20, 25), CFPoint(80, 25), CFPoint(50, 77)})

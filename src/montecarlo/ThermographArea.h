@@ -1,0 +1,84 @@
+#pragma once
+
+#include "geometry/EllipseRowBatch.h"
+#include "geometry/GridMap.h"
+
+#include <algorithm>
+
+#include <cstdint>
+#include <vector>
+
+class CTrialMembers;
+
+/// How a member's cells enter a win set counted in whole vote units.
+struct SUnitMember {
+    std::int64_t units = 0;
+    /// The win set is cut by this member's region (when it has one).
+    bool veto = false;
+};
+
+/// Counts the win-set cells of a trial status quo row by row over the vote grid's device
+/// rectangle (the last column never taken), in whole vote units: a cell belongs when the units
+/// of the members preferring it reach `needed` and every veto member with a region prefers it.
+/// Rows that the members able to reach them cannot carry to `needed` are skipped, and no
+/// member's runs are built unless the member cannot answer from its ellipse's rows.
+class CWinSetRowCounter {
+public:
+    CWinSetRowCounter(const SIntRect& device, const CGridMap& map, std::vector<SUnitMember> members,
+                      std::int64_t needed);
+
+    long long Count(CTrialMembers& trial);
+
+private:
+    /// The device rows member i can reach, clipped to the device (first > last for none).
+    std::pair<int, int> ReachedRows(CTrialMembers& trial, std::size_t i) const;
+    /// Marks the cells of row y of the members answering from their ellipses' rows, then those
+    /// of the others from their runs.
+    void MarkRow(CTrialMembers& trial, int y);
+    void Mark(int x0, int x1, std::int64_t units, bool veto) {
+        x0 = std::max(x0, m_device.left) - m_device.left;
+        x1 = std::min(x1, m_device.right) - m_device.left;
+        if (x0 >= x1)
+            return;
+        m_left = std::min(m_left, x0);
+        m_right = std::max(m_right, x1);
+        m_rowUnits += units;
+        m_diff[static_cast<std::size_t>(x0)] += units;
+        m_diff[static_cast<std::size_t>(x1)] -= units;
+        if (veto) {
+            ++m_vetoDiff[static_cast<std::size_t>(x0)];
+            --m_vetoDiff[static_cast<std::size_t>(x1)];
+        }
+    }
+    long long CountRow();
+
+    SIntRect m_device;
+    int m_width = 0;
+    int m_height = 0;
+    std::vector<SUnitMember> m_members;
+    std::int64_t m_needed = 0;
+    bool m_pruneRows = true;
+    std::vector<double> m_rowY;
+    // Per trial:
+    std::vector<std::size_t> m_active;
+    std::vector<char> m_vetoes;
+    int m_vetoNeeded = 0;
+    std::vector<std::int64_t> m_reach;
+    std::vector<int> m_vetoReach;
+    std::vector<std::size_t> m_cursor;
+    /// The members answering from their ellipses' rows: their quick rows, index and units.
+    CEllipseRowBatch m_quick;
+    std::vector<std::size_t> m_quickMember;
+    std::vector<std::int64_t> m_quickUnits;
+    std::vector<char> m_quickVeto;
+    /// The members answering from their runs.
+    std::vector<std::size_t> m_runsMembers;
+    int m_windowLeft = 0;
+    int m_windowRight = 0;
+    // Per row:
+    std::vector<std::int64_t> m_diff;
+    std::vector<int> m_vetoDiff;
+    std::int64_t m_rowUnits = 0;
+    int m_left = 0;
+    int m_right = 0;
+};
