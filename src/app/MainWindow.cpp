@@ -7,6 +7,7 @@
 #include "app/WidgetPlatform.h"
 #include "database/DatabaseSource.h"
 #include "database/StoredScenario.h"
+#include "dialogs/FindEntryDlg.h"
 #include "document/Commands.h"
 #include "document/FileCommands.h"
 #include "document/QueltaDoc.h"
@@ -39,6 +40,7 @@ CQueltaFrame::CQueltaFrame(CQueltaDoc& doc, QWidget* parent) : QMainWindow(paren
     m_longWork = std::make_unique<CLongWork>(*m_platform, *this);
     connect(m_chart, &CVisualView::PointDragged, m_input, &CInputView::ShowDraggedPoint);
     connect(m_input, &CInputView::MemberHighlighted, m_chart, &CVisualView::HighlightMember);
+    connect(m_input, &CInputView::FindRequested, this, &CQueltaFrame::OpenFindDialog);
     m_dialogs = new CDialogWindows(doc, *this);
     m_scriptModel = std::make_unique<CDocScriptModel>(doc);
     m_dialogs->SetScriptModel(m_scriptModel.get());
@@ -158,6 +160,12 @@ void CQueltaFrame::OpenScriptWindow() {
 
 void CQueltaFrame::OpenMemberEditor() {
     m_dialogs->OpenMemberEditor();
+}
+
+void CQueltaFrame::OpenFindDialog(int listMode) {
+    CFindEntryDlg dialog(m_input->Form().ListEntries(), listMode, this);
+    if (dialog.exec() == QDialog::Accepted)
+        m_input->ChooseListEntry(dialog.ChosenEntry());
 }
 
 void CQueltaFrame::keyPressEvent(QKeyEvent* event) {

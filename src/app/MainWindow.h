@@ -44,6 +44,9 @@ public slots:
     void OpenScriptWindow();
     /// The "Member" command: the member dialog, modal.
     void OpenMemberEditor();
+    /// The form's "?" button: the find-committee or find-member dialog; the entry found is
+    /// chosen in the form's list as if the user had chosen it there.
+    void OpenFindDialog(int listMode);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -32,6 +32,12 @@ public:
     void RefreshViews() override;
     void ExitProgram(int code) override;
     void CloseMainWindow() override;
+    // The generators' dialogs and the benefit of the doubt (WidgetPlatformGenerators.cpp).
+    std::optional<SRegularPolygonSettings>
+    AskRegularPolygon(const SRegularPolygonSettings& initial) override;
+    std::optional<SAgendaSettings> AskAgenda(const SAgendaSettings& initial) override;
+    bool RunMonteCarloDialog(CMonteCarloSession& session) override;
+    std::optional<SBenefitOfDoubtAnswer> AskBenefitOfDoubt(double current) override;
 
     // The document's questions answered with the desktop's dialogs (WidgetPlatformDialogs.cpp).
     std::optional<SMemberSubsetAnswer>

@@ -47,3 +47,10 @@ std::vector<CFPoint> RunAgenda(CQueltaDoc& doc, const SAgendaSettings& settings)
     doc.RefreshAndModify();
     return path;
 }
+
+std::string AgendaSettingsProblem(const SAgendaSettings& settings) {
+    if (settings.iterations < 1 || settings.iterations > kMaxAgendaIterations)
+        return "\"Number of Iterations\" must be an integer from 1 to " +
+               std::to_string(kMaxAgendaIterations) + ".";
+    return {};
+}

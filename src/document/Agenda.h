@@ -3,6 +3,7 @@
 #include "geometry/FPoint.h"
 #include "platform/DialogAnswers.h"
 
+#include <string>
 #include <vector>
 
 class CQueltaDoc;
@@ -14,3 +15,10 @@ class CQueltaDoc;
 /// Returns the path, starting with the status quo it started from (also kept by the document
 /// for the chart); nothing happens without members or iterations.
 std::vector<CFPoint> RunAgenda(CQueltaDoc& doc, const SAgendaSettings& settings);
+
+/// The most iterations an agenda run takes: far more than a path anyone follows on the chart.
+constexpr int kMaxAgendaIterations = 100000;
+
+/// Why the agenda settings cannot be run ("Number of Iterations" out of 1 to the maximum);
+/// empty when they can.
+std::string AgendaSettingsProblem(const SAgendaSettings& settings);

@@ -2,10 +2,10 @@
 
 #include "document/DatabaseHook.h"
 #include "document/DocumentLog.h"
+#include "document/MonteCarloSession.h"
 #include "document/QueltaDoc.h"
 #include "document/ScenarioFile.h"
 #include "document/ScenarioGenerators.h"
-#include "montecarlo/MonteCarloDraw.h"
 #include "platform/Platform.h"
 
 namespace {
@@ -32,10 +32,6 @@ CDatabaseCommands* DatabaseOrMessage() {
         MessageBoxOk(kNoDatabaseMessage);
     return commands;
 }
-
-// A Monte Carlo dialog confirmed with a count far beyond what fits inside the box would draw
-// forever; this many candidates per member is far more than any sensible distribution needs.
-constexpr std::int64_t kMonteCarloCandidatesPerMember = 100000;
 
 } // namespace
 
@@ -161,21 +157,8 @@ bool NewScenarioWithTitle(CQueltaDoc& doc, const std::string& title) {
 bool NewMonteCarloCommand(CQueltaDoc& doc, const std::string& settingsPath) {
     if (!MayReplaceScenario(doc) || !NewBlankScenario(doc, "MonteCarlo"))
         return false;
-    std::optional<SMonteCarloSettings> settings =
-        Platform().AskMonteCarlo(ReadMonteCarloSettings(settingsPath));
-    if (!settings)
-        return false;
-    if (const std::string problem = MonteCarloSettingsProblem(*settings); !problem.empty()) {
-        MessageBoxOk(problem);
-        return false;
-    }
-    SMonteCarloDraw draw = RunMonteCarloDraw(*settings, doc.ScaleBox(),
-                                             kMonteCarloCandidatesPerMember *
-                                                 std::max<std::int64_t>(1, settings->members));
-    RetainMonteCarloPoints(doc, *settings, draw);
-    WriteMonteCarloSettings(*settings, settingsPath);
-    FinishMonteCarloScenario(doc);
-    return true;
+    CMonteCarloSession session(doc, settingsPath);
+    return Platform().RunMonteCarloDialog(session);
 }
 
 bool NewRegularPolygonCommand(CQueltaDoc& doc) {

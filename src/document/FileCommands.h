@@ -67,9 +67,10 @@ bool NewWhiteboardCommand(CQueltaDoc& doc);
 /// starts an empty whiteboard scenario with that title. False when the prompt stopped it.
 bool NewScenarioWithTitle(CQueltaDoc& doc, const std::string& title);
 
-/// "Monte Carlo": the prompt, an empty scenario named "MonteCarlo", then the dialog; on OK the
-/// confirmed settings are drawn, the points kept as members, the settings file written and the
-/// scenario marked as generated. Cancel leaves the empty scenario.
+/// "Monte Carlo": the prompt, an empty scenario named "MonteCarlo", then the dialog over a
+/// session with the stored settings, in which the user runs, retains and discards draws; OK
+/// keeps the last draw, writes the settings file and marks the scenario as generated, Cancel
+/// leaves the scenario unmarked. Returns whether the dialog ended with OK.
 bool NewMonteCarloCommand(CQueltaDoc& doc, const std::string& settingsPath = "queltamc.txt");
 
 /// "Regular Polygon": the prompt, then the dialog and the polygon scenario (a cancelled dialog

@@ -263,6 +263,10 @@ bool AgendaCommand(CQueltaDoc& doc) {
     const auto settings = Platform().AskAgenda(SAgendaSettings{});
     if (!settings)
         return false;
+    if (const std::string problem = AgendaSettingsProblem(*settings); !problem.empty()) {
+        MessageBoxOk(problem);
+        return false;
+    }
     RunAgenda(doc, *settings);
     return true;
 }

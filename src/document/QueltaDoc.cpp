@@ -51,6 +51,7 @@ void CQueltaDoc::DestroyScenario() {
     m_header.legislature = SLegislatureInfo();
     m_scenarioNames.clear();
     m_agendaPath.clear();
+    m_drawnPoints.clear();
 }
 
 void CQueltaDoc::ResetScenario() {

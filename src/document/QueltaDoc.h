@@ -31,6 +31,9 @@ public:
     const CWinSetList& WinSetList() const { return m_winSetList; }
     /// The status quos of the last agenda run, in order, for the chart.
     std::vector<CFPoint>& AgendaPath() { return m_agendaPath; }
+    /// The points of a Monte Carlo draw that are not members yet, for the chart.
+    std::vector<CFPoint>& DrawnPoints() { return m_drawnPoints; }
+    const std::vector<CFPoint>& DrawnPoints() const { return m_drawnPoints; }
     /// The shapes scripts drew on the chart; they outlive scenario resets until a script
     /// clears them.
     CScriptShapeList& ScriptShapes() { return m_scriptShapes; }
@@ -146,6 +149,7 @@ private:
     CWinSetList m_winSetList;
     std::vector<std::string> m_scenarioNames;
     std::vector<CFPoint> m_agendaPath;
+    std::vector<CFPoint> m_drawnPoints;
     CScriptShapeList m_scriptShapes;
     std::string m_configPath = "quelta.cfg";
     std::string m_pathName = "*";

@@ -141,6 +141,13 @@ bool NewBargain(CQueltaDoc& doc) {
     return true;
 }
 
+std::string TooFewInsideMessage(const SMonteCarloDraw& draw) {
+    return Format("Only %d of %d members fell inside the scale box in %lld draws; move the "
+                  "means inside the box or widen the spread.",
+                  draw.accepted, static_cast<int>(draw.points.size()),
+                  static_cast<long long>(draw.candidates));
+}
+
 void RetainMonteCarloPoints(CQueltaDoc& doc, SMonteCarloSettings& settings, SMonteCarloDraw& draw) {
     settings.prefType = GeneratorPreferenceType(settings.preferenceModel, settings.prefType);
     {
@@ -170,10 +177,7 @@ EMonteCarloResult NewMonteCarlo(CQueltaDoc& doc, const std::string& title,
     SMonteCarloDraw draw = RunMonteCarloDraw(settings, doc.ScaleBox(), maxCandidates);
     if (!draw.Complete()) {
         if (draw.exhausted)
-            RefuseSettings(Format("Only %d of %d members fell inside the scale box in %lld "
-                                  "draws; move the means inside the box or widen the spread.",
-                                  draw.accepted, settings.members,
-                                  static_cast<long long>(draw.candidates)));
+            RefuseSettings(TooFewInsideMessage(draw));
         return draw.exhausted ? EMonteCarloResult::TooFewInside : EMonteCarloResult::Cancelled;
     }
     {

@@ -41,6 +41,10 @@ bool NewBargain(CQueltaDoc& doc);
 /// Adds a member with the next generated ID ("XX%d"), which is also its last name.
 CMember* AddGeneratedMember(CQueltaDoc& doc, const CFPoint& point, int prefType);
 
+/// The message for a draw that stopped at its candidate limit before enough points fell inside
+/// the scale box.
+std::string TooFewInsideMessage(const SMonteCarloDraw& draw);
+
 /// Turns drawn points into members with the preference type of the settings' model name (the
 /// settings' type is updated from it) and empties the draw.
 void RetainMonteCarloPoints(CQueltaDoc& doc, SMonteCarloSettings& settings, SMonteCarloDraw& draw);

@@ -38,6 +38,14 @@ struct SAgendaSettings {
     int iterations = 10;
 };
 
+/// One button of the "Monte Carlo" dialog, as a test plays it against a session.
+struct SMonteCarloAction {
+    enum class EKind { Edit, Run, Retain, Discard, Reset, Ok, Cancel };
+    EKind kind = EKind::Ok;
+    /// For Edit: the fields as the user leaves them.
+    SMonteCarloSettings settings;
+};
+
 /// A committee offered by the rationality model dialog, with its indented list text.
 struct SCommitteeChoice {
     std::string id;

@@ -46,6 +46,9 @@ public:
     std::optional<SMonteCarloSettings> AskMonteCarlo(const SMonteCarloSettings& initial) override {
         return m_inner.AskMonteCarlo(initial);
     }
+    bool RunMonteCarloDialog(CMonteCarloSession& session) override {
+        return m_inner.RunMonteCarloDialog(session);
+    }
     std::optional<SRationalityModelAnswer>
     AskRationalityModel(const std::vector<SCommitteeChoice>& committees) override {
         return m_inner.AskRationalityModel(committees);

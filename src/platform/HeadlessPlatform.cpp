@@ -1,5 +1,7 @@
 #include "platform/HeadlessPlatform.h"
 
+#include "document/MonteCarloSession.h"
+
 #include <cstdlib>
 #include <ostream>
 
@@ -98,6 +100,42 @@ std::optional<SAgendaSettings> CHeadlessPlatform::AskAgenda(const SAgendaSetting
 
 std::optional<SMonteCarloSettings> CHeadlessPlatform::AskMonteCarlo(const SMonteCarloSettings&) {
     return NextDialogAnswer<SMonteCarloSettings>("MonteCarlo");
+}
+
+bool CHeadlessPlatform::RunMonteCarloDialog(CMonteCarloSession& session) {
+    if (m_monteCarloActions.empty())
+        return CPlatform::RunMonteCarloDialog(session);
+    m_dialogQuestions.emplace_back("MonteCarlo");
+    const std::vector<SMonteCarloAction> actions = std::move(m_monteCarloActions.front());
+    m_monteCarloActions.pop_front();
+    using EKind = SMonteCarloAction::EKind;
+    for (const SMonteCarloAction& action : actions) {
+        switch (action.kind) {
+        case EKind::Edit:
+            session.SetSettings(action.settings);
+            break;
+        case EKind::Run:
+            session.Run();
+            break;
+        case EKind::Retain:
+            session.Retain();
+            break;
+        case EKind::Discard:
+            session.Discard();
+            break;
+        case EKind::Reset:
+            session.Reset();
+            break;
+        case EKind::Ok:
+            session.Ok();
+            return true;
+        case EKind::Cancel:
+            session.Cancel();
+            return false;
+        }
+    }
+    session.Cancel();
+    return false;
 }
 
 std::optional<SRationalityModelAnswer>

@@ -47,6 +47,7 @@ public:
     AskRegularPolygon(const SRegularPolygonSettings& initial) override;
     std::optional<SAgendaSettings> AskAgenda(const SAgendaSettings& initial) override;
     std::optional<SMonteCarloSettings> AskMonteCarlo(const SMonteCarloSettings& initial) override;
+    bool RunMonteCarloDialog(CMonteCarloSession& session) override;
     std::optional<SRationalityModelAnswer>
     AskRationalityModel(const std::vector<SCommitteeChoice>& committees) override;
     std::optional<SBenefitOfDoubtAnswer> AskBenefitOfDoubt(double current) override;
@@ -60,6 +61,12 @@ public:
     /// which has nothing to fill in and is confirmed.
     template <typename Answer> void QueueDialogAnswer(std::optional<Answer> answer) {
         std::get<std::deque<std::optional<Answer>>>(m_dialogAnswers).push_back(std::move(answer));
+    }
+    /// Queues the buttons the next "Monte Carlo" dialog presses, in order; a sequence that
+    /// ends without OK or Cancel ends as Cancel. Without a queued sequence the dialog takes the
+    /// next queued settings answer.
+    void QueueMonteCarloActions(std::vector<SMonteCarloAction> actions) {
+        m_monteCarloActions.push_back(std::move(actions));
     }
     /// The dialog questions asked so far, by name ("MemberSubset", "Configuration", ...).
     const std::vector<std::string>& DialogQuestions() const { return m_dialogQuestions; }
@@ -118,6 +125,7 @@ private:
         std::deque<std::optional<SWinSetListAnswer>>, std::deque<std::optional<SColorCodeAnswer>>>
         m_dialogAnswers;
     std::vector<std::string> m_dialogQuestions;
+    std::deque<std::vector<SMonteCarloAction>> m_monteCarloActions;
     std::vector<SMemberChoice> m_offeredMembers;
     bool m_windowClosed = false;
     std::vector<SStatusRecord> m_status;

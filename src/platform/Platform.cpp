@@ -1,5 +1,6 @@
 #include "platform/Platform.h"
 
+#include "document/MonteCarloSession.h"
 #include "platform/HeadlessPlatform.h"
 
 #include <iostream>
@@ -68,6 +69,19 @@ std::optional<SAgendaSettings> CPlatform::AskAgenda(const SAgendaSettings&) {
 
 std::optional<SMonteCarloSettings> CPlatform::AskMonteCarlo(const SMonteCarloSettings&) {
     return std::nullopt;
+}
+
+bool CPlatform::RunMonteCarloDialog(CMonteCarloSession& session) {
+    const std::optional<SMonteCarloSettings> settings = AskMonteCarlo(session.Settings());
+    if (settings) {
+        session.SetSettings(*settings);
+        if (session.Run()) {
+            session.Ok();
+            return true;
+        }
+    }
+    session.Cancel();
+    return false;
 }
 
 std::optional<SRationalityModelAnswer>

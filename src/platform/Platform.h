@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+class CMonteCarloSession;
+
 /// Buttons offered by a message box.
 enum class EMsgButtons { Ok, OkCancel, YesNo, YesNoCancel };
 
@@ -69,8 +71,14 @@ public:
     AskRegularPolygon(const SRegularPolygonSettings& initial);
     /// The "Agenda" dialog.
     virtual std::optional<SAgendaSettings> AskAgenda(const SAgendaSettings& initial);
-    /// The "Monte Carlo" dialog; the answer holds the settings the user confirmed with OK.
+    /// The "Monte Carlo" dialog's settings alone; the answer holds the settings the user
+    /// confirmed with OK.
     virtual std::optional<SMonteCarloSettings> AskMonteCarlo(const SMonteCarloSettings& initial);
+    /// The whole "Monte Carlo" dialog over a session: each button the user presses is the
+    /// session's operation of that name, until OK or Cancel has run. Answers whether it ended
+    /// with OK. By default the settings question stands for the dialog: confirmed settings are
+    /// run once and kept with OK, refused ones end as Cancel.
+    virtual bool RunMonteCarloDialog(CMonteCarloSession& session);
     /// The "Rationality Model" dialog over the committees of the house in use.
     virtual std::optional<SRationalityModelAnswer>
     AskRationalityModel(const std::vector<SCommitteeChoice>& committees);

@@ -1,6 +1,7 @@
 #include "views/ChartModel.h"
 
 #include "views/ConceptLayer.h"
+#include "views/GeneratorLayers.h"
 #include "views/GuideLayers.h"
 #include "views/LabelLayer.h"
 #include "views/MainLayer.h"
@@ -21,7 +22,9 @@ CChartModel::CChartModel() {
     Create(m_grid);
     Create(m_statistics);
     Create(m_concepts);
+    Create(m_agendaPath);
     Create(m_main);
+    Create(m_drawnPoints);
     Create(m_names, ELabelKind::Name);
     Create(m_power, ELabelKind::Power);
     Create(m_projection);

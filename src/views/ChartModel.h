@@ -6,7 +6,9 @@
 #include <memory>
 #include <vector>
 
+class CAgendaPathLayer;
 class CConceptLayer;
+class CDrawnPointsLayer;
 class CGridLayer;
 class CHistogramLayer;
 class CLabelLayer;
@@ -18,8 +20,8 @@ class CThermographLayer;
 
 /// The chart of a document without any widget: the layout (frame, axes, map, title) and the
 /// drawing layers, created once in their drawing and legend order: thermograph, horizontal and
-/// vertical histogram, grid, statistics, concepts, main, member labels, power labels,
-/// projection line, script shapes.
+/// vertical histogram, grid, statistics, concepts, agenda path, main, drawn points, member
+/// labels, power labels, projection line, script shapes.
 class CChartModel {
 public:
     CChartModel();
@@ -56,7 +58,9 @@ private:
     std::unique_ptr<CGridLayer> m_grid;
     std::unique_ptr<CStatisticsLayer> m_statistics;
     std::unique_ptr<CConceptLayer> m_concepts;
+    std::unique_ptr<CAgendaPathLayer> m_agendaPath;
     std::unique_ptr<CMainLayer> m_main;
+    std::unique_ptr<CDrawnPointsLayer> m_drawnPoints;
     std::unique_ptr<CLabelLayer> m_names;
     std::unique_ptr<CLabelLayer> m_power;
     std::unique_ptr<CProjectionLineLayer> m_projection;

@@ -192,6 +192,12 @@ TEST_F(ModelCommandsTest, AgendaRunsForTheDialogsIterations) {
     EXPECT_TRUE(AgendaCommand(doc));
     EXPECT_EQ(doc.AgendaPath().size(), 4u);
     EXPECT_EQ(platform.DialogQuestions(), (std::vector<std::string>{"Agenda", "Agenda"}));
+
+    platform.QueueDialogAnswer(std::optional(SAgendaSettings{0}));
+    EXPECT_FALSE(AgendaCommand(doc)) << "no iterations is refused";
+    EXPECT_EQ(platform.MessageTexts().back(),
+              "\"Number of Iterations\" must be an integer from 1 to 100000.");
+    EXPECT_EQ(doc.AgendaPath().size(), 4u) << "the last path stays";
 }
 
 TEST_F(ModelCommandsTest, ShowFlagsDoTheirWorkOnlyForExactlyOne) {

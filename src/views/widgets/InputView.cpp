@@ -70,6 +70,7 @@ QWidget* CInputView::BuildScenarioBox() {
     m_list->setEditable(true);
     m_list->setObjectName("committees");
     m_find = new QPushButton("?", box);
+    m_find->setObjectName("find");
     m_find->setFixedWidth(m_find->fontMetrics().horizontalAdvance("??") + 16);
     grid->addWidget(m_list, 4, 0, 1, 2);
     grid->addWidget(m_find, 4, 2, Qt::AlignLeft);
@@ -167,12 +168,7 @@ void CInputView::Connect() {
     connect(m_lower, &QRadioButton::clicked, this, [this] { PressButton(1); });
     connect(m_selectCommittee, &QRadioButton::clicked, this, [this] { PressButton(3); });
     connect(m_showMembers, &QRadioButton::clicked, this, [this] { PressButton(4); });
-    connect(m_list, &QComboBox::activated, this, [this](int index) {
-        m_form.ChooseListEntry(index);
-        if (m_form.ListMode() == LIST_MEMBERS)
-            emit MemberHighlighted(m_form.HighlightedMember());
-        UpdateFromDocument();
-    });
+    connect(m_list, &QComboBox::activated, this, &CInputView::ChooseListEntry);
     connect(m_list->lineEdit(), &QLineEdit::editingFinished, this, [this] {
         m_form.EditListText(Text(m_list->currentText()));
         UpdateLists();
@@ -250,6 +246,13 @@ void CInputView::PressButton(int which) {
         m_form.ChooseHouse(which == 1 ? HOUSE_LOWER : HOUSE_UPPER);
     else
         m_form.SetListMode(which == 4 ? LIST_MEMBERS : LIST_COMMITTEES);
+    UpdateFromDocument();
+}
+
+void CInputView::ChooseListEntry(int index) {
+    m_form.ChooseListEntry(index);
+    if (m_form.ListMode() == LIST_MEMBERS)
+        emit MemberHighlighted(m_form.HighlightedMember());
     UpdateFromDocument();
 }
 

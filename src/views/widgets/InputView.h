@@ -30,6 +30,9 @@ public:
     CInputForm& Form() { return m_form; }
     /// Presses the house (1 lower, 2 upper) or list-mode (3 committees, 4 members) button.
     void PressButton(int which);
+    /// Chooses an entry of the committee/member list as the user does: a committee becomes the
+    /// document's, a member is highlighted on the chart.
+    void ChooseListEntry(int index);
 
 signals:
     /// The user asked for the find-committee or find-member dialog.

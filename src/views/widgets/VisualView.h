@@ -31,6 +31,7 @@ public:
     QPoint ToWidget(const QPoint& logical) const { return logical - m_extent.topLeft(); }
     /// Highlights a member on the chart (nullptr: none).
     void HighlightMember(const CMember* member);
+    const CMember* HighlightedMember() const { return m_highlighted; }
 
 signals:
     /// A status-quo or proposal drag moved its point (the form shows it until release).

@@ -1,0 +1,213 @@
+#include "app/CommandMenus.h"
+#include "app/MainWindow.h"
+#include "dialogs/AgendaDlg.h"
+#include "dialogs/BenefitOfDoubtDlg.h"
+#include "dialogs/MonteCarloDlg.h"
+#include "dialogs/RegularPolygonDlg.h"
+#include "document/Commands.h"
+#include "document/QueltaDoc.h"
+#include "model/Member.h"
+#include "montecarlo/RandomDeviates.h"
+#include "views/widgets/VisualView.h"
+#include "widgets/ModalSteps.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <stdexcept>
+
+namespace {
+
+template <typename Widget = QWidget> Widget& Child(QWidget& parent, const char* name) {
+    auto* child = parent.findChild<Widget*>(name);
+    if (!child)
+        throw std::runtime_error(std::string("no widget ") + name);
+    return *child;
+}
+
+void Type(QWidget& dialog, const char* field, const QString& text) {
+    Child<QLineEdit>(dialog, field).setText(text);
+}
+
+void PressOk(QDialog& dialog) {
+    dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+}
+
+/// The main window on an empty document, in a working folder of its own (the Monte Carlo
+/// settings file lives there); the generator commands run through its menus and their dialogs
+/// are driven from inside their event loops.
+class GeneratorDialogsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetRandomDeviates();
+        m_previousFolder = QDir::currentPath();
+        QDir::setCurrent(folder.path());
+        doc.SetConfigPath("");
+        frame = std::make_unique<CQueltaFrame>(doc);
+        frame->RefreshViews();
+    }
+    void TearDown() override {
+        frame.reset();
+        QDir::setCurrent(m_previousFolder);
+        ResetRandomDeviates();
+    }
+    void Trigger(ECommandId id) {
+        QAction* action = frame->Menus().Action(id);
+        ASSERT_NE(action, nullptr);
+        ASSERT_TRUE(action->isEnabled());
+        action->trigger();
+    }
+    const std::vector<CMember*>& Members() { return doc.Game().Members(); }
+
+    QTemporaryDir folder;
+    CQueltaDoc doc;
+    std::unique_ptr<CQueltaFrame> frame;
+
+private:
+    QString m_previousFolder;
+};
+
+TEST_F(GeneratorDialogsTest, RegularPolygonRefusesRangesAndPlacesTheConfirmedMembers) {
+    QString firstMessage, secondMessage;
+    bool stayedOpen = false;
+    OnNextModal<CRegularPolygonDlg>([&](CRegularPolygonDlg& dialog) {
+        Type(dialog, "radius", "150");
+        CloseNextMessage(firstMessage);
+        PressOk(dialog);
+        Type(dialog, "radius", "10");
+        Type(dialog, "members", "2");
+        CloseNextMessage(secondMessage);
+        PressOk(dialog);
+        stayedOpen = dialog.isVisible();
+        Type(dialog, "members", "4");
+        Child<QComboBox>(dialog, "model").setCurrentText("City Block");
+        PressOk(dialog);
+    });
+    Trigger(ECommandId::NewRegularPolygon);
+    EXPECT_EQ(firstMessage, "\"Radial Distance\" must be a number from 0 to 100.");
+    EXPECT_EQ(secondMessage, "\"Number of Members\" must be an integer from 3 to 1000.");
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(doc.Header().sourceKind, SOURCE_REGULAR_POLYGON);
+    ASSERT_EQ(Members().size(), 4u);
+    const CFPoint expected[] = {{60, 50}, {50, 60}, {40, 50}, {50, 40}};
+    for (std::size_t i = 0; i < 4; ++i) {
+        EXPECT_NEAR(Members()[i]->IdealPoint().x, expected[i].x, 1e-9);
+        EXPECT_NEAR(Members()[i]->IdealPoint().y, expected[i].y, 1e-9);
+        EXPECT_EQ(Members()[i]->PrefType(), 4);
+    }
+}
+
+TEST_F(GeneratorDialogsTest, AgendaAndBenefitOfDoubtTakeTheirDialogsValues) {
+    ASSERT_TRUE(frame->OpenStartupFile(QUELTA_EXAMPLES "/triangle.txt"));
+    QString refused;
+    OnNextModal<CAgendaDlg>([&](CAgendaDlg& dialog) {
+        Type(dialog, "iterations", "0");
+        CloseNextMessage(refused);
+        PressOk(dialog);
+        Type(dialog, "iterations", "3");
+        PressOk(dialog);
+    });
+    Trigger(ECommandId::Agenda);
+    EXPECT_EQ(refused, "\"Number of Iterations\" must be an integer from 1 to 100000.");
+    EXPECT_EQ(doc.AgendaPath().size(), 4u) << "the start and three proposals";
+
+    OnNextModal<CBenefitOfDoubtDlg>([](CBenefitOfDoubtDlg& dialog) {
+        Child<QSlider>(dialog, "value").setValue(35);
+        PressOk(dialog);
+    });
+    Trigger(ECommandId::BenefitOfDoubt);
+    EXPECT_DOUBLE_EQ(doc.Config().dBOD, 0.35);
+    EXPECT_EQ(doc.Config().flagQuotaLine, 1);
+
+    OnNextModal<CBenefitOfDoubtDlg>([](CBenefitOfDoubtDlg& dialog) { dialog.reject(); });
+    Trigger(ECommandId::BenefitOfDoubt);
+    EXPECT_DOUBLE_EQ(doc.Config().dBOD, 0.35) << "Cancel keeps the value";
+}
+
+TEST_F(GeneratorDialogsTest, MonteCarloDialogRunsRetainsDiscardsAndStoresItsSettings) {
+    SMonteCarloSettings stored;
+    stored.members = 7;
+    stored.seed = 3;
+    stored.distributionH = MC_NORMAL;
+    stored.meanH = 50;
+    stored.stdDevH = 10;
+    ASSERT_TRUE(WriteMonteCarloSettings(stored));
+    struct {
+        bool normalShown = false, uniformHidden = false, runOffered = true, chartChanged = false,
+             chartRestored = false;
+        std::size_t drawn = 0, retained = 0, afterDiscard = 99;
+        QString seed;
+    } seen;
+    OnNextModal<CMonteCarloDlg>([&](CMonteCarloDlg& dialog) {
+        EXPECT_EQ(Child<QLineEdit>(dialog, "members").text(), "7");
+        seen.normalShown = Child<QLineEdit>(dialog, "hMean").isVisible();
+        seen.uniformHidden = !Child<QLineEdit>(dialog, "vMean").isVisible();
+        const QImage before = frame->ChartView().Image();
+        Child<QPushButton>(dialog, "run").click();
+        seen.drawn = doc.DrawnPoints().size();
+        seen.runOffered = Child<QPushButton>(dialog, "run").isEnabled();
+        seen.seed = Child<QLineEdit>(dialog, "seed").text();
+        seen.chartChanged = frame->ChartView().Image() != before;
+        Child<QPushButton>(dialog, "retain").click();
+        seen.retained = Members().size();
+        const QImage retained = frame->ChartView().Image();
+        Child<QPushButton>(dialog, "run").click();
+        Child<QPushButton>(dialog, "discard").click();
+        seen.afterDiscard = doc.DrawnPoints().size();
+        seen.chartRestored = frame->ChartView().Image() == retained;
+        Child<QPushButton>(dialog, "reset").click();
+        EXPECT_EQ(Child<QLineEdit>(dialog, "seed").text(), "-1");
+        EXPECT_FALSE(Child<QLineEdit>(dialog, "hMean").isVisible());
+        Type(dialog, "members", "2");
+        PressOk(dialog);
+    });
+    Trigger(ECommandId::NewMonteCarlo);
+    EXPECT_TRUE(seen.normalShown);
+    EXPECT_TRUE(seen.uniformHidden);
+    EXPECT_EQ(seen.drawn, 7u);
+    EXPECT_FALSE(seen.runOffered);
+    EXPECT_NE(seen.seed, "3") << "the seed field shows the generator's new state";
+    EXPECT_TRUE(seen.chartChanged) << "the drawn points are on the chart before Retain";
+    EXPECT_EQ(seen.retained, 7u);
+    EXPECT_EQ(seen.afterDiscard, 0u);
+    EXPECT_TRUE(seen.chartRestored) << "Discard redraws the scenario without the draw";
+    EXPECT_EQ(Members().size(), 7u) << "OK keeps what was retained; nothing else was drawn";
+    EXPECT_EQ(doc.Header().sourceKind, SOURCE_MONTE_CARLO);
+    SMonteCarloSettings written;
+    written.members = 2;
+    EXPECT_EQ(ReadMonteCarloSettings(), written) << "OK stores the fields as they stand";
+}
+
+TEST_F(GeneratorDialogsTest, CancelledMonteCarloLeavesTheBlankScenarioWithoutTheDraw) {
+    QString refused;
+    OnNextModal<CMonteCarloDlg>([&](CMonteCarloDlg& dialog) {
+        Type(dialog, "members", "5x");
+        CloseNextMessage(refused);
+        Child<QPushButton>(dialog, "run").click();
+        EXPECT_TRUE(doc.DrawnPoints().empty());
+        Type(dialog, "members", "5");
+        Child<QPushButton>(dialog, "run").click();
+        EXPECT_EQ(doc.DrawnPoints().size(), 5u);
+        dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
+    });
+    Trigger(ECommandId::NewMonteCarlo);
+    EXPECT_EQ(refused, "\"Number of Members\" must be an integer from 0 to 100000.");
+    EXPECT_EQ(doc.Header().scenarioName, "MonteCarlo");
+    EXPECT_EQ(doc.Header().sourceKind, SOURCE_NONE);
+    EXPECT_TRUE(Members().empty());
+    EXPECT_TRUE(doc.DrawnPoints().empty());
+    EXPECT_FALSE(QFile::exists("queltamc.txt"));
+}
+
+} // namespace
