@@ -82,6 +82,10 @@ int CFindEntryDlg::ChosenEntry() const {
     return m_found.size() == 1 ? m_found.front() : -1;
 }
 
+void CFindEntryDlg::SetSearchText(const QString& text) {
+    m_text->setText(text);
+}
+
 void CFindEntryDlg::accept() {
     // Nothing found or nothing chosen among several: the dialog stays for another try.
     if (ChosenEntry() < 0)

@@ -24,6 +24,8 @@ public:
     /// The position in the form's list of the found entry chosen (the only one found when none
     /// is chosen); -1 when there is none.
     int ChosenEntry() const;
+    /// Puts a text into the search field, as if typed.
+    void SetSearchText(const QString& text);
 
 public slots:
     void accept() override;

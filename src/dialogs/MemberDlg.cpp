@@ -1,5 +1,6 @@
 #include "dialogs/MemberDlg.h"
 
+#include "dialogs/FindEntryDlg.h"
 #include "document/QueltaDoc.h"
 
 #include <QButtonGroup>
@@ -197,15 +198,18 @@ QWidget* CMemberDlg::BuildNavigation() {
     row->setContentsMargins(0, 0, 0, 0);
     auto* previous = new QPushButton(tr("&Previous"));
     auto* next = new QPushButton(tr("&Next"));
+    auto* find = new QPushButton(tr("&Find..."));
     auto* close = new QPushButton(tr("Close"));
     previous->setObjectName("previous");
     next->setObjectName("next");
+    find->setObjectName("find");
     close->setObjectName("close");
     // Enter ends a field's edit; it must not also press a button.
-    for (QPushButton* button : {previous, next, close})
+    for (QPushButton* button : {previous, next, find, close})
         button->setAutoDefault(false);
     row->addWidget(previous);
     row->addWidget(next);
+    row->addWidget(find);
     row->addStretch(1);
     row->addWidget(close);
     connect(previous, &QPushButton::clicked, this, [this] {
@@ -216,8 +220,20 @@ QWidget* CMemberDlg::BuildNavigation() {
         m_editor.Next();
         UpdateFields();
     });
+    connect(find, &QPushButton::clicked, this, &CMemberDlg::FindMember);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     return bar;
+}
+
+void CMemberDlg::FindMember() {
+    std::vector<SFormListEntry> entries;
+    for (const std::unique_ptr<CMember>& member : m_editor.Walked().members)
+        entries.push_back({member->Label(), nullptr, member.get()});
+    CFindEntryDlg dialog(entries, LIST_MEMBERS, this);
+    dialog.SetSearchText(m_lastName->text());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    ShowMember(entries[static_cast<std::size_t>(dialog.ChosenEntry())].member);
 }
 
 double CMemberDlg::Number(const QLineEdit* field) const {

@@ -35,6 +35,9 @@ public:
     void MemberMoved(const CMember* member);
 
 private:
+    /// "Find": the find-member dialog over the walked list, starting from the last name shown;
+    /// the member found is shown.
+    void FindMember();
     QWidget* BuildHouseGroup();
     QWidget* BuildNameGroup();
     QWidget* BuildVoteGroup();

@@ -70,8 +70,10 @@ public:
     /// The preference values of the member shown (defaults without one).
     SPreferenceFields PreferenceFields() const;
 
-private:
+    /// The house whose member list is walked.
     const SHouse& Walked() const;
+
+private:
     template <typename Change> void Apply(Change change);
 
     CQueltaDoc& m_doc;

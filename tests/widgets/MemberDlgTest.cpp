@@ -1,14 +1,17 @@
 #include "dialogs/MemberDlg.h"
 #include "app/DialogWindows.h"
 #include "app/MainWindow.h"
+#include "dialogs/FindEntryDlg.h"
 #include "document/QueltaDoc.h"
 #include "document/ScenarioFile.h"
 #include "platform/HeadlessPlatform.h"
 #include "views/widgets/VisualView.h"
+#include "widgets/ModalSteps.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
@@ -92,6 +95,27 @@ TEST_F(MemberDlgTest, NextOnTheLastMemberSaysSoAndShowsTheFirst) {
     Click("previous");
     EXPECT_EQ(platform.MessageTexts().back(), "past beginning of list");
     EXPECT_EQ(Field("lastName")->text(), "Top");
+}
+
+TEST_F(MemberDlgTest, FindStartsFromTheNameShownAndShowsTheMemberFound) {
+    QString startedWith;
+    int listed = 0;
+    OnNextModal<CFindEntryDlg>([&](CFindEntryDlg& dialog) {
+        auto* text = dialog.findChild<QLineEdit*>("text");
+        startedWith = text->text();
+        text->setText("");
+        listed = dialog.findChild<QListWidget*>("found")->count();
+        text->setText("to");
+        dialog.accept();
+    });
+    Click("find");
+    EXPECT_EQ(startedWith, "Left");
+    EXPECT_EQ(listed, 3) << "the walked house's members";
+    EXPECT_EQ(dialog->Member(), doc.FindMember("XX2"));
+    EXPECT_EQ(Field("lastName")->text(), "Top");
+    Click("next");
+    EXPECT_EQ(platform.MessageTexts(), std::vector<std::string>{"past end of list"})
+        << "the walk goes on from the member found";
 }
 
 TEST_F(MemberDlgTest, FieldsWriteTheMemberAndAnEmptyHouseDisablesThem) {
