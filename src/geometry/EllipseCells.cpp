@@ -13,6 +13,8 @@ template <class Real> struct SForm {
     Real px = 0, py = 0, wx = 0, wy = 0;
     bool usable = false;
 
+    SForm(Real px_, Real py_, Real wx_, Real wy_)
+        : px(px_), py(py_), wx(wx_), wy(wy_), usable(true) {}
     explicit SForm(const SCellEllipse& e) {
         const Real a = std::fabs(static_cast<Real>(e.semiX));
         const Real b = std::fabs(static_cast<Real>(e.semiY));
@@ -193,6 +195,11 @@ CEllipseRows::CEllipseRows(const SCellEllipse& ellipse, const CGridMap& map,
         m_quickRows.top = setup.top;
         m_quickRows.bottom = setup.bottom;
         m_slack = setup.row.slack;
+        m_x0 = setup.row.x0;
+        m_form[0] = setup.form.px;
+        m_form[1] = setup.form.py;
+        m_form[2] = setup.form.wx;
+        m_form[3] = setup.form.wy;
         if (setup.top <= setup.bottom)
             PrepareQuick(setup.form.px, setup.form.py, setup.form.wx, setup.form.wy);
     } else {
@@ -208,11 +215,11 @@ std::pair<int, int> CEllipseRows::ExactColumns(int y) const {
     if (!m_doubles)
         return SRowSetup<long double>(m_ellipse, *m_map, m_window)
             .Columns(m_ellipse, *m_map, m_window, y);
-    // The setup's form and row record again, with the slack kept from the constructor.
-    SRowSetup<double> setup(m_ellipse, *m_map, SIntRect{0, 0, 0, 0});
-    setup.row = SRow<double>{0, m_map->CellToWorld(0, 0).x, m_map->UnitX(), m_ellipse.centre.x,
-                             m_slack};
-    return setup.Columns(m_ellipse, *m_map, m_window, y);
+    // The setup's form and row record, kept from the constructor.
+    const SForm<double> form(m_form[0], m_form[1], m_form[2], m_form[3]);
+    SRow<double> row{0, m_x0, m_map->UnitX(), m_ellipse.centre.x, m_slack};
+    row.dy = m_map->CellToWorld(0, y).y - m_ellipse.centre.y;
+    return RowColumns(form, row, *m_map, y, m_window.left, m_window.right - 1);
 }
 
 void CEllipseRows::PrepareQuick(double px, double py, double wx, double wy) {

@@ -121,6 +121,9 @@ private:
     SIntRect m_window;
     bool m_doubles = true;
     double m_slack = 0.0;
+    /// The region's form of the ellipse (px, py, wx, wy) and the issue-space x of column 0.
+    double m_form[4] = {0.0, 0.0, 0.0, 0.0};
+    double m_x0 = 0.0;
     bool m_holdsCell = false;
     SQuickEllipseRows m_quickRows;
 };

@@ -13,8 +13,9 @@ public:
     void Add(const SQuickEllipseRows& rows);
     std::size_t Size() const { return m_rows.size(); }
 
-    /// Finds the columns of row y of every ellipse within the window's columns windowLeft ..
-    /// windowRight - 1; `rowY` is the issue-space y of the row's cells.
+    /// Finds the columns of row y of every ellipse, cut to the columns windowLeft ..
+    /// windowRight - 1 (the region window's, or any narrower); `rowY` is the issue-space y of
+    /// the row's cells.
     void Row(int y, double rowY, int windowLeft, int windowRight);
     /// The columns lo .. hi of ellipse k in the last row (lo > hi for none).
     int Lo(std::size_t k) const { return static_cast<int>(m_lo[k]); }

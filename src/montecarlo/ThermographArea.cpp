@@ -35,7 +35,9 @@ std::pair<int, int> CWinSetRowCounter::ReachedRows(CTrialMembers& trial, std::si
 
 void CWinSetRowCounter::MarkRow(CTrialMembers& trial, int y) {
     const double rowY = m_rowY[static_cast<std::size_t>(y - m_device.top)];
-    m_quick.Row(y, rowY, m_windowLeft, m_windowRight);
+    // The quick columns are cut to the device at once, which marks the same cells as cutting
+    // them to the window first.
+    m_quick.Row(y, rowY, m_device.left, m_device.right);
     for (std::size_t k = 0; k < m_quick.Size(); ++k) {
         int lo = m_quick.Lo(k), hi = m_quick.Hi(k);
         if (!m_quick.Certain(k))
@@ -110,8 +112,7 @@ long long CWinSetRowCounter::Count(CTrialMembers& trial) {
             m_runsMembers.push_back(i);
         }
     }
-    m_windowLeft = trial.Window().left;
-    m_windowRight = trial.Window().right;
+
     long long count = 0;
     std::int64_t reach = 0;
     int vetoReach = 0;

@@ -73,8 +73,6 @@ private:
     std::vector<char> m_quickVeto;
     /// The members answering from their runs.
     std::vector<std::size_t> m_runsMembers;
-    int m_windowLeft = 0;
-    int m_windowRight = 0;
     // Per row:
     std::vector<std::int64_t> m_diff;
     std::vector<int> m_vetoDiff;
