@@ -38,13 +38,36 @@ void CWinSetRowCounter::MarkRow(CTrialMembers& trial, int y) {
     // The quick columns are cut to the device at once, which marks the same cells as cutting
     // them to the window first.
     m_quick.Row(y, rowY, m_device.left, m_device.right);
-    for (std::size_t k = 0; k < m_quick.Size(); ++k) {
+    // The marks of the quick members in locals, which the compiler keeps in registers.
+    std::int64_t* diff = m_diff.data();
+    int* vetoDiff = m_vetoDiff.data();
+    const std::int64_t* units = m_quickUnits.data();
+    const char* veto = m_quickVeto.data();
+    const int deviceLeft = m_device.left, deviceRight = m_device.right;
+    int left = m_left, right = m_right;
+    std::int64_t rowUnits = m_rowUnits;
+    const std::size_t count = m_quick.Size();
+    for (std::size_t k = 0; k < count; ++k) {
         int lo = m_quick.Lo(k), hi = m_quick.Hi(k);
         if (!m_quick.Certain(k))
             std::tie(lo, hi) = trial.Rows(m_quickMember[k]).ExactColumns(y);
-        if (lo <= hi)
-            Mark(lo, hi + 1, m_quickUnits[k], m_quickVeto[k] != 0);
+        const int x0 = std::max(lo, deviceLeft) - deviceLeft;
+        const int x1 = std::min(hi + 1, deviceRight) - deviceLeft;
+        if (x0 >= x1)
+            continue;
+        left = std::min(left, x0);
+        right = std::max(right, x1);
+        rowUnits += units[k];
+        diff[x0] += units[k];
+        diff[x1] -= units[k];
+        if (veto[k]) {
+            ++vetoDiff[x0];
+            --vetoDiff[x1];
+        }
     }
+    m_left = left;
+    m_right = right;
+    m_rowUnits = rowUnits;
     for (const std::size_t i : m_runsMembers) {
         const std::vector<SCellRun>& runs = trial.Runs(i).Runs();
         std::size_t& cursor = m_cursor[i];
