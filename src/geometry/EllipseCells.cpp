@@ -133,6 +133,9 @@ template <class Real> struct SRowSetup {
     SRow<Real> row;
     int top = 0;
     int bottom = -1;
+    /// The issue-space y of the first and last row.
+    double topY = 0.0;
+    double bottomY = 0.0;
 
     SRowSetup(const SCellEllipse& ellipse, const CGridMap& map, const SIntRect& window)
         : form(ellipse) {
@@ -141,10 +144,11 @@ template <class Real> struct SRowSetup {
         std::tie(top, bottom) = RowRange(ellipse, map, window);
         row = SRow<Real>{0, map.CellToWorld(0, 0).x, map.UnitX(), ellipse.centre.x, 0};
         // The roots carry the rounding of the numbers they are made of, relative to their size.
+        topY = map.CellToWorld(0, top).y;
+        bottomY = map.CellToWorld(0, bottom).y;
         const Real size = std::fabs(row.x0) + std::fabs(ellipse.centre.x) +
                           std::fabs(ellipse.centre.y) + std::fabs(ellipse.semiX) +
-                          std::fabs(ellipse.semiY) + std::fabs(map.CellToWorld(0, top).y) +
-                          std::fabs(map.CellToWorld(0, bottom).y);
+                          std::fabs(ellipse.semiY) + std::fabs(topY) + std::fabs(bottomY);
         row.slack = Real(1e-6) + 1024 * std::numeric_limits<Real>::epsilon() * size / row.unit;
     }
 
@@ -201,7 +205,8 @@ CEllipseRows::CEllipseRows(const SCellEllipse& ellipse, const CGridMap& map,
         m_form[2] = setup.form.wx;
         m_form[3] = setup.form.wy;
         if (setup.top <= setup.bottom)
-            PrepareQuick(setup.form.px, setup.form.py, setup.form.wx, setup.form.wy);
+            PrepareQuick(setup.form.px, setup.form.py, setup.form.wx, setup.form.wy, setup.topY,
+                         setup.bottomY);
     } else {
         const SRowSetup<long double> setup(ellipse, map, window);
         m_quickRows.top = setup.top;
@@ -222,7 +227,8 @@ std::pair<int, int> CEllipseRows::ExactColumns(int y) const {
     return RowColumns(form, row, *m_map, y, m_window.left, m_window.right - 1);
 }
 
-void CEllipseRows::PrepareQuick(double px, double py, double wx, double wy) {
+void CEllipseRows::PrepareQuick(double px, double py, double wx, double wy, double topY,
+                                double bottomY) {
     // Along a row dy from the centre, u^2 + w^2 = 1 is A dx^2 + 2 k dy dx + C = 0 with
     // A = px^2 + wx^2, k = wx wy - px py, and its discriminant reduces to A - (dy / (a b))^2,
     // where 1 / (a b) = px wy + wx py.
@@ -232,21 +238,21 @@ void CEllipseRows::PrepareQuick(double px, double py, double wx, double wy) {
     const double m = (px * wy + wx * py) * (px * wy + wx * py);
     SQuickEllipseRows& q = m_quickRows;
     q.centreY = m_ellipse.centre.y;
-    q.base = (m_ellipse.centre.x - m_map->CellToWorld(0, 0).x) / unit;
+    q.base = (m_ellipse.centre.x - m_x0) / unit;
     q.slope = -k / (a * unit);
     q.t0 = 1.0 / (a * unit * unit);
     q.t1 = m / (a * a * unit * unit);
     // The rounding under the root and in the crossings grows with the numbers involved, at
     // most those of the farthest row the ellipse reaches.
-    const double reach = std::max(std::fabs(m_map->CellToWorld(0, q.top).y - q.centreY),
-                                  std::fabs(m_map->CellToWorld(0, q.bottom).y - q.centreY));
+    const double reach = std::max(std::fabs(topY - q.centreY), std::fabs(bottomY - q.centreY));
     const double scale = q.t0 + q.t1 * reach * reach + q.slope * q.slope * reach * reach;
     q.tolerance = 1e-6 * scale + 1e-9;
     q.usable = unit > 0 && a > 0 && std::isfinite(scale) && scale < 1e10 &&
                std::fabs(q.base) + std::fabs(q.slope) * reach + std::sqrt(q.t0) < 1e8;
     const double radius = std::min(std::fabs(m_ellipse.semiX), std::fabs(m_ellipse.semiY));
     const QPoint centre = m_map->WorldToCell(m_ellipse.centre);
-    m_holdsCell = radius > std::hypot(m_map->UnitX(), m_map->UnitY()) &&
+    // The sum of a cell's sides is at least its diagonal.
+    m_holdsCell = radius > std::fabs(m_map->UnitX()) + std::fabs(m_map->UnitY()) &&
                   centre.x() >= m_window.left + 2 && centre.x() < m_window.right - 2 &&
                   centre.y() >= m_window.top + 2 && centre.y() < m_window.bottom - 2;
 }

@@ -114,7 +114,7 @@ public:
     std::pair<int, int> ExactColumns(int y) const;
 
 private:
-    void PrepareQuick(double px, double py, double wx, double wy);
+    void PrepareQuick(double px, double py, double wx, double wy, double topY, double bottomY);
 
     SCellEllipse m_ellipse;
     const CGridMap* m_map;
