@@ -51,7 +51,7 @@ void DecideRow(std::size_t n, double y, double rowY, double windowLeft, double w
         const double last = std::min(std::max(toFloor, windowLeft - 1.0), windowRight - 1.0);
         lo[k] = open != 0.0 ? first : 1.0;
         hi[k] = open != 0.0 ? last : 0.0;
-        certain[k] = (1.0 - within) + (nearest > margin ? open : closed);
+        certain[k] = (1.0 - within) + closed + (nearest > margin ? open : 0.0);
     }
 }
 

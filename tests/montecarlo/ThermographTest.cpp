@@ -178,6 +178,30 @@ TEST(ThermographTest, TradeOffBodiesGiveTheReferenceMapsOnAnyChartAndThreads) {
     }
 }
 
+TEST(ThermographTest, SpokesAndPairsOnTiedDistancesGiveTheReferenceMaps) {
+    // Members on whole coordinates of a chart whose pixels lie on whole coordinates too: many
+    // members are exactly as far from a reflected point as from the status quo, pixels fall on
+    // quota lines and on ideal points, and several pairs share a line.
+    for (const double rule : {0.5, 2.0 / 3.0}) {
+        CGameFixture f(26);
+        f.game.SetGridMap(ChartGridMap(SEdges{0, 100, 100, 0}, 25, 25, 1.0));
+        for (const CFPoint& p : {CFPoint(20, 20), CFPoint(80, 20), CFPoint(20, 80), CFPoint(80, 80),
+                                 CFPoint(48, 48), CFPoint(48, 20), CFPoint(20, 48)})
+            f.AddQuietly(p.x, p.y, PREF_TRADEOFF, rule == 0.5 ? 1.0 : 2.0);
+        f.Refresh();
+        f.game.SetWeightedVoting(rule == 0.5 ? 0 : 1);
+        f.game.SetVoteRule(rule);
+        for (const int mode : {THERMO_RADIUS, THERMO_BOD, THERMO_AREA}) {
+            const std::string what = "rule " + std::to_string(rule) + " mode " + std::to_string(mode);
+            const auto reference = MapThermographReference(f.game, mode, {20, 0, 1, 1});
+            const auto fast = MapThermographFast(f.game, mode, {20, 0, 1, 2});
+            ASSERT_TRUE(reference && fast) << what;
+            ExpectSameGrid(*reference, *fast, what);
+            EXPECT_GT(reference->largest, 0.0) << what;
+        }
+    }
+}
+
 TEST(ThermographTest, SignRuleAndRangeOfTheWinSetAreaMap) {
     CGameFixture f(60);
     for (const CFPoint& p : {CFPoint(20, 25), CFPoint(80, 25), CFPoint(50, 77)})
