@@ -3,9 +3,12 @@
 #include "geometry/MappedRegion.h"
 #include "geometry/Rgn.h"
 #include "geometry/RgnHelpers.h"
+#include "montecarlo/ThermographArea.h"
+#include "montecarlo/ThermographCounter.h"
 #include "montecarlo/ThermographFast.h"
 #include "montecarlo/ThermographPool.h"
 #include "montecarlo/ThermographRuns.h"
+#include "montecarlo/ThermographTrial.h"
 #include "montecarlo/ThermographValues.h"
 #include "platform/CRand.h"
 #include "preferences/QuotaLines.h"
@@ -200,6 +203,59 @@ TEST(ThermographTest, SpokesAndPairsOnTiedDistancesGiveTheReferenceMaps) {
             EXPECT_GT(reference->largest, 0.0) << what;
         }
     }
+}
+
+TEST(ThermographTest, TrialMembersCountAndPreferAsTheirRebuiltRuns) {
+    // At trial points anywhere (on ideal points, on cell centres, off the chart's middle), the
+    // row counter over the trial members gives the run counter's cells, and every member's
+    // answer for a probed point is that of its own rebuilt runs.
+    CRand::Seed(404);
+    int compared = 0;
+    for (int scenario = 0; scenario < 8; ++scenario) {
+        CGameFixture f(50);
+        MakeScenario(f, scenario);
+        CVotingGame& game = f.game;
+        const CGridMap map = game.GridMap();
+        const SIntRect device = OrderedDeviceRect(map);
+        std::vector<SCountedMember> counted;
+        for (const CMember* member : game.Members())
+            counted.push_back({member->EffectiveVote(), 0, member->Probabilistic() != 0,
+                               game.VetoSwitch() != 0 && member->Veto() != 0});
+        CWinSetCounter runsCounter(device, counted, game.VoteQuota());
+        if (!runsCounter.CountsInUnits())
+            continue;
+        ++compared;
+        std::vector<SUnitMember> units;
+        for (const SCountedMember& member : runsCounter.Members())
+            units.push_back({member.units, member.veto});
+        CWinSetRowCounter rowCounter(device, map, units, runsCounter.NeededUnits());
+        CTrialMembers trial(game.Members(), map, true);
+        std::vector<CMemberRuns> runs;
+        for (const CMember* member : game.Members())
+            runs.emplace_back(*member);
+        for (int point = 0; point < 40; ++point) {
+            CFPoint p(Uniform(-10, 110), Uniform(-10, 110));
+            if (point % 4 == 1)
+                p = game.Members()[CRand::Next() % game.Members().size()]->IdealPoint();
+            if (point % 4 == 2)
+                p = map.CellToWorld(CRand::Next() % 50, CRand::Next() % 50);
+            for (CMemberRuns& member : runs)
+                member.Build(p, map);
+            trial.MoveTo(p);
+            const std::string what =
+                "scenario " + std::to_string(scenario) + " point " + std::to_string(point);
+            ASSERT_EQ(rowCounter.Count(trial), runsCounter.Count(runs, map)) << what;
+            for (int probe = 0; probe < 30; ++probe) {
+                const CFPoint q = probe % 3 ? CFPoint(Uniform(-20, 120), Uniform(-20, 120))
+                                            : map.CellToWorld(CRand::Next() % 50, 25);
+                const CTrialMembers::SProbe asked = trial.Probe(q);
+                for (std::size_t i = 0; i < runs.size(); ++i)
+                    ASSERT_EQ(trial.Prefers(i, asked), runs[i].Prefers(q, map))
+                        << what << " member " << i << " probe " << probe;
+            }
+        }
+    }
+    EXPECT_GE(compared, 5) << "scenarios counted in whole vote units";
 }
 
 TEST(ThermographTest, SignRuleAndRangeOfTheWinSetAreaMap) {
