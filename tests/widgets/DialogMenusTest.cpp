@@ -1,3 +1,4 @@
+#include "ModalSteps.h"
 #include "app/CommandMenus.h"
 #include "app/MainWindow.h"
 #include "dialogs/ColorCodeDlg.h"
@@ -23,29 +24,6 @@
 #include <functional>
 
 namespace {
-
-/// Runs `act` on the dialog of type D as soon as the menu command shows it, then closes it with
-/// OK (`accept`) or Cancel. Any other modal window is cancelled so that a test cannot hang.
-template <typename D> void WhenShown(bool& seen, bool accept, std::function<void(D&)> act = {}) {
-    auto* timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, &seen, accept, act, tries = 0]() mutable {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal && ++tries < 300)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        auto* dialog = qobject_cast<D*>(modal);
-        if (dialog) {
-            seen = true;
-            if (act)
-                act(*dialog);
-        }
-        if (auto* window = qobject_cast<QDialog*>(modal))
-            dialog&& accept ? window->accept() : window->reject();
-    });
-    timer->start();
-}
 
 class DialogMenusTest : public ::testing::Test {
 protected:

@@ -1,12 +1,14 @@
 #pragma once
 
 #include <QApplication>
+#include <QDialog>
 #include <QMessageBox>
 #include <QTimer>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <utility>
 
 // Modal dialogs run their own event loop; these helpers act inside it once it has started.
@@ -33,4 +35,27 @@ inline void CloseNextMessage(QString& text) {
         text = box.text();
         box.accept();
     });
+}
+
+/// Runs `act` on the dialog of type D as soon as the menu command shows it, then closes it with
+/// OK (`accept`) or Cancel. Any other modal window is cancelled so that a test cannot hang.
+template <typename D> void WhenShown(bool& seen, bool accept, std::function<void(D&)> act = {}) {
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, &seen, accept, act, tries = 0]() mutable {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal && ++tries < 300)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        auto* dialog = qobject_cast<D*>(modal);
+        if (dialog) {
+            seen = true;
+            if (act)
+                act(*dialog);
+        }
+        if (auto* window = qobject_cast<QDialog*>(modal))
+            dialog&& accept ? window->accept() : window->reject();
+    });
+    timer->start();
 }
