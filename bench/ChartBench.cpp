@@ -27,6 +27,13 @@ void EnsureGuiApplication() {
     }
 }
 
+/// The shipped 101-member senate with the status quo off the centre.
+void OpenSenate(CQueltaDoc& doc) {
+    doc.SetConfigPath("");
+    ReadScenarioFile(doc, QUELTA_EXAMPLES "/senate101.txt");
+    doc.SetStatusQuo(CFPoint(35, 62));
+}
+
 /// Every display the chart can show at once, the thermograph's vote count among them.
 void ShowEverything(DisplayConfig& c) {
     for (int DisplayConfig::*flag : {&DisplayConfig::flagWinSet,
@@ -66,9 +73,7 @@ void BM_ChartRepaint(benchmark::State& state) {
     CQuietPlatform platform;
     CScopedPlatform scope(platform);
     CQueltaDoc doc;
-    doc.SetConfigPath("");
-    ReadScenarioFile(doc, QUELTA_EXAMPLES "/senate101.txt");
-    doc.SetStatusQuo(CFPoint(35, 62));
+    OpenSenate(doc);
     if (state.range(0) == 1)
         ShowEverything(doc.Config());
     else
@@ -101,10 +106,8 @@ void BM_StatusQuoDragRelease(benchmark::State& state) {
     CQuietPlatform platform;
     CScopedPlatform scope(platform);
     CQueltaDoc doc;
-    doc.SetConfigPath("");
-    ReadScenarioFile(doc, QUELTA_EXAMPLES "/senate101.txt");
+    OpenSenate(doc);
     doc.Config().flagWinSet = 1;
-    doc.SetStatusQuo(CFPoint(35, 62));
     CChartModel chart;
     chart.Update(doc);
     CChartRenderer renderer(chart, doc);
