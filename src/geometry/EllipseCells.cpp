@@ -186,8 +186,17 @@ void AppendEllipseRuns(const SCellEllipse& ellipse, const CGridMap& map, const S
 }
 
 CRgn EllipseCellRgn(const SCellEllipse& ellipse, const CGridMap& map) {
+    // Row by row through the quick crossings, which give the same runs as AppendEllipseRuns
+    // (the reference) and take the region's own row computation wherever they are not sure.
+    const SIntRect window = RegionWindow(map);
+    const CEllipseRows rows(ellipse, map, window);
     std::vector<SCellRun> runs;
-    AppendEllipseRuns(ellipse, map, RegionWindow(map), runs);
+    for (int y = std::max(rows.Top(), window.top); y <= std::min(rows.Bottom(), window.bottom - 1);
+         ++y) {
+        const auto [lo, hi] = rows.Columns(y, map.CellToWorld(0, y).y);
+        if (lo <= hi)
+            runs.push_back({y, lo, hi + 1});
+    }
     return RgnFromRuns(runs);
 }
 

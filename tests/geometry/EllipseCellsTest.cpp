@@ -301,3 +301,23 @@ TEST(EllipseCellsTest, BatchedRowsDecideAsEachEllipseAlone) {
     EXPECT_GT(certain, 50 * exact) << "the quick form decides almost every row";
     EXPECT_GT(exact, 0) << "crossings on whole columns are taken exactly";
 }
+
+TEST(EllipseCellsTest, RegionFromQuickRowsEqualsTheReferenceRuns) {
+    std::mt19937 random(2027);
+    const CGridMap maps[] = {Chart(100), Chart(137, 2.5), Chart(90, 0.4), Chart(400)};
+    for (int trial = 0; trial < 600; ++trial) {
+        const CGridMap& map = maps[trial % 4];
+        SCellEllipse e = RandomEllipse(random);
+        if (trial % 3 == 1) {
+            // Through whole cells about a cell centre.
+            e.centre = map.CellToWorld(static_cast<int>(random() % 160) - 30,
+                                       static_cast<int>(random() % 160) - 30);
+            e.semiX = e.semiY = (1 + random() % 60) * map.UnitX();
+            e.cosTurn = 1.0;
+            e.sinTurn = 0.0;
+        }
+        std::vector<SCellRun> runs;
+        AppendEllipseRuns(e, map, RegionWindow(map), runs);
+        ASSERT_TRUE(EllipseCellRgn(e, map).EqualRgn(RgnFromRuns(runs))) << "trial " << trial;
+    }
+}
