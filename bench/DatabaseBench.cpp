@@ -67,13 +67,21 @@ void WriteLegislature(const std::string& path, int members, int committees, int 
     db.Commit();
 }
 
+/// A generated legislature of so many members, 20 committees and 10 scales in a temporary file.
+struct SGeneratedHouse {
+    explicit SGeneratedHouse(int members) : path(dir.filePath("house.sqlite").toStdString()) {
+        WriteLegislature(path, members, 20, 10);
+    }
+    QTemporaryDir dir;
+    std::string path;
+};
+
 /// Opening the generated legislature: every table read and joined into the document.
 void BM_OpenDatabase(benchmark::State& state) {
     CRecordingPlatform platform;
     CScopedPlatform scope(platform);
-    QTemporaryDir dir;
-    const std::string path = dir.filePath("house.sqlite").toStdString();
-    WriteLegislature(path, static_cast<int>(state.range(0)), 20, 10);
+    const SGeneratedHouse house(static_cast<int>(state.range(0)));
+    const std::string& path = house.path;
     for (auto _ : state) {
         CQueltaDoc doc;
         if (!OpenDatabase(doc, path))
@@ -88,9 +96,8 @@ BENCHMARK(BM_OpenDatabase)->Arg(435)->Unit(benchmark::kMillisecond);
 void BM_OpenDatabaseScenario(benchmark::State& state) {
     CRecordingPlatform platform;
     CScopedPlatform scope(platform);
-    QTemporaryDir dir;
-    const std::string path = dir.filePath("house.sqlite").toStdString();
-    WriteLegislature(path, static_cast<int>(state.range(0)), 20, 10);
+    const SGeneratedHouse house(static_cast<int>(state.range(0)));
+    const std::string& path = house.path;
     for (auto _ : state) {
         CQueltaDoc doc;
         if (!OpenDatabase(doc, path) || !OpenScenario(doc, "All"))
