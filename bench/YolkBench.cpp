@@ -6,14 +6,44 @@
 
 namespace {
 
+/// The yolk with its quota-line list, to compare two ways of building them.
+struct SYolkAnswer {
+    double x = 0.0, y = 0.0, radius = 0.0;
+    std::vector<CFLineSeg> lines;
+
+    explicit SYolkAnswer(CVotingGame& game) {
+        const SYolk& yolk = game.GetYolk();
+        x = yolk.center.x;
+        y = yolk.center.y;
+        radius = yolk.radius;
+        for (const CQuotaLine& line : game.GetQuotaLines())
+            lines.push_back(line.segment);
+    }
+    bool operator==(const SYolkAnswer& o) const {
+        if (x != o.x || y != o.y || radius != o.radius || lines.size() != o.lines.size())
+            return false;
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            if (!(lines[i].GetP1() == o.lines[i].GetP1()) ||
+                !(lines[i].GetP2() == o.lines[i].GetP2()))
+                return false;
+        return true;
+    }
+};
+
 /// The whole yolk as the game builds it when stale: quota lines, the power ranking of the
-/// second pass and both passes.
+/// second pass and both passes (an even body's pair tests weighed through the quota-line
+/// sweep's fans). Fails unless the yolk and the lines equal those of the separate sweeps.
 void BM_Yolk(benchmark::State& state) {
     SRandomBody body(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         body.game.InvalidateAll();
         benchmark::DoNotOptimize(body.game.GetYolkRadius());
     }
+    const SYolkAnswer shared(body.game);
+    body.game.InvalidateAll();
+    body.game.GetQuotaLines();
+    if (!(SYolkAnswer(body.game) == shared))
+        state.SkipWithError("the yolk from shared fans differs from the separate sweeps");
     state.counters["lines"] = static_cast<double>(body.game.GetQuotaLines().size());
 }
 BENCHMARK(BM_Yolk)
@@ -26,6 +56,32 @@ BENCHMARK(BM_Yolk)
     ->Arg(2000)
     ->Arg(2001)
     ->Unit(benchmark::kMillisecond);
+
+/// The same with the quota lines found first, so that the second pass aims fans of its own
+/// (as when the quota lines were already known).
+void BM_YolkSeparateSweeps(benchmark::State& state) {
+    SRandomBody body(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        body.game.InvalidateAll();
+        body.game.GetQuotaLines();
+        benchmark::DoNotOptimize(body.game.GetYolkRadius());
+    }
+}
+BENCHMARK(BM_YolkSeparateSweeps)->Arg(1000)->Arg(2000)->Unit(benchmark::kMillisecond);
+
+/// The yolk again after the status quo moved under simple majority (every member's region is
+/// rebuilt with the move): the quota lines and the second pass's pair tests stand, so only the
+/// passes over the lines are repeated.
+void BM_YolkAfterStatusQuoMove(benchmark::State& state) {
+    SRandomBody body(static_cast<int>(state.range(0)));
+    body.game.GetYolk();
+    int step = 0;
+    for (auto _ : state) {
+        body.game.SetStatusQuo(CFPoint(40 + (step++ % 20), 45));
+        benchmark::DoNotOptimize(body.game.GetYolkRadius());
+    }
+}
+BENCHMARK(BM_YolkAfterStatusQuoMove)->Arg(1000)->Arg(2000)->Unit(benchmark::kMillisecond);
 
 /// The reference yolk (every triple, and every pair of the even second pass against every
 /// member), for the sizes where it is affordable.

@@ -36,9 +36,23 @@ void SortByKey(std::vector<Entry>& entries, std::vector<Entry>& scratch,
     for (std::size_t b = m; b > 0; --b)
         first[b] = first[b - 1];
     first[0] = 0;
-    for (std::size_t b = 0; b < m; ++b)
-        std::sort(scratch.begin() + static_cast<std::ptrdiff_t>(first[b]),
-                  scratch.begin() + static_cast<std::ptrdiff_t>(first[b + 1]), less);
+    // Most buckets hold one or two entries: those are put in order in place (keeping equal
+    // keys in the order they came, as the library's sort does for so few).
+    for (std::size_t b = 0; b < m; ++b) {
+        const std::size_t from = first[b], to = first[b + 1];
+        if (to - from > 16) {
+            std::sort(scratch.begin() + static_cast<std::ptrdiff_t>(from),
+                      scratch.begin() + static_cast<std::ptrdiff_t>(to), less);
+            continue;
+        }
+        for (std::size_t i = from + 1; i < to; ++i) {
+            const Entry e = scratch[i];
+            std::size_t j = i;
+            for (; j > from && e.key < scratch[j - 1].key; --j)
+                scratch[j] = scratch[j - 1];
+            scratch[j] = e;
+        }
+    }
     entries.swap(scratch);
 }
 
@@ -78,12 +92,6 @@ CVoterSet::CVoterSet(const std::vector<CMember*>& members) {
     }
 }
 
-double DirectionKey(double x, double y) {
-    if (y >= 0.0)
-        return x >= 0.0 ? y / (x + y) : 1.0 + (-x) / (y - x);
-    return x < 0.0 ? 2.0 + (-y) / (-x - y) : 3.0 + x / (x - y);
-}
-
 void CMemberFan::Aim(double apexX, double apexY) {
     const double near2 = m_set.Near() * m_set.Near();
     m_onApex = 0.0;
@@ -103,10 +111,14 @@ void CMemberFan::Aim(double apexX, double apexY) {
     const std::size_t m = m_entries.size();
     m_turnKeys.resize(3 * m);
     m_sums.assign(3 * m + 1, 0.0);
-    for (std::size_t at = 0; at < 3 * m; ++at) {
-        const SEntry& e = m_entries[at % m];
-        m_turnKeys[at] = e.key + 4.0 * static_cast<double>(at / m);
-        m_sums[at + 1] = m_sums[at] + e.vote;
+    std::size_t at = 0;
+    for (int turn = 0; turn < 3; ++turn) {
+        const double shift = 4.0 * turn;
+        for (const SEntry& e : m_entries) {
+            m_turnKeys[at] = e.key + shift;
+            m_sums[at + 1] = m_sums[at] + e.vote;
+            ++at;
+        }
     }
 }
 

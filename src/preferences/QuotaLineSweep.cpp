@@ -22,14 +22,13 @@ namespace {
 /// The side weights of every line from member i to a later member, by member index; lines
 /// the sweep leaves to the member-by-member count are weighed that way.
 void WeighLinesFrom(const CVotingGame& game, const CVoterSet& voters, CMemberFan& fan,
-                    std::size_t i, std::vector<SSideWeights>& weights, std::vector<char>& valid,
-                    std::vector<char>& swept) {
+                    std::size_t i, double q, double t, std::vector<SSideWeights>& weights,
+                    std::vector<char>& valid, std::vector<char>& swept) {
     const std::vector<CMember*>& members = game.Members();
     const CFPoint& pa = members[i]->IdealPoint();
     std::fill(swept.begin(), swept.end(), 0);
     fan.Aim(pa.x, pa.y);
     fan.WeighLinesToVoters(static_cast<int>(i), weights, swept);
-    const double q = game.VoteQuota(), t = game.VoteTotal();
     for (std::size_t j = i + 1; j < members.size(); ++j) {
         const CFPoint& pb = members[j]->IdealPoint();
         valid[j] = members[j]->PrefType() != PREF_ABSTAIN &&
@@ -41,10 +40,8 @@ void WeighLinesFrom(const CVotingGame& game, const CVoterSet& voters, CMemberFan
 
 } // namespace
 
-std::vector<CQuotaLine> FindQuotaLines(const CVotingGame& game) {
-    const CVoterSet voters(game.Members());
-    if (!voters.Sweepable())
-        return FindQuotaLinesNaive(game);
+std::vector<CQuotaLine> FindQuotaLinesSwept(const CVotingGame& game, const CVoterSet& voters,
+                                            const FApexVisit& visit) {
     const double q = game.VoteQuota();
     const double t = game.VoteTotal();
     const std::vector<CMember*>& members = game.Members();
@@ -54,9 +51,15 @@ std::vector<CQuotaLine> FindQuotaLines(const CVotingGame& game) {
     std::vector<CQuotaLine> lines;
     CMemberFan fan(voters);
     for (std::size_t i = 0; i < members.size(); ++i) {
-        if (members[i]->PrefType() == PREF_ABSTAIN)
+        if (members[i]->PrefType() == PREF_ABSTAIN) {
+            if (visit) {
+                const CFPoint& p = members[i]->IdealPoint();
+                fan.Aim(p.x, p.y);
+                visit(i, fan);
+            }
             continue;
-        WeighLinesFrom(game, voters, fan, i, weights, valid, swept);
+        }
+        WeighLinesFrom(game, voters, fan, i, q, t, weights, valid, swept);
         for (std::size_t j = i + 1; j < members.size(); ++j) {
             if (!valid[j] || !MayBeQuotaLine(weights[j], q, t))
                 continue;
@@ -66,6 +69,15 @@ std::vector<CQuotaLine> FindQuotaLines(const CVotingGame& game) {
                 listed.Insert(line.segment))
                 lines.push_back(line);
         }
+        if (visit)
+            visit(i, fan);
     }
     return lines;
+}
+
+std::vector<CQuotaLine> FindQuotaLines(const CVotingGame& game) {
+    const CVoterSet voters(game.Members());
+    if (!voters.Sweepable())
+        return FindQuotaLinesNaive(game);
+    return FindQuotaLinesSwept(game, voters);
 }

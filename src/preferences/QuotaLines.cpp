@@ -9,17 +9,20 @@ namespace {
 
 /// Classifies the line A-B; false when it is neither a quota line nor qualified.
 bool Classify(CQuotaLine& line, const SSideWeights& w, int statusQuoSide, double q, double t) {
-    const double wp = w.positive, wn = w.negative, wo = w.on;
-    if (!MayBeQuotaLine(w, q, t))
-        return false;
-    if (wo + wp >= q && wo + wn >= q) {
+    switch (QuotaLineKind(w, q, t)) {
+    case EQuotaLineKind::None:
+        break;
+    case EQuotaLineKind::BothSides:
         line.quotaLine = line.qualified = true;
-    } else if (wo + wp == q && wn <= t - q) {
+        break;
+    case EQuotaLineKind::PositiveExactly:
         line.quotaLine = true;
         line.qualified = statusQuoSide != 1;
-    } else if (wo + wn == q && wp <= t - q) {
+        break;
+    case EQuotaLineKind::NegativeExactly:
         line.quotaLine = true;
         line.qualified = statusQuoSide != -1;
+        break;
     }
     return line.quotaLine || line.qualified;
 }

@@ -49,6 +49,25 @@ inline bool MayBeQuotaLine(const SSideWeights& w, double quota, double total) {
            (w.positive <= total - quota && w.negative < quota);
 }
 
+/// How a line with these side weights counts, whatever the status quo's side: not at all, as a
+/// line with a quota on each closed side, or as one whose positive (or negative) closed side
+/// holds exactly the quota while the other open side holds no more than the rest. Only the
+/// last two leave the line's qualification to the status quo.
+enum class EQuotaLineKind { None, BothSides, PositiveExactly, NegativeExactly };
+
+inline EQuotaLineKind QuotaLineKind(const SSideWeights& w, double quota, double total) {
+    if (!MayBeQuotaLine(w, quota, total))
+        return EQuotaLineKind::None;
+    const double wp = w.positive, wn = w.negative, wo = w.on;
+    if (wo + wp >= quota && wo + wn >= quota)
+        return EQuotaLineKind::BothSides;
+    if (wo + wp == quota && wn <= total - quota)
+        return EQuotaLineKind::PositiveExactly;
+    if (wo + wn == quota && wp <= total - quota)
+        return EQuotaLineKind::NegativeExactly;
+    return EQuotaLineKind::None;
+}
+
 /// The side weights of the line A-B, summed member by member in list order (the reference).
 SSideWeights WeighSides(const std::vector<CMember*>& members, const CFPoint& a, const CFPoint& b);
 

@@ -66,6 +66,7 @@ const std::vector<CQuotaLine>& CVotingGame::GetQuotaLines() {
     if (m_stale.IsStale(EConcept::QuotaLines)) {
         state.quotaLines = FindQuotaLines(*this);
         state.twoMemberLines = state.quotaLines.size();
+        state.yolkPairs = SPairPerpendiculars{};
         m_stale.MarkFresh(EConcept::QuotaLines);
     }
     return state.quotaLines;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "geometry/MappedRegion.h"
+#include "preferences/PairPerpendiculars.h"
 #include "preferences/QuotaLines.h"
 #include "preferences/VoteGrid.h"
 
@@ -18,6 +19,8 @@ struct SWinSetState {
     std::vector<CQuotaLine> quotaLines;
     /// How many of `quotaLines` pass through two members.
     size_t twoMemberLines = 0;
+    /// The pair tests of the yolk's even second pass, which hold as long as the quota lines.
+    SPairPerpendiculars yolkPairs;
     SSpokes spokes;
     std::vector<QPoint> petals;
 };

@@ -87,7 +87,7 @@ void FirstPass(CVotingGame& game, const std::vector<CQuotaLine>& lines, SYolk& y
 /// Tests the line through P at right angles to the direction; lists it when it passes.
 bool PerpendicularPasses(CVotingGame& game, const CMember* member, const CFPoint& p,
                          const CFPoint& direction, CQuotaLine& line) {
-    line = CQuotaLine{CFLineSeg(p, CFPoint(p.x - direction.y, p.y + direction.x)), member};
+    line = CQuotaLine{PerpendicularThrough(p, direction), member};
     return ClassifyQuotaLine(game, line);
 }
 
@@ -158,26 +158,36 @@ bool AddCentrePerpendiculars(CVotingGame& game, const std::vector<SMemberPower>&
 
 /// Adds the quota lines that pass through a single ideal point, taking the members by power;
 /// true when any was found.
-bool SecondPass(CVotingGame& game, std::vector<CQuotaLine>& lines, SYolk& yolk,
-                EYolkSearch search) {
-    const std::vector<SMemberPower> ranked = game.GetMembersByPower(0, 67, 0.11);
+bool SecondPass(CVotingGame& game, std::vector<CQuotaLine>& lines, SYolk& yolk, EYolkSearch search,
+                SPairPerpendiculars* pairs) {
+    const std::vector<SMemberPower> ranked =
+        game.GetMembersByPower(0, kYolkPowerDirections, kYolkPowerOffset);
     if (std::fmod(game.VoteTotal(), 2.0) != 0.0) {
         SListedLines listed(lines);
         return AddCentrePerpendiculars(game, ranked, listed, yolk);
     }
-    if (search == EYolkSearch::Pruned && CVoterSet(game.Members()).Sweepable())
-        return AddPairPerpendicularsSwept(game, ranked, lines, yolk);
+    if (search == EYolkSearch::Pruned) {
+        const CVoterSet voters(game.Members());
+        if (voters.Sweepable()) {
+            SPairPerpendiculars found;
+            SPairPerpendiculars& record = pairs ? *pairs : found;
+            if (!record.Fits(ranked, game.VoteQuota(), game.VoteTotal()))
+                record = FindPairPerpendiculars(game, ranked, voters);
+            return AddRecordedPairs(record, game.StatusQuo(), lines, yolk);
+        }
+    }
     SListedLines listed(lines);
     return AddPairPerpendiculars(game, ranked, listed, yolk);
 }
 
 } // namespace
 
-void FindYolk(CVotingGame& game, std::vector<CQuotaLine>& lines, SYolk& yolk, EYolkSearch search) {
+void FindYolk(CVotingGame& game, std::vector<CQuotaLine>& lines, SYolk& yolk, EYolkSearch search,
+              SPairPerpendiculars* pairs) {
     yolk = SYolk{};
     if (lines.size() < 2 || game.Members().size() < 2)
         return;
     FirstPass(game, lines, yolk, search);
-    if (SecondPass(game, lines, yolk, search))
+    if (SecondPass(game, lines, yolk, search, pairs))
         FirstPass(game, lines, yolk, search);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "geometry/FTriangle.h"
+#include "preferences/PairPerpendiculars.h"
 #include "preferences/QuotaLines.h"
 
 #include <array>
@@ -44,7 +45,14 @@ double YolkTriangleRadius(const CFTriangle& triangle, const CFLineSeg& l0, const
 /// The triangle of quota lines with the greatest yolk radius (ties go to the first triple).
 SYolkTriangle FindYolkTriangle(const std::vector<CQuotaLine>& lines, EYolkSearch search);
 
+/// The members ranked by power for the second pass, highest first (the power index over 67
+/// directions, computed only when stale).
+constexpr int kYolkPowerDirections = 67;
+constexpr double kYolkPowerOffset = 0.11;
+
 /// Builds the yolk from the game's quota lines; lines that the second pass adds are appended to
-/// `lines` (the game's list).
+/// `lines` (the game's list). The pruned search of an even body takes its pair tests from
+/// `pairs` when that record fits the body's ranking, and otherwise sweeps them and leaves the
+/// record there for the next time.
 void FindYolk(CVotingGame& game, std::vector<CQuotaLine>& lines, SYolk& yolk,
-              EYolkSearch search = EYolkSearch::Pruned);
+              EYolkSearch search = EYolkSearch::Pruned, SPairPerpendiculars* pairs = nullptr);

@@ -2,14 +2,46 @@
 #include "geometry/FCircle.h"
 #include "model/VotingGame.h"
 #include "preferences/Cardioid.h"
+#include "preferences/MemberFan.h"
 #include "preferences/WinSetState.h"
+#include "preferences/YolkPairSweep.h"
+
+#include <cmath>
+#include <optional>
+#include <utility>
 
 const SYolk& CVotingGame::GetYolk() {
     SYolk& yolk = CentralState().yolk;
     if (m_stale.IsStale(EConcept::Yolk)) {
+        SWinSetState& state = WinSetState();
+        if (m_stale.IsStale(EConcept::QuotaLines) && m_members.size() >= 2 &&
+            std::fmod(VoteTotal(), 2.0) == 0.0) {
+            const CVoterSet voters(m_members);
+            if (voters.Sweepable()) {
+                // The even second pass tests pairs from every member's ideal point, as the
+                // quota-line sweep weighs its lines from there: one fan per member serves
+                // both. The ranking comes first; it becomes the game's power index only where
+                // the second pass would have computed it.
+                std::optional<CPowerIndex> power;
+                if (m_stale.IsStale(EConcept::PowerIndex)) {
+                    power.emplace();
+                    power->Find(m_members, VoteQuota(), kYolkPowerDirections, kYolkPowerOffset);
+                }
+                const std::vector<SMemberPower> ranked =
+                    (power ? *power : CentralState().power).Ranked(m_members, false);
+                state.quotaLines = FindQuotaLinesAndPairs(*this, ranked, voters, state.yolkPairs);
+                state.twoMemberLines = state.quotaLines.size();
+                m_stale.MarkFresh(EConcept::QuotaLines);
+                if (power && state.quotaLines.size() >= 2) {
+                    CentralState().power = std::move(*power);
+                    m_stale.MarkFresh(EConcept::PowerIndex);
+                }
+            }
+        }
+        // Renews the lines unless the shared sweep just did.
         GetQuotaLines();
         // The yolk's second pass lists its added lines with the game's quota lines.
-        FindYolk(*this, WinSetState().quotaLines, yolk);
+        FindYolk(*this, state.quotaLines, yolk, EYolkSearch::Pruned, &state.yolkPairs);
         m_stale.MarkFresh(EConcept::Yolk);
     }
     return yolk;

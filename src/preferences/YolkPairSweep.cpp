@@ -3,149 +3,155 @@
 #include "model/Member.h"
 #include "model/VotingGame.h"
 #include "preferences/MemberFan.h"
-#include "preferences/QuotaLineIndex.h"
 #include "preferences/QuotaLineSweep.h"
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
-/// The line through p at right angles to d, as the pair test draws it.
-CFLineSeg Perpendicular(const CFPoint& p, const CFPoint& d) {
-    return CFLineSeg(p, CFPoint(p.x - d.y, p.y + d.x));
-}
-
 class CPairSweep {
 public:
-    CPairSweep(const CVotingGame& game, const std::vector<SMemberPower>& ranked)
-        : m_game(game), m_ranked(ranked), m_voters(game.Members()), m_n(ranked.size()),
-          m_passes(m_n * m_n, 0), m_quota(game.VoteQuota()), m_total(game.VoteTotal()),
-          m_fan(m_voters) {}
+    CPairSweep(const CVotingGame& game, const std::vector<SMemberPower>& ranked,
+               const CVoterSet& voters);
 
-    /// Tests the perpendicular through every ranked member for each of its pairs (a later
-    /// member only for the pairs whose earlier member's perpendicular passed).
-    void Run(const CFPoint& centre);
-    /// Whether both perpendiculars of the pair (i < j) are quota lines.
-    bool BothPass(std::size_t i, std::size_t j) const {
-        return m_passes[i * m_n + j] && m_passes[j * m_n + i];
-    }
-    /// The perpendicular through member x of its pair with y, with its flags.
-    CQuotaLine Line(std::size_t x, std::size_t y) const;
-    bool Valid(std::size_t i, std::size_t j, const CFPoint& centre) const;
+    /// Tests the perpendiculars through the member (by its index in the member list) across
+    /// its pairs, through a fan aimed at its ideal point. Every member comes once, in any
+    /// order; a pair whose other member came earlier is tested only if that one's passed.
+    void TestFrom(std::size_t member, CMemberFan& fan);
+    /// The record of the pairs whose perpendiculars both passed.
+    SPairPerpendiculars Finish();
 
 private:
-    CFPoint Point(std::size_t x) const { return m_ranked[x].member->IdealPoint(); }
-    /// The direction the pair (min, max) stands across: from the earlier to the later member.
+    /// The direction the pair stands across: from its earlier to its later ranked member.
     CFPoint Across(std::size_t x, std::size_t y) const {
-        const CFPoint& a = Point(std::min(x, y));
-        const CFPoint& v = Point(std::max(x, y));
+        const CFPoint& a = m_points[std::min(x, y)];
+        const CFPoint& v = m_points[std::max(x, y)];
         return CFPoint(v.x - a.x, v.y - a.y);
     }
-    void TestFrom(std::size_t x, const CFPoint& centre);
+    /// Coincident points give no direction to stand across.
+    bool Coincident(std::size_t x, std::size_t y) const {
+        const CFPoint& a = m_points[x];
+        const CFPoint& v = m_points[y];
+        return std::fabs(a.x - v.x) <= 1e-7 && std::fabs(a.y - v.y) <= 1e-7;
+    }
     void Record(std::size_t x, std::size_t y, const SSideWeights& w);
 
     const CVotingGame& m_game;
     const std::vector<SMemberPower>& m_ranked;
-    CVoterSet m_voters;
+    const CVoterSet& m_voters;
     std::size_t m_n;
+    /// Ideal points in rank order, and each member's rank position by list index.
+    std::vector<CFPoint> m_points;
+    std::vector<std::size_t> m_rankOf;
+    /// Whether the perpendicular through x across its pair with y passed, at x * n + y.
     std::vector<char> m_passes;
-    // The weights of the passing lines, by pair position, sorted once the sweep is done.
+    std::vector<char> m_tested;
+    /// The weights of the passing lines, by x * n + y, and the pairs where both passed.
     std::vector<std::pair<std::size_t, SSideWeights>> m_weights;
+    std::vector<std::pair<std::size_t, std::size_t>> m_pairs;
     std::vector<CMemberFan::SQuery> m_queries;
     double m_quota;
     double m_total;
-    CMemberFan m_fan;
 };
 
-bool CPairSweep::Valid(std::size_t i, std::size_t j, const CFPoint& centre) const {
-    const CFPoint& a = Point(i);
-    const CFPoint& v = Point(j);
-    // Coincident points give no direction to stand across.
-    return !(a == centre || v == centre ||
-             (std::fabs(a.x - v.x) <= 1e-7 && std::fabs(a.y - v.y) <= 1e-7));
-}
-
-CQuotaLine CPairSweep::Line(std::size_t x, std::size_t y) const {
-    CQuotaLine line{Perpendicular(Point(x), Across(x, y)), m_ranked[x].member};
-    line.voteTotal = m_total;
-    line.quota = m_quota;
-    const auto found = std::lower_bound(
-        m_weights.begin(), m_weights.end(), x * m_n + y,
-        [](const std::pair<std::size_t, SSideWeights>& e, std::size_t at) { return e.first < at; });
-    ClassifyWeighedLine(line, found->second, m_game.StatusQuo());
-    return line;
-}
-
-void CPairSweep::Record(std::size_t x, std::size_t y, const SSideWeights& w) {
-    const double q = m_quota, t = m_total;
-    SSideWeights weights = w;
-    const CFPoint& p = Point(x);
-    const CFLineSeg segment = Perpendicular(p, Across(x, y));
-    if (NeedsRecount(w, q, t, m_voters.SumError()))
-        weights = WeighSides(m_game.Members(), p, segment.GetP2());
-    if (!MayBeQuotaLine(weights, q, t))
-        return;
-    CQuotaLine line{segment, m_ranked[x].member, nullptr, t, q};
-    if (ClassifyWeighedLine(line, weights, m_game.StatusQuo())) {
-        m_passes[x * m_n + y] = 1;
-        m_weights.emplace_back(x * m_n + y, weights);
+CPairSweep::CPairSweep(const CVotingGame& game, const std::vector<SMemberPower>& ranked,
+                       const CVoterSet& voters)
+    : m_game(game), m_ranked(ranked), m_voters(voters), m_n(ranked.size()),
+      m_rankOf(game.Members().size(), 0), m_passes(m_n * m_n, 0), m_tested(m_n, 0),
+      m_quota(game.VoteQuota()), m_total(game.VoteTotal()) {
+    m_points.reserve(m_n);
+    for (std::size_t x = 0; x < m_n; ++x) {
+        m_points.push_back(ranked[x].member->IdealPoint());
+        m_rankOf[static_cast<std::size_t>(ranked[x].index)] = x;
     }
 }
 
-void CPairSweep::TestFrom(std::size_t x, const CFPoint& centre) {
-    const CFPoint p = Point(x);
+void CPairSweep::Record(std::size_t x, std::size_t y, const SSideWeights& w) {
+    SSideWeights weights = w;
+    if (NeedsRecount(w, m_quota, m_total, m_voters.SumError()))
+        weights = WeighSides(m_game.Members(), m_points[x],
+                             PerpendicularThrough(m_points[x], Across(x, y)).GetP2());
+    if (QuotaLineKind(weights, m_quota, m_total) == EQuotaLineKind::None)
+        return;
+    m_passes[x * m_n + y] = 1;
+    m_weights.emplace_back(x * m_n + y, weights);
+    if (m_tested[y])
+        m_pairs.emplace_back(std::min(x, y), std::max(x, y));
+}
+
+void CPairSweep::TestFrom(std::size_t member, CMemberFan& fan) {
+    const std::size_t x = m_rankOf[member];
+    const CFPoint p = m_points[x];
     const double near2 = m_voters.Near() * m_voters.Near();
-    std::vector<CMemberFan::SQuery>& queries = m_queries;
-    queries.clear();
+    m_queries.clear();
     for (std::size_t y = 0; y < m_n; ++y) {
-        // A pair counts only when both its perpendiculars pass; the earlier member's was
-        // tested first, so the later member tests only the pairs that one left standing.
-        if (y == x || (y < x && !m_passes[y * m_n + x]) ||
-            !Valid(std::min(x, y), std::max(x, y), centre))
+        if (y == x || (m_tested[y] && !m_passes[y * m_n + x]) || Coincident(x, y))
             continue;
         const CFPoint d = Across(x, y);
         // The same differences as the side test of the drawn line takes.
         const double ex = (p.x - d.y) - p.x, ey = (p.y + d.x) - p.y;
         if (ex * ex + ey * ey < near2)
-            Record(x, y, WeighSides(m_game.Members(), p, Perpendicular(p, d).GetP2()));
+            Record(x, y, WeighSides(m_game.Members(), p, PerpendicularThrough(p, d).GetP2()));
         else
-            queries.push_back({ex, ey, DirectionKey(ex, ey), static_cast<int>(y), {}});
+            m_queries.push_back({ex, ey, DirectionKey(ex, ey), static_cast<int>(y), {}});
     }
-    m_fan.Aim(p.x, p.y);
-    m_fan.Weigh(queries);
-    for (const CMemberFan::SQuery& query : queries)
+    fan.Weigh(m_queries);
+    for (const CMemberFan::SQuery& query : m_queries)
         Record(x, static_cast<std::size_t>(query.tag), query.weights);
+    m_tested[x] = 1;
 }
 
-void CPairSweep::Run(const CFPoint& centre) {
-    for (std::size_t x = 0; x < m_n; ++x)
-        TestFrom(x, centre);
-    std::sort(m_weights.begin(), m_weights.end(),
-              [](const auto& a, const auto& b) { return a.first < b.first; });
+SPairPerpendiculars CPairSweep::Finish() {
+    const auto byKey = [](const std::pair<std::size_t, SSideWeights>& a,
+                          const std::pair<std::size_t, SSideWeights>& b) {
+        return a.first < b.first;
+    };
+    std::sort(m_weights.begin(), m_weights.end(), byKey);
+    std::sort(m_pairs.begin(), m_pairs.end());
+    const auto weightsAt = [this](std::size_t at) {
+        return std::lower_bound(m_weights.begin(), m_weights.end(), at,
+                                [](const std::pair<std::size_t, SSideWeights>& e, std::size_t key) {
+                                    return e.first < key;
+                                })
+            ->second;
+    };
+    SPairPerpendiculars record;
+    record.known = true;
+    record.quota = m_quota;
+    record.total = m_total;
+    for (const SMemberPower& entry : m_ranked)
+        record.ranking.push_back(entry.member);
+    for (const auto& [i, j] : m_pairs)
+        record.pairs.push_back({i, j, weightsAt(i * m_n + j), weightsAt(j * m_n + i)});
+    return record;
 }
 
 } // namespace
 
-bool AddPairPerpendicularsSwept(const CVotingGame& game, const std::vector<SMemberPower>& ranked,
-                                std::vector<CQuotaLine>& lines, SYolk& yolk) {
-    CPairSweep sweep(game, ranked);
-    const CFPoint centre = yolk.center;
-    sweep.Run(centre);
-    CQuotaLineIndex listed;
-    for (const CQuotaLine& line : lines)
-        listed.File(line.segment);
-    bool added = false;
-    for (std::size_t i = 0; i < ranked.size(); ++i)
-        for (std::size_t j = i + 1; j < ranked.size(); ++j) {
-            if (!sweep.Valid(i, j, centre) || !sweep.BothPass(i, j))
-                continue;
-            yolk.extraPoints.push_back(ranked[i].member->IdealPoint());
-            yolk.extraPoints.push_back(ranked[j].member->IdealPoint());
-            for (const CQuotaLine& line : {sweep.Line(i, j), sweep.Line(j, i)})
-                if (listed.Insert(line.segment))
-                    lines.push_back(line);
-            added = true;
-        }
-    return added;
+SPairPerpendiculars FindPairPerpendiculars(const CVotingGame& game,
+                                           const std::vector<SMemberPower>& ranked,
+                                           const CVoterSet& voters) {
+    CPairSweep sweep(game, ranked, voters);
+    CMemberFan fan(voters);
+    for (const SMemberPower& entry : ranked) {
+        const CFPoint& p = entry.member->IdealPoint();
+        fan.Aim(p.x, p.y);
+        sweep.TestFrom(static_cast<std::size_t>(entry.index), fan);
+    }
+    return sweep.Finish();
+}
+
+std::vector<CQuotaLine> FindQuotaLinesAndPairs(const CVotingGame& game,
+                                               const std::vector<SMemberPower>& ranked,
+                                               const CVoterSet& voters,
+                                               SPairPerpendiculars& record) {
+    CPairSweep sweep(game, ranked, voters);
+    std::vector<CQuotaLine> lines =
+        FindQuotaLinesSwept(game, voters, [&sweep](std::size_t member, CMemberFan& fan) {
+            sweep.TestFrom(member, fan);
+        });
+    record = sweep.Finish();
+    return lines;
 }
