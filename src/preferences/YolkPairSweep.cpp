@@ -45,7 +45,8 @@ private:
     /// Ideal points in rank order, and each member's rank position by list index.
     std::vector<CFPoint> m_points;
     std::vector<std::size_t> m_rankOf;
-    /// Whether the perpendicular through x across its pair with y passed, at x * n + y.
+    /// Whether the perpendicular through x across its pair with y passed, at y * n + x: the
+    /// tests made from every other member across x lie together, where x reads them.
     std::vector<char> m_passes;
     std::vector<char> m_tested;
     /// The weights of the passing lines, by x * n + y, and the pairs where both passed.
@@ -75,7 +76,7 @@ void CPairSweep::Record(std::size_t x, std::size_t y, const SSideWeights& w) {
                              PerpendicularThrough(m_points[x], Across(x, y)).GetP2());
     if (QuotaLineKind(weights, m_quota, m_total) == EQuotaLineKind::None)
         return;
-    m_passes[x * m_n + y] = 1;
+    m_passes[y * m_n + x] = 1;
     m_weights.emplace_back(x * m_n + y, weights);
     if (m_tested[y])
         m_pairs.emplace_back(std::min(x, y), std::max(x, y));
@@ -87,7 +88,7 @@ void CPairSweep::TestFrom(std::size_t member, CMemberFan& fan) {
     const double near2 = m_voters.Near() * m_voters.Near();
     m_queries.clear();
     for (std::size_t y = 0; y < m_n; ++y) {
-        if (y == x || (m_tested[y] && !m_passes[y * m_n + x]) || Coincident(x, y))
+        if (y == x || (m_tested[y] && !m_passes[x * m_n + y]) || Coincident(x, y))
             continue;
         const CFPoint d = Across(x, y);
         // The same differences as the side test of the drawn line takes.
