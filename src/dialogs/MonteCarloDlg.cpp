@@ -2,6 +2,7 @@
 
 #include "dialogs/DialogFields.h"
 #include "document/MonteCarloSession.h"
+#include "platform/WorkerThread.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -12,14 +13,19 @@
 #include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <climits>
 #include <string>
 
 namespace {
+
+// How often the progress bar follows a running draw.
+constexpr int kProgressIntervalMs = 50;
 
 const char* const kModelNames[] = {"Tradeoff", "City Block", "Directional", "Unified"};
 
@@ -61,11 +67,13 @@ CMonteCarloDlg::CMonteCarloDlg(CMonteCarloSession& session, QWidget* parent)
     axes->addWidget(vertical);
 
     m_run = Button(tr("&Run"), "run");
+    m_stop = Button(tr("St&op"), "stop");
+    m_stop->setEnabled(false);
     m_retain = Button(tr("R&etain"), "retain");
     m_discard = Button(tr("&Discard"), "discard");
     m_reset = Button(tr("Rese&t"), "reset");
     auto* actions = new QHBoxLayout;
-    for (QPushButton* button : {m_run, m_retain, m_discard, m_reset})
+    for (QPushButton* button : {m_run, m_stop, m_retain, m_discard, m_reset})
         actions->addWidget(button);
     actions->addStretch(1);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
@@ -75,13 +83,27 @@ CMonteCarloDlg::CMonteCarloDlg(CMonteCarloSession& session, QWidget* parent)
     m_cancel->setObjectName("cancel");
     actions->addWidget(buttons);
 
+    m_progress = new QProgressBar;
+    m_progress->setObjectName("progress");
+    m_progress->setFormat(tr("%v of %m points"));
+    // The bar keeps its room while hidden, so that the fixed-size dialog does not jump.
+    QSizePolicy keepRoom = m_progress->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    m_progress->setSizePolicy(keepRoom);
+    m_progress->hide();
+    m_progressTimer = new QTimer(this);
+    m_progressTimer->setInterval(kProgressIntervalMs);
+    connect(m_progressTimer, &QTimer::timeout, this, &CMonteCarloDlg::ShowProgress);
+
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(general);
     layout->addLayout(axes);
+    layout->addWidget(m_progress);
     layout->addLayout(actions);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(m_run, &QPushButton::clicked, this, &CMonteCarloDlg::Run);
+    connect(m_stop, &QPushButton::clicked, this, &CMonteCarloDlg::Stop);
     connect(m_retain, &QPushButton::clicked, this, &CMonteCarloDlg::Retain);
     connect(m_discard, &QPushButton::clicked, this, &CMonteCarloDlg::Discard);
     connect(m_reset, &QPushButton::clicked, this, &CMonteCarloDlg::Reset);
@@ -99,7 +121,8 @@ CMonteCarloDlg::CMonteCarloDlg(CMonteCarloSession& session, QWidget* parent)
     setTabOrder(m_vertical.normal, m_vertical.mean);
     setTabOrder(m_vertical.mean, m_vertical.stdDev);
     setTabOrder(m_vertical.stdDev, m_run);
-    setTabOrder(m_run, m_retain);
+    setTabOrder(m_run, m_stop);
+    setTabOrder(m_stop, m_retain);
     setTabOrder(m_retain, m_discard);
     setTabOrder(m_discard, m_reset);
     setTabOrder(m_reset, m_ok);
@@ -221,14 +244,75 @@ std::optional<SMonteCarloSettings> CMonteCarloDlg::FieldSettings() {
     return s;
 }
 
+void CMonteCarloDlg::ShowDrawing(bool drawing, int members) {
+    QWidget* const locked[] = {m_model,
+                               m_members,
+                               m_seed,
+                               m_horizontal.uniform,
+                               m_horizontal.normal,
+                               m_horizontal.mean,
+                               m_horizontal.stdDev,
+                               m_vertical.uniform,
+                               m_vertical.normal,
+                               m_vertical.mean,
+                               m_vertical.stdDev,
+                               m_run,
+                               m_retain,
+                               m_discard,
+                               m_reset,
+                               m_ok,
+                               m_cancel};
+    for (QWidget* widget : locked)
+        widget->setEnabled(!drawing);
+    m_stop->setEnabled(drawing);
+    if (drawing) {
+        m_progress->setRange(0, members);
+        m_progress->setValue(0);
+        m_progress->show();
+        m_stop->setFocus();
+        m_progressTimer->start();
+    } else {
+        m_progressTimer->stop();
+        m_progress->hide();
+        ShowButtons();
+    }
+}
+
+void CMonteCarloDlg::ShowProgress() {
+    if (m_progressState)
+        m_progress->setValue(m_progressState->accepted.load(std::memory_order_relaxed));
+}
+
 void CMonteCarloDlg::Run() {
+    if (IsDrawing())
+        return;
     const std::optional<SMonteCarloSettings> settings = FieldSettings();
     if (!settings)
         return;
     m_session.SetSettings(*settings);
-    m_session.Run();
+    std::optional<SMonteCarloRequest> request = m_session.BeginRun();
+    if (!request)
+        return;
+    m_progressState = std::make_unique<SMonteCarloProgress>();
+    ShowDrawing(true, request->settings.members);
+    // The worker touches only the request and the progress; the document and the chart are
+    // changed here once the draw has ended.
+    SMonteCarloDraw draw;
+    SMonteCarloProgress* progress = m_progressState.get();
+    RunOnWorkerThread([&request, &draw, progress] { draw = request->Draw(progress); });
+    m_progressState.reset();
+    m_session.FinishRun(*request, std::move(draw));
+    ShowDrawing(false, 0);
     m_seed->setText(QString::number(m_session.Settings().seed));
-    ShowButtons();
+    if (m_run->isEnabled())
+        m_run->setFocus();
+    else
+        m_retain->setFocus();
+}
+
+void CMonteCarloDlg::Stop() {
+    if (m_progressState)
+        m_progressState->stop.store(true, std::memory_order_relaxed);
 }
 
 void CMonteCarloDlg::Retain() {
@@ -251,6 +335,8 @@ void CMonteCarloDlg::Reset() {
 }
 
 void CMonteCarloDlg::accept() {
+    if (IsDrawing())
+        return;
     const std::optional<SMonteCarloSettings> settings = FieldSettings();
     if (!settings)
         return;
@@ -260,6 +346,10 @@ void CMonteCarloDlg::accept() {
 }
 
 void CMonteCarloDlg::reject() {
+    if (IsDrawing()) {
+        Stop();
+        return;
+    }
     m_session.Cancel();
     QDialog::reject();
 }

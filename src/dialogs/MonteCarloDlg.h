@@ -1,20 +1,26 @@
 #pragma once
 
+#include "montecarlo/MonteCarloDraw.h"
 #include "montecarlo/MonteCarloSettings.h"
 
 #include <QDialog>
 
+#include <memory>
 #include <optional>
 
 class CMonteCarloSession;
 class QComboBox;
 class QLineEdit;
+class QProgressBar;
 class QPushButton;
 class QRadioButton;
+class QTimer;
 
 /// The "Monte Carlo" dialog over a session: the settings of the draw in its fields, and the
 /// Run, Retain, Discard, Reset, OK and Cancel buttons, each the session's operation of that
-/// name. The drawn points show on the chart while the dialog is open.
+/// name. The drawn points show on the chart while the dialog is open. Run draws on a worker
+/// thread: the dialog stays live, shows how many points it has accepted, and offers only Stop
+/// (also Escape and the close box), which ends the draw with the points found.
 class CMonteCarloDlg : public QDialog {
     Q_OBJECT
 
@@ -27,13 +33,20 @@ public:
     std::optional<SMonteCarloSettings> FieldSettings();
 
 public slots:
+    /// Draws on a worker thread and returns when the draw has ended; events are processed
+    /// meanwhile.
     void Run();
+    /// Asks a running draw to stop after its current candidate.
+    void Stop();
+    /// Whether a draw is running.
+    bool IsDrawing() const { return m_progressState != nullptr; }
     void Retain();
     void Discard();
     void Reset();
     /// OK: the session keeps the drawn points and stores the settings; the dialog closes.
     void accept() override;
-    /// Cancel (also Escape and the window's close box): the drawn points are dropped.
+    /// Cancel (also Escape and the window's close box): the drawn points are dropped. While a
+    /// draw runs this stops the draw instead and the dialog stays open.
     void reject() override;
 
 private:
@@ -48,6 +61,9 @@ private:
     QWidget* BuildAxisBox(const QString& title, const char* prefix, SAxisFields& axis);
     void ShowSettings(const SMonteCarloSettings& settings);
     void ShowButtons();
+    /// Locks every field and button but Stop while a draw runs, and shows its progress.
+    void ShowDrawing(bool drawing, int members);
+    void ShowProgress();
     static void ShowNormalFields(SAxisFields& axis);
 
     CMonteCarloSession& m_session;
@@ -57,9 +73,14 @@ private:
     SAxisFields m_horizontal;
     SAxisFields m_vertical;
     QPushButton* m_run = nullptr;
+    QPushButton* m_stop = nullptr;
     QPushButton* m_retain = nullptr;
     QPushButton* m_discard = nullptr;
     QPushButton* m_reset = nullptr;
     QPushButton* m_ok = nullptr;
     QPushButton* m_cancel = nullptr;
+    QProgressBar* m_progress = nullptr;
+    QTimer* m_progressTimer = nullptr;
+    /// What the running draw publishes; set only while a draw runs.
+    std::unique_ptr<SMonteCarloProgress> m_progressState;
 };

@@ -29,15 +29,29 @@ const std::vector<CFPoint>& CMonteCarloSession::DrawnPoints() const {
 }
 
 bool CMonteCarloSession::Run() {
-    if (!CanRun())
+    std::optional<SMonteCarloRequest> request = BeginRun();
+    if (!request)
         return false;
+    SMonteCarloDraw draw = request->Draw();
+    FinishRun(*request, std::move(draw));
+    return true;
+}
+
+std::optional<SMonteCarloRequest> CMonteCarloSession::BeginRun() {
+    if (!CanRun())
+        return std::nullopt;
     if (const std::string problem = MonteCarloSettingsProblem(m_settings); !problem.empty()) {
         MessageBoxOk(problem);
-        return false;
+        return std::nullopt;
     }
-    SMonteCarloDraw draw =
-        RunMonteCarloDraw(m_settings, m_doc.ScaleBox(),
-                          kCandidatesPerMember * std::max<std::int64_t>(1, m_settings.members));
+    m_drawing = true;
+    return SMonteCarloRequest{m_settings, m_doc.ScaleBox(),
+                              kCandidatesPerMember * std::max<std::int64_t>(1, m_settings.members)};
+}
+
+void CMonteCarloSession::FinishRun(const SMonteCarloRequest& request, SMonteCarloDraw draw) {
+    m_drawing = false;
+    m_settings.seed = request.settings.seed;
     if (draw.exhausted)
         MessageBoxOk(TooFewInsideMessage(draw));
     // Points a stopped draw never reached are left out rather than kept at the origin.
@@ -45,7 +59,6 @@ bool CMonteCarloSession::Run() {
     m_doc.DrawnPoints() = std::move(draw.points);
     m_pendingDraw = true;
     Platform().RefreshViews();
-    return true;
 }
 
 void CMonteCarloSession::Retain() {

@@ -3,6 +3,7 @@
 #include "montecarlo/MonteCarloDraw.h"
 #include "montecarlo/MonteCarloSettings.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,8 +27,11 @@ public:
     /// The fields as the user edited them.
     void SetSettings(const SMonteCarloSettings& settings) { m_settings = settings; }
 
-    /// Whether Run is offered: not while drawn points wait to be retained or discarded.
-    bool CanRun() const { return !m_pendingDraw; }
+    /// Whether Run is offered: not while drawn points wait to be retained or discarded, nor
+    /// while a draw is under way.
+    bool CanRun() const { return !m_pendingDraw && !m_drawing; }
+    /// Whether a draw handed out by BeginRun has not been finished yet.
+    bool IsDrawing() const { return m_drawing; }
     /// The points drawn by the last Run and neither retained nor discarded yet.
     const std::vector<CFPoint>& DrawnPoints() const;
 
@@ -38,6 +42,14 @@ public:
     /// with a message). False when nothing was drawn because Run is not offered or the
     /// settings were refused.
     bool Run();
+    /// The first half of Run, for a draw that runs elsewhere (a worker thread) while the user
+    /// interface stays live: the request to draw, or nothing when Run is not offered or the
+    /// settings were refused (with the message). Until FinishRun, Run is not offered.
+    std::optional<SMonteCarloRequest> BeginRun();
+    /// The second half of Run, on the thread that owns the document: takes the seed the draw
+    /// left, shows the points (the message when too few fell inside the box) and waits for
+    /// Retain or Discard. `request` is the one BeginRun gave, after its draw.
+    void FinishRun(const SMonteCarloRequest& request, SMonteCarloDraw draw);
     /// "Retain": the drawn points become members with the preference type of the chosen model
     /// name; the list empties and Run is offered again.
     void Retain();
@@ -58,4 +70,5 @@ private:
     std::string m_settingsPath;
     SMonteCarloSettings m_settings;
     bool m_pendingDraw = false;
+    bool m_drawing = false;
 };

@@ -6,11 +6,15 @@
 #include "model/Member.h"
 #include "montecarlo/RandomDeviates.h"
 #include "platform/HeadlessPlatform.h"
+#include "platform/WorkerThread.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
 
 namespace {
 
@@ -167,6 +171,97 @@ TEST_F(MonteCarloSessionTest, OkStoresTheSettingsAndCancelLeavesTheBlankScenario
     platform.QueueMonteCarloActions({{EKind::Edit, edited}, {EKind::Run, {}}});
     EXPECT_FALSE(NewMonteCarloCommand(doc, SettingsPath()));
     EXPECT_TRUE(doc.DrawnPoints().empty());
+}
+
+/// Settings whose horizontal normal distribution often leaves the box, so that candidates and
+/// accepted points differ.
+SMonteCarloSettings SpillingOver(int members, int seed) {
+    SMonteCarloSettings s;
+    s.members = members;
+    s.seed = seed;
+    s.distributionH = MC_NORMAL;
+    s.meanH = 20;
+    s.stdDevH = 40;
+    return s;
+}
+
+/// Settings whose points fall inside the box about once in seventeen thousand candidates (the
+/// two coordinates of a point come from one normal pair, so their tails go together): a full
+/// draw would take most of a minute.
+SMonteCarloSettings Rare(int seed) {
+    SMonteCarloSettings s = SpillingOver(kMaxGeneratedMembers, seed);
+    s.distributionV = MC_NORMAL;
+    s.meanH = s.meanV = -250;
+    s.stdDevH = s.stdDevV = 100;
+    return s;
+}
+
+TEST_F(MonteCarloSessionTest, ADrawOnAWorkerThreadEndsAsTheSynchronousRun) {
+    CMonteCarloSession session(doc, SettingsPath());
+    session.SetSettings(SpillingOver(400, 17));
+    std::optional<SMonteCarloRequest> request = session.BeginRun();
+    ASSERT_TRUE(request);
+    EXPECT_TRUE(session.IsDrawing());
+    EXPECT_FALSE(session.CanRun());
+    EXPECT_FALSE(session.BeginRun()) << "one draw at a time";
+    EXPECT_FALSE(session.Run());
+    SMonteCarloProgress progress;
+    SMonteCarloDraw draw;
+    RunOnWorkerThread([&] { draw = request->Draw(&progress); });
+    EXPECT_EQ(progress.accepted.load(), 400);
+    EXPECT_GT(draw.candidates, 400) << "the distribution spills over the box";
+    session.FinishRun(*request, std::move(draw));
+    EXPECT_FALSE(session.IsDrawing());
+    EXPECT_FALSE(session.CanRun()) << "the points wait for Retain or Discard";
+    const std::vector<CFPoint> threaded = session.DrawnPoints();
+    const int threadedSeed = session.Settings().seed;
+
+    session.Discard();
+    session.SetSettings(SpillingOver(400, 17));
+    ResetRandomDeviates();
+    ASSERT_TRUE(session.Run());
+    EXPECT_EQ(session.DrawnPoints(), threaded);
+    EXPECT_EQ(session.Settings().seed, threadedSeed);
+    EXPECT_TRUE(platform.MessageTexts().empty());
+}
+
+TEST_F(MonteCarloSessionTest, AStoppedThreadedDrawKeepsThePointsAndSeedItReached) {
+    // The watcher stops the draw once some points are in; where exactly it stops is up to the
+    // threads, so the synchronous run is stopped at the same candidate to compare.
+    CMonteCarloSession session(doc, SettingsPath());
+    session.SetSettings(Rare(3));
+    std::optional<SMonteCarloRequest> request = session.BeginRun();
+    ASSERT_TRUE(request);
+    SMonteCarloProgress progress;
+    SMonteCarloDraw draw;
+    std::thread worker([&] { draw = request->Draw(&progress); });
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (progress.accepted.load() < 20 && std::chrono::steady_clock::now() < giveUp)
+        std::this_thread::yield();
+    progress.stop = true;
+    worker.join();
+    ASSERT_TRUE(draw.cancelled);
+    ASSERT_LT(draw.accepted, kMaxGeneratedMembers);
+    const std::int64_t candidates = draw.candidates;
+    const int accepted = draw.accepted;
+    session.FinishRun(*request, std::move(draw));
+    const std::vector<CFPoint> stopped = session.DrawnPoints();
+    const int stoppedSeed = session.Settings().seed;
+    EXPECT_EQ(stopped.size(), static_cast<std::size_t>(accepted));
+    EXPECT_FALSE(session.CanRun());
+    EXPECT_TRUE(platform.MessageTexts().empty()) << "a stop is no failure";
+
+    session.Discard();
+    session.SetSettings(Rare(3));
+    ResetRandomDeviates();
+    platform.RequestCancelAfter(static_cast<int>(candidates - 1));
+    ASSERT_TRUE(session.Run());
+    platform.RequestCancelAfter(-1);
+    EXPECT_EQ(session.DrawnPoints(), stopped);
+    EXPECT_EQ(session.Settings().seed, stoppedSeed);
+
+    session.Retain();
+    EXPECT_EQ(Members().size(), stopped.size()) << "only the points reached become members";
 }
 
 } // namespace

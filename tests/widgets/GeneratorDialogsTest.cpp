@@ -17,14 +17,18 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <stdexcept>
 
 namespace {
@@ -42,6 +46,64 @@ void Type(QWidget& dialog, const char* field, const QString& text) {
 
 void PressOk(QDialog& dialog) {
     dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+}
+
+/// Both axes normal far below the box of the blank scenario: about one candidate in seventeen
+/// thousand falls inside, so a full draw of the largest count would take most of a minute.
+SMonteCarloSettings RareSettings(int members, int seed) {
+    SMonteCarloSettings s;
+    s.members = members;
+    s.seed = seed;
+    s.distributionH = s.distributionV = MC_NORMAL;
+    s.meanH = s.meanV = -250;
+    s.stdDevH = s.stdDevV = 100;
+    return s;
+}
+
+void TypeRareSettings(QWidget& dialog, int members, int seed) {
+    Type(dialog, "members", QString::number(members));
+    Type(dialog, "seed", QString::number(seed));
+    for (const std::string axis : {"h", "v"}) {
+        Child<QRadioButton>(dialog, (axis + "Normal").c_str()).click();
+        Type(dialog, (axis + "Mean").c_str(), "-250");
+        Type(dialog, (axis + "StdDev").c_str(), "100");
+    }
+}
+
+/// What the dialog offered while it drew.
+struct SDrawingView {
+    bool watched = false;
+    bool fieldsLocked = false;
+    bool stopOffered = false;
+    bool progressShown = false;
+    int progressMax = -1;
+    int progressValue = -1;
+};
+
+/// Once the dialog's progress shows `points` accepted (or after half a minute), notes what the
+/// dialog offers and runs `stop`.
+void WhenDrawn(QDialog& dialog, int points, SDrawingView& view, std::function<void()> stop) {
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(
+        timer, &QTimer::timeout, [&dialog, points, &view, stop, timer, tries = 0]() mutable {
+            auto& progress = Child<QProgressBar>(dialog, "progress");
+            if (progress.value() < points && ++tries < 3000)
+                return;
+            timer->stop();
+            timer->deleteLater();
+            view.watched = true;
+            view.fieldsLocked =
+                !Child(dialog, "members").isEnabled() && !Child(dialog, "hMean").isEnabled() &&
+                !Child(dialog, "run").isEnabled() && !Child(dialog, "retain").isEnabled() &&
+                !Child(dialog, "ok").isEnabled() && !Child(dialog, "cancel").isEnabled();
+            view.stopOffered = Child(dialog, "stop").isEnabled();
+            view.progressShown = progress.isVisible();
+            view.progressMax = progress.maximum();
+            view.progressValue = progress.value();
+            stop();
+        });
+    timer->start();
 }
 
 /// The main window on an empty document, in a working folder of its own (the Monte Carlo
@@ -187,6 +249,61 @@ TEST_F(GeneratorDialogsTest, MonteCarloDialogRunsRetainsDiscardsAndStoresItsSett
     SMonteCarloSettings written;
     written.members = 2;
     EXPECT_EQ(ReadMonteCarloSettings(), written) << "OK stores the fields as they stand";
+}
+
+TEST_F(GeneratorDialogsTest, MonteCarloDrawsBesideALiveDialogAndStopsWithThePointsFound) {
+    struct SRunSeen {
+        SDrawingView view;
+        bool stayedOpen = false, runOffered = true, retainOffered = false, fieldsBack = false;
+        std::size_t drawn = 0;
+        QString seed;
+    };
+    SRunSeen escape, closeBox, stopButton;
+    std::vector<CFPoint> firstDraw;
+    OnNextModal<CMonteCarloDlg>([&](CMonteCarloDlg& dialog) {
+        TypeRareSettings(dialog, kMaxGeneratedMembers, 5);
+        const auto runAndStop = [&](SRunSeen& seen, std::function<void()> stop) {
+            WhenDrawn(dialog, 3, seen.view, std::move(stop));
+            Child<QPushButton>(dialog, "run").click();
+            seen.stayedOpen = dialog.isVisible();
+            seen.drawn = doc.DrawnPoints().size();
+            seen.runOffered = Child(dialog, "run").isEnabled();
+            seen.retainOffered = Child(dialog, "retain").isEnabled();
+            seen.fieldsBack =
+                Child(dialog, "members").isEnabled() && Child(dialog, "ok").isEnabled();
+            seen.seed = Child<QLineEdit>(dialog, "seed").text();
+        };
+        runAndStop(escape, [&dialog] { QTest::keyClick(&dialog, Qt::Key_Escape); });
+        firstDraw = doc.DrawnPoints();
+        Child<QPushButton>(dialog, "discard").click();
+        runAndStop(closeBox, [&dialog] { dialog.close(); });
+        Child<QPushButton>(dialog, "discard").click();
+        runAndStop(stopButton, [&dialog] { Child<QPushButton>(dialog, "stop").click(); });
+        Child<QPushButton>(dialog, "cancel").click();
+    });
+    Trigger(ECommandId::NewMonteCarlo);
+    for (const SRunSeen* seen : {&escape, &closeBox, &stopButton}) {
+        ASSERT_TRUE(seen->view.watched);
+        EXPECT_TRUE(seen->view.fieldsLocked) << "only Stop is offered while drawing";
+        EXPECT_TRUE(seen->view.stopOffered);
+        EXPECT_TRUE(seen->view.progressShown);
+        EXPECT_EQ(seen->view.progressMax, kMaxGeneratedMembers);
+        EXPECT_GE(seen->view.progressValue, 3) << "the progress follows the accepted points";
+        EXPECT_TRUE(seen->stayedOpen) << "stopping the draw does not close the dialog";
+        EXPECT_GE(seen->drawn, static_cast<std::size_t>(seen->view.progressValue));
+        EXPECT_LT(seen->drawn, static_cast<std::size_t>(kMaxGeneratedMembers));
+        EXPECT_FALSE(seen->runOffered) << "the stopped draw waits for Retain or Discard";
+        EXPECT_TRUE(seen->retainOffered);
+        EXPECT_TRUE(seen->fieldsBack);
+        EXPECT_NE(seen->seed, "5") << "the seed field shows the generator's new state";
+    }
+    EXPECT_TRUE(Members().empty());
+    EXPECT_TRUE(doc.DrawnPoints().empty()) << "Cancel, once the draw has stopped, closes";
+
+    // The first stopped draw holds the points a draw of that many from the same start gives.
+    ResetRandomDeviates();
+    SMonteCarloSettings replay = RareSettings(static_cast<int>(firstDraw.size()), 5);
+    EXPECT_EQ(RunMonteCarloDraw(replay, doc.ScaleBox()).points, firstDraw);
 }
 
 TEST_F(GeneratorDialogsTest, CancelledMonteCarloLeavesTheBlankScenarioWithoutTheDraw) {
