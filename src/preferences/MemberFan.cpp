@@ -92,6 +92,16 @@ CVoterSet::CVoterSet(const std::vector<CMember*>& members) {
     }
 }
 
+SSideWeights CVoterSet::WeighSides(const CFPoint& a, const CFPoint& b) const {
+    SSideWeights w;
+    const double ex = b.x - a.x, ey = b.y - a.y;
+    for (const SVoter& v : m_voters) {
+        const int side = SideOfLine(ex, ey, v.x - a.x, v.y - a.y);
+        (side > 0 ? w.positive : (side < 0 ? w.negative : w.on)) += v.vote;
+    }
+    return w;
+}
+
 void CMemberFan::Aim(double apexX, double apexY) {
     const double near2 = m_set.Near() * m_set.Near();
     m_onApex = 0.0;

@@ -33,6 +33,9 @@ public:
     double Window() const { return m_window; }
     /// Whether the sweep's window is narrow enough to be of any use for this body.
     bool Sweepable() const { return m_window < 0.25; }
+    /// The side weights of the line A-B voter by voter: the same sums, in the same order, as
+    /// weighing the members themselves, without going back to each member.
+    SSideWeights WeighSides(const CFPoint& a, const CFPoint& b) const;
 
 private:
     std::vector<SVoter> m_voters;

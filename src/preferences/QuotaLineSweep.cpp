@@ -34,7 +34,7 @@ void WeighLinesFrom(const CVotingGame& game, const CVoterSet& voters, CMemberFan
         valid[j] = members[j]->PrefType() != PREF_ABSTAIN &&
                    !(std::fabs(pa.x - pb.x) <= 1e-7 && std::fabs(pa.y - pb.y) <= 1e-7);
         if (valid[j] && (!swept[j] || NeedsRecount(weights[j], q, t, voters.SumError())))
-            weights[j] = WeighSides(members, pa, pb);
+            weights[j] = voters.WeighSides(pa, pb);
     }
 }
 

@@ -72,8 +72,8 @@ CPairSweep::CPairSweep(const CVotingGame& game, const std::vector<SMemberPower>&
 void CPairSweep::Record(std::size_t x, std::size_t y, const SSideWeights& w) {
     SSideWeights weights = w;
     if (NeedsRecount(w, m_quota, m_total, m_voters.SumError()))
-        weights = WeighSides(m_game.Members(), m_points[x],
-                             PerpendicularThrough(m_points[x], Across(x, y)).GetP2());
+        weights = m_voters.WeighSides(m_points[x],
+                                      PerpendicularThrough(m_points[x], Across(x, y)).GetP2());
     if (QuotaLineKind(weights, m_quota, m_total) == EQuotaLineKind::None)
         return;
     m_passes[y * m_n + x] = 1;
@@ -94,7 +94,7 @@ void CPairSweep::TestFrom(std::size_t member, CMemberFan& fan) {
         // The same differences as the side test of the drawn line takes.
         const double ex = (p.x - d.y) - p.x, ey = (p.y + d.x) - p.y;
         if (ex * ex + ey * ey < near2)
-            Record(x, y, WeighSides(m_game.Members(), p, PerpendicularThrough(p, d).GetP2()));
+            Record(x, y, m_voters.WeighSides(p, PerpendicularThrough(p, d).GetP2()));
         else
             m_queries.push_back({ex, ey, DirectionKey(ex, ey), static_cast<int>(y), {}});
     }

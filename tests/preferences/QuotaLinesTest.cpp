@@ -81,6 +81,29 @@ TEST(QuotaLinesTest, DirectionKeyGrowsWithTheAngleAndTurnsByTwoOpposite) {
     }
 }
 
+TEST(QuotaLinesTest, VoterSetWeighsLinesAsTheMembersDo) {
+    // Bit for bit, abstainers left out, in any body, for lines through members and through
+    // arbitrary points (the second pass draws lines through one member only).
+    CRand::Seed(2718);
+    for (int scenario = 0; scenario < 200; ++scenario) {
+        CGameFixture f(10);
+        const SRandomBody body = SRandomBody::Make(f, 2 + CRand::Next() % 30);
+        const CVoterSet voters(f.game.Members());
+        const std::vector<CMember*>& members = f.game.Members();
+        for (int k = 0; k < 20; ++k) {
+            const CFPoint a = k % 2 ? members[CRand::Next() % members.size()]->IdealPoint()
+                                    : CFPoint(SRandomBody::Uniform(0, 100),
+                                              SRandomBody::Uniform(0, 100));
+            const CFPoint b = members[CRand::Next() % members.size()]->IdealPoint();
+            const SSideWeights mine = voters.WeighSides(a, b);
+            const SSideWeights theirs = WeighSides(members, a, b);
+            ASSERT_EQ(mine.positive, theirs.positive) << body.name;
+            ASSERT_EQ(mine.negative, theirs.negative) << body.name;
+            ASSERT_EQ(mine.on, theirs.on) << body.name;
+        }
+    }
+}
+
 /// The key as first written, quarter by quarter.
 double DirectionKeyByQuarter(double x, double y) {
     if (y >= 0.0)
