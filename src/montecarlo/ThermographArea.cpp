@@ -2,7 +2,6 @@
 
 #include "montecarlo/ThermographTrial.h"
 
-#include <tuple>
 
 CWinSetRowCounter::CWinSetRowCounter(const SIntRect& device, const CGridMap& map,
                                      std::vector<SUnitMember> members, std::int64_t needed)
@@ -33,41 +32,48 @@ std::pair<int, int> CWinSetRowCounter::ReachedRows(CTrialMembers& trial, std::si
             std::min(last, m_device.bottom - 1) - m_device.top};
 }
 
-void CWinSetRowCounter::MarkRow(CTrialMembers& trial, int y) {
-    const double rowY = m_rowY[static_cast<std::size_t>(y - m_device.top)];
-    // The quick columns are cut to the device at once, which marks the same cells as cutting
-    // them to the window first.
-    m_quick.Row(y, rowY, m_device.left, m_device.right);
-    // The marks of the quick members in locals, which the compiler keeps in registers.
+template <bool Vetoes> void CWinSetRowCounter::MarkQuick(CTrialMembers& trial, int y) {
+    m_quick.Row(y, m_rowY[static_cast<std::size_t>(y - m_device.top)]);
+    // The marks in locals, which the compiler keeps in registers. An empty range, 0 .. 0, marks
+    // +units and -units on cell 0, which leaves it as it was, so no entry needs a branch of its
+    // own: every cell outside m_left .. m_right stays 0.
     std::int64_t* diff = m_diff.data();
     int* vetoDiff = m_vetoDiff.data();
-    const std::int64_t* units = m_quickUnits.data();
-    const char* veto = m_quickVeto.data();
-    const int deviceLeft = m_device.left, deviceRight = m_device.right;
+    const SUnitMember* members = m_members.data();
+    const char* vetoes = m_vetoes.data();
+    const int width = m_width;
     int left = m_left, right = m_right;
     std::int64_t rowUnits = m_rowUnits;
     const std::size_t count = m_quick.Size();
     for (std::size_t k = 0; k < count; ++k) {
-        int lo = m_quick.Lo(k), hi = m_quick.Hi(k);
-        if (!m_quick.Certain(k))
-            std::tie(lo, hi) = trial.Rows(m_quickMember[k]).ExactColumns(y);
-        const int x0 = std::max(lo, deviceLeft) - deviceLeft;
-        const int x1 = std::min(hi + 1, deviceRight) - deviceLeft;
-        if (x0 >= x1)
-            continue;
-        left = std::min(left, x0);
-        right = std::max(right, x1);
-        rowUnits += units[k];
-        diff[x0] += units[k];
-        diff[x1] -= units[k];
-        if (veto[k]) {
-            ++vetoDiff[x0];
-            --vetoDiff[x1];
+        const std::size_t i = static_cast<std::size_t>(m_quick.Tag(k));
+        int x0 = m_quick.From(k), x1 = m_quick.To(k);
+        if (!m_quick.Certain(k)) {
+            const auto [lo, hi] = trial.Rows(i).ExactColumns(y);
+            m_quick.Cut(lo, hi, x0, x1);
+        }
+        const std::int64_t units = members[i].units;
+        const bool holds = x0 < x1;
+        left = std::min(left, holds ? x0 : width);
+        right = std::max(right, holds ? x1 : 0);
+        rowUnits += holds ? units : 0;
+        diff[x0] += units;
+        diff[x1] -= units;
+        if (Vetoes) {
+            vetoDiff[x0] += vetoes[i];
+            vetoDiff[x1] -= vetoes[i];
         }
     }
     m_left = left;
     m_right = right;
     m_rowUnits = rowUnits;
+}
+
+void CWinSetRowCounter::MarkRow(CTrialMembers& trial, int y) {
+    if (m_quickVetoes)
+        MarkQuick<true>(trial, y);
+    else
+        MarkQuick<false>(trial, y);
     for (const std::size_t i : m_runsMembers) {
         const std::vector<SCellRun>& runs = trial.Runs(i).Runs();
         std::size_t& cursor = m_cursor[i];
@@ -78,21 +84,43 @@ void CWinSetRowCounter::MarkRow(CTrialMembers& trial, int y) {
     }
 }
 
-long long CWinSetRowCounter::CountRow() {
+template <bool Vetoes> long long CWinSetRowCounter::CountMarked() {
+    // Each cell is cleared as it is read; the cell after the last is cleared by the caller.
+    std::int64_t* diff = m_diff.data();
+    int* vetoDiff = m_vetoDiff.data();
+    const std::int64_t needed = m_needed;
+    const int vetoNeeded = m_vetoNeeded;
     long long count = 0;
-    if (m_rowUnits >= m_needed) {
-        std::int64_t sum = 0;
-        int cover = 0;
-        for (int x = m_left; x < m_right; ++x) {
-            sum += m_diff[static_cast<std::size_t>(x)];
-            cover += m_vetoDiff[static_cast<std::size_t>(x)];
-            count += (sum >= m_needed && cover == m_vetoNeeded) ? 1 : 0;
+    std::int64_t sum = 0;
+    int cover = 0;
+    for (int x = m_left; x < m_right; ++x) {
+        sum += diff[x];
+        diff[x] = 0;
+        if (Vetoes) {
+            cover += vetoDiff[x];
+            vetoDiff[x] = 0;
+            count += (sum >= needed && cover == vetoNeeded) ? 1 : 0;
+        } else {
+            count += sum >= needed ? 1 : 0;
         }
     }
-    if (m_left < m_right) {
-        std::fill(m_diff.begin() + m_left, m_diff.begin() + m_right + 1, 0);
-        std::fill(m_vetoDiff.begin() + m_left, m_vetoDiff.begin() + m_right + 1, 0);
+    return count;
+}
+
+long long CWinSetRowCounter::CountRow() {
+    if (m_left >= m_right)
+        return 0;
+    long long count = 0;
+    if (m_rowUnits >= m_needed) {
+        count = m_anyVeto ? CountMarked<true>() : CountMarked<false>();
+    } else {
+        std::fill(m_diff.begin() + m_left, m_diff.begin() + m_right, 0);
+        if (m_anyVeto)
+            std::fill(m_vetoDiff.begin() + m_left, m_vetoDiff.begin() + m_right, 0);
     }
+    m_diff[static_cast<std::size_t>(m_right)] = 0;
+    if (m_anyVeto)
+        m_vetoDiff[static_cast<std::size_t>(m_right)] = 0;
     return count;
 }
 
@@ -120,17 +148,15 @@ long long CWinSetRowCounter::Count(CTrialMembers& trial) {
         m_vetoReach[static_cast<std::size_t>(last) + 1] -= m_vetoes[i];
     }
     m_cursor.assign(m_members.size(), 0);
-    m_quick.Clear();
-    m_quickMember.clear();
-    m_quickUnits.clear();
-    m_quickVeto.clear();
+    m_quick.Start(m_device.left, m_device.right, m_device.top, m_device.bottom);
+    m_quickVetoes = false;
+    m_anyVeto = false;
     m_runsMembers.clear();
     for (const std::size_t i : m_active) {
+        m_anyVeto = m_anyVeto || m_vetoes[i] != 0;
         if (trial.FromRows(i)) {
-            m_quick.Add(trial.Rows(i).Quick());
-            m_quickMember.push_back(i);
-            m_quickUnits.push_back(m_members[i].units);
-            m_quickVeto.push_back(m_vetoes[i]);
+            m_quick.Add(trial.Rows(i).Quick(), static_cast<int>(i));
+            m_quickVetoes = m_quickVetoes || m_vetoes[i] != 0;
         } else {
             m_runsMembers.push_back(i);
         }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "geometry/EllipseRowBatch.h"
+#include "geometry/EllipseRowSweep.h"
 #include "geometry/GridMap.h"
 
 #include <algorithm>
@@ -35,6 +35,8 @@ private:
     /// Marks the cells of row y of the members answering from their ellipses' rows, then those
     /// of the others from their runs.
     void MarkRow(CTrialMembers& trial, int y);
+    /// The marks of the members answering from their ellipses' rows (with or without vetoes).
+    template <bool Vetoes> void MarkQuick(CTrialMembers& trial, int y);
     void Mark(int x0, int x1, std::int64_t units, bool veto) {
         x0 = std::max(x0, m_device.left) - m_device.left;
         x1 = std::min(x1, m_device.right) - m_device.left;
@@ -51,6 +53,7 @@ private:
         }
     }
     long long CountRow();
+    template <bool Vetoes> long long CountMarked();
 
     SIntRect m_device;
     int m_width = 0;
@@ -66,11 +69,12 @@ private:
     std::vector<std::int64_t> m_reach;
     std::vector<int> m_vetoReach;
     std::vector<std::size_t> m_cursor;
-    /// The members answering from their ellipses' rows: their quick rows, index and units.
-    CEllipseRowBatch m_quick;
-    std::vector<std::size_t> m_quickMember;
-    std::vector<std::int64_t> m_quickUnits;
-    std::vector<char> m_quickVeto;
+    /// The members answering from their ellipses' rows, tagged by their index, and whether any
+    /// of them cuts the win set.
+    CEllipseRowSweep m_quick;
+    bool m_quickVetoes = false;
+    /// Whether any member cuts the win set in this trial.
+    bool m_anyVeto = false;
     /// The members answering from their runs.
     std::vector<std::size_t> m_runsMembers;
     // Per row:

@@ -1,5 +1,6 @@
 #include "geometry/EllipseCells.h"
 #include "geometry/EllipseRowBatch.h"
+#include "geometry/EllipseRowSweep.h"
 #include "GeoTestUtil.h"
 #include "document/ChartFrame.h"
 #include "geometry/CellRuns.h"
@@ -320,4 +321,67 @@ TEST(EllipseCellsTest, RegionFromQuickRowsEqualsTheReferenceRuns) {
         AppendEllipseRuns(e, map, RegionWindow(map), runs);
         ASSERT_TRUE(EllipseCellRgn(e, map).EqualRgn(RgnFromRuns(runs))) << "trial " << trial;
     }
+}
+
+TEST(EllipseCellsTest, SweptRowsGiveEachReachingEllipseItsCutColumns) {
+    // Ellipses joining and leaving the sweep at every row, rows left out now and then, rows
+    // outside the band swept, columns cut to the window, to a narrower band and to a band past
+    // the window's left edge: every ellipse reaching a row of the band comes once, with the
+    // quick form's columns where it is certain, and the cut of its exact columns otherwise.
+    std::mt19937 random(11);
+    const CGridMap map = Chart(90, 1.3);
+    const SIntRect window = RegionWindow(map);
+    std::vector<CEllipseRows> ellipses;
+    for (int k = 0; k < 47; ++k) {
+        SCellEllipse e = RandomEllipse(random);
+        if (k % 4 == 0) // through a cell centre: a crossing on a whole column
+            e = SCellEllipse{map.CellToWorld(30 + k, 40), (3 + k) * map.UnitX(),
+                             (2 + k % 7) * map.UnitX(), 1.0, 0.0};
+        if (k % 9 == 1) // one row only
+            e = SCellEllipse{map.CellToWorld(k, 20 + k), 0.3 * map.UnitX(), 0.2 * map.UnitX(),
+                             1.0, 0.0};
+        ellipses.emplace_back(e, map, window);
+    }
+    long long exact = 0, empty = 0, held = 0;
+    for (const SIntRect& cut : {window, SIntRect{10, 0, 70, 0}, SIntRect{window.left - 5, 0, 31, 0}}) {
+        CEllipseRowSweep sweep;
+        sweep.Start(cut.left, cut.right, window.top + 3, window.bottom - 2);
+        const int width = cut.right - cut.left;
+        for (std::size_t k = 0; k < ellipses.size(); ++k)
+            sweep.Add(ellipses[k].Quick(), static_cast<int>(k));
+        for (int y = window.top; y < window.bottom; y += 1 + static_cast<int>(random() % 3)) {
+            const double rowY = map.CellToWorld(0, y).y;
+            sweep.Row(y, rowY);
+            std::vector<int> seen(ellipses.size(), 0);
+            for (std::size_t e = 0; e < sweep.Size(); ++e) {
+                const std::size_t k = static_cast<std::size_t>(sweep.Tag(e));
+                ASSERT_LT(k, ellipses.size());
+                ++seen[k];
+                int lo = 1, hi = 0, from = 0, to = 0;
+                const bool sure =
+                    ellipses[k].Quick().Columns(y, rowY, cut.left, cut.right, lo, hi);
+                ASSERT_EQ(sweep.Certain(e), sure) << "ellipse " << k << " row " << y;
+                if (sure) {
+                    sweep.Cut(lo, hi, from, to);
+                    ASSERT_EQ(std::make_pair(sweep.From(e), sweep.To(e)), std::make_pair(from, to))
+                        << "ellipse " << k << " row " << y;
+                } else {
+                    ++exact;
+                    const auto [exactLo, exactHi] = ellipses[k].ExactColumns(y);
+                    sweep.Cut(exactLo, exactHi, from, to);
+                }
+                ASSERT_TRUE(0 <= from && from <= to && to <= width);
+                ASSERT_TRUE(from < to || from == 0) << "an empty range lies at 0";
+                (from < to ? held : empty) += 1;
+            }
+            for (std::size_t k = 0; k < ellipses.size(); ++k) {
+                const bool reaches = ellipses[k].Top() <= y && y <= ellipses[k].Bottom() &&
+                                     y >= window.top + 3 && y < window.bottom - 2;
+                ASSERT_EQ(seen[k], reaches ? 1 : 0) << "ellipse " << k << " row " << y;
+            }
+        }
+    }
+    EXPECT_GT(exact, 0) << "crossings on whole columns are taken exactly";
+    EXPECT_GT(empty, 0) << "rows of an ellipse cut away or between crossings";
+    EXPECT_GT(held, 50 * exact);
 }
