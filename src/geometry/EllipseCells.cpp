@@ -236,6 +236,37 @@ std::pair<int, int> CEllipseRows::ExactColumns(int y) const {
     return RowColumns(form, row, *m_map, y, m_window.left, m_window.right - 1);
 }
 
+std::pair<int, int> CEllipseRows::SettledColumns(int y, double rowY) const {
+    const SQuickEllipseRows& q = m_quickRows;
+    if (!m_doubles || !q.usable || y < q.top || y > q.bottom)
+        return ExactColumns(y);
+    const double dy = rowY - q.centreY;
+    const double t = q.t0 - dy * dy * q.t1;
+    if (!(t > q.tolerance))
+        return ExactColumns(y);
+    const double r = std::sqrt(t);
+    const double mid = q.base + q.slope * dy;
+    const double from = mid - r, to = mid + r;
+    // Wide enough that the cells beside a crossing's own column lie a whole column inside and
+    // outside, and far enough inside the window that no cut applies: the region's way then
+    // walks from the cells its roots give to the same ends.
+    if (!(to - from > 3.0) || !(from > m_window.left + 1.0) || !(to < m_window.right - 2.0))
+        return ExactColumns(y);
+    const SForm<double> form(m_form[0], m_form[1], m_form[2], m_form[3]);
+    SRow<double> row{0, m_x0, m_map->UnitX(), m_ellipse.centre.x, m_slack};
+    row.dy = m_map->CellToWorld(0, y).y - m_ellipse.centre.y;
+    const auto in = [&](int x) { return InRow(form, row, *m_map, x, y); };
+    const double fromWhole = std::nearbyint(from), toWhole = std::nearbyint(to);
+    const int fromColumn = static_cast<int>(fromWhole), toColumn = static_cast<int>(toWhole);
+    const int lo = std::fabs(from - fromWhole) > SQuickEllipseRows::kMargin
+                       ? static_cast<int>(std::floor(from)) + 1
+                       : (in(fromColumn) ? fromColumn : fromColumn + 1);
+    const int hi = std::fabs(to - toWhole) > SQuickEllipseRows::kMargin
+                       ? static_cast<int>(std::floor(to))
+                       : (in(toColumn) ? toColumn : toColumn - 1);
+    return {lo, hi};
+}
+
 void CEllipseRows::PrepareQuick(double px, double py, double wx, double wy, double topY,
                                 double bottomY) {
     // Along a row dy from the centre, u^2 + w^2 = 1 is A dx^2 + 2 k dy dx + C = 0 with

@@ -112,6 +112,10 @@ public:
     }
     /// The columns of row y taken the region's way.
     std::pair<int, int> ExactColumns(int y) const;
+    /// The same columns as ExactColumns, found from the quick crossings where the row is wide
+    /// and inside the window: a crossing near a whole column leaves only the cell on that
+    /// column in doubt, which is tested itself (every other row is taken the region's way).
+    std::pair<int, int> SettledColumns(int y, double rowY) const;
 
 private:
     void PrepareQuick(double px, double py, double wx, double wy, double topY, double bottomY);

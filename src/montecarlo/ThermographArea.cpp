@@ -33,7 +33,8 @@ std::pair<int, int> CWinSetRowCounter::ReachedRows(CTrialMembers& trial, std::si
 }
 
 template <bool Vetoes> void CWinSetRowCounter::MarkQuick(CTrialMembers& trial, int y) {
-    m_quick.Row(y, m_rowY[static_cast<std::size_t>(y - m_device.top)]);
+    const double rowY = m_rowY[static_cast<std::size_t>(y - m_device.top)];
+    m_quick.Row(y, rowY);
     // The marks in locals, which the compiler keeps in registers. An empty range, 0 .. 0, marks
     // +units and -units on cell 0, which leaves it as it was, so no entry needs a branch of its
     // own: every cell outside m_left .. m_right stays 0.
@@ -49,7 +50,7 @@ template <bool Vetoes> void CWinSetRowCounter::MarkQuick(CTrialMembers& trial, i
         const std::size_t i = static_cast<std::size_t>(m_quick.Tag(k));
         int x0 = m_quick.From(k), x1 = m_quick.To(k);
         if (!m_quick.Certain(k)) {
-            const auto [lo, hi] = trial.Rows(i).ExactColumns(y);
+            const auto [lo, hi] = trial.Rows(i).SettledColumns(y, rowY);
             m_quick.Cut(lo, hi, x0, x1);
         }
         const std::int64_t units = members[i].units;
