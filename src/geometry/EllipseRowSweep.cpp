@@ -5,7 +5,7 @@
 
 #if defined(__GNUC__) && defined(__x86_64__) && defined(__linux__)
 // Machines with wider vector units take four ellipses at a time.
-#define QUELTA_WIDE_VECTORS __attribute__((target_clones("avx2", "default")))
+#define QUELTA_WIDE_VECTORS __attribute__((target_clones("avx512f", "avx2", "default")))
 #else
 #define QUELTA_WIDE_VECTORS
 #endif
