@@ -133,7 +133,7 @@ void CQueltaFrame::RefreshViews() {
 void CQueltaFrame::ComputeLongConcepts() {
     const std::vector<SLongConcept> pending = PendingLongConcepts(m_doc);
     if (!m_longWork->Run(pending))
-        HideCancelledConcepts(m_doc, pending);
+        HideCancelledConcepts(pending);
 }
 
 void CQueltaFrame::UpdateTitle() {

@@ -17,7 +17,6 @@ CWidgetPlatform::CWidgetPlatform(QWidget* parent, QStatusBar* statusBar) : m_par
     m_panes[1]->setMinimumWidth(200);
     m_panes[2]->setMinimumWidth(260);
     m_progress = new QProgressBar(statusBar);
-    // The computations report progress as text in pane 1; the bar shows that work goes on.
     m_progress->setRange(0, 0);
     m_progress->setMaximumWidth(180);
     m_cancelButton = new QPushButton(QObject::tr("Cancel"), statusBar);
@@ -88,6 +87,17 @@ void CWidgetPlatform::SetWaitCursor(bool on) {
         false);
 }
 
+void CWidgetPlatform::SetProgressPercent(double percent) {
+    QProgressBar* bar = m_progress;
+    const int value = static_cast<int>(percent);
+    OnGuiThread(
+        [bar, value] {
+            bar->setRange(0, 100);
+            bar->setValue(value);
+        },
+        false);
+}
+
 bool CWidgetPlatform::CancelRequested() {
     return m_cancel;
 }
@@ -128,8 +138,10 @@ void CWidgetPlatform::CloseMainWindow() {
 }
 
 void CWidgetPlatform::ShowProgress(bool on) {
-    if (on)
-        m_cancel = false;
+    // Most computations report progress as text in pane 1 only; for them the bar just shows
+    // that work goes on.
+    m_cancel = false;
+    m_progress->setRange(0, 0);
     m_progress->setVisible(on);
     m_cancelButton->setVisible(on);
 }

@@ -25,6 +25,7 @@ public:
                           EMsgButtons buttons) override;
     void SetStatusText(int pane, const std::string& text) override;
     void SetWaitCursor(bool on) override;
+    void SetProgressPercent(double percent) override;
     bool CancelRequested() override;
     std::string AskOpenFileName(const std::string& title, const std::string& filter) override;
     std::string AskSaveFileName(const std::string& title, const std::string& suggested,
@@ -51,7 +52,8 @@ public:
 
     /// What RefreshViews calls (the main window redraws its views).
     void SetRefreshHandler(std::function<void()> handler) { m_refresh = std::move(handler); }
-    /// Shows or hides the progress bar and its Cancel button; showing clears a previous cancel.
+    /// Shows or hides the progress bar and its Cancel button; either clears a previous cancel,
+    /// and showing starts the bar as a busy indicator until a computation reports its percent.
     void ShowProgress(bool on);
     /// Asks the running computation to stop (the Cancel button, the Escape key).
     void RequestCancel() { m_cancel = true; }

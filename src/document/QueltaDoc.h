@@ -6,6 +6,7 @@
 #include "document/ScriptShapes.h"
 #include "document/WinSetList.h"
 #include "model/VotingGame.h"
+#include "montecarlo/Thermograph.h"
 
 #include <string>
 #include <vector>
@@ -26,6 +27,9 @@ public:
     const DisplayConfig& Config() const { return m_config; }
     CScenarioLog& Log() { return m_log; }
     const CScenarioLog& Log() const { return m_log; }
+    /// The thermograph's value map of the chart, kept as long as the scenario.
+    CThermograph& Thermograph() { return m_thermograph; }
+    const CThermograph& Thermograph() const { return m_thermograph; }
     /// The saved win sets.
     CWinSetList& WinSetList() { return m_winSetList; }
     const CWinSetList& WinSetList() const { return m_winSetList; }
@@ -146,6 +150,7 @@ private:
     CVotingGame m_game;
     DisplayConfig m_config;
     CScenarioLog m_log;
+    CThermograph m_thermograph;
     CWinSetList m_winSetList;
     std::vector<std::string> m_scenarioNames;
     std::vector<CFPoint> m_agendaPath;

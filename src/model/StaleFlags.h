@@ -1,6 +1,7 @@
 #pragma once
 
 #include <bitset>
+#include <cstdint>
 
 /// The concepts the voting game caches, each with its own out-of-date flag.
 enum class EConcept {
@@ -46,6 +47,8 @@ public:
     /// Marks the concepts that a change makes stale. The quota lines depend on the status quo
     /// only under a rule other than simple majority (their qualified flags move with it).
     void Invalidate(EGameChange change, double voteRule) {
+        if (change != EGameChange::StatusQuo)
+            ++m_revision;
         switch (change) {
         case EGameChange::Everything:
             m_stale.set();
@@ -67,8 +70,12 @@ public:
     }
     /// Whether every which is stale.
     bool AllStale() const { return m_stale.all(); }
+    /// Counts the changes other than status-quo moves, so that a result kept outside the game
+    /// (the thermograph's maps) can tell whether the scenario changed since it was computed.
+    std::uint64_t Revision() const { return m_revision; }
 
 private:
     static size_t Index(EConcept which) { return static_cast<size_t>(which); }
     std::bitset<static_cast<size_t>(EConcept::Count)> m_stale;
+    std::uint64_t m_revision = 0;
 };

@@ -90,7 +90,7 @@ std::string CustomDistributionText(const std::vector<SThermographLevel>& levels)
 bool WriteCustomDistribution(CThermograph& thermograph, CVotingGame& game,
                              const std::string& documentName,
                              const SThermographSettings& settings) {
-    if (thermograph.IsFresh(game, THERMO_CUSTOM))
+    if (thermograph.IsFresh(game, THERMO_CUSTOM, settings))
         return true;
     SThermographGrid grid = MakeThermographGrid(game, THERMO_CUSTOM);
     const std::vector<signed char> signs = ParetoCells(game, grid);
@@ -98,6 +98,6 @@ bool WriteCustomDistribution(CThermograph& thermograph, CVotingGame& game,
         return false;
     grid.levels = CustomDistributionLevels(grid, game);
     WriteFile(CustomDistributionFileName(documentName), CustomDistributionText(grid.levels));
-    thermograph.Store(std::move(grid));
+    thermograph.Store(std::move(grid), game, settings);
     return true;
 }

@@ -81,19 +81,32 @@ SThermographGrid QuotaLineDistances(CVotingGame& game) {
 
 } // namespace
 
-void CThermograph::Store(SThermographGrid grid) {
+void CThermograph::Store(SThermographGrid grid, const CVotingGame& game,
+                         const SThermographSettings& settings) {
     m_grid = std::move(grid);
     m_outOfDate = false;
+    ++m_serial;
+    m_revision = game.Stale().Revision();
+    m_statusQuo = game.StatusQuo();
+    m_settings = settings;
 }
 
-bool CThermograph::IsFresh(const CVotingGame& game, int mode) const {
-    return !m_outOfDate && m_grid.mode == mode &&
+bool CThermograph::IsFresh(const CVotingGame& game, int mode,
+                           const SThermographSettings& settings) const {
+    const bool sameSettings = settings.uncoveredGrid == m_settings.uncoveredGrid &&
+                              settings.excludeYolk == m_settings.excludeYolk &&
+                              settings.uncoveredBJS == m_settings.uncoveredBJS;
+    const bool sameStatusQuo =
+        !ThermographModeFollowsStatusQuo(mode) ||
+        (game.StatusQuo().x == m_statusQuo.x && game.StatusQuo().y == m_statusQuo.y);
+    return !m_outOfDate && m_grid.mode == mode && sameSettings && sameStatusQuo &&
+           m_revision == game.Stale().Revision() &&
            m_grid.pixels == OrderedDeviceRect(game.GridMap());
 }
 
 bool CThermograph::MapThermographValues(CVotingGame& game, int mode,
                                         const SThermographSettings& settings) {
-    if (IsFresh(game, mode))
+    if (IsFresh(game, mode, settings))
         return true;
     std::optional<SThermographGrid> grid;
     if (mode == THERMO_AREA || mode == THERMO_RADIUS || mode == THERMO_BOD)
@@ -102,7 +115,7 @@ bool CThermograph::MapThermographValues(CVotingGame& game, int mode,
         grid = MapThermographSums(game, mode);
     if (!grid)
         return false;
-    Store(std::move(*grid));
+    Store(std::move(*grid), game, settings);
     return true;
 }
 

@@ -1,13 +1,18 @@
 #pragma once
 
+#include "geometry/FPoint.h"
 #include "montecarlo/ThermographGrid.h"
 
+#include <cstdint>
 #include <optional>
 
 class CVotingGame;
 
 /// The thermograph's value map with its out-of-date state: the map is computed only while it
-/// is out of date (or when another mode or chart size is asked for) and reused otherwise.
+/// is out of date and reused otherwise. A map goes out of date when it is marked so, when the
+/// scenario or the chart changed since it was computed (members, weights, preferences, rule,
+/// veto, grid), when the uncovered-set settings differ, and, for the vote modes alone, when the
+/// status quo moved; the other maps move the status quo themselves and do not depend on it.
 class CThermograph {
 public:
     /// Whether the next request computes the map again.
@@ -16,10 +21,14 @@ public:
     void MarkOutOfDate() { m_outOfDate = true; }
     /// The latest map (empty before the first).
     const SThermographGrid& Grid() const { return m_grid; }
-    /// Stores a freshly computed map and marks the thermograph up to date.
-    void Store(SThermographGrid grid);
-    /// Whether the stored map answers a request for the mode on the game's current chart.
-    bool IsFresh(const CVotingGame& game, int mode) const;
+    /// Counts the maps stored so far, so that a painter can tell a new map from one it painted.
+    std::uint64_t Serial() const { return m_serial; }
+    /// Stores a map freshly computed from the game with these settings and marks the
+    /// thermograph up to date.
+    void Store(SThermographGrid grid, const CVotingGame& game,
+               const SThermographSettings& settings);
+    /// Whether the stored map answers a request for the mode on the game as it is now.
+    bool IsFresh(const CVotingGame& game, int mode, const SThermographSettings& settings) const;
 
     /// The per-pixel values of a thermograph mode (every mode but the custom distribution),
     /// computed when the map is not fresh. False when the cancel poll stopped the computation:
@@ -29,6 +38,11 @@ public:
 private:
     SThermographGrid m_grid;
     bool m_outOfDate = true;
+    std::uint64_t m_serial = 0;
+    // What the stored map was computed from.
+    std::uint64_t m_revision = 0;
+    CFPoint m_statusQuo;
+    SThermographSettings m_settings;
 };
 
 /// The values of the vote modes (the vote grid) and the distance modes (sums of distances to

@@ -23,6 +23,12 @@ inline int ThermographMode(int typeThermo) {
     return typeThermo & ~6;
 }
 
+/// Whether a mode's values change with the status quo: the vote modes read the vote grid about
+/// it; every other map is the same wherever the status quo stands.
+inline bool ThermographModeFollowsStatusQuo(int mode) {
+    return mode == THERMO_TOTAL || mode == THERMO_DECISION || mode == THERMO_MARGINAL;
+}
+
 /// One level of the custom distribution: the cells whose value is not above t, counted, and
 /// the members whose ideal points lie in them.
 struct SThermographLevel {

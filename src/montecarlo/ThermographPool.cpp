@@ -15,7 +15,9 @@ namespace {
 
 /// Shows the progress of row `row` of `rows` and polls the cancel request; true to go on.
 bool ReportRow(int row, int rows) {
-    Platform().SetStatusText(1, PercentDoneText(row * 100.0 / rows));
+    const double percent = row * 100.0 / rows;
+    Platform().SetStatusText(1, PercentDoneText(percent));
+    Platform().SetProgressPercent(percent);
     return !Platform().CancelRequested();
 }
 

@@ -34,6 +34,9 @@ public:
     virtual void SetStatusText(int pane, const std::string& text) = 0;
     /// Shows (true) or hides (false) the wait cursor; calls nest.
     virtual void SetWaitCursor(bool on) = 0;
+    /// Shows how far a long computation that reports its rows is (0 to 100) where the platform
+    /// has a gauge for it, beside the progress text of pane 1. By default nothing is shown.
+    virtual void SetProgressPercent(double percent) { (void)percent; }
     /// Answers true when the user asked to stop the running computation (the Escape key).
     virtual bool CancelRequested() = 0;
     /// Asks for the name of a file to open; empty when the user cancelled.

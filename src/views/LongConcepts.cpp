@@ -1,6 +1,19 @@
 #include "views/LongConcepts.h"
 
+#include "document/ChartThermograph.h"
 #include "document/QueltaDoc.h"
+
+namespace {
+
+/// A concept of the game: missing while its cache is stale, withdrawn by its display switch.
+SLongConcept GameConcept(CQueltaDoc& doc, std::string name, EConcept cache,
+                         int DisplayConfig::*flag, std::function<void()> compute) {
+    return {std::move(name), std::move(compute),
+            [&doc, cache] { return doc.Game().Stale().IsStale(cache); },
+            [&doc, flag] { doc.Config().*flag = 0; }};
+}
+
+} // namespace
 
 std::vector<SLongConcept> PendingLongConcepts(CQueltaDoc& doc) {
     std::vector<SLongConcept> pending;
@@ -10,26 +23,31 @@ std::vector<SLongConcept> PendingLongConcepts(CQueltaDoc& doc) {
     const DisplayConfig& c = doc.Config();
     const CStaleFlags& stale = game.Stale();
     if (c.flagUncoveredSet && stale.IsStale(EConcept::UncoveredSet))
-        pending.push_back({"uncovered set", EConcept::UncoveredSet,
-                           &DisplayConfig::flagUncoveredSet, [&game, &c] {
-                               game.FindUncoveredSet(c.nUncoveredSet, c.bExcludeYolk,
-                                                     c.bUncoveredSetBJS);
-                           }});
+        pending.push_back(GameConcept(doc, "uncovered set", EConcept::UncoveredSet,
+                                      &DisplayConfig::flagUncoveredSet, [&game, &c] {
+                                          game.FindUncoveredSet(c.nUncoveredSet, c.bExcludeYolk,
+                                                                c.bUncoveredSetBJS);
+                                      }));
     if (c.flagHeart && stale.IsStale(EConcept::Heart))
-        pending.push_back({"heart", EConcept::Heart, &DisplayConfig::flagHeart,
-                           [&game, &c] { game.FindHeart(c.nCore); }});
+        pending.push_back(GameConcept(doc, "heart", EConcept::Heart, &DisplayConfig::flagHeart,
+                                      [&game, &c] { game.FindHeart(c.nCore); }));
     if (c.flagBanksSet && stale.IsStale(EConcept::BanksSet))
-        pending.push_back({"Banks set", EConcept::BanksSet, &DisplayConfig::flagBanksSet,
-                           [&game, &c] { game.FindBanksSet(c.nChain, c.nResolution); }});
+        pending.push_back(GameConcept(doc, "Banks set", EConcept::BanksSet,
+                                      &DisplayConfig::flagBanksSet,
+                                      [&game, &c] { game.FindBanksSet(c.nChain, c.nResolution); }));
     if (c.flagTriMedianSet && stale.IsStale(EConcept::TriMedianSet))
-        pending.push_back(
-            {"Tri-Median set", EConcept::TriMedianSet, &DisplayConfig::flagTriMedianSet,
-             [&game, &c] { game.FindTriMedianSet(c.dTriMedianTolerance, c.nTriMedianSet); }});
+        pending.push_back(GameConcept(
+            doc, "Tri-Median set", EConcept::TriMedianSet, &DisplayConfig::flagTriMedianSet,
+            [&game, &c] { game.FindTriMedianSet(c.dTriMedianTolerance, c.nTriMedianSet); }));
+    if (ChartThermographPending(doc))
+        pending.push_back({"thermograph", [&doc] { UpdateChartThermograph(doc); },
+                           [&doc] { return ChartThermographPending(doc); },
+                           [&doc] { WithdrawCancelledThermograph(doc); }});
     return pending;
 }
 
-void HideCancelledConcepts(CQueltaDoc& doc, const std::vector<SLongConcept>& work) {
+void HideCancelledConcepts(const std::vector<SLongConcept>& work) {
     for (const SLongConcept& item : work)
-        if (doc.Game().Stale().IsStale(item.cache))
-            doc.Config().*item.flag = 0;
+        if (item.missing())
+            item.withdraw();
 }

@@ -1,6 +1,7 @@
 #include "cli/CliRunner.h"
 
 #include <QImage>
+#include <QSet>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -77,3 +78,29 @@ TEST(RenderCommandTest, EveryExampleWithEveryDisplay) {
 }
 
 } // namespace
+
+TEST(RenderCommandTest, ThermographValueMapsArePaintedAndCustomWritesItsFile) {
+    QTemporaryDir dir;
+    const QString scenario = dir.filePath("five.txt");
+    ASSERT_TRUE(QFile::copy(ExamplePath("five.txt"), scenario));
+    for (const char* mode : {"512", "1024", "2048", "4096"}) {
+        SCOPED_TRACE(mode);
+        const QString out = dir.filePath(QString("thermo%1.png").arg(mode));
+        const SCliRun run =
+            RunCli({"render", scenario, "-o", out, "--chart", "40x40", "--legend", "0", "--show",
+                    "thermograph", "--set", QString("typeThermo=") + mode});
+        ASSERT_EQ(run.exitCode, 0) << run.Err().toStdString();
+        const QImage image = QImage(out).convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(image.size(), QSize(141, 141)) << "the plot and its frame";
+        QSet<QRgb> colours;
+        int white = 0;
+        for (int y = 51; y < 89; ++y)
+            for (int x = 51; x < 89; ++x) {
+                colours.insert(image.pixel(x, y));
+                white += image.pixel(x, y) == qRgb(255, 255, 255);
+            }
+        EXPECT_LT(white, 38 * 38 / 10) << "the map covers the plot";
+        EXPECT_GT(colours.size(), 5);
+    }
+    EXPECT_TRUE(QFileInfo::exists(scenario + ".custom.txt"));
+}
