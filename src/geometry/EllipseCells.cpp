@@ -46,6 +46,16 @@ bool FitsDoubles(const SCellEllipse& e, const CGridMap& map) {
     return reach < big && a > small && b > small && a * 1e50 > reach && b * 1e50 > reach;
 }
 
+/// The same test with the world window's reach found once: the largest of the ellipse's own
+/// numbers, then of it and the window's (a number that is not one never wins either way).
+bool FitsDoubles(const SCellEllipse& e, double worldReach) {
+    constexpr double big = 1e100, small = 1e-100;
+    const double a = std::fabs(e.semiX), b = std::fabs(e.semiY);
+    const double reach =
+        std::max(std::max({std::fabs(e.centre.x), std::fabs(e.centre.y), a, b}), worldReach);
+    return reach < big && a > small && b > small && a * 1e50 > reach && b * 1e50 > reach;
+}
+
 /// One row of the grid: where its cell centres lie and how they step along it.
 template <class Real> struct SRow {
     Real dy = 0;     ///< the row's offset from the centre
@@ -142,10 +152,22 @@ template <class Real> struct SRowSetup {
         if (!form.usable || window.right <= window.left || window.bottom <= window.top)
             return;
         std::tie(top, bottom) = RowRange(ellipse, map, window);
-        row = SRow<Real>{0, map.CellToWorld(0, 0).x, map.UnitX(), ellipse.centre.x, 0};
+        Finish(ellipse, map.CellToWorld(0, 0).x, map.UnitX(), map.CellToWorld(0, top).y,
+               map.CellToWorld(0, bottom).y);
+    }
+    /// The same from the grid's numbers kept for every ellipse.
+    SRowSetup(const SCellEllipse& ellipse, const CEllipseGrid& grid) : form(ellipse) {
+        const SIntRect& window = grid.Window();
+        if (!form.usable || window.right <= window.left || window.bottom <= window.top)
+            return;
+        std::tie(top, bottom) = RowRange(ellipse, grid.Map(), window);
+        Finish(ellipse, grid.ColumnZeroX(), grid.Map().UnitX(), grid.RowY(top), grid.RowY(bottom));
+    }
+    void Finish(const SCellEllipse& ellipse, double x0, double unit, double firstY, double lastY) {
+        row = SRow<Real>{0, x0, unit, ellipse.centre.x, 0};
         // The roots carry the rounding of the numbers they are made of, relative to their size.
-        topY = map.CellToWorld(0, top).y;
-        bottomY = map.CellToWorld(0, bottom).y;
+        topY = firstY;
+        bottomY = lastY;
         const Real size = std::fabs(row.x0) + std::fabs(ellipse.centre.x) +
                           std::fabs(ellipse.centre.y) + std::fabs(ellipse.semiX) +
                           std::fabs(ellipse.semiY) + std::fabs(topY) + std::fabs(bottomY);
@@ -200,24 +222,41 @@ CRgn EllipseCellRgn(const SCellEllipse& ellipse, const CGridMap& map) {
     return RgnFromRuns(runs);
 }
 
+CEllipseGrid::CEllipseGrid(const CGridMap& map, const SIntRect& window)
+    : m_map(&map), m_window(window), m_x0(map.CellToWorld(0, 0).x) {
+    const SEdges& world = map.WorldWindow();
+    m_worldReach = std::max({std::fabs(world.left), std::fabs(world.right), std::fabs(world.top),
+                             std::fabs(world.bottom)});
+    for (int y = window.top; y < window.bottom; ++y)
+        m_rowY.push_back(map.CellToWorld(0, y).y);
+}
+
 CEllipseRows::CEllipseRows(const SCellEllipse& ellipse, const CGridMap& map,
                            const SIntRect& window)
     : m_ellipse(ellipse), m_map(&map), m_window(window), m_doubles(FitsDoubles(ellipse, map)) {
     if (m_doubles) {
         const SRowSetup<double> setup(ellipse, map, window);
-        m_quickRows.top = setup.top;
-        m_quickRows.bottom = setup.bottom;
-        m_slack = setup.row.slack;
-        m_x0 = setup.row.x0;
-        m_form[0] = setup.form.px;
-        m_form[1] = setup.form.py;
-        m_form[2] = setup.form.wx;
-        m_form[3] = setup.form.wy;
-        if (setup.top <= setup.bottom)
-            PrepareQuick(setup.form.px, setup.form.py, setup.form.wx, setup.form.wy, setup.topY,
-                         setup.bottomY);
+        const double form[4] = {setup.form.px, setup.form.py, setup.form.wx, setup.form.wy};
+        Keep(setup.top, setup.bottom, setup.row.slack, setup.row.x0, form, setup.topY,
+             setup.bottomY, setup.top <= setup.bottom ? map.WorldToCell(ellipse.centre) : QPoint());
     } else {
         const SRowSetup<long double> setup(ellipse, map, window);
+        m_quickRows.top = setup.top;
+        m_quickRows.bottom = setup.bottom;
+    }
+}
+
+CEllipseRows::CEllipseRows(const SCellEllipse& ellipse, const CEllipseGrid& grid,
+                           const QPoint& centreCell)
+    : m_ellipse(ellipse), m_map(&grid.Map()), m_window(grid.Window()),
+      m_doubles(FitsDoubles(ellipse, grid.WorldReach())) {
+    if (m_doubles) {
+        const SRowSetup<double> setup(ellipse, grid);
+        const double form[4] = {setup.form.px, setup.form.py, setup.form.wx, setup.form.wy};
+        Keep(setup.top, setup.bottom, setup.row.slack, setup.row.x0, form, setup.topY,
+             setup.bottomY, centreCell);
+    } else {
+        const SRowSetup<long double> setup(ellipse, grid.Map(), grid.Window());
         m_quickRows.top = setup.top;
         m_quickRows.bottom = setup.bottom;
     }
@@ -267,8 +306,20 @@ std::pair<int, int> CEllipseRows::SettledColumns(int y, double rowY) const {
     return {lo, hi};
 }
 
+void CEllipseRows::Keep(int top, int bottom, double slack, double x0, const double form[4],
+                        double topY, double bottomY, const QPoint& centreCell) {
+    m_quickRows.top = top;
+    m_quickRows.bottom = bottom;
+    m_slack = slack;
+    m_x0 = x0;
+    for (int k = 0; k < 4; ++k)
+        m_form[k] = form[k];
+    if (top <= bottom)
+        PrepareQuick(form[0], form[1], form[2], form[3], topY, bottomY, centreCell);
+}
+
 void CEllipseRows::PrepareQuick(double px, double py, double wx, double wy, double topY,
-                                double bottomY) {
+                                double bottomY, const QPoint& centre) {
     // Along a row dy from the centre, u^2 + w^2 = 1 is A dx^2 + 2 k dy dx + C = 0 with
     // A = px^2 + wx^2, k = wx wy - px py, and its discriminant reduces to A - (dy / (a b))^2,
     // where 1 / (a b) = px wy + wx py.
@@ -290,7 +341,6 @@ void CEllipseRows::PrepareQuick(double px, double py, double wx, double wy, doub
     q.usable = unit > 0 && a > 0 && std::isfinite(scale) && scale < 1e10 &&
                std::fabs(q.base) + std::fabs(q.slope) * reach + std::sqrt(q.t0) < 1e8;
     const double radius = std::min(std::fabs(m_ellipse.semiX), std::fabs(m_ellipse.semiY));
-    const QPoint centre = m_map->WorldToCell(m_ellipse.centre);
     // The sum of a cell's sides is at least its diagonal.
     m_holdsCell = radius > std::fabs(m_map->UnitX()) + std::fabs(m_map->UnitY()) &&
                   centre.x() >= m_window.left + 2 && centre.x() < m_window.right - 2 &&

@@ -88,11 +88,42 @@ private:
     }
 };
 
+/// What the rows of every ellipse over one map and window share, found once for all of them:
+/// the issue-space x of column 0, the issue-space y of every row of the window and the reach of
+/// the map's world window.
+class CEllipseGrid {
+public:
+    CEllipseGrid(const CGridMap& map, const SIntRect& window);
+
+    const CGridMap& Map() const { return *m_map; }
+    const SIntRect& Window() const { return m_window; }
+    /// map.CellToWorld(0, 0).x.
+    double ColumnZeroX() const { return m_x0; }
+    /// map.CellToWorld(0, y).y, looked up for the rows of the window.
+    double RowY(int y) const {
+        return y >= m_window.top && y < m_window.bottom
+                   ? m_rowY[static_cast<std::size_t>(y - m_window.top)]
+                   : m_map->CellToWorld(0, y).y;
+    }
+    /// The largest distance of the world window's edges from 0.
+    double WorldReach() const { return m_worldReach; }
+
+private:
+    const CGridMap* m_map;
+    SIntRect m_window;
+    double m_x0 = 0.0;
+    double m_worldReach = 0.0;
+    std::vector<double> m_rowY;
+};
+
 /// The cells of an ellipse one row at a time, exactly the runs AppendEllipseRuns gives within the
 /// window: from the quick form where it is certain, the region's own way otherwise.
 class CEllipseRows {
 public:
     CEllipseRows(const SCellEllipse& ellipse, const CGridMap& map, const SIntRect& window);
+    /// The same rows from what the grid keeps for every ellipse over it; `centreCell` is
+    /// map.WorldToCell(ellipse.centre), found once by a caller whose centres stay.
+    CEllipseRows(const SCellEllipse& ellipse, const CEllipseGrid& grid, const QPoint& centreCell);
 
     /// The rows that can hold cells, Top() .. Bottom() (none when Top() > Bottom()).
     int Top() const { return m_quickRows.top; }
@@ -118,7 +149,12 @@ public:
     std::pair<int, int> SettledColumns(int y, double rowY) const;
 
 private:
-    void PrepareQuick(double px, double py, double wx, double wy, double topY, double bottomY);
+    /// Keeps the double setup's form, rows and slack (the rows topY .. bottomY, the centre's
+    /// cell) and prepares the quick form when some row is left.
+    void Keep(int top, int bottom, double slack, double x0, const double form[4], double topY,
+              double bottomY, const QPoint& centreCell);
+    void PrepareQuick(double px, double py, double wx, double wy, double topY, double bottomY,
+                      const QPoint& centreCell);
 
     SCellEllipse m_ellipse;
     const CGridMap* m_map;

@@ -5,7 +5,7 @@
 
 CTrialMembers::CTrialMembers(const std::vector<CMember*>& members, const CGridMap& map,
                              bool rowsDirect)
-    : m_map(map), m_window(RegionWindow(map)) {
+    : m_map(map), m_window(RegionWindow(map)), m_grid(map, m_window) {
     m_slots.reserve(members.size());
     for (const CMember* member : members) {
         m_slots.emplace_back(*member);
@@ -15,6 +15,7 @@ CTrialMembers::CTrialMembers(const std::vector<CMember*>& members, const CGridMa
         // The members whose direct runs are the exact ellipse's cells.
         slot.ellipseType = rowsDirect && slot.runs.Direct() && member->PrefVertices() <= 0;
         slot.ideal = member->IdealPoint();
+        slot.idealCell = map.WorldToCell(slot.ideal);
         slot.salience = member->Preference().salience;
         slot.turn = TradeOffTurn(member->Preference().complementarity);
     }
@@ -30,7 +31,7 @@ void CTrialMembers::Build(SSlot& slot) {
     slot.fromRows = false;
     if (slot.ellipseType) {
         slot.rows.emplace(TradeOffEllipse(slot.ideal, m_statusQuo, slot.salience, slot.turn),
-                          m_map, m_window);
+                          m_grid, slot.idealCell);
         slot.fromRows = slot.rows->SurelyHoldsCell();
         if (slot.fromRows)
             return;

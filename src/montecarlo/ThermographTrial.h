@@ -52,6 +52,8 @@ private:
         CMemberRuns runs;
         bool ellipseType = false;
         CFPoint ideal;
+        /// The cell of the ideal point, the centre of every ellipse of the member.
+        QPoint idealCell;
         double salience = 1.0;
         STradeOffTurn turn;
         long long trial = -1;
@@ -67,6 +69,7 @@ private:
 
     const CGridMap& m_map;
     SIntRect m_window;
+    CEllipseGrid m_grid;
     CFPoint m_statusQuo;
     long long m_trial = 0;
     std::vector<SSlot> m_slots;

@@ -422,3 +422,36 @@ TEST(EllipseCellsTest, SettledRowsAreTheRegionsRows) {
     }
     EXPECT_GT(doubtful, 200) << "rows with crossings on whole columns";
 }
+
+TEST(EllipseCellsTest, RowsFromTheSharedGridAreThoseFromTheMap) {
+    // The numbers a grid keeps for every ellipse (column 0's x, the rows' y, the world window's
+    // reach) and a centre cell found once give the same rows as the map asked afresh: random,
+    // thin and turned ellipses, ones far off the chart (worked in extended precision) and ones
+    // whose rows miss the window.
+    std::mt19937 random(83);
+    const CGridMap maps[] = {Chart(100), Chart(137, 2.5), Chart(90, 0.4)};
+    for (int trial = 0; trial < 150; ++trial) {
+        const CGridMap& map = maps[trial % 3];
+        const SIntRect window = RegionWindow(map);
+        const CEllipseGrid grid(map, window);
+        SCellEllipse e = RandomEllipse(random);
+        if (trial % 10 == 3)
+            e.centre = CFPoint(3e120, -40); // beyond what doubles square
+        if (trial % 10 == 7)
+            e = SCellEllipse{CFPoint(50, 900), 4, 3, 1.0, 0.0}; // no row in the window
+        const CEllipseRows fromMap(e, map, window);
+        const CEllipseRows fromGrid(e, grid, map.WorldToCell(e.centre));
+        const SQuickEllipseRows& a = fromMap.Quick();
+        const SQuickEllipseRows& b = fromGrid.Quick();
+        const std::string what = "trial " + std::to_string(trial);
+        ASSERT_EQ(std::make_pair(a.top, a.bottom), std::make_pair(b.top, b.bottom)) << what;
+        ASSERT_EQ(a.usable, b.usable) << what;
+        for (const auto& [x, y] : {std::make_pair(a.centreY, b.centreY), {a.base, b.base},
+                                   {a.slope, b.slope}, {a.t0, b.t0}, {a.t1, b.t1},
+                                   {a.tolerance, b.tolerance}})
+            ASSERT_TRUE(x == y || (std::isnan(x) && std::isnan(y))) << what;
+        ASSERT_EQ(fromMap.SurelyHoldsCell(), fromGrid.SurelyHoldsCell()) << what;
+        for (int y = window.top; y < window.bottom; y += 2)
+            ASSERT_EQ(fromMap.ExactColumns(y), fromGrid.ExactColumns(y)) << what << " row " << y;
+    }
+}
