@@ -15,7 +15,8 @@ class CVotingGame;
 /// status quo moved; the other maps move the status quo themselves and do not depend on it.
 class CThermograph {
 public:
-    /// Whether the next request computes the map again.
+    /// Whether the map was marked out of date (or none was stored yet); IsFresh also asks
+    /// whether the game changed since.
     bool IsOutOfDate() const { return m_outOfDate; }
     /// Marks the map for recomputation (after any change of the scenario or the chart).
     void MarkOutOfDate() { m_outOfDate = true; }
