@@ -1,11 +1,10 @@
 #include "app/LongWork.h"
 
 #include "app/WidgetPlatform.h"
+#include "platform/WorkerThread.h"
 
-#include <QEventLoop>
 #include <QMainWindow>
 #include <QMenuBar>
-#include <QThread>
 #include <QToolBar>
 
 #include <atomic>
@@ -26,7 +25,7 @@ bool CLongWork::Run(const std::vector<SLongConcept>& work) {
     m_platform.ShowProgress(true);
     std::atomic<int> done{0};
     const int count = static_cast<int>(work.size());
-    QThread* thread = QThread::create([&work, &done, this] {
+    RunOnWorkerThread([&work, &done, this] {
         for (const SLongConcept& item : work) {
             if (m_platform.CancelRequested())
                 break;
@@ -34,12 +33,7 @@ bool CLongWork::Run(const std::vector<SLongConcept>& work) {
             item.compute();
             ++done;
         }
-    });
-    QEventLoop loop;
-    QObject::connect(thread, &QThread::finished, &loop, &QEventLoop::quit);
-    QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
-    thread->start();
-    loop.exec();
+    }, 0);
     const bool cancelled = m_platform.CancelRequested() || done < count;
     m_platform.ShowProgress(false);
     m_platform.SetStatusText(1, cancelled ? "Cancelled" : " ");

@@ -6,20 +6,14 @@
 
 #include <memory>
 
-namespace {
-
-constexpr int kQuietMs = 100;
-
-} // namespace
-
-void RunOnWorkerThread(const std::function<void()>& work) {
+void RunOnWorkerThread(const std::function<void()>& work, int quietMs) {
     std::unique_ptr<QThread> thread(QThread::create(work));
     QEventLoop loop;
     // The thread's end reaches the loop as a queued event, so an end before exec() still stops
     // it; after a quick end the event dies with the loop.
     QObject::connect(thread.get(), &QThread::finished, &loop, &QEventLoop::quit);
     thread->start();
-    if (!thread->wait(QDeadlineTimer(kQuietMs)))
+    if (!thread->wait(QDeadlineTimer(quietMs)))
         loop.exec();
     thread->wait();
 }
