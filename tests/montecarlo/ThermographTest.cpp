@@ -380,3 +380,69 @@ TEST(ThermographTest, VoteAndDistanceModes) {
     const CFPoint p = f.game.GridMap().CellToWorld(lines->pixels.left + 5, lines->pixels.top + 5);
     EXPECT_NEAR(lines->At(5, 5), std::fabs(p.y - 20), 1e-9);
 }
+
+TEST(ThermographTest, RowCounterOnTheChartsEdgeRowsAndColumns) {
+    // Trade-off members about the chart's corners and edges, trial points on the first and last
+    // rows and columns of the chart and just outside it: the rows swept from the top of the chart
+    // to its bottom (ellipses joining above it, leaving below it, cut at both sides) count the
+    // cells the members' own runs give.
+    CRand::Seed(77);
+    for (int scenario = 0; scenario < 4; ++scenario) {
+        CGameFixture f(30 + 7 * scenario);
+        const CGridMap& chart = f.game.GridMap();
+        const SIntRect cells = OrderedDeviceRect(chart);
+        const int last = cells.right - 1, bottom = cells.bottom - 1;
+        const int count = 5 + 2 * scenario;
+        for (int i = 0; i < count; ++i) {
+            const int x = i % 2 ? cells.left + CRand::Next() % 3 : last - CRand::Next() % 3;
+            const int y = i % 3 ? cells.top + CRand::Next() % 3 : bottom - CRand::Next() % 3;
+            const CFPoint p = chart.CellToWorld(x, y);
+            CMember& m = f.AddQuietly(p.x + Uniform(-2, 2), p.y + Uniform(-2, 2), PREF_TRADEOFF,
+                                      1 + CRand::Next() % 3);
+            PreferenceSpec spec = m.Preference();
+            spec.salience = Uniform(0.5, 2);
+            spec.complementarity = Uniform(-1, 1);
+            m.SetPreferenceSpec(spec);
+            m.SetVeto(scenario == 3 && i == 1);
+        }
+        f.Refresh();
+        f.game.SetWeightedVoting(scenario % 2);
+        f.game.SetVoteRule(scenario == 2 ? 2.0 / 3.0 : 0.5);
+        f.game.SetVetoSwitch(scenario == 3);
+        const CGridMap map = f.game.GridMap();
+        const SIntRect device = OrderedDeviceRect(map);
+        std::vector<SCountedMember> counted;
+        for (const CMember* member : f.game.Members())
+            counted.push_back({member->EffectiveVote(), 0, false,
+                               f.game.VetoSwitch() != 0 && member->Veto() != 0});
+        CWinSetCounter runsCounter(device, counted, f.game.VoteQuota());
+        ASSERT_TRUE(runsCounter.CountsInUnits());
+        std::vector<SUnitMember> units;
+        for (const SCountedMember& member : runsCounter.Members())
+            units.push_back({member.units, member.veto});
+        CWinSetRowCounter rowCounter(device, map, units, runsCounter.NeededUnits());
+        CTrialMembers trial(f.game.Members(), map, true);
+        std::vector<CMemberRuns> runs;
+        for (const CMember* member : f.game.Members())
+            runs.emplace_back(*member);
+        long long winCells = 0;
+        for (int point = 0; point < 48; ++point) {
+            const int along = CRand::Next() % (device.right - device.left);
+            const int down = CRand::Next() % (device.bottom - device.top);
+            const int side = point % 6;
+            const int x = side == 0 ? device.left : side == 1 ? device.right - 1
+                        : side == 4 ? device.left - 1 : device.left + along;
+            const int y = side == 2 ? device.top : side == 3 ? device.bottom - 1
+                        : side == 5 ? device.bottom : device.top + down;
+            const CFPoint p = map.CellToWorld(x, y);
+            for (CMemberRuns& member : runs)
+                member.Build(p, map);
+            trial.MoveTo(p);
+            const long long expected = runsCounter.Count(runs, map);
+            winCells += expected;
+            ASSERT_EQ(rowCounter.Count(trial), expected)
+                << "scenario " << scenario << " point " << point << " at " << x << ", " << y;
+        }
+        EXPECT_GT(winCells, 0) << "scenario " << scenario;
+    }
+}
