@@ -97,7 +97,8 @@ bool WriteCustomDistribution(CThermograph& thermograph, CVotingGame& game,
     if (!MapSignedValues(game, THERMO_AREA, signs, settings, grid))
         return false;
     grid.levels = CustomDistributionLevels(grid, game);
-    WriteFile(CustomDistributionFileName(documentName), CustomDistributionText(grid.levels));
+    if (!documentName.empty())
+        WriteFile(CustomDistributionFileName(documentName), CustomDistributionText(grid.levels));
     thermograph.Store(std::move(grid), game, settings);
     return true;
 }

@@ -3,6 +3,7 @@
 #include "montecarlo/Thermograph.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -80,6 +81,16 @@ TEST(ThermographCustomTest, CancelAndUnwritableFileLeaveOlderFilesWhole) {
     EXPECT_TRUE(WriteCustomDistribution(thermograph, f.game, missing, {}));
     EXPECT_TRUE(f.platform.Messages().empty()) << "an unwritable file is not reported";
     EXPECT_FALSE(thermograph.IsOutOfDate());
+
+    // Without a document name (an untitled scenario, the command line's distribution) the
+    // levels are kept but no ".custom.txt" appears in the working folder.
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    thermograph.MarkOutOfDate();
+    EXPECT_TRUE(WriteCustomDistribution(thermograph, f.game, "", {}));
+    EXPECT_FALSE(thermograph.Grid().levels.empty());
+    EXPECT_FALSE(QFileInfo::exists(".custom.txt"));
+    QDir::setCurrent(previous);
 }
 
 TEST(ThermographCustomTest, LevelsOfEqualValuesAreOnlyTheHeader) {
