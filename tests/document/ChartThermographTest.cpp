@@ -1,26 +1,15 @@
 #include "document/ChartThermograph.h"
 #include "montecarlo/Thermograph.h"
-#include "views/ChartFixture.h"
 #include "views/LongConcepts.h"
-#include "views/ThermographLayer.h"
+#include "views/ThermographFixture.h"
 
 namespace {
 
-class ChartThermographTest : public CChartFixture {
+class ChartThermographTest : public CThermographFixture {
 protected:
     void SetUp() override {
-        CChartFixture::SetUp();
-        LoadText(MembersScenario({{25, 30}, {70, 20}, {60, 75}, {35, 65}, {50, 45}}, {45, 50},
-                                 {50, 50}));
-        ShowNothing();
-        doc.Config().szChart = {30, 30};
-        doc.UpdateGridMap();
-        doc.Config().flagThermo = 1;
-        chart.Layout().SetLegendShown(false);
-    }
-    QImage Picture() {
-        chart.Update(doc);
-        return chart.Thermograph().Picture(doc, chart.Layout());
+        CThermographFixture::SetUp();
+        OpenFiveMembers({45, 50}, 30, 30);
     }
     /// How many maps have shown their progress so far (each starts at row 0).
     int MapsRun() const {

@@ -1,5 +1,4 @@
 #include "geometry/EllipseCells.h"
-#include "geometry/EllipseRowBatch.h"
 #include "geometry/EllipseRowSweep.h"
 #include "GeoTestUtil.h"
 #include "document/ChartFrame.h"
@@ -259,48 +258,6 @@ TEST(EllipseCellsTest, RowsOneAtATimeGiveTheRunsOfTheRegion) {
             EXPECT_FALSE(runs.empty());
         }
     }
-}
-
-TEST(EllipseCellsTest, BatchedRowsDecideAsEachEllipseAlone) {
-    std::mt19937 random(5);
-    const CGridMap map = Chart(120, 1.3);
-    const SIntRect window = RegionWindow(map);
-    std::vector<CEllipseRows> ellipses;
-    CEllipseRowBatch batch;
-    for (int k = 0; k < 61; ++k) {
-        SCellEllipse e = RandomEllipse(random);
-        if (k % 5 == 0) // through a cell centre: a crossing on a whole column
-            e = SCellEllipse{map.CellToWorld(40, 50), 9 * map.UnitX(), 9 * map.UnitX(), 1.0, 0.0};
-        ellipses.emplace_back(e, map, window);
-        batch.Add(ellipses.back().Quick());
-    }
-    long long certain = 0, exact = 0;
-    for (const SIntRect& cut : {window, SIntRect{10, 0, 100, 0}}) {
-        for (int y = window.top; y < window.bottom; ++y) {
-            const double rowY = map.CellToWorld(0, y).y;
-            batch.Row(y, rowY, cut.left, cut.right);
-            for (std::size_t k = 0; k < ellipses.size(); ++k) {
-                int lo = 1, hi = 0;
-                const bool sure =
-                    ellipses[k].Quick().Columns(y, rowY, cut.left, cut.right, lo, hi);
-                ASSERT_EQ(batch.Certain(k), sure) << "ellipse " << k << " row " << y;
-                if (!sure) {
-                    ++exact;
-                    continue;
-                }
-                ++certain;
-                ASSERT_EQ(std::make_pair(batch.Lo(k), batch.Hi(k)), std::make_pair(lo, hi))
-                    << "ellipse " << k << " row " << y;
-                // Cut to the window, a certain row is the region's own.
-                if (cut == window) {
-                    ASSERT_EQ(ellipses[k].ExactColumns(y), std::make_pair(lo, hi))
-                        << "ellipse " << k << " row " << y;
-                }
-            }
-        }
-    }
-    EXPECT_GT(certain, 50 * exact) << "the quick form decides almost every row";
-    EXPECT_GT(exact, 0) << "crossings on whole columns are taken exactly";
 }
 
 TEST(EllipseCellsTest, RegionFromQuickRowsEqualsTheReferenceRuns) {

@@ -1,32 +1,20 @@
 #include "document/ChartThermograph.h"
 #include "montecarlo/CustomDistribution.h"
 #include "montecarlo/Thermograph.h"
-#include "views/ChartFixture.h"
 #include "views/ThermoColors.h"
-#include "views/ThermographLayer.h"
+#include "views/ThermographFixture.h"
 
 #include <cmath>
 #include <map>
 
 namespace {
 
-/// Five trade-off members on a small chart, read from a file of its own so that the custom
-/// distribution file lands in the fixture's folder.
-class ThermographPictureTest : public CChartFixture {
+/// The thermograph pictures against the maps the command line computes.
+class ThermographPictureTest : public CThermographFixture {
 protected:
     void SetUp() override {
-        CChartFixture::SetUp();
-        LoadText(MembersScenario({{25, 30}, {70, 20}, {60, 75}, {35, 65}, {50, 45}}, {50, 50},
-                                 {50, 50}));
-        ShowNothing();
-        doc.Config().szChart = {40, 36};
-        doc.UpdateGridMap();
-        doc.Config().flagThermo = 1;
-        chart.Layout().SetLegendShown(false);
-    }
-    QImage Picture() {
-        chart.Update(doc);
-        return chart.Thermograph().Picture(doc, chart.Layout());
+        CThermographFixture::SetUp();
+        OpenFiveMembers({50, 50}, 40, 36);
     }
     /// The map a command-line run computes for the mode, on one thread.
     CThermograph Reference(int mode) {
