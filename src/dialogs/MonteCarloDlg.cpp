@@ -283,13 +283,18 @@ void CMonteCarloDlg::ShowProgress() {
         m_progress->setValue(m_progressState->accepted.load(std::memory_order_relaxed));
 }
 
-void CMonteCarloDlg::Run() {
+bool CMonteCarloDlg::TakeFieldSettings() {
     if (IsDrawing())
-        return;
+        return false;
     const std::optional<SMonteCarloSettings> settings = FieldSettings();
-    if (!settings)
+    if (settings)
+        m_session.SetSettings(*settings);
+    return settings.has_value();
+}
+
+void CMonteCarloDlg::Run() {
+    if (!TakeFieldSettings())
         return;
-    m_session.SetSettings(*settings);
     std::optional<SMonteCarloRequest> request = m_session.BeginRun();
     if (!request)
         return;
@@ -335,12 +340,8 @@ void CMonteCarloDlg::Reset() {
 }
 
 void CMonteCarloDlg::accept() {
-    if (IsDrawing())
+    if (!TakeFieldSettings())
         return;
-    const std::optional<SMonteCarloSettings> settings = FieldSettings();
-    if (!settings)
-        return;
-    m_session.SetSettings(*settings);
     m_session.Ok();
     QDialog::accept();
 }

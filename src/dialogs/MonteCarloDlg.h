@@ -61,6 +61,9 @@ private:
     QWidget* BuildAxisBox(const QString& title, const char* prefix, SAxisFields& axis);
     void ShowSettings(const SMonteCarloSettings& settings);
     void ShowButtons();
+    /// Hands the fields' settings to the session; false while a draw runs or when a field
+    /// cannot be read (its message shown).
+    bool TakeFieldSettings();
     /// Locks every field and button but Stop while a draw runs, and shows its progress.
     void ShowDrawing(bool drawing, int members);
     void ShowProgress();
