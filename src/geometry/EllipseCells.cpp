@@ -155,6 +155,8 @@ template <class Real> struct SRowSetup {
         Finish(ellipse, map.CellToWorld(0, 0).x, map.UnitX(), map.CellToWorld(0, top).y,
                map.CellToWorld(0, bottom).y);
     }
+    /// A form whose rows the caller finds.
+    explicit SRowSetup(const SForm<Real>& form_) : form(form_) {}
     /// The same from the grid's numbers kept for every ellipse.
     SRowSetup(const SCellEllipse& ellipse, const CEllipseGrid& grid) : form(ellipse) {
         const SIntRect& window = grid.Window();
@@ -318,28 +320,107 @@ void CEllipseRows::Keep(int top, int bottom, double slack, double x0, const doub
         PrepareQuick(form[0], form[1], form[2], form[3], topY, bottomY, centreCell);
 }
 
-void CEllipseRows::PrepareQuick(double px, double py, double wx, double wy, double topY,
-                                double bottomY, const QPoint& centre) {
-    // Along a row dy from the centre, u^2 + w^2 = 1 is A dx^2 + 2 k dy dx + C = 0 with
-    // A = px^2 + wx^2, k = wx wy - px py, and its discriminant reduces to A - (dy / (a b))^2,
-    // where 1 / (a b) = px wy + wx py.
-    const double unit = m_map->UnitX();
-    const double a = px * px + wx * wx;
+namespace {
+
+/// The quick form's numbers that stay along the rows: along a row dy from the centre,
+/// u^2 + w^2 = 1 is A dx^2 + 2 k dy dx + C = 0 with A = px^2 + wx^2, k = wx wy - px py, and its
+/// discriminant reduces to A - (dy / (a b))^2, where 1 / (a b) = px wy + wx py.
+void SolveQuick(double px, double py, double wx, double wy, double unit, double centreX,
+                double x0, SQuickEllipseRows& q, double& a) {
+    a = px * px + wx * wx;
     const double k = wx * wy - px * py;
     const double m = (px * wy + wx * py) * (px * wy + wx * py);
-    SQuickEllipseRows& q = m_quickRows;
-    q.centreY = m_ellipse.centre.y;
-    q.base = (m_ellipse.centre.x - m_x0) / unit;
+    q.base = (centreX - x0) / unit;
     q.slope = -k / (a * unit);
     q.t0 = 1.0 / (a * unit * unit);
     q.t1 = m / (a * a * unit * unit);
+}
+
+} // namespace
+
+SEllipseShape EllipseShape(const SCellEllipse& unitEllipse, const CEllipseGrid& grid) {
+    SEllipseShape shape;
+    const SForm<double> form(unitEllipse);
+    const double unit = grid.Map().UnitX();
+    if (!form.usable || !FitsDoubles(unitEllipse, grid.WorldReach()) || !(unit > 0))
+        return shape;
+    SQuickEllipseRows q;
+    double a = 0.0;
+    SolveQuick(form.px, form.py, form.wx, form.wy, unit, unitEllipse.centre.x, grid.ColumnZeroX(),
+               q, a);
+    shape.base = q.base;
+    shape.slope = q.slope;
+    shape.t1 = q.t1;
+    shape.t0 = q.t0;
+    shape.rootT0 = std::sqrt(q.t0);
+    shape.reach = std::hypot(unitEllipse.semiY * unitEllipse.cosTurn,
+                             unitEllipse.semiX * unitEllipse.sinTurn);
+    shape.usable = a > 0 && std::isfinite(shape.t0) && std::isfinite(shape.t1) &&
+                   std::isfinite(shape.slope) && std::isfinite(shape.reach);
+    return shape;
+}
+
+CEllipseRows::CEllipseRows(const SCellEllipse& ellipse, const CEllipseGrid& grid,
+                           const QPoint& centreCell, const SEllipseShape& shape)
+    : m_ellipse(ellipse), m_map(&grid.Map()), m_window(grid.Window()),
+      m_doubles(FitsDoubles(ellipse, grid.WorldReach())) {
+    const SForm<double> form(ellipse);
+    const double size = ellipse.semiX;
+    const SIntRect& window = m_window;
+    if (!m_doubles || !shape.usable || !form.usable || !(size > 0) ||
+        window.right <= window.left || window.bottom <= window.top) {
+        *this = CEllipseRows(ellipse, grid, centreCell);
+        return;
+    }
+    // The rows as RowRange finds them, the reach scaled from the shape's.
+    const double reach = size * shape.reach;
+    const int a = m_map->WorldToRow(ellipse.centre.y - reach);
+    const int b = m_map->WorldToRow(ellipse.centre.y + reach);
+    const int top = std::max(window.top, std::min(a, b) - 1);
+    const int bottom = std::min(window.bottom - 1, std::max(a, b) + 1);
+    SRowSetup<double> setup(form);
+    setup.top = top;
+    setup.bottom = bottom;
+    setup.Finish(ellipse, grid.ColumnZeroX(), m_map->UnitX(), grid.RowY(top), grid.RowY(bottom));
+    m_quickRows.top = top;
+    m_quickRows.bottom = bottom;
+    m_slack = setup.row.slack;
+    m_x0 = setup.row.x0;
+    m_form[0] = form.px;
+    m_form[1] = form.py;
+    m_form[2] = form.wx;
+    m_form[3] = form.wy;
+    if (top > bottom)
+        return;
+    SQuickEllipseRows& q = m_quickRows;
+    q.centreY = ellipse.centre.y;
+    q.base = shape.base;
+    q.slope = shape.slope;
+    q.t0 = shape.t0 * size * size;
+    q.t1 = shape.t1;
+    FinishQuick(setup.topY, setup.bottomY, shape.rootT0 * size, centreCell);
+}
+
+void CEllipseRows::PrepareQuick(double px, double py, double wx, double wy, double topY,
+                                double bottomY, const QPoint& centre) {
+    SQuickEllipseRows& q = m_quickRows;
+    q.centreY = m_ellipse.centre.y;
+    double a = 0.0;
+    SolveQuick(px, py, wx, wy, m_map->UnitX(), m_ellipse.centre.x, m_x0, q, a);
+    FinishQuick(topY, bottomY, a > 0 ? std::sqrt(q.t0) : 0.0, centre);
+    q.usable = q.usable && a > 0;
+}
+
+void CEllipseRows::FinishQuick(double topY, double bottomY, double rootT0, const QPoint& centre) {
+    SQuickEllipseRows& q = m_quickRows;
+    const double unit = m_map->UnitX();
     // The rounding under the root and in the crossings grows with the numbers involved, at
     // most those of the farthest row the ellipse reaches.
     const double reach = std::max(std::fabs(topY - q.centreY), std::fabs(bottomY - q.centreY));
     const double scale = q.t0 + q.t1 * reach * reach + q.slope * q.slope * reach * reach;
     q.tolerance = 1e-6 * scale + 1e-9;
-    q.usable = unit > 0 && a > 0 && std::isfinite(scale) && scale < 1e10 &&
-               std::fabs(q.base) + std::fabs(q.slope) * reach + std::sqrt(q.t0) < 1e8;
+    q.usable = unit > 0 && std::isfinite(scale) && scale < 1e10 &&
+               std::fabs(q.base) + std::fabs(q.slope) * reach + rootT0 < 1e8;
     const double radius = std::min(std::fabs(m_ellipse.semiX), std::fabs(m_ellipse.semiY));
     // The sum of a cell's sides is at least its diagonal.
     m_holdsCell = radius > std::fabs(m_map->UnitX()) + std::fabs(m_map->UnitY()) &&

@@ -116,6 +116,21 @@ private:
     std::vector<double> m_rowY;
 };
 
+/// What the quick rows of ellipses that differ only in size keep: about one centre, with one
+/// ratio of the axes and one turn, slope, t1 and base stay, and t0 and the reach of the rows grow
+/// with the size (the first semi-axis) and its square. Taken from the ellipse of size 1.
+struct SEllipseShape {
+    bool usable = false;
+    double base = 0.0;
+    double slope = 0.0;
+    double t1 = 0.0;
+    /// t0 and its root, and the vertical reach, at size 1.
+    double t0 = 0.0;
+    double rootT0 = 0.0;
+    double reach = 0.0;
+};
+SEllipseShape EllipseShape(const SCellEllipse& unitEllipse, const CEllipseGrid& grid);
+
 /// The cells of an ellipse one row at a time, exactly the runs AppendEllipseRuns gives within the
 /// window: from the quick form where it is certain, the region's own way otherwise.
 class CEllipseRows {
@@ -124,6 +139,10 @@ public:
     /// The same rows from what the grid keeps for every ellipse over it; `centreCell` is
     /// map.WorldToCell(ellipse.centre), found once by a caller whose centres stay.
     CEllipseRows(const SCellEllipse& ellipse, const CEllipseGrid& grid, const QPoint& centreCell);
+    /// The same rows of an ellipse of the shape, its semiX the shape's size: the quick form is
+    /// scaled from the shape's instead of solved again.
+    CEllipseRows(const SCellEllipse& ellipse, const CEllipseGrid& grid, const QPoint& centreCell,
+                 const SEllipseShape& shape);
 
     /// The rows that can hold cells, Top() .. Bottom() (none when Top() > Bottom()).
     int Top() const { return m_quickRows.top; }
@@ -155,6 +174,9 @@ private:
               double bottomY, const QPoint& centreCell);
     void PrepareQuick(double px, double py, double wx, double wy, double topY, double bottomY,
                       const QPoint& centreCell);
+    /// The quick form's tolerance and usability from its numbers, and whether a cell surely
+    /// belongs, for the rows topY .. bottomY.
+    void FinishQuick(double topY, double bottomY, double rootT0, const QPoint& centreCell);
 
     SCellEllipse m_ellipse;
     const CGridMap* m_map;

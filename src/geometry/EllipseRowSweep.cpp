@@ -155,9 +155,8 @@ void CEllipseRowSweep::Row(int y, double rowY) {
     m_shown = m_count;
 }
 
-void CEllipseRowSweep::Cut(int lo, int hi, int& from, int& to) const {
-    from = std::max(lo, m_left) - m_left;
-    to = std::min(hi + 1, m_right) - m_left;
-    if (from >= to)
-        from = to = 0;
+std::pair<int, int> CEllipseRowSweep::Cut(int lo, int hi) const {
+    const int from = std::max(lo, m_left) - m_left;
+    const int to = std::min(hi + 1, m_right) - m_left;
+    return from < to ? std::pair(from, to) : std::pair(0, 0);
 }

@@ -3,6 +3,7 @@
 #include "geometry/EllipseCells.h"
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 /// The quick rows of many ellipses swept down a band of rows in order, one row at a time. An
@@ -28,11 +29,16 @@ public:
     /// The columns from .. to - 1 of entry k, offsets from the left edge (0 and 0 for none).
     int From(std::size_t k) const { return m_from[k]; }
     int To(std::size_t k) const { return m_to[k]; }
+    /// The same for every entry at once, for loops that take them side by side.
+    const int* Tags() const { return m_tag.data(); }
+    const std::int32_t* Froms() const { return m_from.data(); }
+    const std::int32_t* Tos() const { return m_to.data(); }
+    const std::int32_t* Certainties() const { return m_certain.data(); }
     /// Whether entry k's columns are certain; otherwise its row has to be taken exactly.
     bool Certain(std::size_t k) const { return m_certain[k] != 0; }
     /// The offsets from .. to - 1 of the columns lo .. hi cut to the swept ones, as the quick
     /// rows' (0 and 0 for none).
-    void Cut(int lo, int hi, int& from, int& to) const;
+    std::pair<int, int> Cut(int lo, int hi) const;
 
 private:
     /// One ellipse added: its quick rows, its tag, the next ellipse joining (and leaving) at

@@ -66,9 +66,12 @@ void CGridMap::Set(const SEdges& world, const SIntRect& device) {
 QPoint CGridMap::WorldToCell(const CFPoint& point) const {
     const double cx =
         (point.x - m_worldOrigin.x) * m_scaleX * m_signX + m_deviceOffset.x + m_deviceOrigin.x;
-    const double cy =
-        (point.y - m_worldOrigin.y) * m_signY * m_scaleY + m_deviceOffset.y + m_deviceOrigin.y;
-    return QPoint(Nearest(cx), Nearest(cy));
+    return QPoint(Nearest(cx), WorldToRow(point.y));
+}
+
+int CGridMap::WorldToRow(double y) const {
+    return Nearest((y - m_worldOrigin.y) * m_signY * m_scaleY + m_deviceOffset.y +
+                   m_deviceOrigin.y);
 }
 
 CFPoint CGridMap::CellToWorld(int cx, int cy) const {

@@ -36,6 +36,8 @@ public:
 
     /// The grid cell of an issue-space point.
     QPoint WorldToCell(const CFPoint& point) const;
+    /// The row of the cells at issue-space height y, WorldToCell's y alone.
+    int WorldToRow(double y) const;
     /// The issue-space point of a grid cell (no rounding).
     CFPoint CellToWorld(int cx, int cy) const;
     CFPoint CellToWorld(const QPoint& cell) const { return CellToWorld(cell.x(), cell.y()); }

@@ -2,6 +2,8 @@
 
 #include "montecarlo/ThermographTrial.h"
 
+#include <tuple>
+
 
 CWinSetRowCounter::CWinSetRowCounter(const SIntRect& device, const CGridMap& map,
                                      std::vector<SUnitMember> members, std::int64_t needed)
@@ -38,20 +40,24 @@ template <bool Vetoes> void CWinSetRowCounter::MarkQuick(CTrialMembers& trial, i
     // The marks in locals, which the compiler keeps in registers. An empty range, 0 .. 0, marks
     // +units and -units on cell 0, which leaves it as it was, so no entry needs a branch of its
     // own: every cell outside m_left .. m_right stays 0.
-    std::int64_t* diff = m_diff.data();
-    int* vetoDiff = m_vetoDiff.data();
-    const SUnitMember* members = m_members.data();
-    const char* vetoes = m_vetoes.data();
+    std::int64_t* __restrict diff = m_diff.data();
+    int* __restrict vetoDiff = m_vetoDiff.data();
+    const SUnitMember* __restrict members = m_members.data();
+    const char* __restrict vetoes = m_vetoes.data();
+    const int* __restrict tags = m_quick.Tags();
+    const std::int32_t* __restrict froms = m_quick.Froms();
+    const std::int32_t* __restrict tos = m_quick.Tos();
+    const std::int32_t* __restrict certain = m_quick.Certainties();
     const int width = m_width;
     int left = m_left, right = m_right;
     std::int64_t rowUnits = m_rowUnits;
     const std::size_t count = m_quick.Size();
     for (std::size_t k = 0; k < count; ++k) {
-        const std::size_t i = static_cast<std::size_t>(m_quick.Tag(k));
-        int x0 = m_quick.From(k), x1 = m_quick.To(k);
-        if (!m_quick.Certain(k)) {
+        const std::size_t i = static_cast<std::size_t>(tags[k]);
+        int x0 = froms[k], x1 = tos[k];
+        if (!certain[k]) {
             const auto [lo, hi] = trial.Rows(i).SettledColumns(y, rowY);
-            m_quick.Cut(lo, hi, x0, x1);
+            std::tie(x0, x1) = m_quick.Cut(lo, hi);
         }
         const std::int64_t units = members[i].units;
         const bool holds = x0 < x1;

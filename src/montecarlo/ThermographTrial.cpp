@@ -18,6 +18,9 @@ CTrialMembers::CTrialMembers(const std::vector<CMember*>& members, const CGridMa
         slot.idealCell = map.WorldToCell(slot.ideal);
         slot.salience = member->Preference().salience;
         slot.turn = TradeOffTurn(member->Preference().complementarity);
+        if (slot.ellipseType)
+            slot.shape =
+                EllipseShape(TradeOffUnitEllipse(slot.ideal, slot.salience, slot.turn), m_grid);
     }
 }
 
@@ -31,7 +34,7 @@ void CTrialMembers::Build(SSlot& slot) {
     slot.fromRows = false;
     if (slot.ellipseType) {
         slot.rows.emplace(TradeOffEllipse(slot.ideal, m_statusQuo, slot.salience, slot.turn),
-                          m_grid, slot.idealCell);
+                          m_grid, slot.idealCell, slot.shape);
         slot.fromRows = slot.rows->SurelyHoldsCell();
         if (slot.fromRows)
             return;

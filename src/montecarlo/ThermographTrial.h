@@ -56,6 +56,8 @@ private:
         QPoint idealCell;
         double salience = 1.0;
         STradeOffTurn turn;
+        /// The shape every ellipse of the member shares.
+        SEllipseShape shape;
         long long trial = -1;
         bool fromRows = false;
         std::optional<CEllipseRows> rows;

@@ -49,6 +49,9 @@ STradeOffTurn TradeOffTurn(double complementarity);
 /// The same ellipse from a turn found once for many status quos.
 SCellEllipse TradeOffEllipse(const CFPoint& ideal, const CFPoint& statusQuo, double salience,
                              const STradeOffTurn& turn);
+/// The trade-off ellipse of the same shape with the semi-axis along its own x axis 1, which
+/// every ellipse of the member is a multiple of.
+SCellEllipse TradeOffUnitEllipse(const CFPoint& ideal, double salience, const STradeOffTurn& turn);
 /// The ellipse's inscribed n-gon, its first corner on the ellipse's own x axis (the classic
 /// outline has 40 corners).
 std::vector<CFPoint> TradeOffOutline(const SCellEllipse& ellipse, int vertices);

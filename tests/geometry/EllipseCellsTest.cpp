@@ -11,6 +11,7 @@
 #include <cmath>
 #include <random>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -319,13 +320,13 @@ TEST(EllipseCellsTest, SweptRowsGiveEachReachingEllipseItsCutColumns) {
                     ellipses[k].Quick().Columns(y, rowY, cut.left, cut.right, lo, hi);
                 ASSERT_EQ(sweep.Certain(e), sure) << "ellipse " << k << " row " << y;
                 if (sure) {
-                    sweep.Cut(lo, hi, from, to);
+                    std::tie(from, to) = sweep.Cut(lo, hi);
                     ASSERT_EQ(std::make_pair(sweep.From(e), sweep.To(e)), std::make_pair(from, to))
                         << "ellipse " << k << " row " << y;
                 } else {
                     ++exact;
                     const auto [exactLo, exactHi] = ellipses[k].ExactColumns(y);
-                    sweep.Cut(exactLo, exactHi, from, to);
+                    std::tie(from, to) = sweep.Cut(exactLo, exactHi);
                 }
                 ASSERT_TRUE(0 <= from && from <= to && to <= width);
                 ASSERT_TRUE(from < to || from == 0) << "an empty range lies at 0";
@@ -410,5 +411,47 @@ TEST(EllipseCellsTest, RowsFromTheSharedGridAreThoseFromTheMap) {
         ASSERT_EQ(fromMap.SurelyHoldsCell(), fromGrid.SurelyHoldsCell()) << what;
         for (int y = window.top; y < window.bottom; y += 2)
             ASSERT_EQ(fromMap.ExactColumns(y), fromGrid.ExactColumns(y)) << what << " row " << y;
+    }
+}
+
+TEST(EllipseCellsTest, RowsScaledFromTheShapeAreThoseSolvedAfresh) {
+    // A member's ellipses share centre, ratio of the axes and turn; scaled from the shape of
+    // size 1 they give every row's cells, their rows and the sure cell as solving each anew:
+    // round, flat, tall and turned shapes, sizes from a hair to far past the chart, size 0 and
+    // centres off the chart or beyond what doubles square.
+    std::mt19937 random(97);
+    std::uniform_real_distribution<double> place(-60, 160), ratio(0.1, 6), turn(-1.5, 1.5),
+        logSize(-3, 4);
+    const CGridMap maps[] = {Chart(100), Chart(137, 2.5), Chart(90, 0.4)};
+    for (int trial = 0; trial < 120; ++trial) {
+        const CGridMap& map = maps[trial % 3];
+        const SIntRect window = RegionWindow(map);
+        const CEllipseGrid grid(map, window);
+        const double angle = trial % 4 == 0 ? 0.0 : turn(random);
+        CFPoint centre(place(random), place(random));
+        if (trial % 15 == 4)
+            centre = CFPoint(3e120, -40);
+        const double axes = trial % 5 == 0 ? 1.0 : ratio(random);
+        const SEllipseShape shape =
+            EllipseShape(SCellEllipse{centre, 1.0, axes, std::cos(angle), std::sin(angle)}, grid);
+        for (int k = 0; k < 6; ++k) {
+            const double size = k == 0 && trial % 7 == 0 ? 0.0 : std::pow(10.0, logSize(random));
+            const SCellEllipse e{centre, size, axes * size, std::cos(angle), std::sin(angle)};
+            const QPoint centreCell = map.WorldToCell(centre);
+            const CEllipseRows solved(e, grid, centreCell);
+            const CEllipseRows scaled(e, grid, centreCell, shape);
+            const std::string what = "trial " + std::to_string(trial) + " size " +
+                                     std::to_string(size);
+            ASSERT_EQ(std::make_pair(solved.Top(), solved.Bottom()),
+                      std::make_pair(scaled.Top(), scaled.Bottom()))
+                << what;
+            ASSERT_EQ(solved.SurelyHoldsCell(), scaled.SurelyHoldsCell()) << what;
+            for (int y = window.top; y < window.bottom; ++y) {
+                const double rowY = map.CellToWorld(0, y).y;
+                ASSERT_EQ(solved.ExactColumns(y), scaled.Columns(y, rowY)) << what << " row " << y;
+                ASSERT_EQ(solved.ExactColumns(y), scaled.SettledColumns(y, rowY))
+                    << what << " row " << y;
+            }
+        }
     }
 }
