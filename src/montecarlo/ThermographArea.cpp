@@ -91,21 +91,20 @@ void CWinSetRowCounter::MarkRow(CTrialMembers& trial, int y) {
     }
 }
 
-template <bool Vetoes> long long CWinSetRowCounter::CountMarked() {
-    // Each cell is cleared as it is read; the cell after the last is cleared by the caller.
-    std::int64_t* diff = m_diff.data();
-    int* vetoDiff = m_vetoDiff.data();
+template <bool Vetoes> long long CWinSetRowCounter::CountMarked() const {
+    // Only read: the caller clears the cells afterwards, which runs several at a time.
+    const std::int64_t* diff = m_diff.data();
+    const int* vetoDiff = m_vetoDiff.data();
     const std::int64_t needed = m_needed;
     const int vetoNeeded = m_vetoNeeded;
     long long count = 0;
     std::int64_t sum = 0;
     int cover = 0;
+#pragma GCC unroll 4
     for (int x = m_left; x < m_right; ++x) {
         sum += diff[x];
-        diff[x] = 0;
         if (Vetoes) {
             cover += vetoDiff[x];
-            vetoDiff[x] = 0;
             count += (sum >= needed && cover == vetoNeeded) ? 1 : 0;
         } else {
             count += sum >= needed ? 1 : 0;
@@ -118,16 +117,12 @@ long long CWinSetRowCounter::CountRow() {
     if (m_left >= m_right)
         return 0;
     long long count = 0;
-    if (m_rowUnits >= m_needed) {
+    if (m_rowUnits >= m_needed)
         count = m_anyVeto ? CountMarked<true>() : CountMarked<false>();
-    } else {
-        std::fill(m_diff.begin() + m_left, m_diff.begin() + m_right, 0);
-        if (m_anyVeto)
-            std::fill(m_vetoDiff.begin() + m_left, m_vetoDiff.begin() + m_right, 0);
-    }
-    m_diff[static_cast<std::size_t>(m_right)] = 0;
+    // The cell after the last marked one holds the last end.
+    std::fill(m_diff.begin() + m_left, m_diff.begin() + m_right + 1, 0);
     if (m_anyVeto)
-        m_vetoDiff[static_cast<std::size_t>(m_right)] = 0;
+        std::fill(m_vetoDiff.begin() + m_left, m_vetoDiff.begin() + m_right + 1, 0);
     return count;
 }
 

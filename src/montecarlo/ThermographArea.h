@@ -53,7 +53,7 @@ private:
         }
     }
     long long CountRow();
-    template <bool Vetoes> long long CountMarked();
+    template <bool Vetoes> long long CountMarked() const;
 
     SIntRect m_device;
     int m_width = 0;
