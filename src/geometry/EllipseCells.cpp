@@ -115,15 +115,21 @@ std::pair<int, int> RowColumns(const SForm<Real>& form, const SRow<Real>& row, c
     return {lo, hi};
 }
 
-/// The rows the ellipse can reach, within the window: its vertical extent mapped to rows and
-/// widened by one on each side.
-std::pair<int, int> RowRange(const SCellEllipse& e, const CGridMap& map, const SIntRect& window) {
-    const double reach = std::hypot(e.semiY * e.cosTurn, e.semiX * e.sinTurn);
-    const int a = map.WorldToCell(CFPoint(e.centre.x, e.centre.y - reach)).y();
-    const int b = map.WorldToCell(CFPoint(e.centre.x, e.centre.y + reach)).y();
+/// The rows within the window that an ellipse reaching `reach` above and below its centre can
+/// touch: its vertical extent mapped to rows and widened by one on each side.
+std::pair<int, int> RowsWithin(double centreY, double reach, const CGridMap& map,
+                               const SIntRect& window) {
+    const int a = map.WorldToRow(centreY - reach);
+    const int b = map.WorldToRow(centreY + reach);
     const int top = std::max(window.top, std::min(a, b) - 1);
     const int bottom = std::min(window.bottom - 1, std::max(a, b) + 1);
     return {top, bottom};
+}
+
+/// The rows the ellipse can reach, within the window.
+std::pair<int, int> RowRange(const SCellEllipse& e, const CGridMap& map, const SIntRect& window) {
+    return RowsWithin(e.centre.y, std::hypot(e.semiY * e.cosTurn, e.semiX * e.sinTurn), map,
+                      window);
 }
 
 template <class Real>
@@ -308,14 +314,18 @@ std::pair<int, int> CEllipseRows::SettledColumns(int y, double rowY) const {
     return {lo, hi};
 }
 
-void CEllipseRows::Keep(int top, int bottom, double slack, double x0, const double form[4],
-                        double topY, double bottomY, const QPoint& centreCell) {
+void CEllipseRows::Store(int top, int bottom, double slack, double x0, const double form[4]) {
     m_quickRows.top = top;
     m_quickRows.bottom = bottom;
     m_slack = slack;
     m_x0 = x0;
     for (int k = 0; k < 4; ++k)
         m_form[k] = form[k];
+}
+
+void CEllipseRows::Keep(int top, int bottom, double slack, double x0, const double form[4],
+                        double topY, double bottomY, const QPoint& centreCell) {
+    Store(top, bottom, slack, x0, form);
     if (top <= bottom)
         PrepareQuick(form[0], form[1], form[2], form[3], topY, bottomY, centreCell);
 }
@@ -373,23 +383,11 @@ CEllipseRows::CEllipseRows(const SCellEllipse& ellipse, const CEllipseGrid& grid
         return;
     }
     // The rows as RowRange finds them, the reach scaled from the shape's.
-    const double reach = size * shape.reach;
-    const int a = m_map->WorldToRow(ellipse.centre.y - reach);
-    const int b = m_map->WorldToRow(ellipse.centre.y + reach);
-    const int top = std::max(window.top, std::min(a, b) - 1);
-    const int bottom = std::min(window.bottom - 1, std::max(a, b) + 1);
+    const auto [top, bottom] = RowsWithin(ellipse.centre.y, size * shape.reach, *m_map, window);
     SRowSetup<double> setup(form);
-    setup.top = top;
-    setup.bottom = bottom;
     setup.Finish(ellipse, grid.ColumnZeroX(), m_map->UnitX(), grid.RowY(top), grid.RowY(bottom));
-    m_quickRows.top = top;
-    m_quickRows.bottom = bottom;
-    m_slack = setup.row.slack;
-    m_x0 = setup.row.x0;
-    m_form[0] = form.px;
-    m_form[1] = form.py;
-    m_form[2] = form.wx;
-    m_form[3] = form.wy;
+    const double kept[4] = {form.px, form.py, form.wx, form.wy};
+    Store(top, bottom, setup.row.slack, setup.row.x0, kept);
     if (top > bottom)
         return;
     SQuickEllipseRows& q = m_quickRows;

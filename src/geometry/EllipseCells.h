@@ -172,6 +172,8 @@ private:
     /// cell) and prepares the quick form when some row is left.
     void Keep(int top, int bottom, double slack, double x0, const double form[4], double topY,
               double bottomY, const QPoint& centreCell);
+    /// Keeps the rows, the slack, column 0's x and the form.
+    void Store(int top, int bottom, double slack, double x0, const double form[4]);
     void PrepareQuick(double px, double py, double wx, double wy, double topY, double bottomY,
                       const QPoint& centreCell);
     /// The quick form's tolerance and usability from its numbers, and whether a cell surely
