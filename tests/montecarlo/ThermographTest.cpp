@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 #include <string>
 
 namespace {
@@ -87,6 +88,47 @@ std::vector<bool> StaleFlags(const CVotingGame& game) {
         flags.push_back(game.Stale().IsStale(static_cast<EConcept>(i)));
     return flags;
 }
+
+std::vector<SCountedMember> CountedMembers(const CVotingGame& game, bool probabilistic) {
+    std::vector<SCountedMember> counted;
+    for (const CMember* member : game.Members())
+        counted.push_back({member->EffectiveVote(), 0, probabilistic && member->Probabilistic() != 0,
+                           game.VetoSwitch() != 0 && member->Veto() != 0});
+    return counted;
+}
+
+/// The row counter over the trial members beside the run counter over the members' own
+/// rebuilt runs, for trial points asked one at a time.
+struct STrialCounts {
+    STrialCounts(CVotingGame& game, bool probabilistic)
+        : map(game.GridMap()), device(OrderedDeviceRect(map)),
+          runsCounter(device, CountedMembers(game, probabilistic), game.VoteQuota()),
+          trial(game.Members(), map, true) {
+        for (const CMember* member : game.Members())
+            runs.emplace_back(*member);
+        if (!runsCounter.CountsInUnits())
+            return;
+        std::vector<SUnitMember> units;
+        for (const SCountedMember& member : runsCounter.Members())
+            units.push_back({member.units, member.veto});
+        rowCounter.emplace(device, map, units, runsCounter.NeededUnits());
+    }
+    /// Moves every member to the trial point p; the runs' count and the rows' count there.
+    std::pair<long long, long long> At(const CFPoint& p) {
+        for (CMemberRuns& member : runs)
+            member.Build(p, map);
+        trial.MoveTo(p);
+        const long long expected = runsCounter.Count(runs, map);
+        return {expected, rowCounter->Count(trial)};
+    }
+
+    const CGridMap map;
+    const SIntRect device;
+    CWinSetCounter runsCounter;
+    CTrialMembers trial;
+    std::vector<CMemberRuns> runs;
+    std::optional<CWinSetRowCounter> rowCounter;
+};
 
 } // namespace
 
@@ -215,42 +257,27 @@ TEST(ThermographTest, TrialMembersCountAndPreferAsTheirRebuiltRuns) {
         CGameFixture f(50);
         MakeScenario(f, scenario);
         CVotingGame& game = f.game;
-        const CGridMap map = game.GridMap();
-        const SIntRect device = OrderedDeviceRect(map);
-        std::vector<SCountedMember> counted;
-        for (const CMember* member : game.Members())
-            counted.push_back({member->EffectiveVote(), 0, member->Probabilistic() != 0,
-                               game.VetoSwitch() != 0 && member->Veto() != 0});
-        CWinSetCounter runsCounter(device, counted, game.VoteQuota());
-        if (!runsCounter.CountsInUnits())
+        STrialCounts counts(game, true);
+        if (!counts.rowCounter)
             continue;
         ++compared;
-        std::vector<SUnitMember> units;
-        for (const SCountedMember& member : runsCounter.Members())
-            units.push_back({member.units, member.veto});
-        CWinSetRowCounter rowCounter(device, map, units, runsCounter.NeededUnits());
-        CTrialMembers trial(game.Members(), map, true);
-        std::vector<CMemberRuns> runs;
-        for (const CMember* member : game.Members())
-            runs.emplace_back(*member);
+        const CGridMap& map = counts.map;
         for (int point = 0; point < 40; ++point) {
             CFPoint p(Uniform(-10, 110), Uniform(-10, 110));
             if (point % 4 == 1)
                 p = game.Members()[CRand::Next() % game.Members().size()]->IdealPoint();
             if (point % 4 == 2)
                 p = map.CellToWorld(CRand::Next() % 50, CRand::Next() % 50);
-            for (CMemberRuns& member : runs)
-                member.Build(p, map);
-            trial.MoveTo(p);
             const std::string what =
                 "scenario " + std::to_string(scenario) + " point " + std::to_string(point);
-            ASSERT_EQ(rowCounter.Count(trial), runsCounter.Count(runs, map)) << what;
+            const auto [expected, counted] = counts.At(p);
+            ASSERT_EQ(counted, expected) << what;
             for (int probe = 0; probe < 30; ++probe) {
                 const CFPoint q = probe % 3 ? CFPoint(Uniform(-20, 120), Uniform(-20, 120))
                                             : map.CellToWorld(CRand::Next() % 50, 25);
-                const CTrialMembers::SProbe asked = trial.Probe(q);
-                for (std::size_t i = 0; i < runs.size(); ++i)
-                    ASSERT_EQ(trial.Prefers(i, asked), runs[i].Prefers(q, map))
+                const CTrialMembers::SProbe asked = counts.trial.Probe(q);
+                for (std::size_t i = 0; i < counts.runs.size(); ++i)
+                    ASSERT_EQ(counts.trial.Prefers(i, asked), counts.runs[i].Prefers(q, map))
                         << what << " member " << i << " probe " << probe;
             }
         }
@@ -409,22 +436,9 @@ TEST(ThermographTest, RowCounterOnTheChartsEdgeRowsAndColumns) {
         f.game.SetWeightedVoting(scenario % 2);
         f.game.SetVoteRule(scenario == 2 ? 2.0 / 3.0 : 0.5);
         f.game.SetVetoSwitch(scenario == 3);
-        const CGridMap map = f.game.GridMap();
-        const SIntRect device = OrderedDeviceRect(map);
-        std::vector<SCountedMember> counted;
-        for (const CMember* member : f.game.Members())
-            counted.push_back({member->EffectiveVote(), 0, false,
-                               f.game.VetoSwitch() != 0 && member->Veto() != 0});
-        CWinSetCounter runsCounter(device, counted, f.game.VoteQuota());
-        ASSERT_TRUE(runsCounter.CountsInUnits());
-        std::vector<SUnitMember> units;
-        for (const SCountedMember& member : runsCounter.Members())
-            units.push_back({member.units, member.veto});
-        CWinSetRowCounter rowCounter(device, map, units, runsCounter.NeededUnits());
-        CTrialMembers trial(f.game.Members(), map, true);
-        std::vector<CMemberRuns> runs;
-        for (const CMember* member : f.game.Members())
-            runs.emplace_back(*member);
+        STrialCounts counts(f.game, false);
+        ASSERT_TRUE(counts.rowCounter);
+        const SIntRect& device = counts.device;
         long long winCells = 0;
         for (int point = 0; point < 48; ++point) {
             const int along = CRand::Next() % (device.right - device.left);
@@ -434,15 +448,54 @@ TEST(ThermographTest, RowCounterOnTheChartsEdgeRowsAndColumns) {
                         : side == 4 ? device.left - 1 : device.left + along;
             const int y = side == 2 ? device.top : side == 3 ? device.bottom - 1
                         : side == 5 ? device.bottom : device.top + down;
-            const CFPoint p = map.CellToWorld(x, y);
-            for (CMemberRuns& member : runs)
-                member.Build(p, map);
-            trial.MoveTo(p);
-            const long long expected = runsCounter.Count(runs, map);
+            const auto [expected, counted] = counts.At(counts.map.CellToWorld(x, y));
             winCells += expected;
-            ASSERT_EQ(rowCounter.Count(trial), expected)
+            ASSERT_EQ(counted, expected)
                 << "scenario " << scenario << " point " << point << " at " << x << ", " << y;
         }
         EXPECT_GT(winCells, 0) << "scenario " << scenario;
     }
+}
+
+TEST(ThermographTest, RowCounterOnThinPetals) {
+    // Members strung along a line, so that trial points near it have win sets of thin petals
+    // that slip between the cells of whole rows and hold cells again further out; circles and
+    // turned ellipses, weights, a veto member, a two-thirds rule, trial points on cell centres,
+    // between them and on ideal points: the row counter gives every cell the members' own runs
+    // give.
+    CRand::Seed(515);
+    long long winCells = 0;
+    for (int scenario = 0; scenario < 6; ++scenario) {
+        CGameFixture f(45 + 5 * scenario);
+        const double slope = Uniform(-1.5, 1.5);
+        const int count = 5 + 2 * (scenario % 3);
+        for (int i = 0; i < count; ++i) {
+            const double x = Uniform(5, 95);
+            CMember& m = f.AddQuietly(x, 50 + slope * (x - 50) + Uniform(-0.3, 0.3), PREF_TRADEOFF,
+                                      scenario % 2 ? 1 + CRand::Next() % 3 : 1);
+            PreferenceSpec spec = m.Preference();
+            spec.salience = scenario < 2 ? 1.0 : Uniform(0.5, 2);
+            spec.complementarity = scenario < 2 ? 0.0 : Uniform(-0.8, 0.8);
+            m.SetPreferenceSpec(spec);
+            m.SetVeto(scenario == 5 && i == 0);
+        }
+        f.Refresh();
+        f.game.SetWeightedVoting(scenario % 2);
+        f.game.SetVoteRule(scenario == 4 ? 2.0 / 3.0 : 0.5);
+        f.game.SetVetoSwitch(scenario == 5);
+        STrialCounts counts(f.game, false);
+        ASSERT_TRUE(counts.rowCounter);
+        for (int point = 0; point < 60; ++point) {
+            const double x = Uniform(10, 90);
+            CFPoint p(x, 50 + slope * (x - 50) + Uniform(-2, 2));
+            if (point % 3 == 1)
+                p = counts.map.CellToWorld(counts.map.WorldToCell(p).x(), counts.map.WorldToCell(p).y());
+            if (point % 10 == 9)
+                p = f.game.Members()[CRand::Next() % f.game.Members().size()]->IdealPoint();
+            const auto [expected, counted] = counts.At(p);
+            winCells += expected;
+            ASSERT_EQ(counted, expected) << "scenario " << scenario << " point " << point;
+        }
+    }
+    EXPECT_GT(winCells, 0);
 }
