@@ -71,7 +71,7 @@ void CEllipseRowSweep::Start(int left, int right, int top, int bottom) {
     m_shown = 0;
 }
 
-void CEllipseRowSweep::Add(const SQuickEllipseRows& rows, int tag) {
+void CEllipseRowSweep::Add(const SQuickEllipseRows& rows, int tag, std::int64_t weight) {
     // An ellipse whose rows miss the band never joins.
     if (rows.top > rows.bottom || rows.bottom < m_top || rows.top >= m_bottom || m_top == m_bottom)
         return;
@@ -79,7 +79,7 @@ void CEllipseRowSweep::Add(const SQuickEllipseRows& rows, int tag) {
     const std::size_t joins = static_cast<std::size_t>(std::max(rows.top, m_top) - m_top);
     const std::size_t leaves =
         static_cast<std::size_t>(std::min(rows.bottom, m_bottom - 1) - m_top);
-    m_added.push_back({rows, tag, m_joining[joins], m_leaving[leaves], 0});
+    m_added.push_back({rows, tag, weight, m_joining[joins], m_leaving[leaves], 0});
     m_joining[joins] = e;
     m_leaving[leaves] = e;
     if (m_usable.size() < m_added.size()) {
@@ -89,6 +89,7 @@ void CEllipseRowSweep::Add(const SQuickEllipseRows& rows, int tag) {
             ints->resize(m_added.size());
         for (auto* ints : {&m_from, &m_to, &m_certain})
             ints->resize(m_added.size());
+        m_weight.resize(m_added.size());
     }
 }
 
@@ -105,6 +106,7 @@ void CEllipseRowSweep::Join(int e) {
     m_t1[k] = rows.t1;
     m_tolerance[k] = rows.tolerance;
     m_tag[k] = added.tag;
+    m_weight[k] = added.weight;
     m_entry[k] = e;
 }
 
@@ -115,6 +117,7 @@ void CEllipseRowSweep::Leave(int e) {
     for (auto* doubles : {&m_usable, &m_centreY, &m_base, &m_slope, &m_t0, &m_t1, &m_tolerance})
         (*doubles)[k] = (*doubles)[last];
     m_tag[k] = m_tag[last];
+    m_weight[k] = m_weight[last];
     m_entry[k] = m_entry[last];
     m_added[static_cast<std::size_t>(m_entry[k])].slot = k;
 }

@@ -16,8 +16,8 @@ public:
     /// Starts over with no ellipse over the columns left .. right - 1 and the rows top ..
     /// bottom - 1.
     void Start(int left, int right, int top, int bottom);
-    /// Adds an ellipse with a tag that the rows report it by.
-    void Add(const SQuickEllipseRows& rows, int tag);
+    /// Adds an ellipse with a tag that the rows report it by, and a weight they carry with it.
+    void Add(const SQuickEllipseRows& rows, int tag, std::int64_t weight = 0);
 
     /// Finds the columns of row y of every ellipse reaching it; `rowY` is the issue-space y of
     /// the row's cells. The rows of the band are asked for from the top down, each once at
@@ -34,6 +34,8 @@ public:
     const std::int32_t* Froms() const { return m_from.data(); }
     const std::int32_t* Tos() const { return m_to.data(); }
     const std::int32_t* Certainties() const { return m_certain.data(); }
+    /// The weights the entries were added with.
+    const std::int64_t* Weights() const { return m_weight.data(); }
     /// Whether entry k's columns are certain; otherwise its row has to be taken exactly.
     bool Certain(std::size_t k) const { return m_certain[k] != 0; }
     /// The offsets from .. to - 1 of the columns lo .. hi cut to the swept ones, as the quick
@@ -46,6 +48,7 @@ private:
     struct SAdded {
         SQuickEllipseRows rows;
         int tag = 0;
+        std::int64_t weight = 0;
         int nextJoining = -1;
         int nextLeaving = -1;
         std::size_t slot = 0;
@@ -73,5 +76,6 @@ private:
     std::size_t m_shown = 0;
     std::vector<double> m_usable, m_centreY, m_base, m_slope, m_t0, m_t1, m_tolerance;
     std::vector<int> m_tag, m_entry;
+    std::vector<std::int64_t> m_weight;
     std::vector<std::int32_t> m_from, m_to, m_certain;
 };

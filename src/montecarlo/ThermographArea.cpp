@@ -5,6 +5,7 @@
 #include <tuple>
 
 
+
 CWinSetRowCounter::CWinSetRowCounter(const SIntRect& device, const CGridMap& map,
                                      std::vector<SUnitMember> members, std::int64_t needed)
     : m_device(device), m_width(std::max(device.right - device.left, 0)),
@@ -34,6 +35,13 @@ std::pair<int, int> CWinSetRowCounter::ReachedRows(CTrialMembers& trial, std::si
             std::min(last, m_device.bottom - 1) - m_device.top};
 }
 
+std::pair<int, int> CWinSetRowCounter::Settle(CTrialMembers& trial, int y, double rowY,
+                                              std::size_t k) const {
+    const auto [lo, hi] =
+        trial.Rows(static_cast<std::size_t>(m_quick.Tag(k))).SettledColumns(y, rowY);
+    return m_quick.Cut(lo, hi);
+}
+
 template <bool Vetoes> void CWinSetRowCounter::MarkQuick(CTrialMembers& trial, int y) {
     const double rowY = m_rowY[static_cast<std::size_t>(y - m_device.top)];
     m_quick.Row(y, rowY);
@@ -41,34 +49,29 @@ template <bool Vetoes> void CWinSetRowCounter::MarkQuick(CTrialMembers& trial, i
     // +units and -units on cell 0, which leaves it as it was, so no entry needs a branch of its
     // own: every cell outside m_left .. m_right stays 0.
     std::int64_t* __restrict diff = m_diff.data();
-    int* __restrict vetoDiff = m_vetoDiff.data();
-    const SUnitMember* __restrict members = m_members.data();
-    const char* __restrict vetoes = m_vetoes.data();
-    const int* __restrict tags = m_quick.Tags();
     const std::int32_t* __restrict froms = m_quick.Froms();
     const std::int32_t* __restrict tos = m_quick.Tos();
     const std::int32_t* __restrict certain = m_quick.Certainties();
+    const std::int64_t* __restrict units = m_quick.Weights();
     const int width = m_width;
     int left = m_left, right = m_right;
     std::int64_t rowUnits = m_rowUnits;
     const std::size_t count = m_quick.Size();
     for (std::size_t k = 0; k < count; ++k) {
-        const std::size_t i = static_cast<std::size_t>(tags[k]);
         int x0 = froms[k], x1 = tos[k];
-        if (!certain[k]) {
-            const auto [lo, hi] = trial.Rows(i).SettledColumns(y, rowY);
-            std::tie(x0, x1) = m_quick.Cut(lo, hi);
-        }
-        const std::int64_t units = members[i].units;
+        if (!certain[k]) [[unlikely]]
+            std::tie(x0, x1) = Settle(trial, y, rowY, k);
+        const std::int64_t u = units[k];
         const bool holds = x0 < x1;
         left = std::min(left, holds ? x0 : width);
-        right = std::max(right, holds ? x1 : 0);
-        rowUnits += holds ? units : 0;
-        diff[x0] += units;
-        diff[x1] -= units;
+        right = std::max(right, x1);
+        rowUnits += holds ? u : 0;
+        diff[x0] += u;
+        diff[x1] -= u;
         if (Vetoes) {
-            vetoDiff[x0] += vetoes[i];
-            vetoDiff[x1] -= vetoes[i];
+            const int veto = m_vetoes[static_cast<std::size_t>(m_quick.Tag(k))];
+            m_vetoDiff[static_cast<std::size_t>(x0)] += veto;
+            m_vetoDiff[static_cast<std::size_t>(x1)] -= veto;
         }
     }
     m_left = left;
@@ -157,7 +160,7 @@ long long CWinSetRowCounter::Count(CTrialMembers& trial) {
     for (const std::size_t i : m_active) {
         m_anyVeto = m_anyVeto || m_vetoes[i] != 0;
         if (trial.FromRows(i)) {
-            m_quick.Add(trial.Rows(i).Quick(), static_cast<int>(i));
+            m_quick.Add(trial.Rows(i).Quick(), static_cast<int>(i), m_members[i].units);
             m_quickVetoes = m_quickVetoes || m_vetoes[i] != 0;
         } else {
             m_runsMembers.push_back(i);

@@ -37,6 +37,9 @@ private:
     void MarkRow(CTrialMembers& trial, int y);
     /// The marks of the members answering from their ellipses' rows (with or without vetoes).
     template <bool Vetoes> void MarkQuick(CTrialMembers& trial, int y);
+    /// The cut columns of the sweep's entry k, whose row the quick form left in doubt.
+    [[gnu::noinline]] std::pair<int, int> Settle(CTrialMembers& trial, int y, double rowY,
+                                                 std::size_t k) const;
     void Mark(int x0, int x1, std::int64_t units, bool veto) {
         x0 = std::max(x0, m_device.left) - m_device.left;
         x1 = std::min(x1, m_device.right) - m_device.left;

@@ -306,7 +306,7 @@ TEST(EllipseCellsTest, SweptRowsGiveEachReachingEllipseItsCutColumns) {
         sweep.Start(cut.left, cut.right, window.top + 3, window.bottom - 2);
         const int width = cut.right - cut.left;
         for (std::size_t k = 0; k < ellipses.size(); ++k)
-            sweep.Add(ellipses[k].Quick(), static_cast<int>(k));
+            sweep.Add(ellipses[k].Quick(), static_cast<int>(k), 3 * static_cast<int>(k) - 50);
         for (int y = window.top; y < window.bottom; y += 1 + static_cast<int>(random() % 3)) {
             const double rowY = map.CellToWorld(0, y).y;
             sweep.Row(y, rowY);
@@ -314,6 +314,7 @@ TEST(EllipseCellsTest, SweptRowsGiveEachReachingEllipseItsCutColumns) {
             for (std::size_t e = 0; e < sweep.Size(); ++e) {
                 const std::size_t k = static_cast<std::size_t>(sweep.Tag(e));
                 ASSERT_LT(k, ellipses.size());
+                ASSERT_EQ(sweep.Weights()[e], 3 * static_cast<int>(k) - 50) << "its own weight";
                 ++seen[k];
                 int lo = 1, hi = 0, from = 0, to = 0;
                 const bool sure =
