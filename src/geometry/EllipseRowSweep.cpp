@@ -33,6 +33,9 @@ void SweepRow(std::size_t n, double rowY, double left, double width,
               const double* __restrict tolerance, std::int32_t* __restrict from,
               std::int32_t* __restrict to, std::int32_t* __restrict certain) {
     constexpr double margin = SQuickEllipseRows::kMargin;
+    // Whole blocks of lanes, so that no ellipse is left to a loop of one at a time.
+    if (n % CEllipseRowSweep::kLanes != 0)
+        __builtin_unreachable();
     for (std::size_t k = 0; k < n; ++k) {
         const double dy = rowY - centreY[k];
         const double t = t0[k] - dy * dy * t1[k];
@@ -52,6 +55,33 @@ void SweepRow(std::size_t n, double rowY, double left, double width,
         from[k] = static_cast<std::int32_t>(holds != 0.0 ? x0 : 0.0);
         to[k] = static_cast<std::int32_t>(holds != 0.0 ? x1 : 0.0);
         certain[k] = static_cast<std::int32_t>(closed + (nearest > margin ? open : 0.0));
+    }
+}
+
+/// The widened columns of CEllipseRowSweep::WidenRow, without branches like SweepRow's: twice
+/// the rounding the quick form allows under the root and at the crossings.
+QUELTA_WIDE_VECTORS
+void WidenedRow(std::size_t n, double rowY, double left, double width,
+                const double* __restrict usable, const double* __restrict centreY,
+                const double* __restrict base, const double* __restrict slope,
+                const double* __restrict t0, const double* __restrict t1,
+                const double* __restrict tolerance, std::int32_t* __restrict from,
+                std::int32_t* __restrict to, std::int32_t* __restrict certain) {
+    constexpr double margin = 2 * SQuickEllipseRows::kMargin;
+    if (n % CEllipseRowSweep::kLanes != 0)
+        __builtin_unreachable();
+    for (std::size_t k = 0; k < n; ++k) {
+        const double dy = rowY - centreY[k];
+        const double t = t0[k] - dy * dy * t1[k] + 2 * tolerance[k];
+        const double r = std::sqrt(t > 0.0 ? t : 0.0) + margin;
+        const double mid = base[k] + slope[k] * dy;
+        const double x0 = std::min(std::max(Floor(mid - r) - left, 0.0), width);
+        const double x1 = std::min(std::max(Floor(mid + r) + 1.0 - left, 0.0), width);
+        const bool held = t > 0.0 && x0 < x1;
+        // An ellipse whose quick form cannot tell may hold any column.
+        from[k] = static_cast<std::int32_t>(usable[k] == 0.0 ? 0.0 : held ? x0 : 0.0);
+        to[k] = static_cast<std::int32_t>(usable[k] == 0.0 ? width : held ? x1 : 0.0);
+        certain[k] = 1;
     }
 }
 
@@ -82,14 +112,17 @@ void CEllipseRowSweep::Add(const SQuickEllipseRows& rows, int tag, std::int64_t 
     m_added.push_back({rows, tag, weight, m_joining[joins], m_leaving[leaves], 0});
     m_joining[joins] = e;
     m_leaving[leaves] = e;
-    if (m_usable.size() < m_added.size()) {
+    // Room for whole blocks of lanes; the lanes past the last entry hold numbers that are
+    // worked like any other and never read.
+    const std::size_t room = Blocks(m_added.size());
+    if (m_usable.size() < room) {
         for (auto* doubles : {&m_usable, &m_centreY, &m_base, &m_slope, &m_t0, &m_t1, &m_tolerance})
-            doubles->resize(m_added.size());
+            doubles->resize(room);
         for (auto* ints : {&m_tag, &m_entry})
-            ints->resize(m_added.size());
+            ints->resize(room);
         for (auto* ints : {&m_from, &m_to, &m_certain})
-            ints->resize(m_added.size());
-        m_weight.resize(m_added.size());
+            ints->resize(room);
+        m_weight.resize(room);
     }
 }
 
@@ -152,10 +185,16 @@ void CEllipseRowSweep::Row(int y, double rowY) {
     JoinAt(row);
     m_next = row + 1;
     m_pending = row;
-    SweepRow(m_count, rowY, m_left, m_right - m_left, m_usable.data(), m_centreY.data(),
+    SweepRow(Blocks(m_count), rowY, m_left, m_right - m_left, m_usable.data(), m_centreY.data(),
              m_base.data(), m_slope.data(), m_t0.data(), m_t1.data(), m_tolerance.data(),
              m_from.data(), m_to.data(), m_certain.data());
     m_shown = m_count;
+}
+
+void CEllipseRowSweep::WidenRow(double rowY) {
+    WidenedRow(Blocks(m_shown), rowY, m_left, m_right - m_left, m_usable.data(), m_centreY.data(),
+               m_base.data(), m_slope.data(), m_t0.data(), m_t1.data(), m_tolerance.data(),
+               m_from.data(), m_to.data(), m_certain.data());
 }
 
 std::pair<int, int> CEllipseRowSweep::Cut(int lo, int hi) const {

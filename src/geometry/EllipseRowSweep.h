@@ -13,6 +13,9 @@
 /// no cell of the ellipse gives the empty range 0 .. 0.
 class CEllipseRowSweep {
 public:
+    /// The ellipses a row's pass takes side by side.
+    static constexpr std::size_t kLanes = 8;
+
     /// Starts over with no ellipse over the columns left .. right - 1 and the rows top ..
     /// bottom - 1.
     void Start(int left, int right, int top, int bottom);
@@ -23,6 +26,12 @@ public:
     /// the row's cells. The rows of the band are asked for from the top down, each once at
     /// most (rows may be left out); a row asked again or outside the band gives no entry.
     void Row(int y, double rowY);
+    /// Gives the entries of the last row, instead of their columns, every column that a point
+    /// of the row's line within an ellipse, or near enough to it that rounding could have put
+    /// it inside, lies in or on the left edge of: the column of the floor of its position. The
+    /// columns are cut to the swept ones; an ellipse whose quick form cannot tell gives them
+    /// all.
+    void WidenRow(double rowY);
     /// The ellipses reaching the last row, in an order of their own.
     std::size_t Size() const { return m_shown; }
     int Tag(std::size_t k) const { return m_tag[k]; }
@@ -54,6 +63,8 @@ private:
         std::size_t slot = 0;
     };
 
+    /// n rounded up to whole blocks of lanes.
+    static std::size_t Blocks(std::size_t n) { return (n + kLanes - 1) / kLanes * kLanes; }
     void Join(int e);
     void Leave(int e);
     void JoinAt(int row);

@@ -2,6 +2,7 @@
 
 #include "montecarlo/ThermographTrial.h"
 
+#include <cmath>
 #include <tuple>
 
 
@@ -16,6 +17,8 @@ CWinSetRowCounter::CWinSetRowCounter(const SIntRect& device, const CGridMap& map
         m_pruneRows = m_pruneRows && member.units >= 0;
     for (int y = device.top; y < device.bottom; ++y)
         m_rowY.push_back(map.CellToWorld(0, y).y);
+    m_x0 = map.CellToWorld(0, 0).x;
+    m_unit = map.UnitX();
     m_reach.assign(static_cast<std::size_t>(m_height) + 1, 0);
     m_vetoReach.assign(m_reach.size(), 0);
     m_diff.assign(static_cast<std::size_t>(m_width) + 1, 0);
@@ -167,19 +170,79 @@ long long CWinSetRowCounter::Count(CTrialMembers& trial) {
         }
     }
 
+    // The rows from `below` on lie below the status quo.
+    int below = m_height;
+    if (MayStopBelow(trial)) {
+        const double y = trial.StatusQuo().y;
+        const bool down = m_rowY[1] < m_rowY[0];
+        below = static_cast<int>(
+            std::partition_point(m_rowY.begin(), m_rowY.end(),
+                                 [&](double rowY) { return down ? rowY >= y : rowY <= y; }) -
+            m_rowY.begin());
+    }
     long long count = 0;
     std::int64_t reach = 0;
     int vetoReach = 0;
     for (int row = 0; row < m_height; ++row) {
         reach += m_reach[static_cast<std::size_t>(row)];
         vetoReach += m_vetoReach[static_cast<std::size_t>(row)];
-        if (m_pruneRows && (reach < m_needed || vetoReach < m_vetoNeeded))
+        if (m_pruneRows && (reach < m_needed || vetoReach < m_vetoNeeded)) {
+            // The ellipses able to reach the row hold too few units, and every ellipse holding
+            // a cell below reaches it.
+            if (row >= below && m_runsMembers.empty())
+                break;
             continue;
+        }
         m_rowUnits = 0;
         m_left = m_width;
         m_right = 0;
         MarkRow(trial, m_device.top + row);
-        count += CountRow();
+        const long long cells = CountRow();
+        count += cells;
+        if (cells == 0 && row >= below && NothingBelow(m_device.top + row))
+            break;
     }
     return count;
+}
+
+bool CWinSetRowCounter::MayStopBelow(const CTrialMembers& trial) const {
+    if (!m_pruneRows || m_height < 2 || !(m_unit > 0) || m_rowY[1] == m_rowY[0])
+        return false;
+    const double column = (trial.StatusQuo().x - m_x0) / m_unit;
+    return column >= m_device.left && column <= m_device.right - 1 &&
+           std::isfinite(trial.StatusQuo().y);
+}
+
+bool CWinSetRowCounter::NothingBelow(int y) {
+    m_quick.WidenRow(m_rowY[static_cast<std::size_t>(y - m_device.top)]);
+    std::int64_t* diff = m_diff.data();
+    int* vetoDiff = m_vetoDiff.data();
+    int left = m_width, right = 0;
+    const auto mark = [&](std::size_t i, int x0, int x1) {
+        if (x0 >= x1)
+            return;
+        left = std::min(left, x0);
+        right = std::max(right, x1);
+        diff[x0] += m_members[i].units;
+        diff[x1] -= m_members[i].units;
+        vetoDiff[x0] += m_vetoes[i];
+        vetoDiff[x1] -= m_vetoes[i];
+    };
+    for (std::size_t k = 0; k < m_quick.Size(); ++k)
+        mark(static_cast<std::size_t>(m_quick.Tag(k)), m_quick.From(k), m_quick.To(k));
+    for (const std::size_t i : m_runsMembers)
+        mark(i, 0, m_width);
+    bool held = false;
+    std::int64_t sum = 0;
+    int cover = 0;
+    for (int x = left; x < right && !held; ++x) {
+        sum += diff[x];
+        cover += vetoDiff[x];
+        held = sum >= m_needed && cover == m_vetoNeeded;
+    }
+    if (left < right) {
+        std::fill(m_diff.begin() + left, m_diff.begin() + right + 1, 0);
+        std::fill(m_vetoDiff.begin() + left, m_vetoDiff.begin() + right + 1, 0);
+    }
+    return !held;
 }

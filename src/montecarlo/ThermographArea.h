@@ -22,6 +22,13 @@ struct SUnitMember {
 /// of the members preferring it reach `needed` and every veto member with a region prefers it.
 /// Rows that the members able to reach them cannot carry to `needed` are skipped, and no
 /// member's runs are built unless the member cannot answer from its ellipse's rows.
+///
+/// Below the status quo the count stops at the first row that proves every row under it
+/// empty. A point an ellipse holds sees the whole segment to the status quo inside the ellipse
+/// (the status quo lies on its boundary), so a win-set cell below a row would put the
+/// segment's crossing of the row's line inside the ellipses of as many members: a row whose
+/// line holds no point with the needed units, every ellipse widened by its rounding and every
+/// member without one taken as holding the whole line, has no win-set cell below it.
 class CWinSetRowCounter {
 public:
     CWinSetRowCounter(const SIntRect& device, const CGridMap& map, std::vector<SUnitMember> members,
@@ -56,6 +63,12 @@ private:
         }
     }
     long long CountRow();
+    /// Whether the status quo lets the count stop below it, as above: its column lies among
+    /// the columns counted (so does every crossing then) and no vote takes units away.
+    bool MayStopBelow(const CTrialMembers& trial) const;
+    /// Whether no row below row y, which holds no win-set cell and lies below the status quo,
+    /// can hold one.
+    bool NothingBelow(int y);
     template <bool Vetoes> long long CountMarked() const;
 
     SIntRect m_device;
@@ -65,6 +78,9 @@ private:
     std::int64_t m_needed = 0;
     bool m_pruneRows = true;
     std::vector<double> m_rowY;
+    /// The issue-space x of column 0 and the width of a column.
+    double m_x0 = 0.0;
+    double m_unit = 0.0;
     // Per trial:
     std::vector<std::size_t> m_active;
     std::vector<char> m_vetoes;

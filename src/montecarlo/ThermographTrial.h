@@ -21,6 +21,7 @@ public:
     /// Starts a new trial status quo; no member is built for it yet.
     void MoveTo(const CFPoint& statusQuo);
     std::size_t Size() const { return m_slots.size(); }
+    const CFPoint& StatusQuo() const { return m_statusQuo; }
     /// The window the members' regions are cut to.
     const SIntRect& Window() const { return m_window; }
 

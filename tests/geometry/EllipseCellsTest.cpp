@@ -345,6 +345,61 @@ TEST(EllipseCellsTest, SweptRowsGiveEachReachingEllipseItsCutColumns) {
     EXPECT_GT(held, 50 * exact);
 }
 
+TEST(EllipseCellsTest, WidenedRowsHoldEveryPointOfTheirLinesInsideTheEllipse) {
+    // Random ellipses, some through cell centres, swept over columns cut on both sides: a row
+    // widened holds every cell of the ellipse's own row and the column of every point of the
+    // row's line inside the ellipse, also just beside whole columns and at the cut.
+    std::mt19937 random(23);
+    const CGridMap map = Chart(80);
+    const SIntRect window = RegionWindow(map);
+    std::vector<SCellEllipse> shapes;
+    std::vector<CEllipseRows> ellipses;
+    for (int k = 0; k < 41; ++k) {
+        SCellEllipse e = RandomEllipse(random);
+        if (k % 5 == 0) // through a cell centre
+            e.centre = map.CellToWorld(20 + k, 30);
+        shapes.push_back(e);
+        ellipses.emplace_back(e, map, window);
+    }
+    const double x0 = map.CellToWorld(0, 0).x, unit = map.UnitX();
+    const SIntRect cut{window.left + 4, 0, window.right - 9, 0};
+    CEllipseRowSweep sweep;
+    sweep.Start(cut.left, cut.right, window.top, window.bottom);
+    for (std::size_t k = 0; k < ellipses.size(); ++k)
+        sweep.Add(ellipses[k].Quick(), static_cast<int>(k));
+    long long points = 0, widened = 0;
+    for (int y = window.top; y < window.bottom; ++y) {
+        const double rowY = map.CellToWorld(0, y).y;
+        sweep.Row(y, rowY);
+        sweep.WidenRow(rowY);
+        for (std::size_t e = 0; e < sweep.Size(); ++e) {
+            const std::size_t k = static_cast<std::size_t>(sweep.Tag(e));
+            const int from = sweep.From(e), to = sweep.To(e);
+            ASSERT_TRUE(0 <= from && from <= to && to <= cut.right - cut.left);
+            const auto [exactLo, exactHi] = ellipses[k].ExactColumns(y);
+            const auto [held, end] = sweep.Cut(exactLo, exactHi);
+            if (held < end) {
+                ASSERT_TRUE(from <= held && end <= to) << "ellipse " << k << " row " << y;
+            }
+            widened += to - from;
+            for (int probe = 0; probe < 60; ++probe) {
+                const double column =
+                    std::clamp(cut.left + (cut.right - 1 - cut.left) * (probe / 59.0) +
+                                   (probe % 3 - 1) * 1e-3,
+                               double(cut.left), cut.right - 1.0);
+                if (EllipseValue(shapes[k], CFPoint(x0 + column * unit, rowY)) >= 1)
+                    continue;
+                ++points;
+                const int offset = static_cast<int>(std::floor(column)) - cut.left;
+                ASSERT_TRUE(from <= offset && offset < to)
+                    << "ellipse " << k << " row " << y << " column " << column;
+            }
+        }
+    }
+    EXPECT_GT(points, 1000);
+    EXPECT_GT(widened, points / 60);
+}
+
 TEST(EllipseCellsTest, SettledRowsAreTheRegionsRows) {
     // Ellipses through a cell centre (as a preferred-to region through a status quo on a
     // pixel), circles of whole-column radii about cell centres, and random ones, on square and
