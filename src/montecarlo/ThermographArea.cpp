@@ -156,36 +156,45 @@ long long CWinSetRowCounter::Count(CTrialMembers& trial) {
         m_vetoReach[static_cast<std::size_t>(last) + 1] -= m_vetoes[i];
     }
     m_cursor.assign(m_members.size(), 0);
-    m_quick.Start(m_device.left, m_device.right, m_device.top, m_device.bottom);
     m_quickVetoes = false;
     m_anyVeto = false;
     m_runsMembers.clear();
     for (const std::size_t i : m_active) {
         m_anyVeto = m_anyVeto || m_vetoes[i] != 0;
-        if (trial.FromRows(i)) {
-            m_quick.Add(trial.Rows(i).Quick(), static_cast<int>(i), m_members[i].units);
+        if (trial.FromRows(i))
             m_quickVetoes = m_quickVetoes || m_vetoes[i] != 0;
-        } else {
+        else
             m_runsMembers.push_back(i);
-        }
     }
+    StartSweep(trial);
 
-    // The rows from `below` on lie below the status quo.
-    int below = m_height;
-    if (MayStopBelow(trial)) {
+    // The rows before `above` lie above the status quo, those from `below` on below it.
+    int above = 0, below = m_height;
+    if (MayStop(trial)) {
         const double y = trial.StatusQuo().y;
         const bool down = m_rowY[1] < m_rowY[0];
-        below = static_cast<int>(
-            std::partition_point(m_rowY.begin(), m_rowY.end(),
-                                 [&](double rowY) { return down ? rowY >= y : rowY <= y; }) -
-            m_rowY.begin());
+        const auto split = [&](bool onTheRow) {
+            return static_cast<int>(
+                std::partition_point(m_rowY.begin(), m_rowY.end(),
+                                     [&](double rowY) {
+                                         return (down ? rowY > y : rowY < y) ||
+                                                (onTheRow && rowY == y);
+                                     }) -
+                m_rowY.begin());
+        };
+        above = split(false);
+        below = split(true);
     }
+    const int first = FirstRowToCount(trial, above);
     long long count = 0;
+    int firstHeld = -1;
     std::int64_t reach = 0;
     int vetoReach = 0;
     for (int row = 0; row < m_height; ++row) {
         reach += m_reach[static_cast<std::size_t>(row)];
         vetoReach += m_vetoReach[static_cast<std::size_t>(row)];
+        if (row < first)
+            continue;
         if (m_pruneRows && (reach < m_needed || vetoReach < m_vetoNeeded)) {
             // The ellipses able to reach the row hold too few units, and every ellipse holding
             // a cell below reaches it.
@@ -199,13 +208,38 @@ long long CWinSetRowCounter::Count(CTrialMembers& trial) {
         MarkRow(trial, m_device.top + row);
         const long long cells = CountRow();
         count += cells;
-        if (cells == 0 && row >= below && NothingBelow(m_device.top + row))
+        if (cells > 0 && firstHeld < 0)
+            firstHeld = row;
+        if (cells == 0 && row >= below && !LineHolds(m_device.top + row))
             break;
     }
+    m_lastFirstHeld = firstHeld;
     return count;
 }
 
-bool CWinSetRowCounter::MayStopBelow(const CTrialMembers& trial) const {
+void CWinSetRowCounter::StartSweep(CTrialMembers& trial) {
+    m_quick.Start(m_device.left, m_device.right, m_device.top, m_device.bottom);
+    for (const std::size_t i : m_active)
+        if (trial.FromRows(i))
+            m_quick.Add(trial.Rows(i).Quick(), static_cast<int>(i), m_members[i].units);
+}
+
+int CWinSetRowCounter::FirstRowToCount(CTrialMembers& trial, int above) {
+    // A status quo beside the last one has its first win-set row near the last one's; a row a
+    // little above that, whose line holds nothing, spares the rows over it.
+    const int guess = m_lastFirstHeld - 3;
+    if (m_lastFirstHeld < 0 || guess <= 0 || guess >= above)
+        return 0;
+    const int y = m_device.top + guess;
+    m_quick.Row(y, m_rowY[static_cast<std::size_t>(guess)]);
+    if (!LineHolds(y))
+        return guess + 1;
+    // The sweep has passed the rows above the guess: it starts over.
+    StartSweep(trial);
+    return 0;
+}
+
+bool CWinSetRowCounter::MayStop(const CTrialMembers& trial) const {
     if (!m_pruneRows || m_height < 2 || !(m_unit > 0) || m_rowY[1] == m_rowY[0])
         return false;
     const double column = (trial.StatusQuo().x - m_x0) / m_unit;
@@ -213,7 +247,7 @@ bool CWinSetRowCounter::MayStopBelow(const CTrialMembers& trial) const {
            std::isfinite(trial.StatusQuo().y);
 }
 
-bool CWinSetRowCounter::NothingBelow(int y) {
+bool CWinSetRowCounter::LineHolds(int y) {
     m_quick.WidenRow(m_rowY[static_cast<std::size_t>(y - m_device.top)]);
     std::int64_t* diff = m_diff.data();
     int* vetoDiff = m_vetoDiff.data();
@@ -244,5 +278,5 @@ bool CWinSetRowCounter::NothingBelow(int y) {
         std::fill(m_diff.begin() + left, m_diff.begin() + right + 1, 0);
         std::fill(m_vetoDiff.begin() + left, m_vetoDiff.begin() + right + 1, 0);
     }
-    return !held;
+    return held;
 }

@@ -23,12 +23,14 @@ struct SUnitMember {
 /// Rows that the members able to reach them cannot carry to `needed` are skipped, and no
 /// member's runs are built unless the member cannot answer from its ellipse's rows.
 ///
-/// Below the status quo the count stops at the first row that proves every row under it
-/// empty. A point an ellipse holds sees the whole segment to the status quo inside the ellipse
-/// (the status quo lies on its boundary), so a win-set cell below a row would put the
-/// segment's crossing of the row's line inside the ellipses of as many members: a row whose
-/// line holds no point with the needed units, every ellipse widened by its rounding and every
-/// member without one taken as holding the whole line, has no win-set cell below it.
+/// A row beyond the status quo can prove every row further out on its side empty. A point an
+/// ellipse holds sees the whole segment to the status quo inside the ellipse (the status quo
+/// lies on its boundary), so a win-set cell beyond a row would put the segment's crossing of
+/// the row's line inside the ellipses of as many members: a row whose line holds no point with
+/// the needed units, every ellipse widened by its rounding and every member without one taken
+/// as holding the whole line, has no win-set cell beyond it. Below the status quo the count
+/// stops at the first such row; above it, it starts after a row a little above the last
+/// count's first win-set row when that row is one.
 class CWinSetRowCounter {
 public:
     CWinSetRowCounter(const SIntRect& device, const CGridMap& map, std::vector<SUnitMember> members,
@@ -63,12 +65,17 @@ private:
         }
     }
     long long CountRow();
-    /// Whether the status quo lets the count stop below it, as above: its column lies among
-    /// the columns counted (so does every crossing then) and no vote takes units away.
-    bool MayStopBelow(const CTrialMembers& trial) const;
-    /// Whether no row below row y, which holds no win-set cell and lies below the status quo,
-    /// can hold one.
-    bool NothingBelow(int y);
+    /// Starts the sweep over with the members answering from their ellipses' rows.
+    void StartSweep(CTrialMembers& trial);
+    /// Whether the status quo lets rows be skipped, as above: its column lies among the
+    /// columns counted (so does every crossing then) and no vote takes units away.
+    bool MayStop(const CTrialMembers& trial) const;
+    /// The first row of the device the count has to take, the rows before `above` lying above
+    /// the status quo; the sweep has passed the rows before it.
+    int FirstRowToCount(CTrialMembers& trial, int above);
+    /// Whether some point of the line of row y, the sweep's last row, holds the needed units
+    /// with every ellipse widened and every member without one taken as holding the line.
+    bool LineHolds(int y);
     template <bool Vetoes> long long CountMarked() const;
 
     SIntRect m_device;
@@ -100,6 +107,8 @@ private:
     std::vector<std::int64_t> m_diff;
     std::vector<int> m_vetoDiff;
     std::int64_t m_rowUnits = 0;
+    /// The first row holding a win-set cell at the last count (none: -1).
+    int m_lastFirstHeld = -1;
     int m_left = 0;
     int m_right = 0;
 };
