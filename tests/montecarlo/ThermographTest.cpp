@@ -461,8 +461,8 @@ TEST(ThermographTest, RowCounterOnThinPetals) {
     // Members strung along a line, so that trial points near it have win sets of thin petals
     // that slip between the cells of whole rows and hold cells again further out; circles and
     // turned ellipses, weights, a veto member, a two-thirds rule, trial points on cell centres,
-    // between them and on ideal points: the row counter gives every cell the members' own runs
-    // give.
+    // between them and on ideal points, each followed by cells beside it: the row counter
+    // gives every cell the members' own runs give.
     CRand::Seed(515);
     long long winCells = 0;
     for (int scenario = 0; scenario < 6; ++scenario) {
@@ -492,9 +492,16 @@ TEST(ThermographTest, RowCounterOnThinPetals) {
                 p = counts.map.CellToWorld(counts.map.WorldToCell(p).x(), counts.map.WorldToCell(p).y());
             if (point % 10 == 9)
                 p = f.game.Members()[CRand::Next() % f.game.Members().size()]->IdealPoint();
-            const auto [expected, counted] = counts.At(p);
-            winCells += expected;
-            ASSERT_EQ(counted, expected) << "scenario " << scenario << " point " << point;
+            // Then the cells beside it, where a count starts from the last one's rows.
+            const QPoint cell = counts.map.WorldToCell(p);
+            for (const QPoint step : {QPoint(0, 0), QPoint(1, 0), QPoint(1, 1), QPoint(0, -2)}) {
+                const CFPoint q =
+                    step.isNull() ? p : counts.map.CellToWorld(cell.x() + step.x(), cell.y() + step.y());
+                const auto [expected, counted] = counts.At(q);
+                winCells += expected;
+                ASSERT_EQ(counted, expected) << "scenario " << scenario << " point " << point
+                                             << " step " << step.x() << "," << step.y();
+            }
         }
     }
     EXPECT_GT(winCells, 0);
