@@ -301,7 +301,7 @@ std::pair<int, int> CEllipseRows::SettledColumns(int y, double rowY) const {
         return ExactColumns(y);
     const SForm<double> form(m_form[0], m_form[1], m_form[2], m_form[3]);
     SRow<double> row{0, m_x0, m_map->UnitX(), m_ellipse.centre.x, m_slack};
-    row.dy = m_map->CellToWorld(0, y).y - m_ellipse.centre.y;
+    row.dy = rowY - m_ellipse.centre.y;
     const auto in = [&](int x) { return InRow(form, row, *m_map, x, y); };
     const double fromWhole = std::nearbyint(from), toWhole = std::nearbyint(to);
     const int fromColumn = static_cast<int>(fromWhole), toColumn = static_cast<int>(toWhole);

@@ -12,11 +12,16 @@
 
 namespace {
 
+/// The whole number nearest a number well inside +-2^51 (ties to even), in additions alone.
+inline double Nearest(double x) {
+    constexpr double shift = 6755399441055744.0; // 1.5 * 2^52
+    return (x + shift) - shift;
+}
+
 /// The floor of a number well inside +-2^51, in additions alone (under the usual rounding to
 /// nearest), so that it runs several numbers at a time on any vector unit.
 inline double Floor(double x) {
-    constexpr double shift = 6755399441055744.0; // 1.5 * 2^52
-    const double nearest = (x + shift) - shift;
+    const double nearest = Nearest(x);
     return nearest > x ? nearest - 1.0 : nearest;
 }
 
@@ -33,6 +38,8 @@ void SweepRow(std::size_t n, double rowY, double left, double width,
               const double* __restrict tolerance, std::int32_t* __restrict from,
               std::int32_t* __restrict to, std::int32_t* __restrict certain) {
     constexpr double margin = SQuickEllipseRows::kMargin;
+    // The offset of the column after a floor.
+    const double next = 1.0 - left;
     // Whole blocks of lanes, so that no ellipse is left to a loop of one at a time.
     if (n % CEllipseRowSweep::kLanes != 0)
         __builtin_unreachable();
@@ -42,15 +49,19 @@ void SweepRow(std::size_t n, double rowY, double left, double width,
         const double r = std::sqrt(t > 0.0 ? t : 0.0);
         const double mid = base[k] + slope[k] * dy;
         const double a = mid - r, b = mid + r;
-        const double aFloor = Floor(a), bFloor = Floor(b);
-        const double aPart = a - aFloor, bPart = b - bFloor;
-        const double nearest =
-            std::min(std::min(aPart, 1.0 - aPart), std::min(bPart, 1.0 - bPart));
+        // The whole columns nearest the crossings give their floors and how near they lie: the
+        // distance to the nearest whole column is the least of the part above the floor and
+        // the part below the next, exactly.
+        const double aNearest = Nearest(a), bNearest = Nearest(b);
+        const double aFloor = aNearest > a ? aNearest - 1.0 : aNearest;
+        const double bFloor = bNearest > b ? bNearest - 1.0 : bNearest;
+        const double nearest = std::min(std::fabs(a - aNearest), std::fabs(b - bNearest));
         const double tol = tolerance[k];
         const double open = t > tol ? usable[k] : 0.0;
         const double closed = t < -tol ? usable[k] : 0.0;
-        const double x0 = std::min(std::max(aFloor + 1.0 - left, 0.0), width);
-        const double x1 = std::min(std::max(bFloor + 1.0 - left, 0.0), width);
+        // Whole numbers all, so the sums are exact in either order.
+        const double x0 = std::min(std::max(aFloor + next, 0.0), width);
+        const double x1 = std::min(std::max(bFloor + next, 0.0), width);
         const double holds = x0 < x1 ? open : 0.0;
         from[k] = static_cast<std::int32_t>(holds != 0.0 ? x0 : 0.0);
         to[k] = static_cast<std::int32_t>(holds != 0.0 ? x1 : 0.0);
