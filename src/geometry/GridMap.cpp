@@ -69,17 +69,6 @@ QPoint CGridMap::WorldToCell(const CFPoint& point) const {
     return QPoint(Nearest(cx), WorldToRow(point.y));
 }
 
-int CGridMap::WorldToRow(double y) const {
-    return Nearest((y - m_worldOrigin.y) * m_signY * m_scaleY + m_deviceOffset.y +
-                   m_deviceOrigin.y);
-}
-
-CFPoint CGridMap::CellToWorld(int cx, int cy) const {
-    return CFPoint((cx - m_deviceOrigin.x - m_deviceOffset.x) * m_signX * m_unitX + m_worldOrigin.x,
-                   (cy - m_deviceOrigin.y - m_deviceOffset.y) * m_signY * m_unitY +
-                       m_worldOrigin.y);
-}
-
 SIntRect CGridMap::DeviceRect() const {
     if (m_signY < 0)
         return {Nearest(m_device.left), Nearest(m_device.bottom), Nearest(m_device.right),

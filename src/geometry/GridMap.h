@@ -37,9 +37,16 @@ public:
     /// The grid cell of an issue-space point.
     QPoint WorldToCell(const CFPoint& point) const;
     /// The row of the cells at issue-space height y, WorldToCell's y alone.
-    int WorldToRow(double y) const;
+    int WorldToRow(double y) const {
+        return Nearest((y - m_worldOrigin.y) * m_signY * m_scaleY + m_deviceOffset.y +
+                       m_deviceOrigin.y);
+    }
     /// The issue-space point of a grid cell (no rounding).
-    CFPoint CellToWorld(int cx, int cy) const;
+    CFPoint CellToWorld(int cx, int cy) const {
+        return CFPoint(
+            (cx - m_deviceOrigin.x - m_deviceOffset.x) * m_signX * m_unitX + m_worldOrigin.x,
+            (cy - m_deviceOrigin.y - m_deviceOffset.y) * m_signY * m_unitY + m_worldOrigin.y);
+    }
     CFPoint CellToWorld(const QPoint& cell) const { return CellToWorld(cell.x(), cell.y()); }
     /// The device window as integers (left, top, right, bottom).
     SIntRect DeviceRect() const;

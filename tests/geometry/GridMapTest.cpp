@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 
 namespace {
 
@@ -61,6 +62,21 @@ TEST(GridMapTest, NearestRoundsHalvesAwayFromZeroAndHoldsExtremes) {
     EXPECT_EQ(Nearest(-2.4), -2);
     EXPECT_EQ(Nearest(1e300), 536870912);
     EXPECT_EQ(Nearest(std::nan("")), -536870912);
+    // Halves and the numbers beside them, small and large, either sign: as std::lround.
+    std::mt19937_64 random(5);
+    std::uniform_real_distribution<double> spread(-6e8, 6e8);
+    for (int k = 0; k < 200000; ++k) {
+        double value = k < 2000 ? (k - 1000) * 0.5 : spread(random) / std::pow(10.0, k % 9);
+        if (k % 3 == 1)
+            value = std::nextafter(value, 1e9);
+        if (k % 3 == 2)
+            value = std::nextafter(value, -1e9);
+        if (std::fabs(value) < 536870912.0) {
+            ASSERT_EQ(Nearest(value), std::lround(value)) << value;
+        }
+    }
+    EXPECT_EQ(Nearest(0.49999999999999994), 0);
+    EXPECT_EQ(Nearest(-0.49999999999999994), 0);
 }
 
 TEST(GridMapTest, ChartMapShowsTheScaleBoxOnThePlotAndZoomsAboutItsCentre) {
