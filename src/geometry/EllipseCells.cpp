@@ -303,7 +303,7 @@ std::pair<int, int> CEllipseRows::SettledColumns(int y, double rowY) const {
     SRow<double> row{0, m_x0, m_map->UnitX(), m_ellipse.centre.x, m_slack};
     row.dy = rowY - m_ellipse.centre.y;
     const auto in = [&](int x) { return InRow(form, row, *m_map, x, y); };
-    const double fromWhole = std::nearbyint(from), toWhole = std::nearbyint(to);
+    const double fromWhole = WholeNearest(from), toWhole = WholeNearest(to);
     const int fromColumn = static_cast<int>(fromWhole), toColumn = static_cast<int>(toWhole);
     const int lo = std::fabs(from - fromWhole) > SQuickEllipseRows::kMargin
                        ? static_cast<int>(std::floor(from)) + 1

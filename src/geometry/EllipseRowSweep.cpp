@@ -12,16 +12,10 @@
 
 namespace {
 
-/// The whole number nearest a number well inside +-2^51 (ties to even), in additions alone.
-inline double Nearest(double x) {
-    constexpr double shift = 6755399441055744.0; // 1.5 * 2^52
-    return (x + shift) - shift;
-}
-
 /// The floor of a number well inside +-2^51, in additions alone (under the usual rounding to
 /// nearest), so that it runs several numbers at a time on any vector unit.
 inline double Floor(double x) {
-    const double nearest = Nearest(x);
+    const double nearest = WholeNearest(x);
     return nearest > x ? nearest - 1.0 : nearest;
 }
 
@@ -52,7 +46,7 @@ void SweepRow(std::size_t n, double rowY, double left, double width,
         // The whole columns nearest the crossings give their floors and how near they lie: the
         // distance to the nearest whole column is the least of the part above the floor and
         // the part below the next, exactly.
-        const double aNearest = Nearest(a), bNearest = Nearest(b);
+        const double aNearest = WholeNearest(a), bNearest = WholeNearest(b);
         const double aFloor = aNearest > a ? aNearest - 1.0 : aNearest;
         const double bFloor = bNearest > b ? bNearest - 1.0 : bNearest;
         const double nearest = std::min(std::fabs(a - aNearest), std::fabs(b - bNearest));
