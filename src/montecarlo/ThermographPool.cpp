@@ -117,3 +117,28 @@ bool CThermographPool::Run(int rows, int threads, const std::function<void(int, 
         std::rethrow_exception(queue.Error());
     return !cancelled;
 }
+
+void CThermographPool::Halves(int count, const std::function<void(int, int)>& part) {
+    const int half = count / 2;
+    if (half == 0 || std::thread::hardware_concurrency() < 2) {
+        part(0, count);
+        return;
+    }
+    std::exception_ptr error;
+    std::thread second([&] {
+        try {
+            part(half, count);
+        } catch (...) {
+            error = std::current_exception();
+        }
+    });
+    try {
+        part(0, half);
+    } catch (...) {
+        second.join();
+        throw;
+    }
+    second.join();
+    if (error)
+        std::rethrow_exception(error);
+}

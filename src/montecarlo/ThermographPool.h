@@ -19,4 +19,9 @@ public:
     /// False when the cancel poll stopped the run (rows not yet started are then skipped).
     /// An exception thrown by a job is raised again here after every worker has stopped.
     static bool Run(int rows, int threads, const std::function<void(int row, int worker)>& job);
+    /// Calls part(first, last) for the halves of 0 .. count - 1, the second on a thread of its
+    /// own while the calling thread takes the first, for short work that only reads what it
+    /// shares and writes places of its own (no platform calls). An exception thrown by either
+    /// half is raised again here once both are done.
+    static void Halves(int count, const std::function<void(int first, int last)>& part);
 };

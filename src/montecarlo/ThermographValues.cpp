@@ -58,20 +58,37 @@ double ValueAtStatusQuo(CVotingGame& game, int mode) {
 
 std::vector<signed char> ClassifyPixels(CVotingGame& game, const SThermographSettings& settings,
                                         const SIntRect& pixels) {
-    std::vector<signed char> signs;
-    signs.reserve(static_cast<std::size_t>(pixels.right - pixels.left) *
-                  static_cast<std::size_t>(pixels.bottom - pixels.top));
+    const int columns = std::max(pixels.right - pixels.left, 0);
+    const int rows = std::max(pixels.bottom - pixels.top, 0);
+    std::vector<signed char> signs(static_cast<std::size_t>(columns) *
+                                   static_cast<std::size_t>(rows));
     const CGridMap map = game.GridMap();
-    for (int y = pixels.top; y < pixels.bottom; ++y) {
-        for (int x = pixels.left; x < pixels.right; ++x) {
-            const CFPoint point = map.CellToWorld(x, y);
-            if (game.IsInsideUncoveredSet(point, settings.uncoveredGrid, settings.excludeYolk,
-                                          settings.uncoveredBJS))
-                signs.push_back(1);
-            else
-                signs.push_back(game.IsInsideParetoSet(point) ? -1 : 0);
+    const auto classify = [&](int first, int last) {
+        for (int row = first; row < last; ++row) {
+            for (int column = 0; column < columns; ++column) {
+                const CFPoint point = map.CellToWorld(pixels.left + column, pixels.top + row);
+                signed char& sign =
+                    signs[static_cast<std::size_t>(row) * static_cast<std::size_t>(columns) +
+                          static_cast<std::size_t>(column)];
+                if (game.IsInsideUncoveredSet(point, settings.uncoveredGrid, settings.excludeYolk,
+                                              settings.uncoveredBJS))
+                    sign = 1;
+                else
+                    sign = game.IsInsideParetoSet(point) ? -1 : 0;
+            }
         }
+    };
+    if (rows == 0)
+        return signs;
+    // The first row finds both sets when they are out of date. Once they are fresh the tests
+    // only read them, and the other rows are shared with a second thread; sets that stay out of
+    // date (a cancelled search) are looked for again at every pixel, on this thread alone.
+    classify(0, 1);
+    if (game.Stale().IsStale(EConcept::UncoveredSet) || game.Stale().IsStale(EConcept::ParetoSet)) {
+        classify(1, rows);
+        return signs;
     }
+    CThermographPool::Halves(rows - 1, [&](int first, int last) { classify(1 + first, 1 + last); });
     return signs;
 }
 
