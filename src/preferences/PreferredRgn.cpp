@@ -43,28 +43,8 @@ STradeOffTurn TradeOffTurn(double complementarity) {
     return {std::cos(phi), std::sin(phi)};
 }
 
-namespace {
-
-/// The ratio of the trade-off ellipse's axes: the salience, 1 for none.
-double AxisRatio(double salience) {
-    return salience == 0.0 ? 1.0 : salience;
-}
-
-} // namespace
-
 SCellEllipse TradeOffUnitEllipse(const CFPoint& ideal, double salience, const STradeOffTurn& turn) {
-    return {ideal, 1.0, AxisRatio(salience), turn.cosTurn, turn.sinTurn};
-}
-
-SCellEllipse TradeOffEllipse(const CFPoint& ideal, const CFPoint& statusQuo, double salience,
-                             const STradeOffTurn& turn) {
-    const double s = AxisRatio(salience);
-    const double c = turn.cosTurn, sn = turn.sinTurn;
-    const double dx = statusQuo.x - ideal.x, dy = statusQuo.y - ideal.y;
-    const double qx = dx * c - dy * sn;
-    const double qy = dx * sn + dy * c;
-    const double l = std::sqrt((qy / s) * (qy / s) + qx * qx);
-    return {ideal, l, s * l, c, sn};
+    return {ideal, 1.0, TradeOffAxisRatio(salience), turn.cosTurn, turn.sinTurn};
 }
 
 std::vector<CFPoint> TradeOffOutline(const SCellEllipse& e, int vertices) {

@@ -46,9 +46,22 @@ struct STradeOffTurn {
     double sinTurn = 0.0;
 };
 STradeOffTurn TradeOffTurn(double complementarity);
-/// The same ellipse from a turn found once for many status quos.
-SCellEllipse TradeOffEllipse(const CFPoint& ideal, const CFPoint& statusQuo, double salience,
-                             const STradeOffTurn& turn);
+/// The ratio of the trade-off ellipse's axes: the salience, 1 for none.
+inline double TradeOffAxisRatio(double salience) {
+    return salience == 0.0 ? 1.0 : salience;
+}
+/// The same ellipse from a turn found once for many status quos (inline: it is found for every
+/// member at every trial status quo of a map).
+inline SCellEllipse TradeOffEllipse(const CFPoint& ideal, const CFPoint& statusQuo,
+                                    double salience, const STradeOffTurn& turn) {
+    const double s = TradeOffAxisRatio(salience);
+    const double c = turn.cosTurn, sn = turn.sinTurn;
+    const double dx = statusQuo.x - ideal.x, dy = statusQuo.y - ideal.y;
+    const double qx = dx * c - dy * sn;
+    const double qy = dx * sn + dy * c;
+    const double l = std::sqrt((qy / s) * (qy / s) + qx * qx);
+    return {ideal, l, s * l, c, sn};
+}
 /// The trade-off ellipse of the same shape with the semi-axis along its own x axis 1, which
 /// every ellipse of the member is a multiple of.
 SCellEllipse TradeOffUnitEllipse(const CFPoint& ideal, double salience, const STradeOffTurn& turn);
