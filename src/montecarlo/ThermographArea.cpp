@@ -50,36 +50,31 @@ template <bool Vetoes> void CWinSetRowCounter::MarkQuick(CTrialMembers& trial, i
     m_quick.Row(y, rowY);
     // The marks in locals, which the compiler keeps in registers. An empty range, 0 .. 0, marks
     // +units and -units on cell 0, which leaves it as it was, so no entry needs a branch of its
-    // own: every cell outside m_left .. m_right stays 0.
+    // own. The count then takes the whole row: finding the marked cells and the units holding
+    // them would cost the marks more than the count spends on the cells left unmarked.
     std::int64_t* __restrict diff = m_diff.data();
     const std::int32_t* __restrict froms = m_quick.Froms();
     const std::int32_t* __restrict tos = m_quick.Tos();
     const std::int32_t* __restrict certain = m_quick.Certainties();
     const std::int64_t* __restrict units = m_quick.Weights();
-    const int width = m_width;
-    int left = m_left, right = m_right;
-    std::int64_t rowUnits = m_rowUnits;
     const std::size_t count = m_quick.Size();
     for (std::size_t k = 0; k < count; ++k) {
         int x0 = froms[k], x1 = tos[k];
         if (!certain[k]) [[unlikely]]
             std::tie(x0, x1) = Settle(trial, y, rowY, k);
-        const std::int64_t u = units[k];
-        const bool holds = x0 < x1;
-        left = std::min(left, holds ? x0 : width);
-        right = std::max(right, x1);
-        rowUnits += holds ? u : 0;
-        diff[x0] += u;
-        diff[x1] -= u;
+        diff[x0] += units[k];
+        diff[x1] -= units[k];
         if (Vetoes) {
             const int veto = m_vetoes[static_cast<std::size_t>(m_quick.Tag(k))];
             m_vetoDiff[static_cast<std::size_t>(x0)] += veto;
             m_vetoDiff[static_cast<std::size_t>(x1)] -= veto;
         }
     }
-    m_left = left;
-    m_right = right;
-    m_rowUnits = rowUnits;
+    if (count > 0) {
+        m_left = 0;
+        m_right = m_width;
+        m_wholeRow = true;
+    }
 }
 
 void CWinSetRowCounter::MarkRow(CTrialMembers& trial, int y) {
@@ -123,7 +118,7 @@ long long CWinSetRowCounter::CountRow() {
     if (m_left >= m_right)
         return 0;
     long long count = 0;
-    if (m_rowUnits >= m_needed)
+    if (m_wholeRow || m_rowUnits >= m_needed)
         count = m_anyVeto ? CountMarked<true>() : CountMarked<false>();
     // The cell after the last marked one holds the last end.
     std::fill(m_diff.begin() + m_left, m_diff.begin() + m_right + 1, 0);
@@ -203,6 +198,7 @@ long long CWinSetRowCounter::Count(CTrialMembers& trial) {
             continue;
         }
         m_rowUnits = 0;
+        m_wholeRow = false;
         m_left = m_width;
         m_right = 0;
         MarkRow(trial, m_device.top + row);

@@ -44,7 +44,8 @@ private:
     /// Marks the cells of row y of the members answering from their ellipses' rows, then those
     /// of the others from their runs.
     void MarkRow(CTrialMembers& trial, int y);
-    /// The marks of the members answering from their ellipses' rows (with or without vetoes).
+    /// The marks of the members answering from their ellipses' rows (with or without vetoes);
+    /// the row is then counted whole.
     template <bool Vetoes> void MarkQuick(CTrialMembers& trial, int y);
     /// The cut columns of the sweep's entry k, whose row the quick form left in doubt.
     [[gnu::noinline]] std::pair<int, int> Settle(CTrialMembers& trial, int y, double rowY,
@@ -107,6 +108,9 @@ private:
     std::vector<std::int64_t> m_diff;
     std::vector<int> m_vetoDiff;
     std::int64_t m_rowUnits = 0;
+    /// Whether the members answering from their ellipses marked the row, which is then
+    /// counted whole (the marks keep no account of the cells or units they reach).
+    bool m_wholeRow = false;
     /// The first row holding a win-set cell at the last count (none: -1).
     int m_lastFirstHeld = -1;
     int m_left = 0;
