@@ -305,8 +305,9 @@ private:
 std::optional<SThermographGrid> MapThermographFast(CVotingGame& game, int mode,
                                                    const SThermographSettings& settings) {
     SThermographGrid grid = MakeThermographGrid(game, mode);
-    const std::vector<signed char> signs = ClassifyPixels(game, settings, grid.pixels);
-    if (!MapSignedValues(game, mode, signs, settings, grid))
+    const std::optional<std::vector<signed char>> signs =
+        ClassifyPixels(game, settings, grid.pixels);
+    if (!signs || !MapSignedValues(game, mode, *signs, settings, grid))
         return std::nullopt;
     return grid;
 }

@@ -56,8 +56,9 @@ double ValueAtStatusQuo(CVotingGame& game, int mode) {
 
 } // namespace
 
-std::vector<signed char> ClassifyPixels(CVotingGame& game, const SThermographSettings& settings,
-                                        const SIntRect& pixels) {
+std::optional<std::vector<signed char>> ClassifyPixels(CVotingGame& game,
+                                                       const SThermographSettings& settings,
+                                                       const SIntRect& pixels) {
     const int columns = std::max(pixels.right - pixels.left, 0);
     const int rows = std::max(pixels.bottom - pixels.top, 0);
     std::vector<signed char> signs(static_cast<std::size_t>(columns) *
@@ -81,10 +82,13 @@ std::vector<signed char> ClassifyPixels(CVotingGame& game, const SThermographSet
     if (rows == 0)
         return signs;
     // The first row finds both sets when they are out of date. Once they are fresh the tests
-    // only read them, and the other rows are shared with a second thread; sets that stay out of
-    // date (a cancelled search) are looked for again at every pixel, on this thread alone.
+    // only read them, and the other rows are shared with a second thread. An uncovered set
+    // still out of date was cancelled; a Pareto set still out of date (after a reported memory
+    // failure) is looked for again at every pixel, on this thread alone.
     classify(0, 1);
-    if (game.Stale().IsStale(EConcept::UncoveredSet) || game.Stale().IsStale(EConcept::ParetoSet)) {
+    if (game.Stale().IsStale(EConcept::UncoveredSet))
+        return std::nullopt;
+    if (game.Stale().IsStale(EConcept::ParetoSet)) {
         classify(1, rows);
         return signs;
     }
@@ -132,7 +136,11 @@ SThermographGrid MakeThermographGrid(const CVotingGame& game, int mode) {
 std::optional<SThermographGrid> MapThermographReference(CVotingGame& game, int mode,
                                                         const SThermographSettings& settings) {
     SThermographGrid grid = MakeThermographGrid(game, mode);
-    const std::vector<signed char> signs = ClassifyPixels(game, settings, grid.pixels);
+    const std::optional<std::vector<signed char>> classified =
+        ClassifyPixels(game, settings, grid.pixels);
+    if (!classified)
+        return std::nullopt;
+    const std::vector<signed char>& signs = *classified;
     const CFPoint saved = game.StatusQuo();
     const CGridMap map = game.GridMap();
     CValueRange range;

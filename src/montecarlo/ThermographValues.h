@@ -14,8 +14,11 @@ constexpr double kBodPairStart = 10000000.0;
 
 /// Where each pixel of the chart takes its value: +1 inside the uncovered set (the value
 /// counts positive), -1 elsewhere inside the Pareto set (negative), 0 outside both (value 0).
-std::vector<signed char> ClassifyPixels(CVotingGame& game, const SThermographSettings& settings,
-                                        const SIntRect& pixels);
+/// None when the search for the uncovered set was cancelled: the map is then cancelled too,
+/// instead of searching again at every pixel.
+std::optional<std::vector<signed char>> ClassifyPixels(CVotingGame& game,
+                                                       const SThermographSettings& settings,
+                                                       const SIntRect& pixels);
 
 /// The least |b - SQ| + |c - SQ| - |b - c| over every pair (b, c) of the points in list order,
 /// kBodPairStart when there are at most two points.

@@ -41,6 +41,7 @@ void CHeadlessPlatform::SetWaitCursor(bool on) {
 }
 
 bool CHeadlessPlatform::CancelRequested() {
+    ++m_cancelPolls;
     if (m_cancelAfter < 0)
         return false;
     if (m_cancelAfter == 0)

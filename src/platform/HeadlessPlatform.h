@@ -81,6 +81,8 @@ public:
     void QueueFileName(const std::string& name) { m_fileNames.push_back(name); }
     /// Makes the cancel poll answer true after `polls` more calls that answered false.
     void RequestCancelAfter(int polls) { m_cancelAfter = polls; }
+    /// How many times the cancel poll has been asked.
+    long long CancelPolls() const { return m_cancelPolls; }
     /// Makes ExitProgram record the request instead of ending the process.
     void SetExitRecordsOnly(bool recordOnly) { m_exitRecordsOnly = recordOnly; }
 
@@ -130,6 +132,7 @@ private:
     bool m_windowClosed = false;
     std::vector<SStatusRecord> m_status;
     int m_cancelAfter = -1;
+    long long m_cancelPolls = 0;
     int m_refreshCount = 0;
     int m_waitDepth = 0;
     int m_exitCode = 0;

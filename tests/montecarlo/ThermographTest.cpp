@@ -368,6 +368,33 @@ TEST(ThermographTest, ProgressBeforeEveryRowAndCancelKeepsThePreviousMap) {
     }
 }
 
+TEST(ThermographTest, CancelledUncoveredSetSearchCancelsTheMapAtOnce) {
+    // Cancel inside the search for the uncovered set that the map's signs need: the map is
+    // cancelled there, on either path, instead of searching again at every pixel.
+    CGameFixture f(60);
+    for (const CFPoint& p : {CFPoint(20, 25), CFPoint(80, 25), CFPoint(50, 77), CFPoint(45, 40),
+                             CFPoint(62, 58)})
+        f.Add(p.x, p.y);
+    const CFPoint statusQuo = f.game.StatusQuo();
+    for (const bool reference : {false, true}) {
+        SCOPED_TRACE(reference ? "reference" : "fast");
+        f.game.Stale().MarkStale(EConcept::UncoveredSet);
+        f.platform.RequestCancelAfter(0);
+        const long long polls = f.platform.CancelPolls();
+        const auto map = reference ? MapThermographReference(f.game, THERMO_AREA, {})
+                                   : MapThermographFast(f.game, THERMO_AREA, {});
+        EXPECT_FALSE(map);
+        EXPECT_LT(f.platform.CancelPolls() - polls, 200) << "not a search per pixel";
+        EXPECT_TRUE(f.game.Stale().IsStale(EConcept::UncoveredSet));
+        EXPECT_EQ(f.game.StatusQuo().x, statusQuo.x);
+        EXPECT_EQ(f.game.StatusQuo().y, statusQuo.y);
+        f.platform.RequestCancelAfter(-1);
+    }
+    CThermograph thermograph;
+    EXPECT_TRUE(thermograph.MapThermographValues(f.game, THERMO_AREA, {}));
+    EXPECT_FALSE(f.game.Stale().IsStale(EConcept::UncoveredSet));
+}
+
 TEST(ThermographTest, PoolRunsEveryRowOnceAndReportsInRowOrder) {
     for (const int threads : {1, 2, 5}) {
         CRecordingPlatform platform;
