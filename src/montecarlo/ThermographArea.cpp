@@ -5,8 +5,6 @@
 #include <cmath>
 #include <tuple>
 
-
-
 CWinSetRowCounter::CWinSetRowCounter(const SIntRect& device, const CGridMap& map,
                                      std::vector<SUnitMember> members, std::int64_t needed)
     : m_device(device), m_width(std::max(device.right - device.left, 0)),

@@ -89,6 +89,25 @@ std::vector<bool> StaleFlags(const CVotingGame& game) {
     return flags;
 }
 
+/// A trade-off member added without refreshing the game.
+void AddTradeOff(CGameFixture& f, const CFPoint& ideal, double weight, double salience,
+                 double complementarity, bool veto) {
+    CMember& m = f.AddQuietly(ideal.x, ideal.y, PREF_TRADEOFF, weight);
+    PreferenceSpec spec = m.Preference();
+    spec.salience = salience;
+    spec.complementarity = complementarity;
+    m.SetPreferenceSpec(spec);
+    m.SetVeto(veto);
+}
+
+/// Refreshes the game and sets its weighting, rule and veto switch.
+void SetRules(CGameFixture& f, int weighted, double rule, bool veto) {
+    f.Refresh();
+    f.game.SetWeightedVoting(weighted);
+    f.game.SetVoteRule(rule);
+    f.game.SetVetoSwitch(veto);
+}
+
 std::vector<SCountedMember> CountedMembers(const CVotingGame& game, bool probabilistic) {
     std::vector<SCountedMember> counted;
     for (const CMember* member : game.Members())
@@ -451,18 +470,12 @@ TEST(ThermographTest, RowCounterOnTheChartsEdgeRowsAndColumns) {
             const int x = i % 2 ? cells.left + CRand::Next() % 3 : last - CRand::Next() % 3;
             const int y = i % 3 ? cells.top + CRand::Next() % 3 : bottom - CRand::Next() % 3;
             const CFPoint p = chart.CellToWorld(x, y);
-            CMember& m = f.AddQuietly(p.x + Uniform(-2, 2), p.y + Uniform(-2, 2), PREF_TRADEOFF,
-                                      1 + CRand::Next() % 3);
-            PreferenceSpec spec = m.Preference();
-            spec.salience = Uniform(0.5, 2);
-            spec.complementarity = Uniform(-1, 1);
-            m.SetPreferenceSpec(spec);
-            m.SetVeto(scenario == 3 && i == 1);
+            const CFPoint ideal(p.x + Uniform(-2, 2), p.y + Uniform(-2, 2));
+            const double weight = 1 + CRand::Next() % 3;
+            const double salience = Uniform(0.5, 2);
+            AddTradeOff(f, ideal, weight, salience, Uniform(-1, 1), scenario == 3 && i == 1);
         }
-        f.Refresh();
-        f.game.SetWeightedVoting(scenario % 2);
-        f.game.SetVoteRule(scenario == 2 ? 2.0 / 3.0 : 0.5);
-        f.game.SetVetoSwitch(scenario == 3);
+        SetRules(f, scenario % 2, scenario == 2 ? 2.0 / 3.0 : 0.5, scenario == 3);
         STrialCounts counts(f.game, false);
         ASSERT_TRUE(counts.rowCounter);
         const SIntRect& device = counts.device;
@@ -498,18 +511,13 @@ TEST(ThermographTest, RowCounterOnThinPetals) {
         const int count = 5 + 2 * (scenario % 3);
         for (int i = 0; i < count; ++i) {
             const double x = Uniform(5, 95);
-            CMember& m = f.AddQuietly(x, 50 + slope * (x - 50) + Uniform(-0.3, 0.3), PREF_TRADEOFF,
-                                      scenario % 2 ? 1 + CRand::Next() % 3 : 1);
-            PreferenceSpec spec = m.Preference();
-            spec.salience = scenario < 2 ? 1.0 : Uniform(0.5, 2);
-            spec.complementarity = scenario < 2 ? 0.0 : Uniform(-0.8, 0.8);
-            m.SetPreferenceSpec(spec);
-            m.SetVeto(scenario == 5 && i == 0);
+            const CFPoint ideal(x, 50 + slope * (x - 50) + Uniform(-0.3, 0.3));
+            const double weight = scenario % 2 ? 1 + CRand::Next() % 3 : 1;
+            const double salience = scenario < 2 ? 1.0 : Uniform(0.5, 2);
+            AddTradeOff(f, ideal, weight, salience, scenario < 2 ? 0.0 : Uniform(-0.8, 0.8),
+                        scenario == 5 && i == 0);
         }
-        f.Refresh();
-        f.game.SetWeightedVoting(scenario % 2);
-        f.game.SetVoteRule(scenario == 4 ? 2.0 / 3.0 : 0.5);
-        f.game.SetVetoSwitch(scenario == 5);
+        SetRules(f, scenario % 2, scenario == 4 ? 2.0 / 3.0 : 0.5, scenario == 5);
         STrialCounts counts(f.game, false);
         ASSERT_TRUE(counts.rowCounter);
         for (int point = 0; point < 60; ++point) {
