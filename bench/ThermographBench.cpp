@@ -1,8 +1,8 @@
 #include "RandomBody.h"
-#include "montecarlo/CustomDistribution.h"
-#include "montecarlo/Thermograph.h"
-#include "montecarlo/ThermographFast.h"
-#include "montecarlo/ThermographValues.h"
+#include "thermograph/CustomDistribution.h"
+#include "thermograph/Thermograph.h"
+#include "thermograph/ThermographFast.h"
+#include "thermograph/ThermographValues.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -101,8 +101,8 @@ void BM_ThermographCustom(benchmark::State& state) {
     const std::string name = QDir(dir.path()).filePath("body.txt").toStdString();
     for (auto _ : state) {
         CThermograph thermograph;
-        benchmark::DoNotOptimize(
-            WriteCustomDistribution(thermograph, body.game, name, SThermographSettings{20, 0, 1, 2}));
+        benchmark::DoNotOptimize(WriteCustomDistribution(thermograph, body.game, name,
+                                                         SThermographSettings{20, 0, 1, 2}));
     }
 }
 BENCHMARK(BM_ThermographCustom)->Args({101, 400})->Unit(benchmark::kMillisecond)->UseRealTime();

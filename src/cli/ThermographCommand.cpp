@@ -1,9 +1,9 @@
 #include "cli/CliCommand.h"
 #include "cli/CommonOptions.h"
 #include "document/QueltaDoc.h"
-#include "montecarlo/CustomDistribution.h"
-#include "montecarlo/Thermograph.h"
 #include "platform/HeadlessPlatform.h"
+#include "thermograph/CustomDistribution.h"
+#include "thermograph/Thermograph.h"
 
 #include <QCommandLineParser>
 #include <QSaveFile>
@@ -100,8 +100,7 @@ int RunThermograph(const QStringList& arguments) {
     CTerminalProgress progress;
     CScopedPlatform scope(progress);
     CQueltaDoc doc;
-    if (const int loaded = LoadScenarioWithOptions(
-            parser, sources.front().toStdString(), doc);
+    if (const int loaded = LoadScenarioWithOptions(parser, sources.front().toStdString(), doc);
         loaded != EXIT_OK)
         return loaded;
     const DisplayConfig& config = doc.Config();

@@ -1,7 +1,7 @@
 #include "document/ChartThermograph.h"
 
 #include "document/QueltaDoc.h"
-#include "montecarlo/CustomDistribution.h"
+#include "thermograph/CustomDistribution.h"
 
 namespace {
 

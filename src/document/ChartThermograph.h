@@ -1,6 +1,6 @@
 #pragma once
 
-#include "montecarlo/ThermographGrid.h"
+#include "thermograph/ThermographGrid.h"
 
 class CQueltaDoc;
 struct DisplayConfig;

@@ -6,7 +6,7 @@
 #include "document/ScriptShapes.h"
 #include "document/WinSetList.h"
 #include "model/VotingGame.h"
-#include "montecarlo/Thermograph.h"
+#include "thermograph/Thermograph.h"
 
 #include <string>
 #include <vector>

@@ -1,5 +1,5 @@
 #include "document/ChartThermograph.h"
-#include "montecarlo/Thermograph.h"
+#include "thermograph/Thermograph.h"
 #include "views/LongConcepts.h"
 #include "views/ThermographFixture.h"
 

@@ -1,6 +1,6 @@
 #include "document/ChartThermograph.h"
-#include "montecarlo/CustomDistribution.h"
-#include "montecarlo/Thermograph.h"
+#include "thermograph/CustomDistribution.h"
+#include "thermograph/Thermograph.h"
 #include "views/ThermoColors.h"
 #include "views/ThermographFixture.h"
 

@@ -4,7 +4,7 @@
 #include "document/ChartThermograph.h"
 #include "document/QueltaDoc.h"
 #include "geometry/Rgn.h"
-#include "montecarlo/Thermograph.h"
+#include "thermograph/Thermograph.h"
 #include "views/widgets/VisualView.h"
 
 #include <QAction>

@@ -1,18 +1,18 @@
-#include "montecarlo/Thermograph.h"
+#include "thermograph/Thermograph.h"
 #include "../preferences/GameFixture.h"
 #include "geometry/MappedRegion.h"
 #include "geometry/Rgn.h"
 #include "geometry/RgnHelpers.h"
-#include "montecarlo/ThermographArea.h"
-#include "montecarlo/ThermographCounter.h"
-#include "montecarlo/ThermographFast.h"
-#include "montecarlo/ThermographPool.h"
-#include "montecarlo/ThermographRuns.h"
-#include "montecarlo/ThermographTrial.h"
-#include "montecarlo/ThermographValues.h"
 #include "platform/CRand.h"
 #include "preferences/QuotaLines.h"
 #include "preferences/VoteGrid.h"
+#include "thermograph/ThermographArea.h"
+#include "thermograph/ThermographCounter.h"
+#include "thermograph/ThermographFast.h"
+#include "thermograph/ThermographPool.h"
+#include "thermograph/ThermographRuns.h"
+#include "thermograph/ThermographTrial.h"
+#include "thermograph/ThermographValues.h"
 
 #include <gtest/gtest.h>
 
@@ -111,7 +111,8 @@ void SetRules(CGameFixture& f, int weighted, double rule, bool veto) {
 std::vector<SCountedMember> CountedMembers(const CVotingGame& game, bool probabilistic) {
     std::vector<SCountedMember> counted;
     for (const CMember* member : game.Members())
-        counted.push_back({member->EffectiveVote(), 0, probabilistic && member->Probabilistic() != 0,
+        counted.push_back({member->EffectiveVote(), 0,
+                           probabilistic && member->Probabilistic() != 0,
                            game.VetoSwitch() != 0 && member->Veto() != 0});
     return counted;
 }
@@ -256,7 +257,8 @@ TEST(ThermographTest, SpokesAndPairsOnTiedDistancesGiveTheReferenceMaps) {
         f.game.SetWeightedVoting(rule == 0.5 ? 0 : 1);
         f.game.SetVoteRule(rule);
         for (const int mode : {THERMO_RADIUS, THERMO_BOD, THERMO_AREA}) {
-            const std::string what = "rule " + std::to_string(rule) + " mode " + std::to_string(mode);
+            const std::string what =
+                "rule " + std::to_string(rule) + " mode " + std::to_string(mode);
             const auto reference = MapThermographReference(f.game, mode, {20, 0, 1, 1});
             const auto fast = MapThermographFast(f.game, mode, {20, 0, 1, 2});
             ASSERT_TRUE(reference && fast) << what;
@@ -391,8 +393,8 @@ TEST(ThermographTest, CancelledUncoveredSetSearchCancelsTheMapAtOnce) {
     // Cancel inside the search for the uncovered set that the map's signs need: the map is
     // cancelled there, on either path, instead of searching again at every pixel.
     CGameFixture f(60);
-    for (const CFPoint& p : {CFPoint(20, 25), CFPoint(80, 25), CFPoint(50, 77), CFPoint(45, 40),
-                             CFPoint(62, 58)})
+    for (const CFPoint& p :
+         {CFPoint(20, 25), CFPoint(80, 25), CFPoint(50, 77), CFPoint(45, 40), CFPoint(62, 58)})
         f.Add(p.x, p.y);
     const CFPoint statusQuo = f.game.StatusQuo();
     for (const bool reference : {false, true}) {
@@ -484,10 +486,14 @@ TEST(ThermographTest, RowCounterOnTheChartsEdgeRowsAndColumns) {
             const int along = CRand::Next() % (device.right - device.left);
             const int down = CRand::Next() % (device.bottom - device.top);
             const int side = point % 6;
-            const int x = side == 0 ? device.left : side == 1 ? device.right - 1
-                        : side == 4 ? device.left - 1 : device.left + along;
-            const int y = side == 2 ? device.top : side == 3 ? device.bottom - 1
-                        : side == 5 ? device.bottom : device.top + down;
+            const int x = side == 0   ? device.left
+                          : side == 1 ? device.right - 1
+                          : side == 4 ? device.left - 1
+                                      : device.left + along;
+            const int y = side == 2   ? device.top
+                          : side == 3 ? device.bottom - 1
+                          : side == 5 ? device.bottom
+                                      : device.top + down;
             const auto [expected, counted] = counts.At(counts.map.CellToWorld(x, y));
             winCells += expected;
             ASSERT_EQ(counted, expected)
@@ -524,14 +530,16 @@ TEST(ThermographTest, RowCounterOnThinPetals) {
             const double x = Uniform(10, 90);
             CFPoint p(x, 50 + slope * (x - 50) + Uniform(-2, 2));
             if (point % 3 == 1)
-                p = counts.map.CellToWorld(counts.map.WorldToCell(p).x(), counts.map.WorldToCell(p).y());
+                p = counts.map.CellToWorld(counts.map.WorldToCell(p).x(),
+                                           counts.map.WorldToCell(p).y());
             if (point % 10 == 9)
                 p = f.game.Members()[CRand::Next() % f.game.Members().size()]->IdealPoint();
             // Then the cells beside it, where a count starts from the last one's rows.
             const QPoint cell = counts.map.WorldToCell(p);
             for (const QPoint step : {QPoint(0, 0), QPoint(1, 0), QPoint(1, 1), QPoint(0, -2)}) {
-                const CFPoint q =
-                    step.isNull() ? p : counts.map.CellToWorld(cell.x() + step.x(), cell.y() + step.y());
+                const CFPoint q = step.isNull() ? p
+                                                : counts.map.CellToWorld(cell.x() + step.x(),
+                                                                         cell.y() + step.y());
                 const auto [expected, counted] = counts.At(q);
                 winCells += expected;
                 ASSERT_EQ(counted, expected) << "scenario " << scenario << " point " << point

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "geometry/EllipseCells.h"
-#include "montecarlo/ThermographRuns.h"
 #include "preferences/PreferredRgn.h"
+#include "thermograph/ThermographRuns.h"
 
 #include <optional>
 #include <vector>

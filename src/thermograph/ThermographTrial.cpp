@@ -1,4 +1,4 @@
-#include "montecarlo/ThermographTrial.h"
+#include "thermograph/ThermographTrial.h"
 
 #include "geometry/CellRuns.h"
 #include "model/Member.h"

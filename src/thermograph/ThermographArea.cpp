@@ -1,6 +1,6 @@
-#include "montecarlo/ThermographArea.h"
+#include "thermograph/ThermographArea.h"
 
-#include "montecarlo/ThermographTrial.h"
+#include "thermograph/ThermographTrial.h"
 
 #include <cmath>
 #include <tuple>
@@ -167,13 +167,12 @@ long long CWinSetRowCounter::Count(CTrialMembers& trial) {
         const double y = trial.StatusQuo().y;
         const bool down = m_rowY[1] < m_rowY[0];
         const auto split = [&](bool onTheRow) {
-            return static_cast<int>(
-                std::partition_point(m_rowY.begin(), m_rowY.end(),
-                                     [&](double rowY) {
-                                         return (down ? rowY > y : rowY < y) ||
-                                                (onTheRow && rowY == y);
-                                     }) -
-                m_rowY.begin());
+            return static_cast<int>(std::partition_point(m_rowY.begin(), m_rowY.end(),
+                                                         [&](double rowY) {
+                                                             return (down ? rowY > y : rowY < y) ||
+                                                                    (onTheRow && rowY == y);
+                                                         }) -
+                                    m_rowY.begin());
         };
         above = split(false);
         below = split(true);

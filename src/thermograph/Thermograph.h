@@ -1,7 +1,7 @@
 #pragma once
 
 #include "geometry/FPoint.h"
-#include "montecarlo/ThermographGrid.h"
+#include "thermograph/ThermographGrid.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "montecarlo/ThermographGrid.h"
+#include "thermograph/ThermographGrid.h"
 
 #include <optional>
 #include <vector>

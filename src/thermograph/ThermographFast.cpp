@@ -1,18 +1,18 @@
-#include "montecarlo/ThermographFast.h"
+#include "thermograph/ThermographFast.h"
 
 #include "geometry/FLine.h"
 #include "model/BaseVote.h"
 #include "model/Member.h"
 #include "model/VotingGame.h"
-#include "montecarlo/ThermographArea.h"
-#include "montecarlo/ThermographCounter.h"
-#include "montecarlo/ThermographPool.h"
-#include "montecarlo/ThermographRuns.h"
-#include "montecarlo/ThermographTrial.h"
-#include "montecarlo/ThermographValues.h"
 #include "platform/Platform.h"
 #include "preferences/QuotaLines.h"
 #include "preferences/VoteGrid.h"
+#include "thermograph/ThermographArea.h"
+#include "thermograph/ThermographCounter.h"
+#include "thermograph/ThermographPool.h"
+#include "thermograph/ThermographRuns.h"
+#include "thermograph/ThermographTrial.h"
+#include "thermograph/ThermographValues.h"
 
 #include <algorithm>
 #include <atomic>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "geometry/FPoint.h"
-#include "montecarlo/ThermographGrid.h"
+#include "thermograph/ThermographGrid.h"
 
 #include <limits>
 #include <optional>
@@ -16,9 +16,8 @@ constexpr double kBodPairStart = 10000000.0;
 /// counts positive), -1 elsewhere inside the Pareto set (negative), 0 outside both (value 0).
 /// None when the search for the uncovered set was cancelled: the map is then cancelled too,
 /// instead of searching again at every pixel.
-std::optional<std::vector<signed char>> ClassifyPixels(CVotingGame& game,
-                                                       const SThermographSettings& settings,
-                                                       const SIntRect& pixels);
+std::optional<std::vector<signed char>>
+ClassifyPixels(CVotingGame& game, const SThermographSettings& settings, const SIntRect& pixels);
 
 /// The least |b - SQ| + |c - SQ| - |b - c| over every pair (b, c) of the points in list order,
 /// kBodPairStart when there are at most two points.

@@ -1,4 +1,4 @@
-#include "montecarlo/ThermographPool.h"
+#include "thermograph/ThermographPool.h"
 
 #include "platform/Platform.h"
 

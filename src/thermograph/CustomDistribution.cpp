@@ -1,12 +1,12 @@
-#include "montecarlo/CustomDistribution.h"
+#include "thermograph/CustomDistribution.h"
 
 #include "geometry/Rgn.h"
 #include "model/Member.h"
 #include "model/VotingGame.h"
-#include "montecarlo/Thermograph.h"
-#include "montecarlo/ThermographFast.h"
-#include "montecarlo/ThermographValues.h"
 #include "platform/Platform.h"
+#include "thermograph/Thermograph.h"
+#include "thermograph/ThermographFast.h"
+#include "thermograph/ThermographValues.h"
 
 #include <QSaveFile>
 #include <QString>

@@ -1,12 +1,12 @@
-#include "montecarlo/ThermographValues.h"
+#include "thermograph/ThermographValues.h"
 
 #include "geometry/FLine.h"
 #include "model/Member.h"
 #include "model/VotingGame.h"
-#include "montecarlo/ThermographPool.h"
 #include "platform/Platform.h"
 #include "preferences/QuotaLines.h"
 #include "preferences/VoteGrid.h"
+#include "thermograph/ThermographPool.h"
 
 #include <algorithm>
 #include <cmath>
@@ -56,9 +56,8 @@ double ValueAtStatusQuo(CVotingGame& game, int mode) {
 
 } // namespace
 
-std::optional<std::vector<signed char>> ClassifyPixels(CVotingGame& game,
-                                                       const SThermographSettings& settings,
-                                                       const SIntRect& pixels) {
+std::optional<std::vector<signed char>>
+ClassifyPixels(CVotingGame& game, const SThermographSettings& settings, const SIntRect& pixels) {
     const int columns = std::max(pixels.right - pixels.left, 0);
     const int rows = std::max(pixels.bottom - pixels.top, 0);
     std::vector<signed char> signs(static_cast<std::size_t>(columns) *

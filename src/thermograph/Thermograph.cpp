@@ -1,12 +1,12 @@
-#include "montecarlo/Thermograph.h"
+#include "thermograph/Thermograph.h"
 
 #include "geometry/FLine.h"
 #include "model/Member.h"
 #include "model/VotingGame.h"
-#include "montecarlo/ThermographFast.h"
-#include "montecarlo/ThermographValues.h"
 #include "preferences/QuotaLines.h"
 #include "preferences/VoteGrid.h"
+#include "thermograph/ThermographFast.h"
+#include "thermograph/ThermographValues.h"
 
 #include <cmath>
 #include <limits>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "geometry/GridMap.h"
-#include "montecarlo/ThermographRuns.h"
+#include "thermograph/ThermographRuns.h"
 
 #include <cstdint>
 #include <vector>

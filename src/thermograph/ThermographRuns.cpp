@@ -1,4 +1,4 @@
-#include "montecarlo/ThermographRuns.h"
+#include "thermograph/ThermographRuns.h"
 
 #include "geometry/Rgn.h"
 #include "geometry/RgnHelpers.h"

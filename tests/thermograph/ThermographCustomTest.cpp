@@ -1,10 +1,10 @@
 #include "../preferences/GameFixture.h"
-#include "montecarlo/CustomDistribution.h"
-#include "montecarlo/Thermograph.h"
+#include "thermograph/CustomDistribution.h"
+#include "thermograph/Thermograph.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "montecarlo/ThermographCounter.h"
+#include "thermograph/ThermographCounter.h"
 
 #include <algorithm>
 #include <cmath>
