@@ -81,8 +81,8 @@ const SCommand kFileCommands[] = {
         IsKind<SOURCE_DATABASE>, "Alt+O"),
     Plain(Id::OpenScript, "Script", C::Always, [](Doc& d) { RunFrontEnd(d, Id::OpenScript); }),
     Plain(
-        Id::Close, "Close \tCtrl+C", C::Loaded, [](Doc& d) { CloseScenario(d); }, nullptr,
-        "Ctrl+C"),
+        Id::Close, "Close \tCtrl+W", C::Loaded, [](Doc& d) { CloseScenario(d); }, nullptr,
+        "Ctrl+W"),
     Plain(
         Id::SaveScenario, "Scenario \tAlt+S", C::Loaded, [](Doc& d) { SaveScenario(d); }, nullptr,
         "Ctrl+S"),

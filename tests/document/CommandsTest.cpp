@@ -151,7 +151,7 @@ TEST_F(CommandsTest, TheTableHoldsEveryCommandOnceWithItsMenuText) {
     const std::pair<Id, std::string> texts[] = {
         {Id::NewWhiteboard, "Whiteboard \tShift+O"},
         {Id::OpenXYFile, "File(XY)\tShift+O"},
-        {Id::Close, "Close \tCtrl+C"},
+        {Id::Close, "Close \tCtrl+W"},
         {Id::Exit, "E&xit"},
         {Id::StatusQuoToCopeland, "Copland Winner"},
         {Id::ShowPowerIndexColor, "Show Power Index - Color"},
