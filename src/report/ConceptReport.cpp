@@ -1,4 +1,4 @@
-#include "cli/ConceptReport.h"
+#include "report/ConceptReport.h"
 
 #include "platform/TextUtil.h"
 

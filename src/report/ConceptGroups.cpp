@@ -1,0 +1,288 @@
+#include "report/ConceptGroups.h"
+
+#include "concepts/ConceptRegions.h"
+#include "concepts/Heart.h"
+#include "document/QueltaDoc.h"
+#include "geometry/FPolygon.h"
+#include "geometry/MappedRegion.h"
+#include "geometry/RgnHelpers.h"
+#include "model/Member.h"
+#include "montecarlo/Histogram.h"
+#include "montecarlo/Regression.h"
+#include "platform/ForwardingPlatform.h"
+#include "preferences/QuotaLines.h"
+#include "preferences/SmallestCircle.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <new>
+
+namespace {
+
+using Value = CConceptReport::Value;
+
+std::vector<Value> Point(const CFPoint& p) {
+    return {p.x, p.y};
+}
+
+/// An issue-space box as left right bottom top.
+std::vector<Value> Box(const CFRect& r) {
+    return {r.left, r.right, r.bottom, r.top};
+}
+
+void ReportVote(CQueltaDoc& doc, CConceptReport& report) {
+    const CVotingGame& game = doc.Game();
+    report.Add("vote.rule", game.VoteRule());
+    report.Add("vote.absolute", static_cast<double>(game.AbsolutePlurality()));
+    report.Add("vote.total", game.VoteTotal());
+    report.Add("vote.division", game.VoteDivision());
+    report.Add("vote.quota", game.VoteQuota());
+}
+
+void ReportWinSet(CQueltaDoc& doc, CConceptReport& report) {
+    CVotingGame& game = doc.Game();
+    const CMappedRegion& winSet = game.GetWinSet();
+    report.Add("winset.area", winSet.GetArea());
+    report.AddList("winset.bbox", Box(winSet.GetWorldBox()));
+    report.Add("winset.radius", game.GetWinSetRadius());
+    report.Add("winset.complete", game.IsWinSetComplete() ? 1.0 : 0.0);
+    report.Add("spoke.length", game.GetSpokeLength());
+}
+
+void ReportQuotaLines(CQueltaDoc& doc, CConceptReport& report) {
+    const std::vector<CQuotaLine>& lines = doc.Game().GetQuotaLines();
+    report.Add("quotalines.count", static_cast<double>(lines.size()));
+    report.Add("quotalines.qualified",
+               static_cast<double>(std::count_if(lines.begin(), lines.end(),
+                                                 [](const CQuotaLine& l) { return l.qualified; })));
+}
+
+void ReportPetals(CQueltaDoc& doc, CConceptReport& report) {
+    report.Add("petals.count", static_cast<double>(doc.Game().GetPetals().size()));
+}
+
+void ReportCoalition(CQueltaDoc& doc, CConceptReport& report) {
+    std::vector<Value> ids;
+    for (const CMember* member : doc.Game().MembersFavoring(doc.Game().Proposal()))
+        ids.emplace_back(member->MemberID());
+    report.AddList("coalition", ids);
+}
+
+/// The area and bounding box of a concept's region, or nothing when there is no region.
+void ReportRegion(CQueltaDoc& doc, CConceptReport& report, const std::string& name,
+                  const std::unique_ptr<CRgn>& rgn) {
+    if (!rgn)
+        return;
+    report.Add(name + ".area", RgnArea(*rgn, doc.Game().GridMap()));
+    report.AddList(name + ".bbox", Box(RegionBounds(*rgn, doc.Game().GridMap())));
+}
+
+void ReportPareto(CQueltaDoc& doc, CConceptReport& report) {
+    ReportRegion(doc, report, "pareto", doc.Game().GetParetoSetRgn());
+}
+
+void ReportCore(CQueltaDoc& doc, CConceptReport& report) {
+    ReportRegion(doc, report, "core", doc.Game().GetCoreRgn(doc.Config().nCore));
+}
+
+void ReportHeart(CQueltaDoc& doc, CConceptReport& report) {
+    ReportRegion(doc, report, "heart", doc.Game().GetHeartRgn(doc.Config().nCore));
+}
+
+void ReportExactHeart(CQueltaDoc& doc, CConceptReport& report) {
+    ReportRegion(doc, report, "heart.exact",
+                 std::make_unique<CRgn>(ExactHeartRgn(doc.Game(), doc.Config().nCore)));
+}
+
+void ReportUncovered(CQueltaDoc& doc, CConceptReport& report) {
+    const DisplayConfig& config = doc.Config();
+    ReportRegion(doc, report, "uncovered",
+                 doc.Game().GetUncoveredSetRgn(config.nUncoveredSet, config.bExcludeYolk,
+                                               config.bUncoveredSetBJS));
+}
+
+void ReportBanks(CQueltaDoc& doc, CConceptReport& report) {
+    ReportRegion(doc, report, "banks",
+                 doc.Game().GetBanksSetRgn(doc.Config().nChain, doc.Config().nResolution));
+}
+
+void ReportYolk(CQueltaDoc& doc, CConceptReport& report) {
+    const CFPoint centre = doc.Game().GetYolkCenter();
+    report.AddList("yolk.center", Point(centre));
+    report.Add("yolk.radius", doc.Game().GetYolkRadius());
+    const SLineCircle& exact = doc.Game().GetExactYolk();
+    report.AddList("yolk.exact.center", Point(exact.centre));
+    report.Add("yolk.exact.radius", exact.radius);
+}
+
+void ReportCopeland(CQueltaDoc& doc, CConceptReport& report) {
+    const DisplayConfig& config = doc.Config();
+    report.AddList("copeland", Point(doc.Game().GetCopeland(config.nCopeland, config.dCopeland)));
+}
+
+void ReportBorda(CQueltaDoc& doc, CConceptReport& report) {
+    report.AddList("borda", Point(doc.Game().FindBorda()));
+}
+
+void ReportPower(CQueltaDoc& doc, CConceptReport& report) {
+    const DisplayConfig& config = doc.Config();
+    CVotingGame& game = doc.Game();
+    // Recomputed with the configured directions: the yolk may have left a ranking over others.
+    game.FindPowerIndex(config.nCopeland, config.dCopeland);
+    for (const CMember* member : game.Members())
+        report.Add("power." + member->MemberID(),
+                   game.GetMemberPower(member, config.nCopeland, config.dCopeland));
+}
+
+/// A polygon's vertices as x y pairs in order.
+std::vector<Value> Vertices(const std::optional<CFPolygon>& polygon) {
+    std::vector<Value> values;
+    if (polygon)
+        for (const CFPoint& p : polygon->Points()) {
+            values.emplace_back(p.x);
+            values.emplace_back(p.y);
+        }
+    return values;
+}
+
+void ReportTriMedian(CQueltaDoc& doc, CConceptReport& report) {
+    const DisplayConfig& config = doc.Config();
+    report.AddList("trimedian.vertices", Vertices(doc.Game().GetTriMedianSet(
+                                             config.dTriMedianTolerance, config.nTriMedianSet)));
+}
+
+void ReportSchattschneider(CQueltaDoc& doc, CConceptReport& report) {
+    report.AddList("schattschneider.vertices",
+                   Vertices(doc.Game().GetSchattschneiderSet(doc.Config().nSchattschneiderSet)));
+}
+
+void ReportStatistics(CQueltaDoc& doc, CConceptReport& report) {
+    SRegression stats;
+    FitIdealPoints(doc.Game().Members(), stats);
+    report.AddList("statistics.mean", Point(stats.mean));
+    report.Add("statistics.slope", stats.b);
+    report.Add("statistics.intercept", stats.a);
+    report.Add("statistics.r", stats.r);
+    report.Add("statistics.sigmaslope", stats.sigmaB);
+    report.Add("statistics.sigmaintercept", stats.sigmaA);
+    report.Add("statistics.chi", stats.chi);
+}
+
+/// The bin counts of both axis histograms at the configured chart and cell sizes.
+void ReportHistogram(CQueltaDoc& doc, CConceptReport& report) {
+    const DisplayConfig& config = doc.Config();
+    const SEdges box = doc.ScaleBox();
+    const auto counts = [&](EHistogramAxis axis, double low, double high, int extent, int cell) {
+        const SHistogram h = MemberHistogram(doc.Game().Members(), axis, low, high, extent, cell);
+        std::vector<Value> values;
+        for (const int count : h.counts)
+            values.emplace_back(static_cast<double>(count));
+        return values;
+    };
+    report.AddList("histogram.h", counts(EHistogramAxis::Horizontal, box.left, box.right,
+                                         config.szChart.cx, config.szHistH.cx));
+    report.AddList("histogram.v", counts(EHistogramAxis::Vertical, box.bottom, box.top,
+                                         config.szChart.cy, config.szHistV.cy));
+}
+
+using GroupFunction = std::function<void(CQueltaDoc&, CConceptReport&)>;
+
+/// The groups of values, in the order their keys are printed.
+const std::vector<std::pair<std::string, GroupFunction>>& Groups() {
+    static const std::vector<std::pair<std::string, GroupFunction>> groups = {
+        {"vote", ReportVote},
+        {"winset", ReportWinSet},
+        {"quotalines", ReportQuotaLines},
+        {"petals", ReportPetals},
+        {"coalition", ReportCoalition},
+        {"yolk", ReportYolk},
+        {"pareto", ReportPareto},
+        {"core", ReportCore},
+        {"heart", ReportHeart},
+        {"heartexact", ReportExactHeart},
+        {"uncovered", ReportUncovered},
+        {"banks", ReportBanks},
+        {"copeland", ReportCopeland},
+        {"borda", ReportBorda},
+        {"power", ReportPower},
+        {"trimedian", ReportTriMedian},
+        {"schattschneider", ReportSchattschneider},
+        {"statistics", ReportStatistics},
+        {"histogram", ReportHistogram}};
+    return groups;
+}
+
+void ReportHeader(CQueltaDoc& doc, CConceptReport& report) {
+    report.Add("scenario.name", doc.Header().scenarioName);
+    report.Add("members.count", static_cast<double>(doc.Game().Members().size()));
+}
+
+/// Watches the messages shown while it is installed for the texts by which a computation says
+/// that it failed and kept no result (memory exceptions, arrays not allocated, hulls not
+/// generated); notices such as a bi-parallel yolk are no failure.
+class CFailureWatch : public CForwardingPlatform {
+public:
+    CFailureWatch() : CForwardingPlatform(Platform()), m_scope(*this) {}
+    EMsgAnswer MessageBox(const std::string& text, const std::string& title,
+                          EMsgButtons buttons) override {
+        for (const char* failure : {"memory exception", "not allocated", "not generated"})
+            m_failed = m_failed || text.find(failure) != std::string::npos;
+        return CForwardingPlatform::MessageBox(text, title, buttons);
+    }
+    bool Failed() const { return m_failed; }
+
+private:
+    bool m_failed = false;
+    CScopedPlatform m_scope;
+};
+
+/// Computes one group and adds its values to the report; false, and nothing added, when the
+/// computation failed or gave a value that is not a finite number (the reason is on stderr).
+bool ReportGroup(const std::string& name, const GroupFunction& compute, CQueltaDoc& doc,
+                 CConceptReport& report) {
+    CConceptReport values;
+    CFailureWatch watch;
+    try {
+        compute(doc, values);
+    } catch (const std::bad_alloc&) {
+        MessageBoxOk("memory exception computing " + name);
+        return false;
+    }
+    if (watch.Failed())
+        return false;
+    if (!values.AllFinite()) {
+        std::fprintf(stderr, "quelta-cli: %s gave values that are not numbers; left out\n",
+                     name.c_str());
+        return false;
+    }
+    report.Append(values);
+    return true;
+}
+
+} // namespace
+
+const std::vector<std::string>& ConceptGroupNames() {
+    static const std::vector<std::string> names = [] {
+        std::vector<std::string> list;
+        for (const auto& group : Groups())
+            list.push_back(group.first);
+        return list;
+    }();
+    return names;
+}
+
+/// The report of the loaded scenario; `failed` is set when a group was left out.
+CConceptReport ComputeConcepts(CQueltaDoc& doc, const QStringList& only, bool& failed) {
+    CConceptReport report;
+    ReportHeader(doc, report);
+    for (const auto& [name, compute] : Groups()) {
+        if (only.isEmpty() || only.contains(QString::fromStdString(name)))
+            failed = !ReportGroup(name, compute, doc, report) || failed;
+        if (name == "vote") {
+            report.AddList("statusquo", Point(doc.Game().StatusQuo()));
+            report.AddList("proposal", Point(doc.Game().Proposal()));
+        }
+    }
+    return report;
+}
