@@ -5,23 +5,22 @@
 
 #include <QCommandLineParser>
 
-#include <algorithm>
 #include <cstdio>
 
 namespace {
 
-/// The comma list of --only; false (with a message) when it names an unknown group.
-bool OnlyGroups(const QCommandLineParser& parser, QStringList& only) {
+/// The groups of --only; false (with a message) when it names an unknown group.
+bool OnlyGroups(const QCommandLineParser& parser, std::vector<std::string>& only) {
     if (!parser.isSet("only"))
         return true;
-    only = parser.value("only").split(',', Qt::SkipEmptyParts);
-    for (const QString& name : only)
-        if (std::find(ConceptGroupNames().begin(), ConceptGroupNames().end(), name.toStdString()) ==
-            ConceptGroupNames().end()) {
+    for (const QString& name : parser.value("only").split(',', Qt::SkipEmptyParts)) {
+        if (!IsConceptGroup(name.toStdString())) {
             std::fprintf(stderr, "quelta-cli: unknown group '%s'\n",
                          name.toLocal8Bit().constData());
             return false;
         }
+        only.push_back(name.toStdString());
+    }
     return true;
 }
 
@@ -39,7 +38,7 @@ int RunConcepts(const QStringList& arguments) {
         std::fprintf(stderr, "usage: quelta-cli %s\n", kUsage);
         return EXIT_USAGE;
     }
-    QStringList only;
+    std::vector<std::string> only;
     if (!OnlyGroups(parser, only))
         return EXIT_USAGE;
     // One document reads every file in turn, as the desktop opens one scenario after another.
@@ -53,7 +52,12 @@ int RunConcepts(const QStringList& arguments) {
             failed = true;
             continue;
         }
-        const CConceptReport report = ComputeConcepts(doc, only, failed);
+        const SConceptResults results = ComputeConceptResults(doc, only);
+        for (const SConceptFailure& failure : results.failures)
+            std::fprintf(stderr, "quelta-cli: %s: %s\n", failure.group.c_str(),
+                         failure.message.c_str());
+        failed = failed || !results.failures.empty();
+        const CConceptReport& report = results.report;
         if (parser.isSet("jsonl"))
             std::fputs(report.JsonLine(path).c_str(), stdout);
         else

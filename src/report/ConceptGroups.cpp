@@ -1,7 +1,6 @@
 #include "report/ConceptGroups.h"
 
 #include "concepts/ConceptRegions.h"
-#include "concepts/Heart.h"
 #include "document/QueltaDoc.h"
 #include "geometry/FPolygon.h"
 #include "geometry/MappedRegion.h"
@@ -9,18 +8,19 @@
 #include "model/Member.h"
 #include "montecarlo/Histogram.h"
 #include "montecarlo/Regression.h"
-#include "platform/ForwardingPlatform.h"
 #include "preferences/QuotaLines.h"
 #include "preferences/SmallestCircle.h"
+#include "report/FailureWatch.h"
+#include "report/SetConcepts.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <functional>
 #include <new>
 
 namespace {
 
 using Value = CConceptReport::Value;
+using GroupFunction = std::function<void(CQueltaDoc&, CConceptReport&)>;
 
 std::vector<Value> Point(const CFPoint& p) {
     return {p.x, p.y};
@@ -69,42 +69,19 @@ void ReportCoalition(CQueltaDoc& doc, CConceptReport& report) {
     report.AddList("coalition", ids);
 }
 
-/// The area and bounding box of a concept's region, or nothing when there is no region.
-void ReportRegion(CQueltaDoc& doc, CConceptReport& report, const std::string& name,
-                  const std::unique_ptr<CRgn>& rgn) {
+/// The area and bounding box of a set concept's region, or nothing when there is no region.
+void ReportRegion(CQueltaDoc& doc, CConceptReport& report, const std::string& group) {
+    const SSetConcept& setConcept = *FindSetConcept(group);
+    const std::unique_ptr<CRgn> rgn = setConcept.cells(doc);
     if (!rgn)
         return;
-    report.Add(name + ".area", RgnArea(*rgn, doc.Game().GridMap()));
-    report.AddList(name + ".bbox", Box(RegionBounds(*rgn, doc.Game().GridMap())));
+    report.Add(setConcept.key + ".area", RgnArea(*rgn, doc.Game().GridMap()));
+    report.AddList(setConcept.key + ".bbox", Box(RegionBounds(*rgn, doc.Game().GridMap())));
 }
 
-void ReportPareto(CQueltaDoc& doc, CConceptReport& report) {
-    ReportRegion(doc, report, "pareto", doc.Game().GetParetoSetRgn());
-}
-
-void ReportCore(CQueltaDoc& doc, CConceptReport& report) {
-    ReportRegion(doc, report, "core", doc.Game().GetCoreRgn(doc.Config().nCore));
-}
-
-void ReportHeart(CQueltaDoc& doc, CConceptReport& report) {
-    ReportRegion(doc, report, "heart", doc.Game().GetHeartRgn(doc.Config().nCore));
-}
-
-void ReportExactHeart(CQueltaDoc& doc, CConceptReport& report) {
-    ReportRegion(doc, report, "heart.exact",
-                 std::make_unique<CRgn>(ExactHeartRgn(doc.Game(), doc.Config().nCore)));
-}
-
-void ReportUncovered(CQueltaDoc& doc, CConceptReport& report) {
-    const DisplayConfig& config = doc.Config();
-    ReportRegion(doc, report, "uncovered",
-                 doc.Game().GetUncoveredSetRgn(config.nUncoveredSet, config.bExcludeYolk,
-                                               config.bUncoveredSetBJS));
-}
-
-void ReportBanks(CQueltaDoc& doc, CConceptReport& report) {
-    ReportRegion(doc, report, "banks",
-                 doc.Game().GetBanksSetRgn(doc.Config().nChain, doc.Config().nResolution));
+/// The report group of a set concept other than the win set.
+GroupFunction RegionGroup(const std::string& group) {
+    return [group](CQueltaDoc& doc, CConceptReport& report) { ReportRegion(doc, report, group); };
 }
 
 void ReportYolk(CQueltaDoc& doc, CConceptReport& report) {
@@ -186,8 +163,6 @@ void ReportHistogram(CQueltaDoc& doc, CConceptReport& report) {
                                          config.szChart.cy, config.szHistV.cy));
 }
 
-using GroupFunction = std::function<void(CQueltaDoc&, CConceptReport&)>;
-
 /// The groups of values, in the order their keys are printed.
 const std::vector<std::pair<std::string, GroupFunction>>& Groups() {
     static const std::vector<std::pair<std::string, GroupFunction>> groups = {
@@ -197,12 +172,12 @@ const std::vector<std::pair<std::string, GroupFunction>>& Groups() {
         {"petals", ReportPetals},
         {"coalition", ReportCoalition},
         {"yolk", ReportYolk},
-        {"pareto", ReportPareto},
-        {"core", ReportCore},
-        {"heart", ReportHeart},
-        {"heartexact", ReportExactHeart},
-        {"uncovered", ReportUncovered},
-        {"banks", ReportBanks},
+        {"pareto", RegionGroup("pareto")},
+        {"core", RegionGroup("core")},
+        {"heart", RegionGroup("heart")},
+        {"heartexact", RegionGroup("heartexact")},
+        {"uncovered", RegionGroup("uncovered")},
+        {"banks", RegionGroup("banks")},
         {"copeland", ReportCopeland},
         {"borda", ReportBorda},
         {"power", ReportPower},
@@ -218,46 +193,23 @@ void ReportHeader(CQueltaDoc& doc, CConceptReport& report) {
     report.Add("members.count", static_cast<double>(doc.Game().Members().size()));
 }
 
-/// Watches the messages shown while it is installed for the texts by which a computation says
-/// that it failed and kept no result (memory exceptions, arrays not allocated, hulls not
-/// generated); notices such as a bi-parallel yolk are no failure.
-class CFailureWatch : public CForwardingPlatform {
-public:
-    CFailureWatch() : CForwardingPlatform(Platform()), m_scope(*this) {}
-    EMsgAnswer MessageBox(const std::string& text, const std::string& title,
-                          EMsgButtons buttons) override {
-        for (const char* failure : {"memory exception", "not allocated", "not generated"})
-            m_failed = m_failed || text.find(failure) != std::string::npos;
-        return CForwardingPlatform::MessageBox(text, title, buttons);
-    }
-    bool Failed() const { return m_failed; }
-
-private:
-    bool m_failed = false;
-    CScopedPlatform m_scope;
-};
-
-/// Computes one group and adds its values to the report; false, and nothing added, when the
-/// computation failed or gave a value that is not a finite number (the reason is on stderr).
-bool ReportGroup(const std::string& name, const GroupFunction& compute, CQueltaDoc& doc,
-                 CConceptReport& report) {
+/// Computes one group and adds its values to the report; the failure, and nothing added, when
+/// the computation failed or gave a value that is not a finite number; empty otherwise.
+std::string ReportGroup(const std::string& name, const GroupFunction& compute, CQueltaDoc& doc,
+                        CConceptReport& report) {
     CConceptReport values;
     CFailureWatch watch;
     try {
         compute(doc, values);
     } catch (const std::bad_alloc&) {
-        MessageBoxOk("memory exception computing " + name);
-        return false;
+        return "memory exception computing " + name;
     }
-    if (watch.Failed())
-        return false;
-    if (!values.AllFinite()) {
-        std::fprintf(stderr, "quelta-cli: %s gave values that are not numbers; left out\n",
-                     name.c_str());
-        return false;
-    }
+    if (!watch.Failure().empty())
+        return watch.Failure();
+    if (!values.AllFinite())
+        return "gave values that are not numbers";
     report.Append(values);
-    return true;
+    return {};
 }
 
 } // namespace
@@ -272,17 +224,32 @@ const std::vector<std::string>& ConceptGroupNames() {
     return names;
 }
 
-/// The report of the loaded scenario; `failed` is set when a group was left out.
-CConceptReport ComputeConcepts(CQueltaDoc& doc, const QStringList& only, bool& failed) {
-    CConceptReport report;
-    ReportHeader(doc, report);
+bool IsConceptGroup(const std::string& name) {
+    const std::vector<std::string>& names = ConceptGroupNames();
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+std::string SConceptResults::ErrorText() const {
+    std::string text;
+    for (const SConceptFailure& failure : failures)
+        text += (text.empty() ? "" : "; ") + failure.group + ": " + failure.message;
+    return text;
+}
+
+SConceptResults ComputeConceptResults(CQueltaDoc& doc, const std::vector<std::string>& groups) {
+    SConceptResults results;
+    ReportHeader(doc, results.report);
     for (const auto& [name, compute] : Groups()) {
-        if (only.isEmpty() || only.contains(QString::fromStdString(name)))
-            failed = !ReportGroup(name, compute, doc, report) || failed;
+        if (groups.empty() || std::find(groups.begin(), groups.end(), name) != groups.end())
+            if (std::string failure = ReportGroup(name, compute, doc, results.report);
+                !failure.empty())
+                results.failures.push_back({name, std::move(failure)});
         if (name == "vote") {
-            report.AddList("statusquo", Point(doc.Game().StatusQuo()));
-            report.AddList("proposal", Point(doc.Game().Proposal()));
+            results.report.AddList("statusquo", Point(doc.Game().StatusQuo()));
+            results.report.AddList("proposal", Point(doc.Game().Proposal()));
         }
     }
-    return report;
+    if (!results.failures.empty())
+        results.report.Add("error", results.ErrorText());
+    return results;
 }

@@ -35,29 +35,43 @@ bool CConceptReport::AllFinite() const {
 
 std::string CConceptReport::Text() const {
     std::string text;
-    for (const SEntry& entry : m_entries) {
-        text += entry.key + ":";
-        for (const Value& value : entry.values)
-            text += " " + ValueText(value);
-        text += "\n";
-    }
+    for (const std::string& line : Lines())
+        text += line + "\n";
     return text;
+}
+
+std::vector<std::string> CConceptReport::Lines() const {
+    std::vector<std::string> lines;
+    for (const SEntry& entry : m_entries) {
+        std::string line = entry.key + ":";
+        for (const Value& value : entry.values)
+            line += " " + ValueText(value);
+        lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
+QJsonValue CConceptReport::EntryJson(const SEntry& entry) {
+    if (!entry.list && entry.values.size() == 1)
+        return ValueJson(entry.values.front());
+    QJsonArray array;
+    for (const Value& item : entry.values)
+        array.append(ValueJson(item));
+    return array;
+}
+
+QJsonObject CConceptReport::Object() const {
+    QJsonObject object;
+    for (const SEntry& entry : m_entries)
+        object.insert(QString::fromStdString(entry.key), EntryJson(entry));
+    return object;
 }
 
 std::vector<std::string> CConceptReport::JsonMembers() const {
     // Members are written one by one so that the keys keep the documented order.
     std::vector<std::string> members;
     for (const SEntry& entry : m_entries) {
-        QJsonValue value;
-        if (!entry.list && entry.values.size() == 1) {
-            value = ValueJson(entry.values.front());
-        } else {
-            QJsonArray array;
-            for (const Value& item : entry.values)
-                array.append(ValueJson(item));
-            value = array;
-        }
-        const QJsonObject single{{QString::fromStdString(entry.key), value}};
+        const QJsonObject single{{QString::fromStdString(entry.key), EntryJson(entry)}};
         const std::string member =
             QJsonDocument(single).toJson(QJsonDocument::Compact).toStdString();
         members.push_back(member.substr(1, member.size() - 2));

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QJsonObject>
+
 #include <string>
 #include <variant>
 #include <vector>
 
-/// The values computed by `quelta-cli concepts`, in the order they are added, printed as
-/// "key: value ..." lines or as one JSON object.
+/// The values of the solution concepts computed for a scenario, in the order they are added,
+/// given as "key: value ..." lines or as one JSON object.
 class CConceptReport {
 public:
     using Value = std::variant<double, std::string>;
@@ -26,6 +28,10 @@ public:
 
     /// One line per key; numbers with up to 10 significant digits.
     std::string Text() const;
+    /// The lines of Text(), without their line ends.
+    std::vector<std::string> Lines() const;
+    /// The values as one JSON object with full doubles (its keys sort, unlike Json()'s).
+    QJsonObject Object() const;
     /// One JSON object with full doubles.
     std::string Json() const;
     /// The same object on one line, led by the key "file" naming the scenario file.
@@ -40,5 +46,7 @@ private:
         std::vector<Value> values;
         bool list = false;
     };
+    /// An entry's value: a scalar, or an array for a list.
+    static QJsonValue EntryJson(const SEntry& entry);
     std::vector<SEntry> m_entries;
 };
