@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 packages=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev libqt6sql6-odbc unixodbc unixodbc-dev
           libsqliteodbc sqlite3 odbc-postgresql postgresql libgtest-dev libbenchmark-dev locales
-          xvfb xauth parallel fonts-liberation)
+          xvfb xauth parallel fonts-liberation python3)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed' || missing+=("$package")

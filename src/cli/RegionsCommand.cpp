@@ -1,0 +1,71 @@
+#include "cli/CliCommand.h"
+#include "cli/CliOutput.h"
+#include "cli/CommonOptions.h"
+#include "document/QueltaDoc.h"
+#include "report/RegionFeatures.h"
+
+#include <QCommandLineParser>
+#include <QJsonDocument>
+
+#include <cstdio>
+
+namespace {
+
+const char* const kUsage =
+    "regions FILE [--geojson] [--only LIST] [-o OUT.geojson] [common options]";
+
+int Usage() {
+    std::fprintf(stderr, "usage: quelta-cli %s\n", kUsage);
+    return EXIT_USAGE;
+}
+
+/// The set concepts of --only; false (with a message) when it names something else.
+bool OnlySetConcepts(const QCommandLineParser& parser, std::vector<std::string>& only) {
+    for (const QString& name : parser.value("only").split(',', Qt::SkipEmptyParts)) {
+        if (!FindSetConcept(name.toStdString())) {
+            PrintCliError("--only: '" + name.toStdString() +
+                          "' is no set concept (winset, pareto, core, heart, heartexact, "
+                          "uncovered, banks)");
+            return false;
+        }
+        only.push_back(name.toStdString());
+    }
+    return true;
+}
+
+int RunRegions(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.addPositionalArgument("FILE", "scenario file (standard or XY format)");
+    parser.addOption({"geojson", "write a GeoJSON FeatureCollection (the only format)"});
+    parser.addOption({"only", "comma list of set concepts (default: those shown)", "LIST"});
+    parser.addOption({{"o", "output"}, "write the GeoJSON here instead of stdout", "OUT"});
+    AddCommonOptions(parser);
+    const QStringList sources = parser.parse(arguments) ? ScenarioSources(parser) : QStringList();
+    std::vector<std::string> only;
+    if (sources.size() != 1)
+        return Usage();
+    if (!OnlySetConcepts(parser, only))
+        return EXIT_USAGE;
+    CQueltaDoc doc;
+    if (const int loaded = LoadScenarioWithOptions(parser, sources.front().toStdString(), doc);
+        loaded != EXIT_OK)
+        return loaded;
+    std::vector<SConceptRegion> regions;
+    bool failed = false;
+    for (const SSetConcept* setConcept : ChosenSetConcepts(doc, only)) {
+        regions.push_back(ComputeConceptRegion(doc, *setConcept));
+        if (!regions.back().error.empty()) {
+            PrintCliError(setConcept->group + ": " + regions.back().error);
+            failed = true;
+        }
+    }
+    const QByteArray json =
+        QJsonDocument(RegionFeatureCollection(regions)).toJson(QJsonDocument::Compact) + "\n";
+    if (!WriteCliOutput(parser.value("output"), json.toStdString()))
+        return EXIT_FAILED;
+    return failed ? EXIT_FAILED : EXIT_OK;
+}
+
+const CCliCommandRegistration regions({"regions", kUsage, RunRegions});
+
+} // namespace
