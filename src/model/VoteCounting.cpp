@@ -1,10 +1,10 @@
 #include "model/BaseVote.h"
 #include "model/Member.h"
 #include "model/VotingGame.h"
+#include "model/WinningSupport.h"
 
 #include <algorithm>
 #include <cmath>
-
 
 double CVotingGame::VoteTotal() const {
     double total = 0.0;
@@ -79,5 +79,5 @@ bool CVotingGame::PointBeatsPoint(const CFPoint& point, const CFPoint& statusQuo
     for (const CMember* member : m_members)
         if (member->SquaredDistance(point) <= member->SquaredDistance(statusQuo))
             support += BaseVote(*member);
-    return support >= VoteQuota();
+    return support >= WinningSupport(VoteQuota());
 }

@@ -1,5 +1,6 @@
 #include "model/Member.h"
 #include "model/VotingGame.h"
+#include "model/WinningSupport.h"
 #include "platform/Platform.h"
 #include "preferences/WinSetState.h"
 
@@ -35,7 +36,8 @@ const CMappedRegion& CVotingGame::GetWinSet() {
     SWinSetState& state = WinSetState();
     if (!m_stale.IsStale(EConcept::WinSet) || !UpdateVoteGrid())
         return state.winSet;
-    state.winSet = CMappedRegion(state.voteGrid.Grid(), VoteQuota(), m_gridMap, m_statusQuo);
+    state.winSet =
+        CMappedRegion(state.voteGrid.Grid(), WinningSupport(VoteQuota()), m_gridMap, m_statusQuo);
     if (m_veto) {
         for (const CMember* member : m_members)
             if (member->Veto() && member->PreferredRgn().IsValid())
@@ -101,7 +103,8 @@ const std::vector<QPoint>& CVotingGame::GetPetals() {
     m_stale.MarkStale(EConcept::VoteGrid);
     if (!UpdateVoteGrid())
         return state.petals;
-    if (FindPetals(state.voteGrid.Grid(), state.voteGrid.Device(), VoteQuota(), state.petals))
+    if (FindPetals(state.voteGrid.Grid(), state.voteGrid.Device(), WinningSupport(VoteQuota()),
+                   state.petals))
         m_stale.MarkFresh(EConcept::Petals);
     return state.petals;
 }
@@ -114,8 +117,8 @@ std::unique_ptr<CMappedRegion> CVotingGame::WinSetOfPoint(const CFPoint& point, 
     try {
         m_stale.MarkStale(EConcept::VoteGrid);
         if (UpdateVoteGrid())
-            result = std::make_unique<CMappedRegion>(WinSetState().voteGrid.Grid(), VoteQuota(),
-                                                     m_gridMap, point);
+            result = std::make_unique<CMappedRegion>(WinSetState().voteGrid.Grid(),
+                                                     WinningSupport(VoteQuota()), m_gridMap, point);
     } catch (const std::bad_alloc&) {
         result.reset();
     }

@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <tuple>
 
 namespace {
 
@@ -191,7 +193,23 @@ TEST(WinSetTest, CancelledCountStaysStaleAndShowsProgress) {
             ASSERT_EQ(stopped.At(r, c), expected.At(r, c)) << "row " << r << " column " << c;
 }
 
-TEST(WinSetTest, DegenerateScenariosGiveEmptyResultsWithoutFailing) {
+namespace {
+
+/// The area two discs have in common.
+double LensArea(double r1, double r2, double d) {
+    if (d >= r1 + r2)
+        return 0.0;
+    if (d <= std::fabs(r1 - r2))
+        return M_PI * std::min(r1, r2) * std::min(r1, r2);
+    const double a1 = std::acos((d * d + r1 * r1 - r2 * r2) / (2 * d * r1));
+    const double a2 = std::acos((d * d + r2 * r2 - r1 * r1) / (2 * d * r2));
+    return r1 * r1 * a1 + r2 * r2 * a2 -
+           0.5 * std::sqrt((-d + r1 + r2) * (d + r1 - r2) * (d - r1 + r2) * (d + r1 + r2));
+}
+
+} // namespace
+
+TEST(WinSetTest, DegenerateScenariosGiveTheirResultsWithoutFailing) {
     struct SCase {
         const char* name;
         std::vector<CFPoint> ideals;
@@ -199,56 +217,78 @@ TEST(WinSetTest, DegenerateScenariosGiveEmptyResultsWithoutFailing) {
         double salience;
         double rule;
         CFPoint statusQuo;
+        double area;         ///< the exact win set's area
+        double perimeter;    ///< its boundary's length, for the cells it may gain or lose
+        int markerCells = 0; ///< cells of the marker that stands for a member's empty region
     };
     const double nan = std::nan("");
+    const double near = std::hypot(10.0, 20.0), far = std::hypot(10.0, 50.0);
+    const double apart = std::hypot(20.0, 30.0);
+    const double lens = LensArea(near, far, apart);
+    const double both = std::hypot(20.0, 20.0);
     const SCase cases[] = {
-        {"no members", {}, PREF_TRADEOFF, 1, 0.5, CFPoint(50, 50)},
-        {"coincident members",
+        {"no members", {}, PREF_TRADEOFF, 1, 0.5, CFPoint(50, 50), 0, 0},
+        {"coincident members: both prefer the one disc",
          {CFPoint(40, 40), CFPoint(40, 40)},
          PREF_TRADEOFF,
          1,
          0.5,
-         CFPoint(60, 60)},
-        {"status quo on an ideal point",
+         CFPoint(60, 60),
+         M_PI * both * both,
+         2 * M_PI * both},
+        {"status quo on an ideal point: that member prefers nothing but its marker",
          {CFPoint(40, 40), CFPoint(60, 40)},
          PREF_CITYBLOCK,
          1,
          0.5,
-         CFPoint(40, 40)},
-        {"zero salience",
+         CFPoint(40, 40),
+         0,
+         0,
+         4},
+        {"zero salience is one: the two circles' lens",
          {CFPoint(40, 40), CFPoint(60, 70)},
          PREF_TRADEOFF,
          0,
          0.5,
-         CFPoint(50, 20)},
-        {"negative salience",
-         {CFPoint(40, 40), CFPoint(60, 70)},
-         PREF_TRADEOFF,
-         -2,
-         0.5,
-         CFPoint(50, 20)},
+         CFPoint(50, 20),
+         lens,
+         2 * M_PI * near},
         {"nan coordinates",
          {CFPoint(nan, 40), CFPoint(60, nan)},
          PREF_DIRECTIONAL,
          1,
          0.5,
-         CFPoint(nan, nan)},
-        {"huge coordinates",
-         {CFPoint(1e300, -1e300), CFPoint(60, 70)},
-         PREF_INDEPENDENT,
+         CFPoint(nan, nan),
+         0,
+         0},
+        {"quota of zero is one vote, and the only member abstains",
+         {CFPoint(40, 40)},
+         PREF_ABSTAIN,
          1,
-         0.5,
-         CFPoint(1e200, 5)},
-        {"quota of zero", {CFPoint(40, 40)}, PREF_ABSTAIN, 1, 0.0, CFPoint(50, 50)},
+         0.0,
+         CFPoint(50, 50),
+         0,
+         0},
         {"everyone abstains",
          {CFPoint(40, 40), CFPoint(50, 50)},
          PREF_ABSTAIN,
          1,
          0.5,
-         CFPoint(45, 45)},
-        {"unified at the status quo", {CFPoint(45, 45)}, PREF_UNIFIED, 1, 0.5, CFPoint(45, 45)},
+         CFPoint(45, 45),
+         0,
+         0},
+        {"unified at the status quo: its marker",
+         {CFPoint(45, 45)},
+         PREF_UNIFIED,
+         1,
+         0.5,
+         CFPoint(45, 45),
+         0,
+         0,
+         4},
     };
     for (const SCase& c : cases) {
+        SCOPED_TRACE(c.name);
         CGameFixture f(80);
         f.game.SetStatusQuo(c.statusQuo);
         for (const CFPoint& p : c.ideals) {
@@ -258,12 +298,43 @@ TEST(WinSetTest, DegenerateScenariosGiveEmptyResultsWithoutFailing) {
             m.SetPreferenceSpec(spec);
         }
         f.game.SetVoteRule(c.rule);
-        const double area = f.game.GetWinSetArea();
-        EXPECT_TRUE(area >= 0.0) << c.name;
-        f.game.GetPetals();
-        f.game.GetSpokeLength();
+        const CGridMap& map = f.game.GridMap();
+        EXPECT_NEAR(f.game.GetWinSetArea(), c.area,
+                    c.perimeter * map.UnitX() + c.markerCells * map.CellArea() + 1e-9);
+        const std::unique_ptr<CMappedRegion> ofPoint = f.game.WinSetOfPoint(CFPoint(30, 30), true);
+        ASSERT_TRUE(ofPoint != nullptr);
+        if (c.area == 0 && c.markerCells == 0) {
+            EXPECT_TRUE(ofPoint->GetRgn().IsEmpty()) << "no point wins anywhere";
+            EXPECT_TRUE(f.game.GetWinSet().GetRgn().IsEmpty());
+            EXPECT_TRUE(f.game.GetPetals().empty()) << "no cell of an empty win set";
+            EXPECT_EQ(f.game.GetWinSetNearPt(CFPoint(1, 1)), CFPoint(1, 1))
+                << "an empty win set has no nearer point";
+        } else if (c.area > 0) {
+            // The nearest point of a disc or lens is on its boundary, nearer than its middle.
+            const CFPoint nearest = f.game.GetWinSetNearPt(CFPoint(1, 1));
+            EXPECT_LT(nearest.Distance(CFPoint(1, 1)), CFPoint(1, 1).Distance(CFPoint(40, 40)));
+            EXPECT_TRUE(f.game.IsInsideWinSet(CFPoint(40, 40)) ||
+                        f.game.IsInsideWinSet(CFPoint(45, 30)));
+        }
+        EXPECT_TRUE(std::isfinite(f.game.GetSpokeLength()));
         f.game.IsWinSetComplete();
-        f.game.GetWinSetNearPt(CFPoint(1, 1));
-        EXPECT_TRUE(f.game.WinSetOfPoint(CFPoint(30, 30), true) != nullptr) << c.name;
+    }
+    // Shapes the preferences do not define still give a number: a negative salience, members
+    // far beyond any chart.
+    for (const auto& [ideal, prefType, salience, statusQuo] :
+         {std::tuple{CFPoint(40, 40), PREF_TRADEOFF, -2.0, CFPoint(50, 20)},
+          std::tuple{CFPoint(1e300, -1e300), PREF_INDEPENDENT, 1.0, CFPoint(1e200, 5)}}) {
+        CGameFixture f(80);
+        f.game.SetStatusQuo(statusQuo);
+        for (const CFPoint& p : {ideal, CFPoint(60, 70)}) {
+            CMember& m = f.Add(p.x, p.y, prefType);
+            PreferenceSpec spec = m.Preference();
+            spec.salience = salience;
+            m.SetPreferenceSpec(spec);
+        }
+        const double area = f.game.GetWinSetArea();
+        EXPECT_TRUE(area >= 0.0 && area <= 100.0 * 100.0) << salience;
+        f.game.GetPetals();
+        EXPECT_TRUE(f.game.WinSetOfPoint(CFPoint(30, 30), true) != nullptr);
     }
 }
