@@ -1,6 +1,7 @@
 #include "concepts/BanksSet.h"
 #include "ConceptsFixture.h"
 #include "geometry/MappedRegion.h"
+#include "geometry/RgnHelpers.h"
 
 #include <gtest/gtest.h>
 
@@ -37,12 +38,28 @@ TEST(BanksSetTest, OneChainIsOneDotAndZeroMeansOne) {
     CGameFixture f(100);
     AddRandomMembers(f, 5);
     const std::unique_ptr<CRgn> one = f.game.GetBanksSetRgn(1, 25);
-    f.game.InvalidateAll();
-    EXPECT_TRUE(f.game.GetBanksSetRgn(0, 0)->EqualRgn(FindBanksSetRgn(f.game, 1, 1)));
+    ASSERT_TRUE(one);
+    EXPECT_GE(RgnCellCount(*one), 1) << "the chain's end is marked";
     SIntRect box;
     one->GetRgnBox(&box);
     EXPECT_LE(box.right - box.left, 3);
     EXPECT_LE(box.bottom - box.top, 3);
+
+    // More chains add their own dots to the first one's, so a count that were not followed
+    // would show; counts and resolutions of zero or less are one.
+    const auto banks = [&f](int chains, int resolution) {
+        f.game.InvalidateAll();
+        return f.game.GetBanksSetRgn(chains, resolution);
+    };
+    const std::unique_ptr<CRgn> six = banks(6, 25);
+    EXPECT_TRUE(RgnContains(*six, *one));
+    EXPECT_GT(RgnCellCount(*six), 2 * RgnCellCount(*one)) << "six chains end apart";
+    for (const int chains : {0, -3})
+        EXPECT_TRUE(banks(chains, 25)->EqualRgn(*one)) << chains << " chains";
+    const std::unique_ptr<CRgn> finest = banks(1, 1);
+    EXPECT_FALSE(finest->EqualRgn(*one)) << "a finer resolution goes on further";
+    for (const int resolution : {0, -8})
+        EXPECT_TRUE(banks(1, resolution)->EqualRgn(*finest)) << "resolution " << resolution;
 }
 
 TEST(BanksSetTest, ChainDisplayFillsNestedRegionsWithDrawnColours) {

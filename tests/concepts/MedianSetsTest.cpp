@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <numbers>
 
 namespace {
@@ -48,8 +49,21 @@ TEST(MedianSetsTest, TriMedianSetNeedsThreeSpreadDirections) {
     for (int i = 0; i < 4; ++i)
         f.Add(40, 60);
     const std::optional<CFPolygon> polygon = f.game.GetTriMedianSet(1.0, 12);
+    ASSERT_TRUE(polygon);
     for (const CFPoint& p : polygon->Points())
         EXPECT_NEAR(p.Distance(CFPoint(40, 60)), 0.0, 1e-6);
+    // Members spread a little about the point: the set has an area and stays near them, since
+    // every median line passes between them and a triple counts when its lines meet within
+    // the tolerance.
+    CGameFixture spread(20);
+    for (int i = 0; i < 5; ++i)
+        spread.Add(40 + 2 * std::cos(2 * std::numbers::pi * i / 5),
+                   60 + 2 * std::sin(2 * std::numbers::pi * i / 5));
+    const std::optional<CFPolygon> small = spread.game.GetTriMedianSet(1.0, 12);
+    ASSERT_TRUE(small);
+    EXPECT_GE(small->Count(), 3);
+    for (const CFPoint& p : small->Points())
+        EXPECT_LE(p.Distance(CFPoint(40, 60)), 2.0 + 1.0);
 }
 
 TEST(MedianSetsTest, TriMedianSetProgressAndCancel) {

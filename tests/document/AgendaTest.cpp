@@ -2,10 +2,13 @@
 #include "document/QueltaDoc.h"
 #include "document/ScenarioGenerators.h"
 #include "geometry/MappedRegion.h"
+#include "model/Member.h"
 #include "montecarlo/RandomDeviates.h"
 #include "platform/HeadlessPlatform.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 namespace {
 
@@ -46,12 +49,27 @@ TEST_F(AgendaTest, EachStepLiesOnThePreviousWinSet) {
     Polygon(30, 5);
     const std::vector<CFPoint> path = RunAgenda(doc, {4});
     doc.Game().SetStatusQuo(path[0]);
+    ASSERT_EQ(path.size(), 5u);
+    const CGridMap& map = doc.Game().GridMap();
     for (size_t i = 1; i < path.size(); ++i) {
-        // The nearest win-set point lies on the edge of a winning cell.
-        const CFRect box = doc.Game().GetWinSet().GetWorldBox();
-        EXPECT_TRUE(box.left <= path[i].x && path[i].x <= box.right && box.bottom <= path[i].y &&
-                    path[i].y <= box.top)
-            << "step " << i;
+        // The nearest win-set point lies on the edge of a winning cell: the cell it falls in,
+        // or one beside it, belongs to the win set.
+        const CRgn& winSet = doc.Game().GetWinSet().GetRgn();
+        ASSERT_FALSE(winSet.IsEmpty()) << "step " << i;
+        const QPoint cell = map.WorldToCell(path[i]);
+        bool winning = false;
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                winning = winning || winSet.PtInRegion(cell.x() + dx, cell.y() + dy);
+        EXPECT_TRUE(winning) << "step " << i << " at " << path[i].x << ", " << path[i].y;
+        // And a quota of members (circles about their ideal points) is nearer to it than to the
+        // status quo it replaced, but for the width of a cell.
+        const double cellWidth = std::hypot(map.UnitX(), map.UnitY());
+        int nearer = 0;
+        for (const CMember* member : doc.Game().Members())
+            nearer += member->IdealPoint().Distance(path[i]) <
+                      member->IdealPoint().Distance(path[i - 1]) + cellWidth;
+        EXPECT_GE(nearer, doc.Game().VoteQuota()) << "step " << i;
         doc.Game().SetStatusQuo(path[i]);
     }
 }

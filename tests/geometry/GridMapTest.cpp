@@ -1,10 +1,11 @@
-#include "document/ChartFrame.h"
 #include "geometry/GridMap.h"
+#include "document/ChartFrame.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <random>
+#include <vector>
 
 namespace {
 
@@ -14,7 +15,19 @@ const SEdges kWorld{0.0, 100.0, 100.0, 0.0};
 
 TEST(GridMapTest, FreshMapSendsEveryPointToCellZero) {
     const CGridMap map;
-    EXPECT_EQ(map.WorldToCell(CFPoint(37.5, -12.0)), QPoint(0, 0));
+    std::vector<CFPoint> points = {{37.5, -12.0},   {0.0, 0.0},       {-0.0, 1e-320},
+                                   {1e300, -1e300}, {-1e-300, 1e300}, {536870912.0, -2.5}};
+    std::mt19937_64 random(11);
+    std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
+    std::uniform_int_distribution<int> exponent(-300, 300);
+    for (int k = 0; k < 1000; ++k)
+        points.emplace_back(mantissa(random) * std::pow(10.0, exponent(random)),
+                            mantissa(random) * std::pow(10.0, exponent(random)));
+    for (const CFPoint& p : points) {
+        ASSERT_EQ(map.WorldToCell(p), QPoint(0, 0)) << p.x << ", " << p.y;
+        ASSERT_EQ(map.WorldToRow(p.y), 0) << p.y;
+    }
+    EXPECT_EQ(map.CellToWorld(250, -40), CFPoint(0, 0)) << "and every cell to the origin";
 }
 
 TEST(GridMapTest, ScreenRectangleMapsWorldCornersOntoItsCorners) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 TEST(VoteCountingTest, TotalDivisionAndQuotaUnderEachRule) {
     struct SCase {
         const char* name;
@@ -49,8 +51,22 @@ TEST(VoteCountingTest, FractionForQuotaGivesTheQuotaBack) {
         f.game.SetVoteRule(f.game.FractionForQuota(q));
         EXPECT_EQ(f.game.VoteQuota(), q) << "quota " << q;
     }
+    // A quota beyond the votes there are asks for every vote: the rule it gives is unanimity.
+    for (const double beyond : {101.0, 150.0}) {
+        f.game.SetVoteRule(f.game.FractionForQuota(beyond));
+        EXPECT_EQ(f.game.VoteRule(), 1.0) << "quota " << beyond;
+        EXPECT_EQ(f.game.VoteQuota(), 100) << "quota " << beyond;
+    }
+    // Without votes any quota is beyond them; the fraction stays a number all the same.
     CGameFixture empty(60);
-    EXPECT_DOUBLE_EQ(empty.game.FractionForQuota(1), 0.5 / 0.0000001);
+    for (const double quota : {1.0, 3.0}) {
+        const double fraction = empty.game.FractionForQuota(quota);
+        EXPECT_TRUE(std::isfinite(fraction)) << "quota " << quota;
+        EXPECT_GT(fraction, 1.0) << "quota " << quota;
+        empty.game.SetVoteRule(fraction);
+        EXPECT_EQ(empty.game.VoteRule(), 1.0) << "quota " << quota;
+        EXPECT_EQ(empty.game.VoteQuota(), 0) << "quota " << quota;
+    }
 }
 
 TEST(VoteCountingTest, FavoringRangesCountsAndCandidates) {

@@ -51,10 +51,27 @@ void TurnAndStretch(CGameFixture& f) {
     f.Refresh();
 }
 
+/// How many trade-off members a test compared, and how many of them were turned or stretched:
+/// random bodies may hold few of them, so the tests say how many they saw.
+struct SChecked {
+    int members = 0;
+    int turned = 0;
+
+    void Count(const PreferenceSpec& spec) {
+        ++members;
+        turned += spec.salience != 1.0 || spec.complementarity != 0.0;
+    }
+    void ExpectEnough(int leastMembers, int leastTurned) const {
+        EXPECT_GE(members, leastMembers) << "trade-off members compared";
+        EXPECT_GE(turned, leastTurned) << "of them turned or stretched";
+    }
+};
+
 } // namespace
 
 TEST(EllipseRegionsTest, FortyCornersGiveTheClassicRegionsCellForCell) {
     CRand::Seed(2024);
+    SChecked checked;
     for (int trial = 0; trial < 12; ++trial) {
         CGameFixture f(trial % 2 ? 400 : 250);
         const SRandomBody body = SRandomBody::Make(f, 3 + trial * 7);
@@ -68,12 +85,15 @@ TEST(EllipseRegionsTest, FortyCornersGiveTheClassicRegionsCellForCell) {
             const CRgn classic = ClassicTradeOffRgn(m->IdealPoint(), m->StatusQuo(), spec.salience,
                                                     spec.complementarity, m->GridMap());
             EXPECT_TRUE(SameCells(m->PreferredRgn(), classic)) << m->MemberID();
+            checked.Count(spec);
         }
     }
+    checked.ExpectEnough(40, 18);
 }
 
 TEST(EllipseRegionsTest, ExactRegionsHoldTheCellsInsideTheTrueEllipse) {
     CRand::Seed(77);
+    SChecked checked;
     for (int trial = 0; trial < 8; ++trial) {
         CGameFixture f(200);
         const SRandomBody body = SRandomBody::Make(f, 5 + trial * 3);
@@ -105,8 +125,10 @@ TEST(EllipseRegionsTest, ExactRegionsHoldTheCellsInsideTheTrueEllipse) {
                         ++wrong;
                 }
             EXPECT_EQ(wrong, 0) << m->MemberID();
+            checked.Count(spec);
         }
     }
+    checked.ExpectEnough(12, 5);
 }
 
 TEST(EllipseRegionsTest, ThinAndTurnedEllipsesHaveTheirArea) {
