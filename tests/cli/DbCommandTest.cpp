@@ -1,5 +1,6 @@
 #include "CliDirTest.h"
 
+#include <QFileInfo>
 #include <QJsonArray>
 
 namespace {
@@ -8,9 +9,12 @@ namespace {
 class DbCommandTest : public CliDirTest {
 protected:
     void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
         sample = Path("sample.sqlite");
-        QFile::copy(ExamplePath("legislature.sqlite"), sample);
-        QFile(sample).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        ASSERT_TRUE(QFile::copy(ExamplePath("legislature.sqlite"), sample))
+            << "the sample database is copied to " << sample.toStdString();
+        ASSERT_TRUE(QFile(sample).setPermissions(QFile::ReadOwner | QFile::WriteOwner));
+        ASSERT_EQ(QFileInfo(sample).size(), QFileInfo(ExamplePath("legislature.sqlite")).size());
     }
     QString sample;
 };

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 const QString kEveryDisplay =
@@ -65,15 +67,64 @@ TEST(RenderCommandTest, UsageErrors) {
     EXPECT_FALSE(QFileInfo::exists(out));
 }
 
+/// How many pixels of the first picture differ in the second (which may be wider: the
+/// coalition's panel lies to the right of the plot).
+int DifferentPixels(const QImage& a, const QImage& b) {
+    int different = 0;
+    for (int y = 0; y < std::min(a.height(), b.height()); ++y)
+        for (int x = 0; x < std::min(a.width(), b.width()); ++x)
+            different += a.pixel(x, y) != b.pixel(x, y);
+    return different;
+}
+
+QImage Render(const QString& example, const QString& out, const QString& show,
+              const QStringList& extra = {}) {
+    const SCliRun run = RunCli(QStringList{"render", example, "-o", out, "--show", show, "--legend",
+                                           "0", "--sq", "40,60", "--set", "nUncoveredSet=10"} +
+                               extra);
+    EXPECT_EQ(run.exitCode, 0) << show.toStdString() << ": " << run.Err().toStdString();
+    EXPECT_TRUE(run.err.isEmpty()) << run.Err().toStdString();
+    return QImage(out).convertToFormat(QImage::Format_RGB32);
+}
+
 TEST(RenderCommandTest, EveryExampleWithEveryDisplay) {
     QTemporaryDir dir;
     for (const char* name :
          {"five.txt", "points-xy.txt", "senate101.txt", "seven-weighted.txt", "triangle.txt"}) {
-        const QString out = dir.filePath(QString(name) + ".png");
-        const SCliRun run = RunCli({"render", ExamplePath(name), "-o", out, "--show", kEveryDisplay,
-                                    "--sq", "40,60", "--set", "nUncoveredSet=10"});
-        EXPECT_EQ(run.exitCode, 0) << name << run.Err().toStdString();
-        EXPECT_FALSE(QImage(out).isNull()) << name;
+        SCOPED_TRACE(name);
+        const QImage bare = Render(ExamplePath(name), dir.filePath("bare.png"), "");
+        const QImage every = Render(ExamplePath(name), dir.filePath("every.png"), kEveryDisplay);
+        ASSERT_FALSE(bare.isNull());
+        ASSERT_GE(every.height(), bare.height()) << "the coalition's panel may add to it";
+        ASSERT_GE(every.width(), bare.width());
+        QSet<QRgb> colours;
+        for (int y = 0; y < bare.height(); ++y)
+            for (int x = 0; x < bare.width(); ++x)
+                colours.insert(bare.pixel(x, y));
+        EXPECT_GT(colours.size(), 3) << "even the bare chart shows its frame and members";
+        EXPECT_GT(DifferentPixels(bare, every), bare.width() * bare.height() / 20)
+            << "the displays cover much of the chart";
+    }
+}
+
+TEST(RenderCommandTest, EachDisplayDrawsOnTheChart) {
+    QTemporaryDir dir;
+    const QStringList small = {"--chart", "120x120"};
+    const QImage bare = Render(ExamplePath("five.txt"), dir.filePath("bare.png"), "", small);
+    ASSERT_FALSE(bare.isNull());
+    for (const QString& display : kEveryDisplay.split(',')) {
+        // Five members in general position have a core only under a larger rule, and the
+        // example has no candidates, so their display rightly draws nothing.
+        const bool core = display == "core";
+        const QImage shown = Render(ExamplePath("five.txt"), dir.filePath(display + ".png"),
+                                    display, core ? small + QStringList{"--rule", "0.75"} : small);
+        EXPECT_GE(shown.height(), bare.height()) << display.toStdString();
+        const int different = DifferentPixels(bare, shown);
+        if (display == "candidates")
+            EXPECT_EQ(different, 0) << "no candidates, nothing drawn";
+        else
+            EXPECT_GT(different, display == "banks" || core ? 0 : 10) // dots and a sliver
+                << display.toStdString() << " draws nothing";
     }
 }
 

@@ -22,6 +22,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <condition_variable>
@@ -37,13 +38,16 @@ using Clock = std::chrono::steady_clock;
 
 /// How much to try: QUELTA_FUZZ_SEED, QUELTA_FUZZ_INPUTS (per target) and QUELTA_FUZZ_SECONDS
 /// (per target, whichever ends first) from the environment, small defaults for every build.
+/// The first `least` inputs are tried however long they take, so that a slow machine still
+/// checks something.
 struct SFuzzBudget {
     std::uint64_t seed = 18;
     std::uint64_t inputs = 0;
     double seconds = 0;
+    std::uint64_t least = 0;
 
-    SFuzzBudget(std::uint64_t defaultInputs, double defaultSeconds)
-        : inputs(defaultInputs), seconds(defaultSeconds) {
+    SFuzzBudget(std::uint64_t defaultInputs, double defaultSeconds, std::uint64_t leastInputs)
+        : inputs(defaultInputs), seconds(defaultSeconds), least(leastInputs) {
         if (const char* value = std::getenv("QUELTA_FUZZ_SEED"))
             seed = std::strtoull(value, nullptr, 10);
         if (const char* value = std::getenv("QUELTA_FUZZ_INPUTS"))
@@ -53,8 +57,11 @@ struct SFuzzBudget {
     }
     bool Continue(std::uint64_t index, Clock::time_point start) const {
         return index < inputs &&
-               std::chrono::duration<double>(Clock::now() - start).count() < seconds;
+               (index < least ||
+                std::chrono::duration<double>(Clock::now() - start).count() < seconds);
     }
+    /// The inputs a run tries at the least: the floor, or all of them when there are fewer.
+    std::uint64_t Least() const { return std::min(least, inputs); }
 };
 
 std::string FileText(const std::string& path) {
@@ -85,11 +92,11 @@ void Report(const char* target, std::uint64_t tried, std::uint64_t skipped, std:
                 static_cast<unsigned long long>(seed));
 }
 
-/// Runs `check` on every input the budget allows, under a recording platform, and reports the
-/// count; `check` answers false for an input it set aside.
+/// Runs `check` on every input the budget allows, under a recording platform, reports the count
+/// and gives the inputs tried; `check` answers false for an input it set aside.
 template <typename TCheck>
-void ForEachInput(const char* target, const SFuzzBudget& budget, CFuzzMutator& mutator,
-                  TCheck check) {
+std::uint64_t ForEachInput(const char* target, const SFuzzBudget& budget, CFuzzMutator& mutator,
+                           TCheck check) {
     CRecordingPlatform platform;
     CScopedPlatform scope(platform);
     std::uint64_t index = 0, skipped = 0;
@@ -100,6 +107,9 @@ void ForEachInput(const char* target, const SFuzzBudget& budget, CFuzzMutator& m
         platform.Clear();
     }
     Report(target, index - skipped, skipped, budget.seed);
+    EXPECT_GE(index, budget.Least()) << target;
+    EXPECT_GE(index - skipped, index / 2) << target << ": most inputs are tried, not set aside";
+    return index - skipped;
 }
 
 /// Whether a number of the input reaches past 1e150: a scale that wide has cells whose area
@@ -156,7 +166,7 @@ std::optional<std::string> ReadAndWrite(const std::string& path, const std::stri
 } // namespace
 
 TEST(FuzzDriverTest, ScenarioFilesReadSaveAndReadBackTheSame) {
-    const SFuzzBudget budget(400, 20);
+    const SFuzzBudget budget(400, 20, 40);
     CFuzzMutator mutator(Corpus("scenario", ".txt"), {"\t",
                                                       "\n",
                                                       "\r",
@@ -184,28 +194,36 @@ TEST(FuzzDriverTest, ScenarioFilesReadSaveAndReadBackTheSame) {
     const std::string first = dir.filePath("first.txt").toStdString();
     const std::string second = dir.filePath("second.txt").toStdString();
     WriteFile(config, "GRAPHICS PARAMETERS BEGIN\nszChart\t60\t60\nGRAPHICS PARAMETERS END\n");
-    ForEachInput("scenario files", budget, mutator, [&](const std::string& text) {
-        if (!WithinReach(text))
-            return false;
-        WriteFile(input, text);
-        size_t readMembers = 0, savedMembers = 0, againMembers = 0;
-        if (!ReadAndWrite(input, config, first, readMembers))
+    std::uint64_t readBack = 0;
+    const std::uint64_t tried =
+        ForEachInput("scenario files", budget, mutator, [&](const std::string& text) {
+            if (!WithinReach(text))
+                return false;
+            WriteFile(input, text);
+            size_t readMembers = 0, savedMembers = 0, againMembers = 0;
+            if (!ReadAndWrite(input, config, first, readMembers))
+                return true;
+            ++readBack;
+            // Whatever the writer wrote, the reader reads; after one pass nothing changes any more.
+            const auto saved = ReadAndWrite(first, config, second, savedMembers);
+            const auto again = saved ? ReadAndWrite(second, config, first, againMembers) : saved;
+            if (!saved || !again) {
+                ADD_FAILURE() << "a saved file does not read back:\n" << text;
+                return true;
+            }
+            EXPECT_EQ(savedMembers, readMembers) << text;
+            EXPECT_EQ(*again, *saved) << text;
             return true;
-        // Whatever the writer wrote, the reader reads; after one pass nothing changes any more.
-        const auto saved = ReadAndWrite(first, config, second, savedMembers);
-        const auto again = saved ? ReadAndWrite(second, config, first, againMembers) : saved;
-        if (!saved || !again) {
-            ADD_FAILURE() << "a saved file does not read back:\n" << text;
-            return true;
-        }
-        EXPECT_EQ(savedMembers, readMembers) << text;
-        EXPECT_EQ(*again, *saved) << text;
-        return true;
-    });
+        });
+    // Inputs the reader refuses count as tried; the saving and reading back must have run on
+    // a good share of them all the same.
+    std::printf("[ fuzz     ] scenario files: %llu read, saved and read back\n",
+                static_cast<unsigned long long>(readBack));
+    EXPECT_GE(readBack * 4, tried) << "a quarter of the scenario files tried read";
 }
 
 TEST(FuzzDriverTest, ConfigurationBlocksStayInBoundsAndReadBackTheSame) {
-    const SFuzzBudget budget(3000, 10);
+    const SFuzzBudget budget(3000, 10, 300);
     CFuzzMutator mutator(Corpus("config"), {"\t", "\n", "\r", "#", " ", "DISPLAY FLAGS BEGIN\n",
                                             "DISPLAY FLAGS END\n", "GRAPHICS PARAMETERS END\n",
                                             "ALGORITHM PARAMETERS BEGIN\n", "szChart\t",
@@ -262,7 +280,7 @@ private:
 } // namespace
 
 TEST(FuzzDriverTest, ScriptsEndWithAMessageWithinTheirBudget) {
-    const SFuzzBudget budget(2000, 20);
+    const SFuzzBudget budget(2000, 20, 100);
     CFuzzMutator mutator(
         Corpus("script", ".bas"),
         {" ",        "\n",     "\r",      "\"",     "(",      ")",     ",",
@@ -309,7 +327,7 @@ bool OptionsWithinReach(const QStringList& arguments) {
 } // namespace
 
 TEST(FuzzDriverTest, CommandLineOptionsGiveAnExitCodeAndFiniteValues) {
-    const SFuzzBudget budget(60, 45);
+    const SFuzzBudget budget(60, 45, 10);
     std::vector<std::string> corpus;
     for (const std::string& line : SplitLines(FileText(QUELTA_FUZZ_CORPUS "/options/options.txt")))
         corpus.push_back(line);
@@ -343,4 +361,6 @@ TEST(FuzzDriverTest, CommandLineOptionsGiveAnExitCodeAndFiniteValues) {
         }
     }
     Report("command lines", index - skipped, skipped, budget.seed);
+    EXPECT_GE(index, budget.Least());
+    EXPECT_GE(index - skipped, index / 2) << "most command lines are run, not set aside";
 }
