@@ -1,18 +1,16 @@
 #include "dialogs/ConfigSheet.h"
+#include "ModalSteps.h"
 #include "dialogs/StyleControls.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -90,16 +88,6 @@ std::string SetControl(QWidget& sheet, const std::string& key, int i) {
     throw std::runtime_error("no way to set " + key);
 }
 
-/// Closes the next modal box once it is shown and keeps its text.
-void AnswerNextMessage(QString& text) {
-    QTimer::singleShot(0, [&text] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            text = box->text();
-            box->accept();
-        }
-    });
-}
-
 } // namespace
 
 TEST(ConfigSheetTest, EveryKeyOfTheBlockHasAControlAndOkWritesWhatItHolds) {
@@ -156,7 +144,7 @@ TEST(ConfigSheetTest, UnusableValuesAreRefusedWithAMessageNamingThem) {
     sheet.show();
     Child<QSpinBox>(sheet, "nCore").setValue(5000);
     QString message;
-    AnswerNextMessage(message);
+    CloseNextMessage(message);
     PressOk(sheet);
     EXPECT_TRUE(message.contains("Core samples")) << message.toStdString();
     EXPECT_TRUE(message.contains("3600")) << message.toStdString();
@@ -168,7 +156,7 @@ TEST(ConfigSheetTest, UnusableValuesAreRefusedWithAMessageNamingThem) {
     Child<QSpinBox>(sheet, "nCore").setValue(3600);
     Child<QSpinBox>(sheet, "szChartH").setValue(20001);
     message.clear();
-    AnswerNextMessage(message);
+    CloseNextMessage(message);
     PressOk(sheet);
     EXPECT_TRUE(message.contains("Chart size")) << message.toStdString();
     EXPECT_NE(sheet.result(), QDialog::Accepted);
@@ -184,11 +172,9 @@ TEST(ConfigSheetTest, ASwatchOpensTheColourPickerAndTakesItsChoice) {
     CConfigSheet sheet{DisplayConfig{}};
     sheet.show();
     auto& swatch = Child<CColorButton>(sheet, "colorBackground");
-    QTimer::singleShot(0, [] {
-        if (auto* picker = qobject_cast<QColorDialog*>(QApplication::activeModalWidget())) {
-            picker->setCurrentColor(QColor(10, 20, 30));
-            picker->accept();
-        }
+    OnNextModal<QColorDialog>([](QColorDialog& picker) {
+        picker.setCurrentColor(QColor(10, 20, 30));
+        picker.accept();
     });
     swatch.click();
     EXPECT_EQ(swatch.Color(), MakeRgb(10, 20, 30));

@@ -1,3 +1,4 @@
+#include "ComboChoice.h"
 #include "app/MainWindow.h"
 #include "database/DatabaseCommands.h"
 #include "document/DatabaseHook.h"
@@ -44,8 +45,8 @@ TEST_F(DatabaseWindowTest, DatabaseOnTheCommandLineFillsTheScenarioListAndAChoic
     EXPECT_GT(frame->findChild<QComboBox*>("committees")->count(), 1)
         << "the upper house's committees are offered";
     EXPECT_GE(frame->findChild<QComboBox*>("horizontalScale")->count(), 3);
-    // The list's choice, as the combo box reports a user's pick.
-    emit scenarios->activated(tax);
+    frame->show();
+    ChooseInComboBox(*scenarios, "Tax reform");
     EXPECT_EQ(doc.Header().scenarioName, "Tax reform");
     EXPECT_EQ(doc.Game().Members().size(), 5u);
     EXPECT_EQ(frame->findChild<QComboBox*>("horizontalScale")->currentText(),

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDialog>
 #include <QMessageBox>
 #include <QTimer>
@@ -38,13 +39,16 @@ inline void CloseNextMessage(QString& text) {
 }
 
 /// Runs `act` on the dialog of type D as soon as the menu command shows it, then closes it with
-/// OK (`accept`) or Cancel. Any other modal window is cancelled so that a test cannot hang.
+/// OK (`accept`) or Cancel. Any other modal window is cancelled so that a test cannot hang. The
+/// dialog may take its time to appear on a busy machine; after a minute the test goes on
+/// without it (and fails for not having seen it).
 template <typename D> void WhenShown(bool& seen, bool accept, std::function<void(D&)> act = {}) {
     auto* timer = new QTimer;
     timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, &seen, accept, act, tries = 0]() mutable {
+    const QDeadlineTimer deadline(60000);
+    QObject::connect(timer, &QTimer::timeout, [timer, &seen, accept, act, deadline] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal && ++tries < 300)
+        if (!modal && !deadline.hasExpired())
             return;
         timer->stop();
         timer->deleteLater();

@@ -1,4 +1,5 @@
 #include "dialogs/RationalityDlg.h"
+#include "ComboChoice.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -20,11 +21,12 @@ protected:
         ASSERT_NE(button, nullptr) << name;
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(4, button->height() / 2));
     }
-    /// Picks a model from the list as the user does (the list's activation).
+    /// Picks a model from the list as the user does, with the mouse and the keys.
     void Pick(const char* model) {
         auto* models = dialog.findChild<QComboBox*>("model");
-        models->setCurrentText(model);
-        emit models->textActivated(model);
+        ASSERT_NE(models, nullptr);
+        ChooseInComboBox(*models, model);
+        EXPECT_EQ(models->currentText(), model);
     }
 
     CRationalityDlg dialog{{{"C1", "Committee (3)"}, {"C2", "--Sub (0)"}}};

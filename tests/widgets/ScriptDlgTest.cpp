@@ -5,6 +5,7 @@
 #include "document/QueltaDoc.h"
 #include "document/TextLines.h"
 #include "platform/HeadlessPlatform.h"
+#include "views/widgets/VisualView.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -38,6 +39,15 @@ protected:
     CScopedPlatform scope{platform};
     CScriptDlg dialog{nullptr};
 };
+
+/// How many pixels differ between two pictures within four pixels of a point.
+int ChangedPixels(const QImage& before, const QImage& after, const QPoint& centre) {
+    int changed = 0;
+    for (int y = centre.y() - 4; y <= centre.y() + 4; ++y)
+        for (int x = centre.x() - 4; x <= centre.x() + 4; ++x)
+            changed += before.valid(x, y) && before.pixel(x, y) != after.pixel(x, y);
+    return changed;
+}
 
 } // namespace
 
@@ -138,15 +148,28 @@ TEST(ScriptWindowOnTheDocumentTest, AScriptRunChangesTheScenarioAndTheChart) {
     CQueltaFrame frame(doc);
     ASSERT_TRUE(frame.OpenStartupFile(QUELTA_EXAMPLES "/triangle.txt"));
     frame.show();
+    CVisualView& chart = frame.ChartView();
+    const auto at = [&chart](double x, double y) {
+        return chart.ToWidget(chart.Model().Layout().ToChart(CFPoint(x, y)));
+    };
+    const QImage before = chart.grab().toImage();
     frame.OpenScriptWindow();
     CScriptDlg& script = frame.Dialogs().ScriptWindow();
     script.InputBox().setPlainText("10 LET OK = AddMember(\"New\", 30, 40)\n"
                                    "20 CALL SetStatusQuo(40, 45)\n"
                                    "30 PRINT GetMemberCount()\n");
     QTest::mouseClick(script.findChild<QPushButton*>("run"), Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([&script] { return !script.IsRunning(); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&script] { return !script.IsRunning(); }, 60000));
     EXPECT_EQ(script.OutputBox().toPlainText(), "4\n");
     EXPECT_EQ(doc.Header().currentCommittee->Members().size(), 4u);
     EXPECT_NEAR(doc.Game().StatusQuo().x, 40.0, 1e-9);
     EXPECT_TRUE(doc.IsModified());
+    // The chart shows the new member where the script put it and the status quo at its new
+    // place, and no longer at its old one.
+    const QImage after = chart.grab().toImage();
+    ASSERT_EQ(after.size(), before.size());
+    for (const QPoint& changed : {at(30, 40), at(40, 45), at(50, 50)})
+        EXPECT_GT(ChangedPixels(before, after, changed), 8)
+            << "around " << changed.x() << ", " << changed.y();
+    EXPECT_EQ(ChangedPixels(before, after, at(90, 90)), 0) << "an empty corner stays as it was";
 }

@@ -13,14 +13,66 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
-#include <QTimer>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <functional>
+#include <semaphore>
 
 namespace {
+
+/// Passes everything on to the window's platform, but holds the first progress report of a map
+/// on its worker until `cancel` has run on the window's thread: the cancel then surely reaches
+/// a map that is still running, however fast the map or busy the machine.
+class CLatchedPlatform : public CPlatform {
+public:
+    CLatchedPlatform(CPlatform& outer, QObject& window, std::function<void()> cancel)
+        : m_outer(outer), m_window(window), m_cancel(std::move(cancel)) {}
+
+    void SetProgressPercent(double percent) override {
+        m_outer.SetProgressPercent(percent);
+        if (QThread::currentThread() == m_window.thread() || m_reported.test_and_set())
+            return;
+        QMetaObject::invokeMethod(
+            &m_window,
+            [this] {
+                m_cancel();
+                m_done.release();
+            },
+            Qt::QueuedConnection);
+        // A minute bounds a failure only: the window's thread runs its events meanwhile.
+        EXPECT_TRUE(m_done.try_acquire_for(std::chrono::seconds(60)));
+    }
+    EMsgAnswer MessageBox(const std::string& text, const std::string& title,
+                          EMsgButtons buttons) override {
+        return m_outer.MessageBox(text, title, buttons);
+    }
+    void SetStatusText(int pane, const std::string& text) override {
+        m_outer.SetStatusText(pane, text);
+    }
+    void SetWaitCursor(bool on) override { m_outer.SetWaitCursor(on); }
+    bool CancelRequested() override { return m_outer.CancelRequested(); }
+    std::string AskOpenFileName(const std::string& title, const std::string& filter) override {
+        return m_outer.AskOpenFileName(title, filter);
+    }
+    std::string AskSaveFileName(const std::string& title, const std::string& suggested,
+                                const std::string& filter) override {
+        return m_outer.AskSaveFileName(title, suggested, filter);
+    }
+    void RefreshViews() override { m_outer.RefreshViews(); }
+    void ExitProgram(int code) override { m_outer.ExitProgram(code); }
+
+private:
+    CPlatform& m_outer;
+    QObject& m_window;
+    std::function<void()> m_cancel;
+    std::atomic_flag m_reported;
+    std::binary_semaphore m_done{0};
+};
 
 /// The real main window; the thermograph is switched on through its menu command, so the map
 /// runs as the window's long work on the worker thread.
@@ -36,12 +88,6 @@ public:
         frame->show();
     }
     void ShowThermograph() { frame->Menus().Action(ECommandId::ShowThermograph)->trigger(); }
-    /// Calls `watch` every few milliseconds while the window's event loop runs.
-    void Watch(const std::function<void()>& watch) {
-        auto* timer = new QTimer(frame.get());
-        QObject::connect(timer, &QTimer::timeout, watch);
-        timer->start(2);
-    }
     QProgressBar& Bar() { return *frame->statusBar()->findChild<QProgressBar*>(); }
     QPushButton& CancelButton() {
         return *frame->statusBar()->findChild<QPushButton*>("cancelComputation");
@@ -113,12 +159,12 @@ TEST_F(ThermographWorkTest, CancelDuringTheMapLeavesThePreviousState) {
         Open("senate101.txt", 400);
         const CFPoint statusQuo = doc.Game().StatusQuo();
         bool cancelled = false;
-        Watch([&] {
-            if (!cancelled && CancelButton().isVisible()) {
-                cancelled = true;
-                way.cancel(*this);
-            }
+        CLatchedPlatform latched(frame->WidgetPlatform(), *frame, [&] {
+            EXPECT_TRUE(CancelButton().isVisible()) << "the map runs as the window's long work";
+            cancelled = true;
+            way.cancel(*this);
         });
+        SetPlatform(&latched);
         ShowThermograph();
         EXPECT_TRUE(cancelled);
         EXPECT_EQ(doc.Config().flagThermo, 0) << "the thermograph is off again, as before";
