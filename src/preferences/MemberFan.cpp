@@ -77,14 +77,17 @@ CVoterSet::CVoterSet(const std::vector<CMember*>& members) {
     const double extent = m_voters.empty() ? 0.0 : std::max(right - left, top - bottom);
     if (!(extent > 0.0) || !std::isfinite(extent))
         return;
+    m_extent = extent;
     m_near = 0.01 * extent;
     // Beyond the near distance on both the line and the voter, a voter whose direction lies
     // more than the window off the line has a cross product well past the 1e-8 side tolerance
     // (the key never grows faster than the angle; the rest covers rounding of keys and sums).
-    m_window = 1.6 * (1e-8 / (m_near * m_near) + 1e-14) + 1e-13;
+    m_window = SideWindow(m_near);
     std::vector<double> votes;
-    for (const SVoter& v : m_voters)
+    for (const SVoter& v : m_voters) {
         votes.push_back(v.vote);
+        m_nonNegative = m_nonNegative && v.vote >= 0.0;
+    }
     if (!VotesAddUpExactly(votes)) {
         const double count = static_cast<double>(m_voters.size());
         m_sumError = 16.0 * (3.0 * count + 4.0) * std::numeric_limits<double>::epsilon() * 3.0 *
@@ -190,7 +193,10 @@ void CMemberFan::Weigh(std::vector<SQuery>& queries) {
 }
 
 void CMemberFan::WeighLinesToVoters(int after, std::vector<SSideWeights>& byMember,
-                                    std::vector<char>& swept) const {
+                                    std::vector<int>& settled, std::vector<int>& unsettled) {
+    for (const SEntry& e : m_near)
+        if (e.member > after)
+            unsettled.push_back(e.member);
     std::size_t at = 0;
     Sweep(
         [&](double& ex, double& ey, double& key) {
@@ -204,8 +210,8 @@ void CMemberFan::WeighLinesToVoters(int after, std::vector<SSideWeights>& byMemb
             return true;
         },
         [&](const SSideWeights& w) {
-            const std::size_t member = static_cast<std::size_t>(m_entries[at++].member);
-            byMember[member] = w;
-            swept[member] = 1;
+            const int member = m_entries[at++].member;
+            byMember[static_cast<std::size_t>(member)] = w;
+            settled.push_back(member);
         });
 }

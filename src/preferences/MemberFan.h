@@ -33,6 +33,11 @@ public:
     double Window() const { return m_window; }
     /// Whether the sweep's window is narrow enough to be of any use for this body.
     bool Sweepable() const { return m_window < 0.25; }
+    /// The greater of the width and height of the box round the voters (0 for fewer than two
+    /// distinct points).
+    double Extent() const { return m_extent; }
+    /// Whether every vote is at least 0.
+    bool VotesNonNegative() const { return m_nonNegative; }
     /// The side weights of the line A-B voter by voter: the same sums, in the same order, as
     /// weighing the members themselves, without going back to each member.
     SSideWeights WeighSides(const CFPoint& a, const CFPoint& b) const;
@@ -42,7 +47,16 @@ private:
     double m_sumError = 0.0;
     double m_near = 0.0;
     double m_window = 1.0;
+    double m_extent = 0.0;
+    bool m_nonNegative = true;
 };
+
+/// The width of the band about a line, in the direction measure below, inside which a voter
+/// at least `near` from the apex, seen along a line at least as long, may fall on either side
+/// of the side test's 1e-8 tolerance; beyond it the direction decides the side.
+inline double SideWindow(double near) {
+    return 1.6 * (1e-8 / (near * near) + 1e-14) + 1e-13;
+}
 
 /// A direction measure that grows with the angle: 0 along +x, 1 along +y, 2 along -x, 3 along
 /// -y, and the opposite direction always 2 further on. Cheaper than an angle and never
@@ -62,11 +76,10 @@ inline double DirectionKey(double x, double y) {
     return quarter + num / den;
 }
 
-/// Every voter seen from one apex point, sorted by direction, with running vote sums, so that
-/// the side weights of any line through the apex take a few pointer steps instead of a pass
-/// over the body. Voters whose side the direction cannot settle (near the apex, or within the
-/// window of the line) are weighed with the same side test as the member-by-member count.
-class CMemberFan {
+/// The voters seen from one apex point, answering the side weights of lines through it.
+/// Every line that may be a quota line (`MayBeQuotaLine`) gets the weights the member-by-member
+/// count gives it; a fan may answer any other line with weights that only show it is none.
+class CApexFan {
 public:
     /// One line through the apex, given by its direction; the sweep fills the weights.
     struct SQuery {
@@ -77,18 +90,33 @@ public:
         SSideWeights weights;
     };
 
+    virtual ~CApexFan() = default;
+    /// Sees the voters from the apex; the fan's storage is kept from one apex to the next.
+    virtual void Aim(double apexX, double apexY) = 0;
+    /// Weighs every query; the queries may be put in another order.
+    virtual void Weigh(std::vector<SQuery>& queries) = 0;
+    /// Weighs the line from the apex to every voter listed after `after`, filing the weights
+    /// under the voter's member index and listing the member in `settled` (a fan may leave out
+    /// lines that are no quota lines); voters too near the apex for the fan go to `unsettled`.
+    virtual void WeighLinesToVoters(int after, std::vector<SSideWeights>& byMember,
+                                    std::vector<int>& settled, std::vector<int>& unsettled) = 0;
+};
+
+/// Every voter seen from one apex point, sorted by direction, with running vote sums, so that
+/// the side weights of any line through the apex take a few pointer steps instead of a pass
+/// over the body. Voters whose side the direction cannot settle (near the apex, or within the
+/// window of the line) are weighed with the same side test as the member-by-member count.
+/// Every line gets its full weights.
+class CMemberFan final : public CApexFan {
+public:
     /// A fan of the voters, not yet seen from anywhere.
     explicit CMemberFan(const CVoterSet& voters) : m_set(voters) {}
 
-    /// Sees the voters from the apex; the fan's storage is kept from one apex to the next.
-    void Aim(double apexX, double apexY);
-
+    void Aim(double apexX, double apexY) override;
     /// Weighs every query; the queries are sorted by key first.
-    void Weigh(std::vector<SQuery>& queries);
-    /// Weighs the line from the apex to every voter listed after `after` and at least the near
-    /// distance away, filing the weights under the voter's member index and marking it swept.
+    void Weigh(std::vector<SQuery>& queries) override;
     void WeighLinesToVoters(int after, std::vector<SSideWeights>& byMember,
-                            std::vector<char>& swept) const;
+                            std::vector<int>& settled, std::vector<int>& unsettled) override;
 
 private:
     struct SEntry {

@@ -4,6 +4,7 @@
 #include "model/VotingGame.h"
 #include "preferences/QuotaLineIndex.h"
 
+#include <algorithm>
 #include <cmath>
 
 bool NeedsRecount(const SSideWeights& w, double quota, double total, double sumError) {
@@ -19,37 +20,87 @@ bool NeedsRecount(const SSideWeights& w, double quota, double total, double sumE
 
 namespace {
 
-/// The side weights of every line from member i to a later member, by member index; lines
-/// the sweep leaves to the member-by-member count are weighed that way.
-void WeighLinesFrom(const CVotingGame& game, const CVoterSet& voters, CMemberFan& fan,
-                    std::size_t i, double q, double t, std::vector<SSideWeights>& weights,
-                    std::vector<char>& valid, std::vector<char>& swept) {
-    const std::vector<CMember*>& members = game.Members();
-    const CFPoint& pa = members[i]->IdealPoint();
-    std::fill(swept.begin(), swept.end(), 0);
-    fan.Aim(pa.x, pa.y);
-    fan.WeighLinesToVoters(static_cast<int>(i), weights, swept);
-    for (std::size_t j = i + 1; j < members.size(); ++j) {
-        const CFPoint& pb = members[j]->IdealPoint();
-        valid[j] = members[j]->PrefType() != PREF_ABSTAIN &&
-                   !(std::fabs(pa.x - pb.x) <= 1e-7 && std::fabs(pa.y - pb.y) <= 1e-7);
-        if (valid[j] && (!swept[j] || NeedsRecount(weights[j], q, t, voters.SumError())))
-            weights[j] = voters.WeighSides(pa, pb);
-    }
+bool Coincident(const CFPoint& a, const CFPoint& b) {
+    return std::fabs(a.x - b.x) <= 1e-7 && std::fabs(a.y - b.y) <= 1e-7;
 }
+
+/// Puts member indices above `after` in ascending order: a long list by marking its members
+/// and reading the marks in order, a short one by sorting.
+void InListOrder(std::vector<int>& list, std::vector<char>& marks, std::size_t after) {
+    if (list.size() * 16 < marks.size()) {
+        std::sort(list.begin(), list.end());
+        return;
+    }
+    for (int j : list)
+        marks[static_cast<std::size_t>(j)] = 1;
+    list.clear();
+    for (std::size_t j = after + 1; j < marks.size(); ++j)
+        if (marks[j]) {
+            marks[j] = 0;
+            list.push_back(static_cast<int>(j));
+        }
+}
+
+/// The lines from member i to later members that may be quota lines, as the later members'
+/// indices in list order, with their side weights filed by member index; lines the fan leaves
+/// to the member-by-member count (or whose sums lie too close to a bound) are weighed that way.
+class CLinesFrom {
+public:
+    CLinesFrom(const CVotingGame& game, const CVoterSet& voters)
+        : m_members(game.Members()), m_voters(voters), m_quota(game.VoteQuota()),
+          m_total(game.VoteTotal()), m_weights(m_members.size()), m_marks(m_members.size(), 0) {}
+
+    const std::vector<int>& Find(CApexFan& fan, std::size_t i) {
+        const CFPoint& pa = m_members[i]->IdealPoint();
+        m_found.clear();
+        m_unsettled.clear();
+        fan.Aim(pa.x, pa.y);
+        fan.WeighLinesToVoters(static_cast<int>(i), m_weights, m_found, m_unsettled);
+        for (int j : m_found) {
+            SSideWeights& w = m_weights[static_cast<std::size_t>(j)];
+            if (NeedsRecount(w, m_quota, m_total, m_voters.SumError()))
+                w = m_voters.WeighSides(pa, Point(j));
+        }
+        for (int j : m_unsettled) {
+            m_weights[static_cast<std::size_t>(j)] = m_voters.WeighSides(pa, Point(j));
+            m_found.push_back(j);
+        }
+        std::erase_if(m_found, [&](int j) {
+            return Coincident(pa, Point(j)) ||
+                   !MayBeQuotaLine(m_weights[static_cast<std::size_t>(j)], m_quota, m_total);
+        });
+        InListOrder(m_found, m_marks, i);
+        return m_found;
+    }
+    const SSideWeights& Weights(int j) const { return m_weights[static_cast<std::size_t>(j)]; }
+
+private:
+    const CFPoint& Point(int j) const {
+        return m_members[static_cast<std::size_t>(j)]->IdealPoint();
+    }
+
+    const std::vector<CMember*>& m_members;
+    const CVoterSet& m_voters;
+    double m_quota;
+    double m_total;
+    std::vector<SSideWeights> m_weights;
+    std::vector<char> m_marks;
+    std::vector<int> m_found;
+    std::vector<int> m_unsettled;
+};
 
 } // namespace
 
 std::vector<CQuotaLine> FindQuotaLinesSwept(const CVotingGame& game, const CVoterSet& voters,
-                                            const FApexVisit& visit) {
+                                            const FApexVisit& visit, EApexFan kind) {
     const double q = game.VoteQuota();
     const double t = game.VoteTotal();
     const std::vector<CMember*>& members = game.Members();
-    std::vector<SSideWeights> weights(members.size());
-    std::vector<char> valid(members.size(), 0), swept(members.size(), 0);
+    CLinesFrom from(game, voters);
     CQuotaLineIndex listed;
     std::vector<CQuotaLine> lines;
-    CMemberFan fan(voters);
+    const std::unique_ptr<CApexFan> fanOwner = MakeApexFan(voters, q, t, kind);
+    CApexFan& fan = *fanOwner;
     for (std::size_t i = 0; i < members.size(); ++i) {
         if (members[i]->PrefType() == PREF_ABSTAIN) {
             if (visit) {
@@ -59,13 +110,11 @@ std::vector<CQuotaLine> FindQuotaLinesSwept(const CVotingGame& game, const CVote
             }
             continue;
         }
-        WeighLinesFrom(game, voters, fan, i, q, t, weights, valid, swept);
-        for (std::size_t j = i + 1; j < members.size(); ++j) {
-            if (!valid[j] || !MayBeQuotaLine(weights[j], q, t))
-                continue;
-            CQuotaLine line{CFLineSeg(members[i]->IdealPoint(), members[j]->IdealPoint()),
-                            members[i], members[j], t, q};
-            if (ClassifyWeighedLine(line, weights[j], game.StatusQuo()) &&
+        for (int j : from.Find(fan, i)) {
+            const CMember* b = members[static_cast<std::size_t>(j)];
+            CQuotaLine line{CFLineSeg(members[i]->IdealPoint(), b->IdealPoint()), members[i], b, t,
+                            q};
+            if (ClassifyWeighedLine(line, from.Weights(j), game.StatusQuo()) &&
                 listed.Insert(line.segment))
                 lines.push_back(line);
         }

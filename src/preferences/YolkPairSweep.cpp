@@ -19,7 +19,7 @@ public:
     /// Tests the perpendiculars through the member (by its index in the member list) across
     /// its pairs, through a fan aimed at its ideal point. Every member comes once, in any
     /// order; a pair whose other member came earlier is tested only if that one's passed.
-    void TestFrom(std::size_t member, CMemberFan& fan);
+    void TestFrom(std::size_t member, CApexFan& fan);
     /// The record of the pairs whose perpendiculars both passed.
     SPairPerpendiculars Finish();
 
@@ -52,7 +52,7 @@ private:
     /// The weights of the passing lines, by x * n + y, and the pairs where both passed.
     std::vector<std::pair<std::size_t, SSideWeights>> m_weights;
     std::vector<std::pair<std::size_t, std::size_t>> m_pairs;
-    std::vector<CMemberFan::SQuery> m_queries;
+    std::vector<CApexFan::SQuery> m_queries;
     double m_quota;
     double m_total;
 };
@@ -82,7 +82,7 @@ void CPairSweep::Record(std::size_t x, std::size_t y, const SSideWeights& w) {
         m_pairs.emplace_back(std::min(x, y), std::max(x, y));
 }
 
-void CPairSweep::TestFrom(std::size_t member, CMemberFan& fan) {
+void CPairSweep::TestFrom(std::size_t member, CApexFan& fan) {
     const std::size_t x = m_rankOf[member];
     const CFPoint p = m_points[x];
     const double near2 = m_voters.Near() * m_voters.Near();
@@ -99,7 +99,7 @@ void CPairSweep::TestFrom(std::size_t member, CMemberFan& fan) {
             m_queries.push_back({ex, ey, DirectionKey(ex, ey), static_cast<int>(y), {}});
     }
     fan.Weigh(m_queries);
-    for (const CMemberFan::SQuery& query : m_queries)
+    for (const CApexFan::SQuery& query : m_queries)
         Record(x, static_cast<std::size_t>(query.tag), query.weights);
     m_tested[x] = 1;
 }
@@ -133,26 +133,26 @@ SPairPerpendiculars CPairSweep::Finish() {
 
 SPairPerpendiculars FindPairPerpendiculars(const CVotingGame& game,
                                            const std::vector<SMemberPower>& ranked,
-                                           const CVoterSet& voters) {
+                                           const CVoterSet& voters, EApexFan kind) {
     CPairSweep sweep(game, ranked, voters);
-    CMemberFan fan(voters);
+    const std::unique_ptr<CApexFan> fan =
+        MakeApexFan(voters, game.VoteQuota(), game.VoteTotal(), kind);
     for (const SMemberPower& entry : ranked) {
         const CFPoint& p = entry.member->IdealPoint();
-        fan.Aim(p.x, p.y);
-        sweep.TestFrom(static_cast<std::size_t>(entry.index), fan);
+        fan->Aim(p.x, p.y);
+        sweep.TestFrom(static_cast<std::size_t>(entry.index), *fan);
     }
     return sweep.Finish();
 }
 
 std::vector<CQuotaLine> FindQuotaLinesAndPairs(const CVotingGame& game,
                                                const std::vector<SMemberPower>& ranked,
-                                               const CVoterSet& voters,
-                                               SPairPerpendiculars& record) {
+                                               const CVoterSet& voters, SPairPerpendiculars& record,
+                                               EApexFan kind) {
     CPairSweep sweep(game, ranked, voters);
-    std::vector<CQuotaLine> lines =
-        FindQuotaLinesSwept(game, voters, [&sweep](std::size_t member, CMemberFan& fan) {
-            sweep.TestFrom(member, fan);
-        });
+    std::vector<CQuotaLine> lines = FindQuotaLinesSwept(
+        game, voters, [&sweep](std::size_t member, CApexFan& fan) { sweep.TestFrom(member, fan); },
+        kind);
     record = sweep.Finish();
     return lines;
 }

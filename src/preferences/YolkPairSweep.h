@@ -1,6 +1,7 @@
 #pragma once
 
 #include "concepts/PowerIndex.h"
+#include "preferences/BucketFan.h"
 #include "preferences/PairPerpendiculars.h"
 
 #include <vector>
@@ -15,12 +16,12 @@ class CVotingGame;
 /// left standing. The same pairs and weights as testing every pair against every member.
 SPairPerpendiculars FindPairPerpendiculars(const CVotingGame& game,
                                            const std::vector<SMemberPower>& ranked,
-                                           const CVoterSet& voters);
+                                           const CVoterSet& voters, EApexFan kind = EApexFan::Best);
 
 /// The quota lines (the same as FindQuotaLines) and the pair record of the ranked members
 /// from one fan per member: the quota-line sweep aims a fan at every member's ideal point,
 /// and the pair tests from that member are weighed through the same fan.
 std::vector<CQuotaLine> FindQuotaLinesAndPairs(const CVotingGame& game,
                                                const std::vector<SMemberPower>& ranked,
-                                               const CVoterSet& voters,
-                                               SPairPerpendiculars& record);
+                                               const CVoterSet& voters, SPairPerpendiculars& record,
+                                               EApexFan kind = EApexFan::Best);
