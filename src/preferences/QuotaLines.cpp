@@ -1,9 +1,12 @@
 #include "preferences/QuotaLines.h"
 
+#include "model/BaseVote.h"
 #include "model/Member.h"
 #include "model/VotingGame.h"
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -90,7 +93,60 @@ std::vector<CQuotaLine> FindQuotaLinesNaive(const CVotingGame& game) {
     return lines;
 }
 
-SSpokes FindSpokes(const CVotingGame& game, const std::vector<CQuotaLine>& quotaLines) {
+namespace {
+
+/// Refuses, cheaply and never wrongly, most ideal-point spokes: the status quo reflected
+/// through the ideal point b beats the status quo only with the support of the members on the
+/// far side of the line through b at right angles to the spoke (the reflected point and the
+/// status quo are equally far from every point of it). A member clearly on the status quo's
+/// side cannot support the reflected point, whatever the rounding of the distances; when the
+/// votes of the others (negative ones taken as 0) fall short of the quota, the point loses.
+/// Added in member order, as the member-by-member count adds its support, that sum is never
+/// below the count's, so what this refuses the count refuses too.
+class CReflectionBound {
+public:
+    explicit CReflectionBound(const CVotingGame& game)
+        : m_sq(game.StatusQuo()), m_quota(game.VoteQuota()) {
+        double reach = std::max(std::fabs(m_sq.x), std::fabs(m_sq.y));
+        for (const CMember* member : game.Members()) {
+            const CFPoint& p = member->IdealPoint();
+            m_usable = m_usable && p.z == 0.0;
+            m_points.push_back(p);
+            m_votes.push_back(std::max(0.0, BaseVote(*member)));
+            reach = std::max({reach, std::fabs(p.x), std::fabs(p.y)});
+        }
+        m_usable = m_usable && m_sq.z == 0.0 && std::isfinite(reach);
+        // Distances rounded near the last bit of squares of coordinates up to three times the
+        // reach stay far inside this margin.
+        m_margin = 1e-9 * (3.0 * reach + 1.0) * (3.0 * reach + 1.0);
+    }
+
+    /// False only where the reflected point surely does not beat the status quo.
+    bool MayBeat(const CFPoint& b) const {
+        if (!m_usable)
+            return true;
+        const double ux = b.x - m_sq.x, uy = b.y - m_sq.y;
+        double upper = 0.0;
+        for (std::size_t i = 0; i < m_points.size(); ++i) {
+            const double side = 4.0 * ((m_points[i].x - b.x) * ux + (m_points[i].y - b.y) * uy);
+            upper += side >= -m_margin ? m_votes[i] : 0.0;
+        }
+        return upper >= m_quota;
+    }
+
+private:
+    CFPoint m_sq;
+    double m_quota;
+    double m_margin = 0.0;
+    bool m_usable = true;
+    std::vector<CFPoint> m_points;
+    std::vector<double> m_votes;
+};
+
+} // namespace
+
+SSpokes FindSpokes(const CVotingGame& game, const std::vector<CQuotaLine>& quotaLines,
+                   bool bounded) {
     SSpokes result;
     const CFPoint& sq = game.StatusQuo();
     for (const CQuotaLine& line : quotaLines) {
@@ -104,11 +160,14 @@ SSpokes FindSpokes(const CVotingGame& game, const std::vector<CQuotaLine>& quota
             result.length = std::max(result.length, spoke.GetLength());
         }
     }
+    std::optional<CReflectionBound> bound;
+    if (bounded)
+        bound.emplace(game);
     for (const CMember* member : game.Members()) {
         const CFPoint& b = member->IdealPoint();
         const CFLineSeg spoke(b, sq);
         const double c = spoke.GetLength();
-        if (c > result.length &&
+        if (c > result.length && (!bound || bound->MayBeat(b)) &&
             game.PointBeatsStatusQuo(CFPoint(2 * b.x - sq.x, 2 * b.y - sq.y))) {
             result.length = c;
             result.spokes.push_back(spoke);

@@ -94,8 +94,11 @@ struct SSpokes {
     double length = 0.0;
 };
 
-/// Builds the spokes from the quota lines and the members' ideal points.
-SSpokes FindSpokes(const CVotingGame& game, const std::vector<CQuotaLine>& quotaLines);
+/// Builds the spokes from the quota lines and the members' ideal points. `bounded` lets a
+/// cheap sure bound refuse ideal-point spokes before the member-by-member count; without it
+/// (the reference) every candidate asks the count. The same spokes either way.
+SSpokes FindSpokes(const CVotingGame& game, const std::vector<CQuotaLine>& quotaLines,
+                   bool bounded = true);
 
 /// Whether every spoke, lengthened by its own length beyond its start, lies in the window.
 bool AreSpokesInside(const std::vector<CFLineSeg>& spokes, const SEdges& window);

@@ -91,9 +91,9 @@ TEST(QuotaLinesTest, VoterSetWeighsLinesAsTheMembersDo) {
         const CVoterSet voters(f.game.Members());
         const std::vector<CMember*>& members = f.game.Members();
         for (int k = 0; k < 20; ++k) {
-            const CFPoint a = k % 2 ? members[CRand::Next() % members.size()]->IdealPoint()
-                                    : CFPoint(SRandomBody::Uniform(0, 100),
-                                              SRandomBody::Uniform(0, 100));
+            const CFPoint a =
+                k % 2 ? members[CRand::Next() % members.size()]->IdealPoint()
+                      : CFPoint(SRandomBody::Uniform(0, 100), SRandomBody::Uniform(0, 100));
             const CFPoint b = members[CRand::Next() % members.size()]->IdealPoint();
             const SSideWeights mine = voters.WeighSides(a, b);
             const SSideWeights theirs = WeighSides(members, a, b);
@@ -144,6 +144,40 @@ TEST(QuotaLinesTest, LineIndexFindsCoincidentLinesOnly) {
     // Directions on either side of the fold at pi are parallel too.
     EXPECT_TRUE(index.Insert(CFLineSeg(CFPoint(0, 5), CFPoint(10, 5 + 1e-12))));
     EXPECT_FALSE(index.Insert(CFLineSeg(CFPoint(10, 5 - 1e-12), CFPoint(0, 5))));
+}
+
+} // namespace
+
+namespace {
+
+TEST(QuotaLinesTest, BoundedSpokesAreTheMemberByMemberSpokes) {
+    // The bound only refuses ideal-point spokes the count would refuse: the same spokes, in
+    // the same order, on random bodies of every kind with status quos inside and far outside
+    // the body, and on bodies whose status quo sits on a member (a spoke of length 0).
+    CRand::Seed(6174);
+    int idealPointSpokes = 0;
+    for (int scenario = 0; scenario < 300; ++scenario) {
+        CGameFixture f(10);
+        const SRandomBody body =
+            SRandomBody::Make(f, 3 + CRand::Next() % (scenario < 280 ? 40 : 400));
+        if (scenario % 4 == 1)
+            f.game.SetStatusQuo(CFPoint(SRandomBody::Uniform(-500, 500), 50));
+        if (scenario % 4 == 2)
+            f.game.SetStatusQuo(f.owned[CRand::Next() % f.owned.size()]->IdealPoint());
+        const std::vector<CQuotaLine> lines = FindQuotaLines(f.game);
+        const SSpokes fast = FindSpokes(f.game, lines);
+        const SSpokes naive = FindSpokes(f.game, lines, false);
+        const std::string name = "scenario " + std::to_string(scenario) + " " + body.name;
+        ASSERT_EQ(fast.length, naive.length) << name;
+        ASSERT_EQ(fast.spokes.size(), naive.spokes.size()) << name;
+        for (std::size_t i = 0; i < fast.spokes.size(); ++i) {
+            EXPECT_EQ(fast.spokes[i].GetP1(), naive.spokes[i].GetP1()) << name;
+            EXPECT_EQ(fast.spokes[i].GetP2(), naive.spokes[i].GetP2()) << name;
+        }
+        for (const CFLineSeg& spoke : naive.spokes)
+            idealPointSpokes += spoke.GetP1() != f.game.StatusQuo();
+    }
+    EXPECT_GT(idealPointSpokes, 0);
 }
 
 } // namespace
