@@ -2,6 +2,7 @@
 
 #include "preferences/MemberFan.h"
 
+#include <cmath>
 #include <cstddef>
 #include <memory>
 #include <vector>
@@ -26,6 +27,7 @@ public:
     /// A fan of the voters for lines weighed against this quota and vote total.
     CBucketFan(const CVoterSet& voters, double quota, double total);
 
+    double Near() const override { return std::sqrt(m_near2); }
     void Aim(double apexX, double apexY) override;
     void Weigh(std::vector<SQuery>& queries) override;
     void WeighLinesToVoters(int after, std::vector<SSideWeights>& byMember,

@@ -91,6 +91,8 @@ public:
     };
 
     virtual ~CApexFan() = default;
+    /// Lines through the apex shorter than this are for the caller to weigh member by member.
+    virtual double Near() const = 0;
     /// Sees the voters from the apex; the fan's storage is kept from one apex to the next.
     virtual void Aim(double apexX, double apexY) = 0;
     /// Weighs every query; the queries may be put in another order.
@@ -112,6 +114,7 @@ public:
     /// A fan of the voters, not yet seen from anywhere.
     explicit CMemberFan(const CVoterSet& voters) : m_set(voters) {}
 
+    double Near() const override { return m_set.Near(); }
     void Aim(double apexX, double apexY) override;
     /// Weighs every query; the queries are sorted by key first.
     void Weigh(std::vector<SQuery>& queries) override;

@@ -85,7 +85,7 @@ void CPairSweep::Record(std::size_t x, std::size_t y, const SSideWeights& w) {
 void CPairSweep::TestFrom(std::size_t member, CApexFan& fan) {
     const std::size_t x = m_rankOf[member];
     const CFPoint p = m_points[x];
-    const double near2 = m_voters.Near() * m_voters.Near();
+    const double near2 = fan.Near() * fan.Near();
     m_queries.clear();
     for (std::size_t y = 0; y < m_n; ++y) {
         if (y == x || (m_tested[y] && !m_passes[x * m_n + y]) || Coincident(x, y))
