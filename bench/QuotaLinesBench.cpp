@@ -1,4 +1,5 @@
 #include "RandomBody.h"
+#include "preferences/QuotaLineSweep.h"
 #include "preferences/QuotaLines.h"
 
 #include <benchmark/benchmark.h>
@@ -14,7 +15,38 @@ void BM_QuotaLines(benchmark::State& state) {
         benchmark::DoNotOptimize(lines = FindQuotaLines(body.game));
     state.counters["lines"] = static_cast<double>(lines.size());
 }
-BENCHMARK(BM_QuotaLines)->Arg(101)->Arg(435)->Arg(1001)->Arg(2001)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_QuotaLines)
+    ->Arg(101)
+    ->Arg(435)
+    ->Arg(1001)
+    ->Arg(2001)
+    ->Arg(10000)
+    ->Arg(10001)
+    ->Unit(benchmark::kMillisecond);
+
+/// The lines with every apex's voters sorted by direction (the reference for the bucket fan);
+/// fails unless the bucket fan gives the same lines in the same order.
+void BM_QuotaLinesSortedFan(benchmark::State& state) {
+    SRandomBody body(static_cast<int>(state.range(0)));
+    const CVoterSet voters(body.game.Members());
+    std::vector<CQuotaLine> lines;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(lines =
+                                     FindQuotaLinesSwept(body.game, voters, {}, EApexFan::Sorted));
+    const std::vector<CQuotaLine> fast = FindQuotaLinesSwept(body.game, voters);
+    bool same = fast.size() == lines.size();
+    for (std::size_t i = 0; same && i < lines.size(); ++i)
+        same = fast[i].memberA == lines[i].memberA && fast[i].memberB == lines[i].memberB &&
+               fast[i].quotaLine == lines[i].quotaLine && fast[i].qualified == lines[i].qualified;
+    if (!same)
+        state.SkipWithError("the bucket fan differs from the sorted fan");
+    state.counters["lines"] = static_cast<double>(lines.size());
+}
+BENCHMARK(BM_QuotaLinesSortedFan)
+    ->Arg(2001)
+    ->Arg(10000)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 /// The reference: every pair against every member.
 void BM_QuotaLinesNaive(benchmark::State& state) {

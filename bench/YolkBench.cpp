@@ -55,6 +55,8 @@ BENCHMARK(BM_Yolk)
     ->Arg(1001)
     ->Arg(2000)
     ->Arg(2001)
+    ->Arg(10000)
+    ->Arg(10001)
     ->Unit(benchmark::kMillisecond);
 
 /// The same with the quota lines found first, so that the second pass aims fans of its own
