@@ -6,6 +6,15 @@
 
 namespace {
 
+/// The same lines in the same order, with the same members and flags.
+bool SameLines(const std::vector<CQuotaLine>& a, const std::vector<CQuotaLine>& b) {
+    bool same = a.size() == b.size();
+    for (std::size_t i = 0; same && i < a.size(); ++i)
+        same = a[i].memberA == b[i].memberA && a[i].memberB == b[i].memberB &&
+               a[i].quotaLine == b[i].quotaLine && a[i].qualified == b[i].qualified;
+    return same;
+}
+
 /// The quota lines by the direction sweep; the first pass checks them against the reference
 /// for bodies where the reference is affordable.
 void BM_QuotaLines(benchmark::State& state) {
@@ -33,12 +42,7 @@ void BM_QuotaLinesSortedFan(benchmark::State& state) {
     for (auto _ : state)
         benchmark::DoNotOptimize(lines =
                                      FindQuotaLinesSwept(body.game, voters, {}, EApexFan::Sorted));
-    const std::vector<CQuotaLine> fast = FindQuotaLinesSwept(body.game, voters);
-    bool same = fast.size() == lines.size();
-    for (std::size_t i = 0; same && i < lines.size(); ++i)
-        same = fast[i].memberA == lines[i].memberA && fast[i].memberB == lines[i].memberB &&
-               fast[i].quotaLine == lines[i].quotaLine && fast[i].qualified == lines[i].qualified;
-    if (!same)
+    if (!SameLines(FindQuotaLinesSwept(body.game, voters), lines))
         state.SkipWithError("the bucket fan differs from the sorted fan");
     state.counters["lines"] = static_cast<double>(lines.size());
 }
@@ -54,11 +58,7 @@ void BM_QuotaLinesNaive(benchmark::State& state) {
     std::vector<CQuotaLine> lines;
     for (auto _ : state)
         benchmark::DoNotOptimize(lines = FindQuotaLinesNaive(body.game));
-    const std::vector<CQuotaLine> fast = FindQuotaLines(body.game);
-    bool same = fast.size() == lines.size();
-    for (std::size_t i = 0; same && i < lines.size(); ++i)
-        same = fast[i].memberA == lines[i].memberA && fast[i].memberB == lines[i].memberB &&
-               fast[i].qualified == lines[i].qualified;
+    const bool same = SameLines(FindQuotaLines(body.game), lines);
     if (!same)
         state.SkipWithError("the sweep differs from the reference");
     state.counters["lines"] = static_cast<double>(lines.size());
