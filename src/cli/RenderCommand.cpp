@@ -5,6 +5,7 @@
 #include "views/ChartModel.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 
 #include <cstdio>
 #include <utility>
@@ -85,6 +86,12 @@ int RunRender(const QStringList& arguments) {
     const QStringList sources = parser.parse(arguments) ? ScenarioSources(parser) : QStringList();
     if (sources.size() != 1 || !parser.isSet("o"))
         return Usage();
+    const QString suffix = QFileInfo(parser.value("o")).suffix().toLower();
+    if (!QStringList{"bmp", "png", "svg", "pdf"}.contains(suffix)) {
+        std::fprintf(stderr, "quelta-cli: %s: the output must end in .bmp, .png, .svg or .pdf\n",
+                     parser.value("o").toLocal8Bit().constData());
+        return Usage();
+    }
     const QString legend = parser.value("legend");
     if (parser.isSet("legend") && legend != "0" && legend != "1")
         return Usage();

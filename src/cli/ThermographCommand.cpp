@@ -1,15 +1,15 @@
 #include "cli/CliCommand.h"
+#include "cli/CliOutput.h"
 #include "cli/CommonOptions.h"
+#include "cli/TerminalPlatform.h"
 #include "document/QueltaDoc.h"
-#include "platform/HeadlessPlatform.h"
 #include "thermograph/CustomDistribution.h"
 #include "thermograph/Thermograph.h"
 
 #include <QCommandLineParser>
-#include <QSaveFile>
 
+#include <cmath>
 #include <cstdio>
-#include <iostream>
 #include <unistd.h>
 
 namespace {
@@ -25,10 +25,10 @@ constexpr std::pair<const char*, int> kModes[] = {
     {"marginal", THERMO_MARGINAL}, {"members", THERMO_MEMBERS}, {"quotalines", THERMO_QUOTALINES},
 };
 
-/// Shows the progress texts on one terminal line of stderr; otherwise the headless platform.
-class CTerminalProgress : public CHeadlessPlatform {
+/// Shows the progress texts on one terminal line of stderr; otherwise the terminal platform.
+class CTerminalProgress : public CTerminalPlatform {
 public:
-    CTerminalProgress() : CHeadlessPlatform(&std::cerr), m_terminal(isatty(fileno(stderr)) != 0) {}
+    CTerminalProgress() : m_terminal(isatty(fileno(stderr)) != 0) {}
     ~CTerminalProgress() override {
         if (m_shown)
             std::fputc('\n', stderr);
@@ -52,34 +52,33 @@ int ModeOf(const QString& name) {
     return 0;
 }
 
+/// The text of a pixel's location under the win-set value maps.
+const char* LocationText(signed char location) {
+    return location > 0 ? "uncovered" : location < 0 ? "pareto" : "none";
+}
+
+/// The map as CSV: one row per pixel with its cell, its issue-space point, where it lies
+/// (win-set value maps only) and its value (as a magnitude, empty where none was computed).
 std::string GridCsv(const SThermographGrid& grid, const CGridMap& map) {
-    std::string text = "column,row,h,v,value\n";
-    char line[160];
+    std::string text = "column,row,h,v,location,value\n";
+    char line[192];
     for (int row = 0; row < grid.Rows(); ++row) {
         for (int column = 0; column < grid.Columns(); ++column) {
             const int x = grid.pixels.left + column, y = grid.pixels.top + row;
             const CFPoint p = map.CellToWorld(x, y);
-            std::snprintf(line, sizeof line, "%d,%d,%.10g,%.10g,%.10g\n", x, y, p.x, p.y,
-                          grid.At(column, row));
-            text += line;
+            const size_t index = static_cast<size_t>(row) * grid.Columns() + column;
+            const signed char location = grid.location.empty() ? 1 : grid.location[index];
+            const double value = location == 0 ? 0.0 : std::fabs(grid.At(column, row));
+            int length = std::snprintf(line, sizeof line, "%d,%d,%.10g,%.10g,%s,", x, y, p.x, p.y,
+                                       grid.location.empty() ? "" : LocationText(location));
+            if (location != 0)
+                length += std::snprintf(line + length, sizeof line - length, "%.10g",
+                                        grid.location.empty() ? grid.At(column, row) : value);
+            text.append(line, static_cast<size_t>(length));
+            text += '\n';
         }
     }
     return text;
-}
-
-/// Writes the text to the file in one step, or to stdout without a file; false on failure.
-bool Output(const QString& path, const std::string& text) {
-    if (path.isEmpty())
-        return std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text) ||
-        file.write(text.data(), static_cast<qint64>(text.size())) !=
-            static_cast<qint64>(text.size()) ||
-        !file.commit()) {
-        std::fprintf(stderr, "quelta-cli: cannot write %s\n", path.toLocal8Bit().constData());
-        return false;
-    }
-    return true;
 }
 
 int RunThermograph(const QStringList& arguments) {
@@ -115,7 +114,7 @@ int RunThermograph(const QStringList& arguments) {
     const std::string text = mode == THERMO_CUSTOM
                                  ? CustomDistributionText(thermograph.Grid().levels)
                                  : GridCsv(thermograph.Grid(), doc.Game().GridMap());
-    return Output(parser.value("output"), text) ? EXIT_OK : EXIT_FAILED;
+    return WriteCliOutput(parser.value("output"), text) ? EXIT_OK : EXIT_FAILED;
 }
 
 const CCliCommandRegistration thermograph({"thermograph", kUsage, RunThermograph});

@@ -1,6 +1,6 @@
 #include "cli/CliCommand.h"
+#include "cli/TerminalPlatform.h"
 #include "database/DatabaseCommands.h"
-#include "platform/HeadlessPlatform.h"
 #include "platform/LeakSuppressions.h"
 
 #include <QGuiApplication>
@@ -70,7 +70,8 @@ int main(int argc, char** argv) {
     const std::unique_ptr<QCoreApplication> app = MakeApplication(argc, argv);
     // Every number read or written uses the C locale, whatever the user's locale.
     std::setlocale(LC_ALL, "C");
-    CHeadlessPlatform platform(&std::cerr);
+    CollectLibraryWarnings();
+    CTerminalPlatform platform;
     SetPlatform(&platform);
     InstallDatabaseCommands();
 

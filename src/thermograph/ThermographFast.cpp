@@ -309,6 +309,7 @@ std::optional<SThermographGrid> MapThermographFast(CVotingGame& game, int mode,
         ClassifyPixels(game, settings, grid.pixels);
     if (!signs || !MapSignedValues(game, mode, *signs, settings, grid))
         return std::nullopt;
+    grid.location = *signs;
     return grid;
 }
 

@@ -50,6 +50,10 @@ struct SThermographGrid {
     double paintAbove = -std::numeric_limits<double>::infinity();
     /// The levels of the custom distribution, smallest t first (other modes have none).
     std::vector<SThermographLevel> levels;
+    /// Where each pixel lies under the win-set value maps, row by row like the values: +1 in
+    /// the uncovered set, -1 elsewhere in the Pareto set, 0 in neither (no value computed).
+    /// Empty for the modes that give every pixel a value.
+    std::vector<signed char> location;
 
     int Columns() const { return pixels.right - pixels.left; }
     int Rows() const { return pixels.bottom - pixels.top; }

@@ -159,5 +159,6 @@ std::optional<SThermographGrid> MapThermographReference(CVotingGame& game, int m
     if (!done)
         return std::nullopt;
     range.Store(grid);
+    grid.location = signs;
     return grid;
 }

@@ -84,7 +84,7 @@ TEST(InfoSaveCommandTest, AFileSizeLimitIsReportedAndLeavesNothingBehind) {
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << "not ended by the size-limit signal";
     EXPECT_EQ(process.exitCode(), 1);
     EXPECT_TRUE(process.readAllStandardError().contains(
-        "file exception: saving file\n\nThe disk is full."));
+        ": file exception: saving file; The disk is full.\n"));
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));
     EXPECT_EQ(old.readAll(), "old\n");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"out.txt"});

@@ -59,7 +59,7 @@ TEST(RenderCommandTest, UsageErrors) {
         {"no output", {"render", ExamplePath("five.txt")}, 2},
         {"unknown display", {"render", ExamplePath("five.txt"), "-o", out, "--show", "wings"}, 2},
         {"bad legend switch", {"render", ExamplePath("five.txt"), "-o", out, "--legend", "2"}, 2},
-        {"unknown format", {"render", ExamplePath("five.txt"), "-o", dir.filePath("c.gif")}, 1},
+        {"unknown format", {"render", ExamplePath("five.txt"), "-o", dir.filePath("c.gif")}, 2},
         {"missing scenario", {"render", dir.filePath("none.txt"), "-o", out}, 1},
     };
     for (const auto& c : cases)

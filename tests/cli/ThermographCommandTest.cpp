@@ -1,6 +1,8 @@
 #include "CliRunner.h"
+#include "PythonReader.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -20,8 +22,30 @@ TEST(ThermographCommandTest, CsvOfEveryPixelTheSameOnAnyNumberOfThreads) {
     EXPECT_EQ(csv, b.readAll());
     const QList<QByteArray> lines = csv.split('\n');
     ASSERT_EQ(lines.size(), 40 * 40 + 2);
-    EXPECT_EQ(lines[0], "column,row,h,v,value");
-    EXPECT_TRUE(csv.contains(",-") && csv.contains(",0\n")) << "Pareto cells and outside cells";
+    EXPECT_EQ(lines[0], "column,row,h,v,location,value");
+    EXPECT_FALSE(csv.contains(",-")) << "the values are magnitudes";
+    if (!PythonAvailable())
+        GTEST_SKIP() << "python3 is not installed";
+    // Read back as a user would: every location named, values numbers or empty outside.
+    const SPythonRun read = RunPython(R"(
+import csv, sys
+counts = {}
+with open(sys.argv[1], newline="") as f:
+    for row in csv.DictReader(f):
+        where = row["location"]
+        counts[where] = counts.get(where, 0) + 1
+        if where == "none":
+            assert row["value"] == "", row
+        else:
+            assert float(row["value"]) >= 0, row
+print(" ".join("%s=%d" % item for item in sorted(counts.items())))
+)",
+                                      {one});
+    ASSERT_EQ(read.exitCode, 0) << read.err.toStdString();
+    const QStringList counts = read.out.trimmed().split(' ');
+    ASSERT_EQ(counts.size(), 3) << read.out.toStdString();
+    EXPECT_TRUE(counts[0].startsWith("none=") && counts[1].startsWith("pareto=") &&
+                counts[2].startsWith("uncovered="));
 }
 
 TEST(ThermographCommandTest, CustomDistributionAndUsageErrors) {
@@ -35,6 +59,11 @@ TEST(ThermographCommandTest, CustomDistributionAndUsageErrors) {
         RunCli({"thermograph", ExamplePath("five.txt"), "--chart", "30x30", "--mode", "total"});
     ASSERT_EQ(votes.exitCode, 0);
     EXPECT_EQ(votes.Out().count('\n'), 30 * 30 + 1);
+    // Vote maps give every pixel a value and no location.
+    EXPECT_TRUE(QRegularExpression("^-?\\d+,-?\\d+,[^,]+,[^,]+,,[-0-9.e+]+$")
+                    .match(votes.Out().section('\n', 1, 1))
+                    .hasMatch())
+        << votes.Out().section('\n', 1, 1).toStdString();
 
     for (const QStringList& bad :
          {QStringList{"thermograph", ExamplePath("triangle.txt"), "--mode", "heat"},
