@@ -14,6 +14,7 @@
 #include "report/SetConcepts.h"
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <new>
 
@@ -26,9 +27,15 @@ std::vector<Value> Point(const CFPoint& p) {
     return {p.x, p.y};
 }
 
-/// An issue-space box as left right bottom top.
-std::vector<Value> Box(const CFRect& r) {
-    return {r.left, r.right, r.bottom, r.top};
+/// Adds a region's issue-space box as left right bottom top, or null when the region holds
+/// no cell.
+void AddBox(CConceptReport& report, const std::string& key, const CRgn& rgn, const CGridMap& map) {
+    if (IsEmptyRgn(rgn)) {
+        report.Add(key, Value{});
+        return;
+    }
+    const CFRect r = RegionBounds(rgn, map);
+    report.AddList(key, {r.left, r.right, r.bottom, r.top});
 }
 
 void ReportVote(CQueltaDoc& doc, CConceptReport& report) {
@@ -44,7 +51,7 @@ void ReportWinSet(CQueltaDoc& doc, CConceptReport& report) {
     CVotingGame& game = doc.Game();
     const CMappedRegion& winSet = game.GetWinSet();
     report.Add("winset.area", winSet.GetArea());
-    report.AddList("winset.bbox", Box(winSet.GetWorldBox()));
+    AddBox(report, "winset.bbox", winSet.GetRgn(), winSet.GetMap());
     report.Add("winset.radius", game.GetWinSetRadius());
     report.Add("winset.complete", game.IsWinSetComplete() ? 1.0 : 0.0);
     report.Add("spoke.length", game.GetSpokeLength());
@@ -76,7 +83,7 @@ void ReportRegion(CQueltaDoc& doc, CConceptReport& report, const std::string& gr
     if (!rgn)
         return;
     report.Add(setConcept.key + ".area", RgnArea(*rgn, doc.Game().GridMap()));
-    report.AddList(setConcept.key + ".bbox", Box(RegionBounds(*rgn, doc.Game().GridMap())));
+    AddBox(report, setConcept.key + ".bbox", *rgn, doc.Game().GridMap());
 }
 
 /// The report group of a set concept other than the win set.
@@ -112,14 +119,27 @@ void ReportPower(CQueltaDoc& doc, CConceptReport& report) {
                    game.GetMemberPower(member, config.nCopeland, config.dCopeland));
 }
 
-/// A polygon's vertices as x y pairs in order.
+/// Whether two corners are one: equal but for the rounding of the steps that found them.
+bool SameCorner(const CFPoint& a, const CFPoint& b) {
+    const double scale = std::max({1.0, std::fabs(a.x), std::fabs(a.y)});
+    return std::fabs(a.x - b.x) <= 1e-9 * scale && std::fabs(a.y - b.y) <= 1e-9 * scale;
+}
+
+/// A polygon's corners as x y pairs in order, each once: a corner that is one with the corner
+/// kept before it (or, at the end, with the first) is left out.
 std::vector<Value> Vertices(const std::optional<CFPolygon>& polygon) {
-    std::vector<Value> values;
+    std::vector<CFPoint> corners;
     if (polygon)
-        for (const CFPoint& p : polygon->Points()) {
-            values.emplace_back(p.x);
-            values.emplace_back(p.y);
-        }
+        for (const CFPoint& p : polygon->Points())
+            if (corners.empty() || !SameCorner(p, corners.back()))
+                corners.push_back(p);
+    while (corners.size() > 1 && SameCorner(corners.back(), corners.front()))
+        corners.pop_back();
+    std::vector<Value> values;
+    for (const CFPoint& p : corners) {
+        values.emplace_back(p.x);
+        values.emplace_back(p.y);
+    }
     return values;
 }
 
@@ -134,16 +154,34 @@ void ReportSchattschneider(CQueltaDoc& doc, CConceptReport& report) {
                    Vertices(doc.Game().GetSchattschneiderSet(doc.Config().nSchattschneiderSet)));
 }
 
+/// Whether every member's ideal point has the same coordinate.
+bool AllSame(const std::vector<CMember*>& members, double CFPoint::*coordinate) {
+    return std::all_of(members.begin(), members.end(), [&](const CMember* member) {
+        return member->IdealPoint().*coordinate == members.front()->IdealPoint().*coordinate;
+    });
+}
+
+/// The fit of the ideal points; null where it is undefined: every value without two members,
+/// the line and its errors for members on a vertical line, the correlation also for members
+/// on a horizontal one, the errors and the chi-square for two members.
 void ReportStatistics(CQueltaDoc& doc, CConceptReport& report) {
+    const std::vector<CMember*>& members = doc.Game().Members();
     SRegression stats;
-    FitIdealPoints(doc.Game().Members(), stats);
-    report.AddList("statistics.mean", Point(stats.mean));
-    report.Add("statistics.slope", stats.b);
-    report.Add("statistics.intercept", stats.a);
-    report.Add("statistics.r", stats.r);
-    report.Add("statistics.sigmaslope", stats.sigmaB);
-    report.Add("statistics.sigmaintercept", stats.sigmaA);
-    report.Add("statistics.chi", stats.chi);
+    FitIdealPoints(members, stats);
+    const bool line = members.size() >= 2 && !AllSame(members, &CFPoint::x);
+    const bool errors = line && members.size() > 2;
+    const auto defined = [](bool known, double value) { return known ? Value(value) : Value(); };
+    if (members.empty())
+        report.Add("statistics.mean", Value{});
+    else
+        report.AddList("statistics.mean",
+                       Point(members.size() == 1 ? members[0]->IdealPoint() : stats.mean));
+    report.Add("statistics.slope", defined(line, stats.b));
+    report.Add("statistics.intercept", defined(line, stats.a));
+    report.Add("statistics.r", defined(line && !AllSame(members, &CFPoint::y), stats.r));
+    report.Add("statistics.sigmaslope", defined(errors, stats.sigmaB));
+    report.Add("statistics.sigmaintercept", defined(errors, stats.sigmaA));
+    report.Add("statistics.chi", defined(errors, stats.chi));
 }
 
 /// The bin counts of both axis histograms at the configured chart and cell sizes.
@@ -188,8 +226,13 @@ const std::vector<std::pair<std::string, GroupFunction>>& Groups() {
     return groups;
 }
 
+/// The scenario's name and size. A scenario chosen from a database's committee has no name of
+/// its own ("*"): it goes by its committee's ID.
 void ReportHeader(CQueltaDoc& doc, CConceptReport& report) {
-    report.Add("scenario.name", doc.Header().scenarioName);
+    const ScenarioHeader& header = doc.Header();
+    const bool unnamed = header.scenarioName == "*" && header.currentCommittee;
+    report.Add("scenario.name",
+               unnamed ? header.currentCommittee->CommitteeID() : header.scenarioName);
     report.Add("members.count", static_cast<double>(doc.Game().Members().size()));
 }
 

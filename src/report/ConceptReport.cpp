@@ -6,23 +6,53 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <charconv>
 #include <cmath>
 
 namespace {
 
+/// A number as the shortest text that reads back as the same double.
+std::string ExactNumber(double number) {
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, number).ptr;
+    return std::string(text, end);
+}
+
 std::string ValueText(const CConceptReport::Value& value) {
     if (const double* number = std::get_if<double>(&value))
         return Format("%.10g", *number);
-    return std::get<std::string>(value);
+    if (const std::string* text = std::get_if<std::string>(&value))
+        return *text;
+    return "null";
 }
 
 QJsonValue ValueJson(const CConceptReport::Value& value) {
     if (const double* number = std::get_if<double>(&value))
         return *number;
-    return QString::fromStdString(std::get<std::string>(value));
+    if (const std::string* text = std::get_if<std::string>(&value))
+        return QString::fromStdString(*text);
+    return QJsonValue::Null;
+}
+
+/// A value as a CSV field: numbers exact, nothing empty.
+std::string ValueCsv(const CConceptReport::Value& value) {
+    if (const double* number = std::get_if<double>(&value))
+        return ExactNumber(*number);
+    if (const std::string* text = std::get_if<std::string>(&value))
+        return CsvField(*text);
+    return {};
 }
 
 } // namespace
+
+std::string CsvField(const std::string& text) {
+    if (text.find_first_of(",\"\r\n") == std::string::npos)
+        return text;
+    std::string quoted = "\"";
+    for (const char c : text)
+        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + "\"";
+}
 
 bool CConceptReport::AllFinite() const {
     for (const SEntry& entry : m_entries)
@@ -31,6 +61,13 @@ bool CConceptReport::AllFinite() const {
                 number && !std::isfinite(*number))
                 return false;
     return true;
+}
+
+std::vector<std::string> CConceptReport::Keys() const {
+    std::vector<std::string> keys;
+    for (const SEntry& entry : m_entries)
+        keys.push_back(entry.key);
+    return keys;
 }
 
 std::string CConceptReport::Text() const {
@@ -79,19 +116,29 @@ std::vector<std::string> CConceptReport::JsonMembers() const {
     return members;
 }
 
-std::string CConceptReport::Json() const {
+std::string CConceptReport::Json(int indent) const {
     const std::vector<std::string> members = JsonMembers();
-    std::string json = "{\n";
+    const std::string outer(static_cast<size_t>(indent - 2), ' ');
+    const std::string inner(static_cast<size_t>(indent), ' ');
+    std::string json = outer + "{\n";
     for (size_t i = 0; i < members.size(); ++i)
-        json += "  " + members[i] + (i + 1 < members.size() ? ",\n" : "\n");
-    return json + "}\n";
+        json += inner + members[i] + (i + 1 < members.size() ? ",\n" : "\n");
+    return json + outer + "}";
 }
 
-std::string CConceptReport::JsonLine(const std::string& file) const {
-    const QJsonObject head{{"file", QString::fromStdString(file)}};
-    std::string json = QJsonDocument(head).toJson(QJsonDocument::Compact).toStdString();
-    json.pop_back();
+std::string CConceptReport::JsonLine() const {
+    std::string json = "{";
     for (const std::string& member : JsonMembers())
-        json += "," + member;
-    return json + "}\n";
+        json += (json.size() > 1 ? "," : "") + member;
+    return json + "}";
+}
+
+std::string CConceptReport::CsvRows(const std::string& file) const {
+    const std::string head = CsvField(file) + ",";
+    std::string rows;
+    for (const SEntry& entry : m_entries)
+        for (size_t i = 0; i < entry.values.size(); ++i)
+            rows += head + CsvField(entry.key) + "," + std::to_string(i) + "," +
+                    ValueCsv(entry.values[i]) + "\n";
+    return rows;
 }

@@ -50,7 +50,9 @@ TEST(ConceptsCommandTest, JsonKeysAndOverrides) {
     EXPECT_EQ(object["winset.bbox"].toArray().size(), 4);
     EXPECT_TRUE(object["coalition"].isArray());
     EXPECT_EQ(object["proposal"].toArray().at(1).toDouble(), 60.0);
-    EXPECT_EQ(object.keys().size(), 18) << "the header, the five groups and the two points";
+    EXPECT_EQ(object.keys().size(), 19)
+        << "the file, the header, the five groups and the two points";
+    EXPECT_EQ(object["file"].toString(), ExamplePath("seven-weighted.txt"));
 }
 
 TEST(ConceptsCommandTest, BadOptionsAreUsageErrors) {

@@ -54,9 +54,12 @@ TEST_F(ReportAgendaCommandTest, SeveralScenariosGiveOneJsonLineEach) {
              "nothing.txt", ExamplePath("triangle.txt")});
     EXPECT_EQ(concepts.exitCode, 1) << "one file could not be read";
     const QList<QByteArray> rows = concepts.out.trimmed().split('\n');
-    ASSERT_EQ(rows.size(), 2);
+    ASSERT_EQ(rows.size(), 3);
     const QJsonObject five = QJsonDocument::fromJson(rows[0]).object();
-    EXPECT_EQ(five.keys().size(), 14);
+    EXPECT_EQ(five.keys().size(), 14) << "the file, the header, the points and the two groups";
+    const QJsonObject missing = QJsonDocument::fromJson(rows[1]).object();
+    EXPECT_EQ(missing.keys(), (QStringList{"error", "file"}));
+    EXPECT_EQ(missing["file"].toString(), "nothing.txt");
     EXPECT_EQ(five["statistics.mean"].toArray(), (QJsonArray{48.0, 47.0}));
     EXPECT_EQ(five["histogram.h"].toArray().size(), 40);
     EXPECT_EQ(five["histogram.v"].toArray().size(), 20);
