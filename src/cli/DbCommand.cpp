@@ -10,13 +10,16 @@
 
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 #include <cstdio>
 
 namespace {
 
 const char* const kUsage =
-    "db init OUT.sqlite|CONN | db list CONN | db save CONN --scenario NAME [FILE] "
+    "db init OUT.sqlite|CONN | db list CONN [--json] | db save CONN --scenario NAME [FILE] "
     "[--house UH|LH --committee ID --scales H,V] [common options] | "
     "db import FILE CONN [--scenario NAME] [--house UH|LH]";
 
@@ -35,12 +38,52 @@ void PrintHouse(const char* code, const SHouse& house) {
                     CInputForm::CommitteeEntryText(*committee).c_str());
 }
 
-int RunList(const QStringList& positional) {
+QJsonObject HouseJson(const char* code, const SHouse& house) {
+    QJsonArray committees;
+    for (const auto& committee : house.committees)
+        committees.append(QJsonObject{{"id", QString::fromStdString(committee->CommitteeID())},
+                                      {"name", QString::fromStdString(committee->Name())},
+                                      {"parent", QString::fromStdString(committee->ParentID())},
+                                      {"level", committee->SubLevel()},
+                                      {"members", static_cast<int>(committee->Members().size())}});
+    return {{"house", code},
+            {"label", QString::fromStdString(house.label)},
+            {"membersLabel", QString::fromStdString(house.membersLabel)},
+            {"members", static_cast<int>(house.members.size())},
+            {"committees", committees}};
+}
+
+/// The database's houses, scales and stored scenarios as one JSON object.
+std::string ListJson(CQueltaDoc& doc) {
+    const ScenarioHeader& header = doc.Header();
+    QJsonArray scales;
+    for (const auto& scale : header.scales)
+        scales.append(QJsonObject{{"id", QString::fromStdString(scale->RatingID())},
+                                  {"name", QString::fromStdString(scale->Rating())},
+                                  {"min", scale->Scale_Min()},
+                                  {"max", scale->Scale_Max()}});
+    QJsonArray scenarios;
+    for (const std::string& name : doc.ScenarioNames())
+        scenarios.append(QString::fromStdString(name));
+    const QJsonObject list{{"database", QString::fromStdString(header.dataSource)},
+                           {"body", QString::fromStdString(header.legislature.body)},
+                           {"houses", QJsonArray{HouseJson("UH", header.upperHouse),
+                                                 HouseJson("LH", header.lowerHouse)}},
+                           {"scales", scales},
+                           {"scenarios", scenarios}};
+    return QJsonDocument(list).toJson(QJsonDocument::Indented).toStdString();
+}
+
+int RunList(const QCommandLineParser& parser, const QStringList& positional) {
     if (positional.size() != 1)
         return Usage();
     CQueltaDoc doc;
     if (!OpenDatabase(doc, positional.front().toStdString()))
         return EXIT_FAILED;
+    if (parser.isSet("json")) {
+        std::fputs(ListJson(doc).c_str(), stdout);
+        return EXIT_OK;
+    }
     const ScenarioHeader& header = doc.Header();
     std::printf("database\t%s\n", header.dataSource.c_str());
     if (!header.legislature.body.empty())
@@ -116,6 +159,7 @@ int RunImport(const QCommandLineParser& parser, const QStringList& positional) {
 int RunDb(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.addPositionalArgument("ACTION", "init, list, save or import");
+    parser.addOption({"json", "db list: print the listing as one JSON object"});
     AddCommonOptions(parser);
     if (!parser.parse(arguments) || parser.positionalArguments().isEmpty())
         return Usage();
@@ -124,7 +168,7 @@ int RunDb(const QStringList& arguments) {
     if (action == "init")
         return RunInit(positional);
     if (action == "list")
-        return RunList(positional);
+        return RunList(parser, positional);
     if (action == "save")
         return RunSave(parser, positional);
     if (action == "import")

@@ -26,16 +26,17 @@ class CReportBuilder {
 public:
     void Item(const std::string& label, const std::string& text) {
         m_lines.push_back(
-            {EKind::Item, {{label + ":", std::nullopt}, {FieldText(text), std::nullopt}}});
+            {EKind::Item, {{label + ":", std::nullopt}, {FieldText(text), std::nullopt}}, {}});
     }
     void Item(const std::string& label, double value) {
-        m_lines.push_back({EKind::Item, {{label + ":", std::nullopt}, Number(value)}});
+        m_lines.push_back({EKind::Item, {{label + ":", std::nullopt}, Number(value)}, {}});
     }
     void Heading(const std::string& label) {
-        m_lines.push_back({EKind::ListHeading, {{label + ":", std::nullopt}}});
+        m_lines.push_back({EKind::ListHeading, {{label + ":", std::nullopt}}, {}});
     }
-    void Row(std::vector<SReportField> fields) {
-        m_lines.push_back({EKind::ListRow, std::move(fields)});
+    void Row(std::vector<SReportField> fields,
+             std::vector<std::pair<std::string, SReportField>> record = {}) {
+        m_lines.push_back({EKind::ListRow, std::move(fields), std::move(record)});
     }
     /// "<prefix>Horz-Min" and its three siblings, from a box given as left, right, bottom, top.
     void Box(const std::string& prefix, const CFRect& box) {
@@ -151,7 +152,17 @@ void ReportMembers(CQueltaDoc& doc, CReportBuilder& report) {
         if (config.flagPowerIndex)
             row.push_back(
                 Number(doc.Game().GetMemberPower(member, config.nCopeland, config.dCopeland)));
-        report.Row(std::move(row));
+        const std::string& first = member->FirstName();
+        std::vector<std::pair<std::string, SReportField>> record = {
+            {"id", {FieldText(member->MemberID()), std::nullopt}},
+            {"name",
+             {FieldText(member->LastName() + (first.empty() ? "" : ", " + first)), std::nullopt}},
+            {"vote", row[1]},
+            {"h", row[2]},
+            {"v", row[3]}};
+        if (config.flagPowerIndex)
+            record.emplace_back("power", row[4]);
+        report.Row(std::move(row), std::move(record));
     }
 }
 
@@ -162,6 +173,12 @@ QJsonValue FieldJson(const SReportField& field) {
 }
 
 QJsonValue RowJson(const SReportLine& line) {
+    if (!line.record.empty()) {
+        QJsonObject object;
+        for (const auto& [key, field] : line.record)
+            object.insert(QString::fromStdString(key), FieldJson(field));
+        return object;
+    }
     if (line.fields.size() == 1)
         return FieldJson(line.fields.front());
     QJsonArray row;

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class CQueltaDoc;
@@ -19,6 +20,9 @@ struct SReportLine {
     enum class EKind { Item, ListHeading, ListRow };
     EKind kind = EKind::Item;
     std::vector<SReportField> fields;
+    /// A list row's fields for JSON by name, when it has them (the member rows: ID, name,
+    /// vote, h, v and the power index when shown); JSON gives such a row as one object.
+    std::vector<std::pair<std::string, SReportField>> record;
 };
 
 /// The report of the scenario and its solution concepts, line by line, as the report switches
@@ -29,7 +33,8 @@ std::vector<SReportLine> ReportLines(CQueltaDoc& doc);
 std::string ReportText(const std::vector<SReportLine>& lines);
 
 /// The report as one line of JSON: "file" first, then each item's label (without its colon)
-/// with its value, and each list as an array of its rows (a row of several fields is an array).
+/// with its value, and each list as an array of its rows (a row with a record is an object, any
+/// other row of several fields an array).
 std::string ReportJson(const std::vector<SReportLine>& lines, const std::string& file);
 
 /// Writes the report to a file, replacing it only once the whole report is written; a failure

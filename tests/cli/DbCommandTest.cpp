@@ -133,3 +133,23 @@ TEST_F(DbCommandTest, InitCreatesAnEmptyDatabaseThatImportsAFile) {
 }
 
 } // namespace
+
+TEST_F(DbCommandTest, ListAsJsonHoldsTheSameFacts) {
+    const SCliRun run = Run({"db", "list", sample, "--json"});
+    ASSERT_EQ(run.exitCode, 0) << run.Err().toStdString();
+    const QJsonObject list = run.Json();
+    const QJsonArray houses = list["houses"].toArray();
+    ASSERT_EQ(houses.size(), 2);
+    EXPECT_EQ(houses[0].toObject()["label"].toString(), "Upper Chamber");
+    EXPECT_EQ(houses[0].toObject()["members"].toInt(), 21);
+    const QJsonArray committees = houses[1].toObject()["committees"].toArray();
+    const auto water = std::find_if(committees.begin(), committees.end(), [](const auto& c) {
+        return c.toObject()["id"].toString() == "L-AGR-RUR-WAT";
+    });
+    ASSERT_NE(water, committees.end());
+    EXPECT_EQ(water->toObject()["members"].toInt(), 5);
+    EXPECT_EQ(water->toObject()["parent"].toString(), "L-AGR-RUR");
+    const QJsonArray scenarios = list["scenarios"].toArray();
+    EXPECT_TRUE(scenarios.contains("Budget 2027") && scenarios.contains("Tax reform"));
+    EXPECT_EQ(list["scales"].toArray().size(), run.Out().count("\"min\""));
+}

@@ -280,7 +280,11 @@ TEST_F(ReportFileTest, JsonKeepsTheReportsOrderAndNumbers) {
     EXPECT_EQ(std::count(json.begin(), json.end(), '\n'), 1);
     const QJsonObject object = QJsonDocument::fromJson(QByteArray::fromStdString(json)).object();
     EXPECT_EQ(object["Decision Rule"].toDouble(), 0.5);
-    EXPECT_EQ(object["All Members"].toArray().at(0).toArray().at(2).toDouble(), 30.0);
+    const QJsonObject member = object["All Members"].toArray().at(0).toObject();
+    EXPECT_EQ(member["h"].toDouble(), 30.0);
+    EXPECT_EQ(member["name"].toString(), "Ames") << "the name without the layout's tabs";
+    EXPECT_FALSE(member["id"].toString().isEmpty());
+    EXPECT_TRUE(member["vote"].isDouble() && member["v"].isDouble());
     EXPECT_EQ(object["Members Favoring Proposal"].toArray().size(), 0);
 }
 
