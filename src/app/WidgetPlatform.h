@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/DocumentDialogs.h"
 #include "platform/Platform.h"
 
 #include <QString>
@@ -37,7 +38,6 @@ public:
     std::optional<SRegularPolygonSettings>
     AskRegularPolygon(const SRegularPolygonSettings& initial) override;
     std::optional<SAgendaSettings> AskAgenda(const SAgendaSettings& initial) override;
-    bool RunMonteCarloDialog(CMonteCarloSession& session) override;
     std::optional<SBenefitOfDoubtAnswer> AskBenefitOfDoubt(double current) override;
 
     // The document's questions answered with the desktop's dialogs (WidgetPlatformDialogs.cpp).
@@ -45,10 +45,9 @@ public:
     AskMemberSubset(const std::string& title, const std::vector<SMemberChoice>& members) override;
     std::optional<SRationalityModelAnswer>
     AskRationalityModel(const std::vector<SCommitteeChoice>& committees) override;
-    std::optional<DisplayConfig> AskConfiguration(const DisplayConfig& current) override;
     std::optional<SWinSetListAnswer>
     AskWinSetListEdits(const std::vector<std::string>& labels) override;
-    std::optional<SColorCodeAnswer> AskColorCode(const DisplayConfig& config) override;
+    void Ask(CDialogQuestion& question) override;
 
     /// What RefreshViews calls (the main window redraws its views).
     void SetRefreshHandler(std::function<void()> handler) { m_refresh = std::move(handler); }
@@ -62,6 +61,10 @@ public:
     static QString DialogFilter(const std::string& filter);
 
 private:
+    std::optional<DisplayConfig> AskConfiguration(const DisplayConfig& current) const;
+    std::optional<SColorCodeAnswer> AskColorCode(const DisplayConfig& config) const;
+    /// Runs the "Monte Carlo" dialog over the session; whether it ended with OK.
+    bool RunMonteCarloDialog(CMonteCarloSession& session);
     /// Runs a function on the user-interface thread, waiting for it when `wait` is set.
     void OnGuiThread(const std::function<void()>& function, bool wait) const;
     EMsgAnswer ShowMessageBox(const std::string& text, const std::string& title,

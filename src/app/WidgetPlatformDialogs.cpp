@@ -23,7 +23,16 @@ CWidgetPlatform::AskRationalityModel(const std::vector<SCommitteeChoice>& commit
     return dialog.Answer();
 }
 
-std::optional<DisplayConfig> CWidgetPlatform::AskConfiguration(const DisplayConfig& current) {
+void CWidgetPlatform::Ask(CDialogQuestion& question) {
+    if (auto* sheet = dynamic_cast<CConfigurationQuestion*>(&question))
+        sheet->SetAnswer(AskConfiguration(sheet->Current()));
+    else if (auto* colors = dynamic_cast<CColorCodeQuestion*>(&question))
+        colors->SetAnswer(AskColorCode(colors->Config()));
+    else if (auto* monteCarlo = dynamic_cast<CMonteCarloDialogQuestion*>(&question))
+        monteCarlo->SetDialogResult(RunMonteCarloDialog(monteCarlo->Session()));
+}
+
+std::optional<DisplayConfig> CWidgetPlatform::AskConfiguration(const DisplayConfig& current) const {
     CConfigSheet sheet(current, m_parent);
     if (sheet.exec() != QDialog::Accepted)
         return std::nullopt;
@@ -38,7 +47,7 @@ CWidgetPlatform::AskWinSetListEdits(const std::vector<std::string>& labels) {
     return dialog.Answer();
 }
 
-std::optional<SColorCodeAnswer> CWidgetPlatform::AskColorCode(const DisplayConfig& config) {
+std::optional<SColorCodeAnswer> CWidgetPlatform::AskColorCode(const DisplayConfig& config) const {
     CColorCodeDlg dialog(config, m_parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;

@@ -1,5 +1,6 @@
 #include "document/DisplayCommands.h"
 
+#include "document/DocumentDialogs.h"
 #include "document/QueltaDoc.h"
 #include "platform/Platform.h"
 
@@ -84,8 +85,7 @@ void SetShowFlag(CQueltaDoc& doc, ECommandId id, int value) {
     if (!item)
         return;
     int& flag = doc.Config().*(item->flag);
-    if (id == Id::ShowColorCode && value == 1 && flag == 0 &&
-        !Platform().AskColorCode(doc.Config()))
+    if (id == Id::ShowColorCode && value == 1 && flag == 0 && !AskColorCode(doc.Config()))
         return;
     flag = value;
     if (id == Id::ShowVeto)

@@ -1,6 +1,7 @@
 #include "document/FileCommands.h"
 
 #include "document/DatabaseHook.h"
+#include "document/DocumentDialogs.h"
 #include "document/DocumentLog.h"
 #include "document/MonteCarloSession.h"
 #include "document/QueltaDoc.h"
@@ -158,7 +159,7 @@ bool NewMonteCarloCommand(CQueltaDoc& doc, const std::string& settingsPath) {
     if (!MayReplaceScenario(doc) || !NewBlankScenario(doc, "MonteCarlo"))
         return false;
     CMonteCarloSession session(doc, settingsPath);
-    return Platform().RunMonteCarloDialog(session);
+    return RunMonteCarloDialog(session);
 }
 
 bool NewRegularPolygonCommand(CQueltaDoc& doc) {

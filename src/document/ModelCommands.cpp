@@ -2,6 +2,7 @@
 
 #include "document/Agenda.h"
 #include "document/ConfigBounds.h"
+#include "document/DocumentDialogs.h"
 #include "document/QueltaDoc.h"
 #include "geometry/MappedRegion.h"
 #include "model/Member.h"
@@ -290,6 +291,6 @@ bool ApplyConfiguration(CQueltaDoc& doc, const DisplayConfig& config) {
 }
 
 bool ConfigurationCommand(CQueltaDoc& doc) {
-    const auto config = Platform().AskConfiguration(doc.Config());
+    const auto config = AskConfiguration(doc.Config());
     return config && ApplyConfiguration(doc, *config);
 }

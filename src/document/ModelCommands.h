@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/DisplayConfig.h"
 #include "geometry/FPoint.h"
 #include "platform/DialogAnswers.h"
 

@@ -1,8 +1,5 @@
 #pragma once
 
-#include "document/DisplayConfig.h"
-#include "montecarlo/MonteCarloSettings.h"
-
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -36,14 +33,6 @@ struct SRegularPolygonSettings {
 struct SAgendaSettings {
     /// "Number of Iterations".
     int iterations = 10;
-};
-
-/// One button of the "Monte Carlo" dialog, as a test plays it against a session.
-struct SMonteCarloAction {
-    enum class EKind { Edit, Run, Retain, Discard, Reset, Ok, Cancel };
-    EKind kind = EKind::Ok;
-    /// For Edit: the fields as the user leaves them.
-    SMonteCarloSettings settings;
 };
 
 /// A committee offered by the rationality model dialog, with its indented list text.
@@ -91,6 +80,3 @@ struct SWinSetListEdit {
 struct SWinSetListAnswer {
     std::vector<SWinSetListEdit> edits;
 };
-
-/// The colour-code dialog's answer; that it is given at all means the dialog was confirmed.
-struct SColorCodeAnswer {};

@@ -43,12 +43,6 @@ public:
     std::optional<SAgendaSettings> AskAgenda(const SAgendaSettings& initial) override {
         return m_inner.AskAgenda(initial);
     }
-    std::optional<SMonteCarloSettings> AskMonteCarlo(const SMonteCarloSettings& initial) override {
-        return m_inner.AskMonteCarlo(initial);
-    }
-    bool RunMonteCarloDialog(CMonteCarloSession& session) override {
-        return m_inner.RunMonteCarloDialog(session);
-    }
     std::optional<SRationalityModelAnswer>
     AskRationalityModel(const std::vector<SCommitteeChoice>& committees) override {
         return m_inner.AskRationalityModel(committees);
@@ -56,16 +50,11 @@ public:
     std::optional<SBenefitOfDoubtAnswer> AskBenefitOfDoubt(double current) override {
         return m_inner.AskBenefitOfDoubt(current);
     }
-    std::optional<DisplayConfig> AskConfiguration(const DisplayConfig& current) override {
-        return m_inner.AskConfiguration(current);
-    }
     std::optional<SWinSetListAnswer>
     AskWinSetListEdits(const std::vector<std::string>& labels) override {
         return m_inner.AskWinSetListEdits(labels);
     }
-    std::optional<SColorCodeAnswer> AskColorCode(const DisplayConfig& config) override {
-        return m_inner.AskColorCode(config);
-    }
+    void Ask(CDialogQuestion& question) override { m_inner.Ask(question); }
 
 private:
     CPlatform& m_inner;

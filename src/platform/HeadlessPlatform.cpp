@@ -1,7 +1,5 @@
 #include "platform/HeadlessPlatform.h"
 
-#include "document/MonteCarloSession.h"
-
 #include <cstdlib>
 #include <ostream>
 
@@ -99,46 +97,6 @@ std::optional<SAgendaSettings> CHeadlessPlatform::AskAgenda(const SAgendaSetting
     return NextDialogAnswer<SAgendaSettings>("Agenda");
 }
 
-std::optional<SMonteCarloSettings> CHeadlessPlatform::AskMonteCarlo(const SMonteCarloSettings&) {
-    return NextDialogAnswer<SMonteCarloSettings>("MonteCarlo");
-}
-
-bool CHeadlessPlatform::RunMonteCarloDialog(CMonteCarloSession& session) {
-    if (m_monteCarloActions.empty())
-        return CPlatform::RunMonteCarloDialog(session);
-    m_dialogQuestions.emplace_back("MonteCarlo");
-    const std::vector<SMonteCarloAction> actions = std::move(m_monteCarloActions.front());
-    m_monteCarloActions.pop_front();
-    using EKind = SMonteCarloAction::EKind;
-    for (const SMonteCarloAction& action : actions) {
-        switch (action.kind) {
-        case EKind::Edit:
-            session.SetSettings(action.settings);
-            break;
-        case EKind::Run:
-            session.Run();
-            break;
-        case EKind::Retain:
-            session.Retain();
-            break;
-        case EKind::Discard:
-            session.Discard();
-            break;
-        case EKind::Reset:
-            session.Reset();
-            break;
-        case EKind::Ok:
-            session.Ok();
-            return true;
-        case EKind::Cancel:
-            session.Cancel();
-            return false;
-        }
-    }
-    session.Cancel();
-    return false;
-}
-
 std::optional<SRationalityModelAnswer>
 CHeadlessPlatform::AskRationalityModel(const std::vector<SCommitteeChoice>&) {
     return NextDialogAnswer<SRationalityModelAnswer>("RationalityModel");
@@ -148,22 +106,25 @@ std::optional<SBenefitOfDoubtAnswer> CHeadlessPlatform::AskBenefitOfDoubt(double
     return NextDialogAnswer<SBenefitOfDoubtAnswer>("BenefitOfDoubt");
 }
 
-std::optional<DisplayConfig> CHeadlessPlatform::AskConfiguration(const DisplayConfig&) {
-    return NextDialogAnswer<DisplayConfig>("Configuration");
-}
-
 std::optional<SWinSetListAnswer>
 CHeadlessPlatform::AskWinSetListEdits(const std::vector<std::string>&) {
     return NextDialogAnswer<SWinSetListAnswer>("WinSetList");
 }
 
-std::optional<SColorCodeAnswer> CHeadlessPlatform::AskColorCode(const DisplayConfig& config) {
-    (void)config;
-    // The dialog carries no values, so without a queued answer it is confirmed, as a message
-    // box is answered with OK.
-    if (std::get<std::deque<std::optional<SColorCodeAnswer>>>(m_dialogAnswers).empty()) {
-        m_dialogQuestions.emplace_back("ColorCode");
-        return SColorCodeAnswer{};
-    }
-    return NextDialogAnswer<SColorCodeAnswer>("ColorCode");
+std::any CHeadlessPlatform::NextQueuedAnswer(const std::type_info& record) {
+    const auto queue = m_dialogAnswers.find(std::type_index(record));
+    if (queue == m_dialogAnswers.end() || queue->second.empty())
+        return {};
+    std::any answer = std::move(queue->second.front());
+    queue->second.pop_front();
+    return answer;
+}
+
+void CHeadlessPlatform::Ask(CDialogQuestion& question) {
+    m_dialogQuestions.emplace_back(question.Name());
+    const std::any answer = NextQueuedAnswer(question.AnswerType());
+    if (answer.has_value())
+        question.TakeScriptedAnswer(answer);
+    else
+        question.TakeUnscriptedAnswer();
 }

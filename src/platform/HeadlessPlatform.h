@@ -2,11 +2,13 @@
 
 #include "platform/Platform.h"
 
+#include <any>
 #include <deque>
 #include <iosfwd>
+#include <map>
 #include <optional>
 #include <string>
-#include <tuple>
+#include <typeindex>
 #include <vector>
 
 /// One message box as the headless platform saw it.
@@ -46,27 +48,18 @@ public:
     std::optional<SRegularPolygonSettings>
     AskRegularPolygon(const SRegularPolygonSettings& initial) override;
     std::optional<SAgendaSettings> AskAgenda(const SAgendaSettings& initial) override;
-    std::optional<SMonteCarloSettings> AskMonteCarlo(const SMonteCarloSettings& initial) override;
-    bool RunMonteCarloDialog(CMonteCarloSession& session) override;
     std::optional<SRationalityModelAnswer>
     AskRationalityModel(const std::vector<SCommitteeChoice>& committees) override;
     std::optional<SBenefitOfDoubtAnswer> AskBenefitOfDoubt(double current) override;
-    std::optional<DisplayConfig> AskConfiguration(const DisplayConfig& current) override;
     std::optional<SWinSetListAnswer>
     AskWinSetListEdits(const std::vector<std::string>& labels) override;
-    std::optional<SColorCodeAnswer> AskColorCode(const DisplayConfig& config) override;
+    void Ask(CDialogQuestion& question) override;
 
     /// Queues the answer of the next question of that record's dialog (nothing stands for
-    /// Cancel). A dialog without a queued answer is cancelled, except the colour-code dialog,
-    /// which has nothing to fill in and is confirmed.
+    /// Cancel). A dialog without a queued answer takes the question's unscripted answer, which
+    /// is Cancel for every dialog with something to fill in.
     template <typename Answer> void QueueDialogAnswer(std::optional<Answer> answer) {
-        std::get<std::deque<std::optional<Answer>>>(m_dialogAnswers).push_back(std::move(answer));
-    }
-    /// Queues the buttons the next "Monte Carlo" dialog presses, in order; a sequence that
-    /// ends without OK or Cancel ends as Cancel. Without a queued sequence the dialog takes the
-    /// next queued settings answer.
-    void QueueMonteCarloActions(std::vector<SMonteCarloAction> actions) {
-        m_monteCarloActions.push_back(std::move(actions));
+        m_dialogAnswers[std::type_index(typeid(Answer))].emplace_back(std::move(answer));
     }
     /// The dialog questions asked so far, by name ("MemberSubset", "Configuration", ...).
     const std::vector<std::string>& DialogQuestions() const { return m_dialogQuestions; }
@@ -102,32 +95,20 @@ private:
     /// Notes the question and hands out the next queued answer of its record, if any.
     template <typename Answer> std::optional<Answer> NextDialogAnswer(const char* question) {
         m_dialogQuestions.emplace_back(question);
-        auto& queue = std::get<std::deque<std::optional<Answer>>>(m_dialogAnswers);
-        if (queue.empty())
+        const std::any answer = NextQueuedAnswer(typeid(Answer));
+        if (!answer.has_value())
             return std::nullopt;
-        if (!queue.front()) {
-            queue.pop_front();
-            return std::nullopt;
-        }
-        Answer answer = std::move(*queue.front());
-        queue.pop_front();
-        return answer;
+        return std::any_cast<const std::optional<Answer>&>(answer);
     }
+    /// Takes the next answer queued for a record type; empty when none is queued.
+    std::any NextQueuedAnswer(const std::type_info& record);
 
     std::ostream* m_echo;
     std::deque<EMsgAnswer> m_answers;
     std::deque<std::string> m_fileNames;
     std::vector<SMessageRecord> m_messages;
-    std::tuple<
-        std::deque<std::optional<SMemberSubsetAnswer>>,
-        std::deque<std::optional<SRegularPolygonSettings>>,
-        std::deque<std::optional<SAgendaSettings>>, std::deque<std::optional<SMonteCarloSettings>>,
-        std::deque<std::optional<SRationalityModelAnswer>>,
-        std::deque<std::optional<SBenefitOfDoubtAnswer>>, std::deque<std::optional<DisplayConfig>>,
-        std::deque<std::optional<SWinSetListAnswer>>, std::deque<std::optional<SColorCodeAnswer>>>
-        m_dialogAnswers;
+    std::map<std::type_index, std::deque<std::any>> m_dialogAnswers;
     std::vector<std::string> m_dialogQuestions;
-    std::deque<std::vector<SMonteCarloAction>> m_monteCarloActions;
     std::vector<SMemberChoice> m_offeredMembers;
     bool m_windowClosed = false;
     std::vector<SStatusRecord> m_status;

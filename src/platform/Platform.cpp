@@ -1,6 +1,5 @@
 #include "platform/Platform.h"
 
-#include "document/MonteCarloSession.h"
 #include "platform/HeadlessPlatform.h"
 
 #include <iostream>
@@ -67,23 +66,6 @@ std::optional<SAgendaSettings> CPlatform::AskAgenda(const SAgendaSettings&) {
     return std::nullopt;
 }
 
-std::optional<SMonteCarloSettings> CPlatform::AskMonteCarlo(const SMonteCarloSettings&) {
-    return std::nullopt;
-}
-
-bool CPlatform::RunMonteCarloDialog(CMonteCarloSession& session) {
-    const std::optional<SMonteCarloSettings> settings = AskMonteCarlo(session.Settings());
-    if (settings) {
-        session.SetSettings(*settings);
-        if (session.Run()) {
-            session.Ok();
-            return true;
-        }
-    }
-    session.Cancel();
-    return false;
-}
-
 std::optional<SRationalityModelAnswer>
 CPlatform::AskRationalityModel(const std::vector<SCommitteeChoice>&) {
     return std::nullopt;
@@ -93,15 +75,6 @@ std::optional<SBenefitOfDoubtAnswer> CPlatform::AskBenefitOfDoubt(double) {
     return std::nullopt;
 }
 
-std::optional<DisplayConfig> CPlatform::AskConfiguration(const DisplayConfig&) {
-    return std::nullopt;
-}
-
 std::optional<SWinSetListAnswer> CPlatform::AskWinSetListEdits(const std::vector<std::string>&) {
-    return std::nullopt;
-}
-
-std::optional<SColorCodeAnswer> CPlatform::AskColorCode(const DisplayConfig& config) {
-    (void)config;
     return std::nullopt;
 }

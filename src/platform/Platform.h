@@ -1,12 +1,11 @@
 #pragma once
 
 #include "platform/DialogAnswers.h"
+#include "platform/DialogQuestion.h"
 
 #include <optional>
 #include <string>
 #include <vector>
-
-class CMonteCarloSession;
 
 /// Buttons offered by a message box.
 enum class EMsgButtons { Ok, OkCancel, YesNo, YesNoCancel };
@@ -74,26 +73,17 @@ public:
     AskRegularPolygon(const SRegularPolygonSettings& initial);
     /// The "Agenda" dialog.
     virtual std::optional<SAgendaSettings> AskAgenda(const SAgendaSettings& initial);
-    /// The "Monte Carlo" dialog's settings alone; the answer holds the settings the user
-    /// confirmed with OK.
-    virtual std::optional<SMonteCarloSettings> AskMonteCarlo(const SMonteCarloSettings& initial);
-    /// The whole "Monte Carlo" dialog over a session: each button the user presses is the
-    /// session's operation of that name, until OK or Cancel has run. Answers whether it ended
-    /// with OK. By default the settings question stands for the dialog: confirmed settings are
-    /// run once and kept with OK, refused ones end as Cancel.
-    virtual bool RunMonteCarloDialog(CMonteCarloSession& session);
     /// The "Rationality Model" dialog over the committees of the house in use.
     virtual std::optional<SRationalityModelAnswer>
     AskRationalityModel(const std::vector<SCommitteeChoice>& committees);
     /// The benefit-of-the-doubt dialog, its slider at the current value.
     virtual std::optional<SBenefitOfDoubtAnswer> AskBenefitOfDoubt(double current);
-    /// The "Configuration Settings" sheet; the answer is the whole edited settings record.
-    virtual std::optional<DisplayConfig> AskConfiguration(const DisplayConfig& current);
     /// The "Win Set List Editor" over the list's entry labels.
     virtual std::optional<SWinSetListAnswer>
     AskWinSetListEdits(const std::vector<std::string>& labels);
-    /// The colour-code dialog, showing the colour scale of the given settings.
-    virtual std::optional<SColorCodeAnswer> AskColorCode(const DisplayConfig& config);
+    /// A question of a layer above the seam; a platform without its dialog leaves it
+    /// unanswered (cancelled).
+    virtual void Ask(CDialogQuestion& question) { (void)question; }
 };
 
 /// The platform the core talks to; a headless one unless a front end installed another.

@@ -1,8 +1,8 @@
 #include "platform/TextUtil.h"
 
 #include <cctype>
-#include <cmath>
 #include <climits>
+#include <cmath>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
@@ -19,7 +19,9 @@ bool EqualsNoCase(std::string_view a, std::string_view b) {
 }
 
 namespace {
-bool IsSpace(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
+bool IsSpace(char c) {
+    return std::isspace(static_cast<unsigned char>(c)) != 0;
+}
 
 /// The C locale, whatever locale the process runs in.
 locale_t CLocale() {

@@ -1,5 +1,6 @@
 #include "document/ModelCommands.h"
 #include "document/DisplayCommands.h"
+#include "document/DocumentDialogs.h"
 #include "document/QueltaDoc.h"
 #include "document/ScenarioGenerators.h"
 #include "document/WinSetCommands.h"

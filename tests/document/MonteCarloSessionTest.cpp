@@ -1,4 +1,5 @@
 #include "document/MonteCarloSession.h"
+#include "document/DocumentDialogs.h"
 #include "document/FileCommands.h"
 #include "document/QueltaDoc.h"
 #include "document/ScenarioGenerators.h"
@@ -145,7 +146,8 @@ TEST_F(MonteCarloSessionTest, AStoppedDrawKeepsOnlyThePointsItReached) {
 
 TEST_F(MonteCarloSessionTest, OkStoresTheSettingsAndCancelLeavesTheBlankScenario) {
     ASSERT_TRUE(WriteMonteCarloSettings(Uniform(3, 21), SettingsPath()));
-    platform.QueueMonteCarloActions({{EKind::Run, {}}, {EKind::Ok, {}}});
+    platform.QueueDialogAnswer<SMonteCarloButtons>(
+        SMonteCarloButtons{{{EKind::Run, {}}, {EKind::Ok, {}}}});
     ASSERT_TRUE(NewMonteCarloCommand(doc, SettingsPath()));
     EXPECT_EQ(Members().size(), 3u) << "the dialog opens with the stored settings";
     EXPECT_EQ(doc.Header().sourceKind, SOURCE_MONTE_CARLO);
@@ -157,7 +159,8 @@ TEST_F(MonteCarloSessionTest, OkStoresTheSettingsAndCancelLeavesTheBlankScenario
 
     QFile::remove(QString::fromStdString(SettingsPath()));
     SMonteCarloSettings edited = Uniform(6);
-    platform.QueueMonteCarloActions({{EKind::Edit, edited}, {EKind::Run, {}}, {EKind::Cancel, {}}});
+    platform.QueueDialogAnswer<SMonteCarloButtons>(
+        SMonteCarloButtons{{{EKind::Edit, edited}, {EKind::Run, {}}, {EKind::Cancel, {}}}});
     platform.QueueAnswer(EMsgAnswer::No); // do not save the first scenario
     EXPECT_FALSE(NewMonteCarloCommand(doc, SettingsPath()));
     EXPECT_EQ(doc.Header().scenarioName, "MonteCarlo");
@@ -168,7 +171,8 @@ TEST_F(MonteCarloSessionTest, OkStoresTheSettingsAndCancelLeavesTheBlankScenario
         << "only OK writes the file";
 
     // A sequence that ends without either button ends as Cancel.
-    platform.QueueMonteCarloActions({{EKind::Edit, edited}, {EKind::Run, {}}});
+    platform.QueueDialogAnswer<SMonteCarloButtons>(
+        SMonteCarloButtons{{{EKind::Edit, edited}, {EKind::Run, {}}}});
     EXPECT_FALSE(NewMonteCarloCommand(doc, SettingsPath()));
     EXPECT_TRUE(doc.DrawnPoints().empty());
 }

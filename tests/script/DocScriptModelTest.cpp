@@ -1,5 +1,6 @@
 #include "ScriptTestDoc.h"
 
+#include "document/DocumentDialogs.h"
 #include "document/ScenarioFile.h"
 #include "geometry/MappedRegion.h"
 #include "model/Member.h"
