@@ -2,6 +2,7 @@
 
 #include "app/CommandMenus.h"
 #include "app/DialogWindows.h"
+#include "app/EditActions.h"
 #include "app/LongWork.h"
 #include "app/ShellActions.h"
 #include "app/WidgetPlatform.h"
@@ -55,9 +56,13 @@ CQueltaFrame::CQueltaFrame(CQueltaDoc& doc, QWidget* parent) : QMainWindow(paren
     resize(800 + 40, 600 + 80);
     m_shell = new CShellActions(*this, *m_chart);
     connect(m_shell, &CShellActions::RecentFileChosen, this, &CQueltaFrame::OpenRecentFile);
+    m_edit = new CEditActions(doc, this, [this] { AfterEditStep(); });
+    m_edit->SetSelectedMember([this] { return m_chart->HighlightedMember(); });
     m_menus = new CCommandMenus(doc, *this, [this](const char* name, QMenu& menu) {
         if (std::string(name) == "print")
             m_shell->AddToFileMenu(menu);
+        else if (std::string(name) == "edit")
+            m_edit->AddToMenu(menu);
         else if (std::string(name) == "about")
             m_shell->AddToHelpMenu(menu);
     });
@@ -121,6 +126,14 @@ void CQueltaFrame::RefreshViews() {
     if (m_longWork->IsRunning() || m_refreshing)
         return;
     m_refreshing = true;
+    // A new scenario has new members, so the highlighted one is gone, and the progress and
+    // cursor location of the status bar belong to the scenario before.
+    if (m_doc.History().Generation() != m_generation) {
+        m_generation = m_doc.History().Generation();
+        m_chart->HighlightMember(nullptr);
+        m_platform->SetStatusText(1, " ");
+        m_platform->SetStatusText(2, " ");
+    }
     ComputeLongConcepts();
     m_input->UpdateFromDocument();
     m_chart->UpdateFromDocument();
@@ -138,7 +151,17 @@ void CQueltaFrame::ComputeLongConcepts() {
 
 void CQueltaFrame::UpdateTitle() {
     const QString title = QString::fromStdString(m_doc.Title());
-    setWindowTitle((title == "*" ? tr("Untitled") : QFileInfo(title).fileName()) + " - Quelta");
+    // "[*]" is where the platform shows that the scenario has unsaved changes.
+    setWindowTitle((title == "*" ? tr("Untitled") : QFileInfo(title).fileName()) + "[*] - Quelta");
+    setWindowModified(m_doc.IsModified());
+    m_edit->Refresh();
+}
+
+void CQueltaFrame::AfterEditStep() {
+    // An undo or redo rebuilds the members, so a highlighted one is gone.
+    m_chart->HighlightMember(nullptr);
+    RefreshViews();
+    UpdateTitle();
 }
 
 bool CQueltaFrame::OpenStartupFile(const QString& path) {

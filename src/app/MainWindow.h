@@ -7,6 +7,7 @@
 
 class CCommandMenus;
 class CDialogWindows;
+class CEditActions;
 class CShellActions;
 class CDocScriptModel;
 class CInputView;
@@ -38,6 +39,8 @@ public:
     CDialogWindows& Dialogs() { return *m_dialogs; }
     /// The menus and toolbars of the document's commands.
     CCommandMenus& Menus() { return *m_menus; }
+    /// The Edit menu's Undo and Redo.
+    CEditActions& EditActions() { return *m_edit; }
 
 public slots:
     /// Shows the Script window (one at most).
@@ -58,6 +61,8 @@ private:
     void AddInputFormShortcuts();
     void OpenRecentFile(const QString& path);
     void AfterCommand();
+    /// After an undo or a redo: the views and the title show the restored scenario.
+    void AfterEditStep();
     void ComputeLongConcepts();
 
     CQueltaDoc& m_doc;
@@ -69,10 +74,13 @@ private:
     std::unique_ptr<CLongWork> m_longWork;
     CDialogWindows* m_dialogs = nullptr;
     CShellActions* m_shell = nullptr;
+    CEditActions* m_edit = nullptr;
     CCommandMenus* m_menus = nullptr;
     /// The document's path before the last command, to tell a newly opened file.
     std::string m_lastPath;
     /// What the Script window's model functions act on: this window's document.
     std::unique_ptr<CDocScriptModel> m_scriptModel;
     bool m_refreshing = false;
+    /// The history's generation when the last command ended, to tell a replaced scenario.
+    unsigned m_generation = 0;
 };

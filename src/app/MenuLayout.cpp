@@ -36,6 +36,7 @@ const std::vector<SMenuEntry>& MenuLayout() {
                                  Commands({C::SaveScenario, C::SaveToFile, C::SaveGraphics})),
              SMenuEntry::WindowItems("print"), Sep(), Cmd(C::Log), Cmd(C::Report), Sep(),
              Cmd(C::Exit)}),
+        SMenuEntry::Submenu("&Edit", {SMenuEntry::WindowItems("edit")}),
         SMenuEntry::Submenu(
             "&Model",
             {Cmd(C::EditMember), Sep(),

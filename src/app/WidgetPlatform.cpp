@@ -130,7 +130,13 @@ void CWidgetPlatform::RefreshViews() {
 }
 
 void CWidgetPlatform::ExitProgram(int code) {
-    std::_Exit(code);
+    // The window's close asks to save unsaved changes; Cancel there keeps the program going.
+    OnGuiThread(
+        [this, code] {
+            if (m_parent->window()->close())
+                QCoreApplication::exit(code);
+        },
+        false);
 }
 
 void CWidgetPlatform::CloseMainWindow() {

@@ -35,10 +35,9 @@ public:
     }
     EMsgAnswer MessageBox(const std::string& text, const std::string& title,
                           EMsgButtons buttons) override {
-        if (buttons == EMsgButtons::YesNoCancel && text == "Do you want to save changes?")
+        if (buttons == EMsgButtons::YesNoCancel &&
+            text.rfind("Do you want to save changes", 0) == 0)
             return EMsgAnswer::No;
-        if (buttons == EMsgButtons::YesNoCancel && text == "Do you really want to close?")
-            return EMsgAnswer::Yes;
         return CForwardingPlatform::MessageBox(text, title, buttons);
     }
 };

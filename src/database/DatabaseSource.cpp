@@ -13,6 +13,14 @@
 #include <memory>
 #include <new>
 
+namespace {
+
+const char* const kIncompleteDatabaseAdvice =
+    "The database lacks a table or a column Quelta reads. Open a legislature database made by "
+    "\"quelta-cli db init\", or restore the missing table from a copy.";
+
+} // namespace
+
 bool OpenDatabase(CQueltaDoc& doc) {
     const std::string connection = Platform().AskDataSource();
     return !connection.empty() && OpenDatabase(doc, connection);
@@ -25,21 +33,26 @@ bool OpenDatabase(CQueltaDoc& doc, const std::string& connection) {
     try {
         db = std::make_unique<CDatabaseConnection>(connection);
     } catch (const CSqlFailure& failure) {
-        MessageBoxOk(std::string("The database could not be connected:\n\n") + failure.what());
+        MessageBoxOk("The database " + connection + " could not be connected:\n\n" +
+                     failure.what() +
+                     "\n\nCheck the database file's name or the connection string, then open "
+                     "it again.");
         return false;
     }
     try {
         data = ReadLegislature(*db);
         db.reset();
     } catch (const SDatabaseError& error) {
-        ErrorBox(error.code, error.message);
+        UserErrorBox(error.code, "The database " + connection + " could not be read.\n\n" +
+                                     error.message + "\n\n" + kIncompleteDatabaseAdvice);
         return false;
     } catch (const std::bad_alloc&) {
         ErrorBox("DOC4.1", "memory exception");
         return false;
     } catch (const CSqlFailure& failure) {
-        ErrorBox("DOC4.2", std::string("database exception:\n\n") + failure.what() +
-                               "\n(database schema may have been altered)");
+        UserErrorBox("DOC4.2", "The database " + connection + " could not be read.\n\n" +
+                                   "database exception:\n\n" + failure.what() + "\n\n" +
+                                   kIncompleteDatabaseAdvice);
         return false;
     }
     if (const std::string problem = LegislatureProblem(data); !problem.empty()) {

@@ -1,5 +1,7 @@
 #include "dialogs/MemberDlg.h"
 
+#include "views/widgets/NumberFields.h"
+
 #include "dialogs/FindEntryDlg.h"
 #include "document/QueltaDoc.h"
 
@@ -236,8 +238,8 @@ void CMemberDlg::FindMember() {
     ShowMember(entries[static_cast<std::size_t>(dialog.ChosenEntry())].member);
 }
 
-double CMemberDlg::Number(const QLineEdit* field) const {
-    return FieldNumber(field->text().toStdString());
+std::optional<double> CMemberDlg::Number(QLineEdit* field, ENumberKind kind) const {
+    return ReadNumberField(*field, kind);
 }
 
 void CMemberDlg::ConnectFields() {
@@ -250,11 +252,16 @@ void CMemberDlg::ConnectFields() {
     onEdit(m_lastName, [this] { m_editor.SetLastName(m_lastName->text().toStdString()); });
     onEdit(m_firstName, [this] { m_editor.SetFirstName(m_firstName->text().toStdString()); });
     onEdit(m_middleName, [this] { m_editor.SetMiddleName(m_middleName->text().toStdString()); });
-    onEdit(m_vote, [this] { m_editor.SetVoteWeight(Number(m_vote)); });
+    onEdit(m_vote, [this] {
+        if (const auto weight = Number(m_vote, ENumberKind::Weight))
+            m_editor.SetVoteWeight(*weight);
+        UpdateFields();
+    });
     onEdit(m_ratingValue, [this] {
-        m_editor.SetRatingValue(m_ratings->currentData().toString().toStdString(),
-                                Number(m_ratingValue));
+        if (const auto value = Number(m_ratingValue, ENumberKind::Coordinate))
+            m_editor.SetRatingValue(m_ratings->currentData().toString().toStdString(), *value);
         ShowIdealPoint(Member());
+        ShowRatingValue();
     });
     connect(m_ratings, &QComboBox::currentIndexChanged, this, [this] { ShowRatingValue(); });
     connect(m_veto, &QCheckBox::clicked, this, [this](bool on) { m_editor.SetVeto(on); });
@@ -265,14 +272,19 @@ void CMemberDlg::ConnectFields() {
 
 void CMemberDlg::ConnectPreferenceFields() {
     connect(m_prefTypes, &QButtonGroup::idClicked, this, [this](int prefType) {
-        ShowPreferenceFields(
-            m_editor.ChoosePreferenceType(prefType, Number(m_salience), Number(m_angle)));
+        const auto salience = Number(m_salience, ENumberKind::Coordinate);
+        const auto angle = Number(m_angle, ENumberKind::Coordinate);
+        if (salience && angle)
+            ShowPreferenceFields(m_editor.ChoosePreferenceType(prefType, *salience, *angle));
+        else
+            ShowPreferenceFields(m_editor.PreferenceFields());
     });
     auto onValue = [this](QLineEdit* field, void (CMemberEditor::*write)(double)) {
         connect(field, &QLineEdit::editingFinished, this, [this, field, write] {
             if (m_showing)
                 return;
-            (m_editor.*write)(Number(field));
+            if (const auto value = Number(field, ENumberKind::Coordinate))
+                (m_editor.*write)(*value);
             ShowPreferenceFields(m_editor.PreferenceFields());
         });
     };

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "document/InputLimits.h"
 #include "document/MemberEditor.h"
 
 #include <QDialog>
+
+#include <optional>
 
 class CMember;
 class CQueltaDoc;
@@ -50,7 +53,9 @@ private:
     void ShowRatings(const CMember& member);
     void ShowRatingValue();
     void ShowIdealPoint(const CMember* member);
-    double Number(const QLineEdit* field) const;
+    /// The field's number within the limits of its kind; nothing, with the field marked, when
+    /// it is refused.
+    std::optional<double> Number(QLineEdit* field, ENumberKind kind) const;
 
     CQueltaDoc& m_doc;
     CMemberEditor m_editor;

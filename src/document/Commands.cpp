@@ -2,6 +2,7 @@
 
 #include "document/DisplayCommands.h"
 #include "document/DocumentLog.h"
+#include "document/EditSteps.h"
 #include "document/FileCommands.h"
 #include "document/ModelCommands.h"
 #include "document/PreferenceCorrelation.h"
@@ -55,8 +56,8 @@ constexpr SCommand Plain(ECommandId id, const char* text, ECommandCondition enab
 // The File menu.
 const SCommand kFileCommands[] = {
     Plain(
-        Id::NewWhiteboard, "Whiteboard \tShift+O", C::Always,
-        [](Doc& d) { NewWhiteboardCommand(d); }, IsKind<SOURCE_WHITEBOARD>),
+        Id::NewWhiteboard, "Whiteboard \tCtrl+N", C::Always,
+        [](Doc& d) { NewWhiteboardCommand(d); }, IsKind<SOURCE_WHITEBOARD>, "Ctrl+N"),
     Plain(
         Id::NewMonteCarlo, "Monte Carlo", C::Always, [](Doc& d) { NewMonteCarloCommand(d); },
         IsKind<SOURCE_MONTE_CARLO>),
@@ -75,7 +76,9 @@ const SCommand kFileCommands[] = {
     Plain(
         Id::OpenFile, "File \tCtrl+O", C::Always, [](Doc& d) { OpenScenarioCommand(d); },
         IsKind<SOURCE_STANDARD_FILE>, "Ctrl+O"),
-    Plain(Id::OpenXYFile, "File(XY)\tShift+O", C::Always, [](Doc& d) { OpenXYCommand(d); }),
+    Plain(
+        Id::OpenXYFile, "File(XY)\tCtrl+Shift+O", C::Always, [](Doc& d) { OpenXYCommand(d); },
+        nullptr, "Ctrl+Shift+O"),
     Plain(
         Id::OpenDatabase, "Database \tAlt+O", C::Always, [](Doc& d) { OpenDatabaseCommand(d); },
         IsKind<SOURCE_DATABASE>, "Alt+O"),
@@ -289,6 +292,7 @@ bool RunCommand(CQueltaDoc& doc, ECommandId id) {
     if (!command || !IsConditionMet(doc, command->enabled))
         return false;
     command->run(doc);
+    CommitEdit(doc, CommandStepName(command->menuText));
     return true;
 }
 

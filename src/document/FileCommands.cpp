@@ -9,6 +9,8 @@
 #include "document/ScenarioGenerators.h"
 #include "platform/Platform.h"
 
+#include <filesystem>
+
 namespace {
 
 CDatabaseCommands*& RegisteredDatabase() {
@@ -44,15 +46,20 @@ CDatabaseCommands* DatabaseCommands() {
     return RegisteredDatabase();
 }
 
+std::string SavePromptText(const CQueltaDoc& doc) {
+    const std::string& title = doc.Title();
+    const std::string name = title == "*" ? doc.Header().scenarioName : title;
+    if (name.empty() || name == "*")
+        return "Do you want to save changes to the untitled scenario?";
+    return "Do you want to save changes to " + std::filesystem::path(name).filename().string() +
+           "?";
+}
+
 int ClosePrompt(CQueltaDoc& doc) {
-    CPlatform& platform = Platform();
+    // A scenario without unsaved changes loses nothing, so it closes without a question.
     if (!doc.IsModified())
-        return platform.MessageBox("Do you really want to close?", "Quelta",
-                                   EMsgButtons::YesNoCancel) == EMsgAnswer::Yes
-                   ? 1
-                   : 0;
-    switch (
-        platform.MessageBox("Do you want to save changes?", "Quelta", EMsgButtons::YesNoCancel)) {
+        return 1;
+    switch (Platform().MessageBox(SavePromptText(doc), "Quelta", EMsgButtons::YesNoCancel)) {
     case EMsgAnswer::No:
         return 1;
     case EMsgAnswer::Yes:
@@ -107,9 +114,10 @@ bool SaveScenarioToPath(CQueltaDoc& doc, const std::string& path) {
 }
 
 bool OpenScenarioPath(CQueltaDoc& doc, const std::string& path) {
-    const bool read = ReadScenarioFile(doc, path);
+    if (!ReadScenarioFile(doc, path))
+        return false;
     FinishOpen(doc);
-    return read;
+    return true;
 }
 
 bool OpenXYPath(CQueltaDoc& doc, const std::string& path) {
@@ -120,7 +128,8 @@ bool OpenXYPath(CQueltaDoc& doc, const std::string& path) {
         read = ReadXYFile(doc, path);
         Platform().SetStatusText(0, " ");
     }
-    FinishOpen(doc);
+    if (read)
+        FinishOpen(doc);
     return read;
 }
 

@@ -16,10 +16,13 @@ inline constexpr const char* kOpenScenarioFilter =
 inline constexpr const char* kOpenXYFilter = "XY Files (*.txt)|*.txt|All Files (*.*)|*.*||";
 
 /// Asks whether the scenario may be replaced: 1 when the caller may go on, 0 when not. An
-/// unmodified scenario asks "Do you really want to close?" (only Yes goes on); a modified one
-/// asks "Do you want to save changes?": No goes on, Cancel stops, Yes saves by the source kind
-/// (SaveScenario) and goes on only when that saved.
+/// unmodified scenario goes on without a question; a modified one asks whether to save the
+/// changes to its file: No goes on, Cancel stops, Yes saves by the source kind (SaveScenario)
+/// and goes on only when that saved.
 int ClosePrompt(CQueltaDoc& doc);
+
+/// The close prompt's question for a modified scenario, naming its file.
+std::string SavePromptText(const CQueltaDoc& doc);
 
 /// The prompt as the replacing commands run it: only when a scenario is loaded.
 bool MayReplaceScenario(CQueltaDoc& doc);

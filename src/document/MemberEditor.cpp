@@ -1,5 +1,6 @@
 #include "document/MemberEditor.h"
 
+#include "document/EditSteps.h"
 #include "document/QueltaDoc.h"
 #include "platform/Platform.h"
 
@@ -103,6 +104,7 @@ template <typename Change> void CMemberEditor::Apply(Change change) {
                          committee->Members().end())
         m_doc.Game().MemberChanged(*member);
     m_doc.RefreshAndModify();
+    CommitEdit(m_doc, "Edit Member");
 }
 
 void CMemberEditor::SetLastName(const std::string& name) {

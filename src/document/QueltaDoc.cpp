@@ -1,6 +1,7 @@
 #include "document/QueltaDoc.h"
 
 #include "document/ChartFrame.h"
+#include "document/EditSteps.h"
 #include "model/FormatNumber.h"
 #include "platform/Platform.h"
 #include "platform/TextUtil.h"
@@ -25,6 +26,12 @@ bool StrictlyInside(const CFPoint& point, const SEdges& plane) {
 
 CQueltaDoc::CQueltaDoc() {
     ResetScenario();
+}
+
+void CQueltaDoc::SetModifiedFlag(bool modified) {
+    m_modified = modified;
+    if (!modified)
+        m_history.MarkClean();
 }
 
 void CQueltaDoc::SetPathName(const std::string& path) {
@@ -71,6 +78,8 @@ void CQueltaDoc::ResetScenario() {
     UpdateGridMap();
     Platform().RefreshViews();
     m_modified = false;
+    if (!m_history.Restoring())
+        m_history.RequestRestart();
 }
 
 bool CQueltaDoc::IsReady() const {
@@ -157,6 +166,14 @@ CMember* CQueltaDoc::CreateMember(const std::string& id, const std::string& last
         RefreshAndModify();
     }
     return created;
+}
+
+bool CQueltaDoc::IsCurrentMember(const CMember* member) const {
+    const CCommittee* committee = m_header.currentCommittee;
+    if (!member || !committee)
+        return false;
+    const std::vector<CMember*>& members = committee->Members();
+    return std::find(members.begin(), members.end(), member) != members.end();
 }
 
 bool CQueltaDoc::RemoveMember(CMember* member) {
@@ -388,6 +405,8 @@ void CQueltaDoc::FinishLoad() {
     ApplyRationalSwitch();
     Platform().RefreshViews();
     m_modified = false;
+    if (!m_history.Restoring())
+        RestartHistory(*this);
 }
 
 void CQueltaDoc::LogSummary(bool withVotes) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/DisplayConfig.h"
+#include "document/EditHistory.h"
 #include "document/ScenarioHeader.h"
 #include "document/ScenarioLog.h"
 #include "document/ScriptShapes.h"
@@ -43,8 +44,14 @@ public:
     CScriptShapeList& ScriptShapes() { return m_scriptShapes; }
     const CScriptShapeList& ScriptShapes() const { return m_scriptShapes; }
 
+    /// The undo and redo history of the scenario's edits.
+    CEditHistory& History() { return m_history; }
+    const CEditHistory& History() const { return m_history; }
+
     bool IsModified() const { return m_modified; }
-    void SetModifiedFlag(bool modified) { m_modified = modified; }
+    /// Sets the modified flag; clearing it (after a save or a read) makes the history's current
+    /// position the clean one.
+    void SetModifiedFlag(bool modified);
     const std::string& PathName() const { return m_pathName; }
     const std::string& Title() const { return m_title; }
     /// Makes a path the data source, path and title of the document.
@@ -71,6 +78,9 @@ public:
     /// of that ID unchanged, nullptr without a current committee.
     CMember* CreateMember(const std::string& id, const std::string& lastName, const CFPoint& point,
                           int prefType);
+    /// Whether the member is one of the current committee's (a pointer kept across a reset or
+    /// an undo may name a member that is gone).
+    bool IsCurrentMember(const CMember* member) const;
     /// Takes a member out of the current committee; false when it is not there.
     bool RemoveMember(CMember* member);
     /// Makes the committee of the house in use with this ID (any letter case) current.
@@ -156,6 +166,7 @@ private:
     std::vector<CFPoint> m_agendaPath;
     std::vector<CFPoint> m_drawnPoints;
     CScriptShapeList m_scriptShapes;
+    CEditHistory m_history;
     std::string m_configPath = "quelta.cfg";
     std::string m_pathName = "*";
     std::string m_title = "*";

@@ -1,12 +1,14 @@
 #include "document/QueltaDoc.h"
 #include "document/ScenarioFile.h"
 #include "document/TextLines.h"
+#include "platform/HeadlessPlatform.h"
 #include "platform/Platform.h"
 #include "platform/TextUtil.h"
 
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <filesystem>
 
 namespace {
 
@@ -234,10 +236,12 @@ bool ReadGameParameters(CQueltaDoc& doc, CLineReader& reader, SReadState& state)
     return true;
 }
 
-std::string FailureText(const SReadState& state) {
-    std::string text = "The file format was not recognized.\n"
+std::string FailureText(const std::string& path, const SReadState& state, int xyLine) {
+    std::string text = "The file format was not recognized:\n" + path + "\n" +
                        "\nQuelta tried to read the file under both XY and standard formats."
-                       "\nFailure Mode for XY format: a line had more than 4 entries."
+                       "\nFailure Mode for XY format: " +
+                       (xyLine > 0 ? Format("line %d does not hold 2 to 4 entries.", xyLine)
+                                   : std::string("the file holds no point.")) +
                        "\nFailure Mode for Standard format: these items were not found:\n";
     const std::pair<bool, const char*> items[] = {
         {state.group, "\nGroup"},
@@ -253,34 +257,66 @@ std::string FailureText(const SReadState& state) {
             text += item;
     if (state.playerTooEarly)
         text += "\nPlayers must be the last set of entries in GAME PARAMETERS";
-    return text;
+    return text + "\n\nOpen a scenario file saved by Quelta, or an XY file of lines holding a "
+                  "name, a horizontal and a vertical position and, if wanted, a vote weight.";
+}
+
+/// What a user reads when a file cannot be read at all.
+std::string UnreadableFileText(const std::string& path, const std::string& cause) {
+    std::error_code error;
+    if (!std::filesystem::exists(path, error))
+        return "The file was not found:\n" + path +
+               "\n\nCheck the file's name and folder, then open it again.";
+    return "The file could not be read:\n" + path + "\n\n" + cause +
+           "\n\nCheck that it is a file you may read (not a folder), then open it again.";
+}
+
+/// Whether a text is a standard scenario, found on a scratch document so that the open one
+/// stays as it is; `state` tells what was found.
+bool IsStandardScenario(const std::string& text, SReadState& state) {
+    CRecordingPlatform silent;
+    const CScopedPlatform scope(silent);
+    CQueltaDoc scratch;
+    CLineReader reader(SplitLines(text));
+    return ReadGameParameters(scratch, reader, state) && state.Succeeded();
 }
 
 } // namespace
+
+bool ReadScenarioText(CQueltaDoc& doc, const std::string& text) {
+    doc.ResetScenario();
+    CLineReader reader(SplitLines(text));
+    SReadState state;
+    if (!ReadGameParameters(doc, reader, state) || !state.Succeeded())
+        return false;
+    doc.Config().ReadConfigSections(reader);
+    doc.Header().sourceKind = SOURCE_STANDARD_FILE;
+    doc.FinishLoad();
+    return true;
+}
 
 bool ReadScenarioFile(CQueltaDoc& doc, const std::string& path) {
     std::string text;
     std::string cause;
     if (!ReadTextFile(path, text, cause)) {
-        ErrorBox("CQueltaDoc::OpenFile()", "error reading file: " + path + "\n\n" + cause);
+        UserErrorBox("CQueltaDoc::OpenFile()", UnreadableFileText(path, cause));
         return false;
     }
+    // The text is checked before the open scenario is replaced, so a file that cannot be read
+    // leaves it as it was.
     CWaitCursor wait;
     Platform().SetStatusText(0, "Opening file...");
-    doc.ResetScenario();
-    doc.SetPathName(path);
-    CLineReader reader(SplitLines(text));
     SReadState state;
-    const bool standard = ReadGameParameters(doc, reader, state) && state.Succeeded();
-    if (standard) {
-        doc.Config().ReadConfigSections(reader);
-        doc.Header().sourceKind = SOURCE_STANDARD_FILE;
-        doc.FinishLoad();
+    bool read = IsStandardScenario(text, state);
+    if (read) {
+        ReadScenarioText(doc, text);
+        doc.SetPathName(path);
         doc.LogSummary(true);
+    } else {
+        read = ReadXYText(doc, text, path);
     }
     Platform().SetStatusText(0, " ");
-    if (standard || ReadXYFile(doc, path))
-        return true;
-    MessageBoxOk(FailureText(state));
-    return false;
+    if (!read)
+        MessageBoxOk(FailureText(path, state, FirstUnreadableXYLine(text)));
+    return read;
 }

@@ -39,36 +39,8 @@ double WidenToPowerOfTen(double value) {
     return value;
 }
 
-} // namespace
-
-bool ReadXYFile(CQueltaDoc& doc, const std::string& path) {
-    std::string text;
-    std::string cause;
-    if (!ReadTextFile(path, text, cause))
-        return false;
-    doc.ResetScenario();
-    doc.SetPathName(path);
-    doc.Header().scenarioName = path;
-    AddGeneratedGroup(doc);
-    double low = 0.0;
-    double high = 0.0;
-    const int prefType = PreferenceTypeFromName(doc.Header().defaultModelName);
-    CQueltaDoc::CBatchLoad batch(doc);
-    for (const std::string& rawLine : SplitLines(text)) {
-        const std::string_view line = Trim(rawLine);
-        if (line.empty())
-            continue;
-        const std::vector<std::string> entries = SplitEntries(line);
-        if (entries.size() < 2 || entries.size() > 4)
-            return false;
-        const double x = ParseDouble(entries[1]);
-        const double y = entries.size() > 2 ? ParseDouble(entries[2]) : 0.0;
-        low = std::min({low, x, y});
-        high = std::max({high, x, y});
-        CMember* member = doc.CreateMember(doc.NextMemberID(), entries[0], CFPoint(x, y), prefType);
-        if (member && entries.size() > 3)
-            member->SetVoteWeight(ParseDouble(entries[3]));
-    }
+/// Makes both scales span the points read, widened to powers of ten.
+void FitScalesToPoints(CQueltaDoc& doc, double low, double high) {
     low = WidenToPowerOfTen(low);
     high = WidenToPowerOfTen(high);
     if (low == high) {
@@ -79,8 +51,60 @@ bool ReadXYFile(CQueltaDoc& doc, const std::string& path) {
         scale->SetMin(low);
         scale->SetMax(high);
     }
+}
+
+} // namespace
+
+int FirstUnreadableXYLine(const std::string& text) {
+    int number = 0;
+    for (const std::string& rawLine : SplitLines(text)) {
+        ++number;
+        const std::string_view line = Trim(rawLine);
+        if (line.empty())
+            continue;
+        const size_t entries = SplitEntries(line).size();
+        if (entries < 2 || entries > 4)
+            return number;
+    }
+    return 0;
+}
+
+bool ReadXYText(CQueltaDoc& doc, const std::string& text, const std::string& path) {
+    if (FirstUnreadableXYLine(text) != 0)
+        return false;
+    doc.ResetScenario();
+    doc.SetPathName(path);
+    doc.Header().scenarioName = path;
+    AddGeneratedGroup(doc);
+    double low = 0.0;
+    double high = 0.0;
+    const int prefType = PreferenceTypeFromName(doc.Header().defaultModelName);
+    {
+        CQueltaDoc::CBatchLoad batch(doc);
+        for (const std::string& rawLine : SplitLines(text)) {
+            const std::string_view line = Trim(rawLine);
+            if (line.empty())
+                continue;
+            const std::vector<std::string> entries = SplitEntries(line);
+            const double x = ParseDouble(entries[1]);
+            const double y = entries.size() > 2 ? ParseDouble(entries[2]) : 0.0;
+            low = std::min({low, x, y});
+            high = std::max({high, x, y});
+            CMember* member =
+                doc.CreateMember(doc.NextMemberID(), entries[0], CFPoint(x, y), prefType);
+            if (member && entries.size() > 3)
+                member->SetVoteWeight(ParseDouble(entries[3]));
+        }
+    }
+    FitScalesToPoints(doc, low, high);
     doc.Header().sourceKind = SOURCE_XY_FILE;
     doc.FinishLoad();
     doc.LogSummary(true);
     return true;
+}
+
+bool ReadXYFile(CQueltaDoc& doc, const std::string& path) {
+    std::string text;
+    std::string cause;
+    return ReadTextFile(path, text, cause) && ReadXYText(doc, text, path);
 }

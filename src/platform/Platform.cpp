@@ -48,6 +48,14 @@ void ErrorBox(const std::string& code, const std::string& message) {
         platform.ExitProgram(1);
 }
 
+std::string UserErrorText(const std::string& code, const std::string& message) {
+    return "ERROR: " + code + "\n\n" + message;
+}
+
+void UserErrorBox(const std::string& code, const std::string& message) {
+    Platform().MessageBox(UserErrorText(code, message), "Quelta", EMsgButtons::Ok);
+}
+
 void MessageBoxOk(const std::string& text, const std::string& title) {
     Platform().MessageBox(text, title, EMsgButtons::Ok);
 }

@@ -58,7 +58,9 @@ public:
     }
     /// Asks every view of the document to redraw.
     virtual void RefreshViews() = 0;
-    /// Ends the program at once (Cancel in the error box).
+    /// Ends the program (Cancel in the error box of an internal failure). A platform with a
+    /// window ends it as closing the window does, so unsaved changes are offered for saving
+    /// first and the program may go on.
     virtual void ExitProgram(int code) = 0;
     /// Closes the main window, ending the session without any question (the "Exit" command).
     virtual void CloseMainWindow() {}
@@ -113,11 +115,18 @@ public:
     CWaitCursor& operator=(const CWaitCursor&) = delete;
 };
 
-/// The text of the error box for a short code and a message.
+/// The text of the error box of an internal failure for a short code and a message.
 std::string ErrorBoxText(const std::string& code, const std::string& message);
 
-/// Shows the error box (OK continues, Cancel ends the program at once).
+/// Shows the error box of an internal failure (OK continues, Cancel ends the program).
 void ErrorBox(const std::string& code, const std::string& message);
+
+/// The text of a user's error (a file not found, a file or database in the wrong form): the
+/// code and a plain message that names the file or table and says what to try.
+std::string UserErrorText(const std::string& code, const std::string& message);
+
+/// Shows a user's error in a box with OK alone.
+void UserErrorBox(const std::string& code, const std::string& message);
 
 /// Shows a plain message box with an OK button.
 void MessageBoxOk(const std::string& text, const std::string& title = "Quelta");

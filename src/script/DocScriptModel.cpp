@@ -1,5 +1,7 @@
 #include "script/DocScriptModel.h"
 
+#include "document/EditSteps.h"
+
 #include "document/QueltaDoc.h"
 #include "script/ScriptBindings.h"
 
@@ -101,4 +103,12 @@ std::vector<std::string> CDocScriptModel::UnboundFunctions() {
         if (bindings[i] == nullptr)
             names.push_back(ModelFunctions()[i].name);
     return names;
+}
+
+void CDocScriptModel::RunBegins() {
+    BeginEditGroup(m_doc);
+}
+
+void CDocScriptModel::RunEnds() {
+    EndEditGroup(m_doc, "Script");
 }

@@ -16,6 +16,8 @@ public:
 
     SScriptValue CallModelFunction(int index, const std::vector<SScriptValue>& arguments,
                                    EScriptError& error) override;
+    void RunBegins() override;
+    void RunEnds() override;
 
     /// The names of the table's functions that have no binding (none when complete).
     static std::vector<std::string> UnboundFunctions();

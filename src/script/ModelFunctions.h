@@ -38,4 +38,8 @@ public:
     /// member that is not found is reported through `error`.
     virtual SScriptValue CallModelFunction(int index, const std::vector<SScriptValue>& arguments,
                                            EScriptError& error) = 0;
+    /// A run (or one step) of the Script window begins; what it changes is one edit.
+    virtual void RunBegins() {}
+    /// The run (or step) begun last has ended.
+    virtual void RunEnds() {}
 };

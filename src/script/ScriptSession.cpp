@@ -1,5 +1,6 @@
 #include "script/ScriptSession.h"
 
+#include "script/ModelFunctions.h"
 #include "script/ScriptInterrupt.h"
 #include "script/ScriptText.h"
 
@@ -14,14 +15,23 @@ bool CScriptSession::PressRun(std::string_view editorText, bool stepMode) {
     // A Stop pressed after the last run ended must not stop this one.
     ClearScriptInterrupt();
     m_interpreter.Attach(m_model, m_box, m_box);
+    if (m_model)
+        m_model->RunBegins();
     if (stepMode) {
         PressStep(editorText);
+        RunEnded();
         return false;
     }
     if (m_interpreter.BeginRun(ScriptProgramText(editorText)))
         return true;
     m_position = m_interpreter.EndRun();
+    RunEnded();
     return false;
+}
+
+void CScriptSession::RunEnded() {
+    if (m_model)
+        m_model->RunEnds();
 }
 
 void CScriptSession::PressStep(std::string_view editorText) {
@@ -45,6 +55,7 @@ bool CScriptSession::Continue(unsigned lines) {
         return true;
     m_position = m_interpreter.EndRun();
     ClearScriptInterrupt();
+    RunEnded();
     return false;
 }
 

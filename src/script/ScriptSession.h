@@ -44,6 +44,8 @@ public:
 
 private:
     void PressStep(std::string_view editorText);
+    /// Tells the model that the run or step begun has ended.
+    void RunEnded();
 
     CBasicInterpreter m_interpreter;
     CScriptModel* m_model = nullptr;

@@ -1,6 +1,7 @@
 #include "views/ChartGestures.h"
 
 #include "concepts/BanksSet.h"
+#include "document/EditSteps.h"
 #include "document/QueltaDoc.h"
 #include "model/FormatNumber.h"
 #include "platform/Platform.h"
@@ -15,22 +16,46 @@
 
 #include <cmath>
 
+namespace {
+
+/// The name of the edit step a drag of this kind makes; nullptr for drags that change no
+/// scenario (labels, the legend, the projection line).
+const char* DragStepName(EDragKind kind) {
+    switch (kind) {
+    case EDragKind::Member:
+        return "Move Member";
+    case EDragKind::StatusQuo:
+        return "Move Status Quo";
+    case EDragKind::Proposal:
+        return "Move Proposal";
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace
+
 CFPoint CChartGestures::ToWorld(const QPoint& point) const {
     return m_model.Layout().ToWorld(point);
 }
 
 void CChartGestures::LeftDown(const QPoint& point, bool shift, bool control) {
+    // A press whose release never came still ends its edit step.
+    if (const char* name = DragStepName(m_kind))
+        EndEditGroup(m_doc, name);
     m_kind = EDragKind::None;
     if (control && m_doc.IsReady()) {
         m_doc.Config().flagCoalition = 1;
         m_doc.SetProposal(ToWorld(point));
         Platform().RefreshViews();
+        CommitEdit(m_doc, "Move Proposal");
     }
     if (shift) {
         const std::string id = m_doc.NextMemberID();
         if (m_doc.CreateMember(id, id, ToWorld(point),
                                PreferenceTypeFromName(m_doc.Header().defaultModelName)))
             m_doc.RefreshAndModify();
+        CommitEdit(m_doc, "Create Member");
         return;
     }
     m_down = m_last = point;
@@ -59,6 +84,9 @@ void CChartGestures::LeftDown(const QPoint& point, bool shift, bool control) {
     case EChartHit::None:
         break;
     }
+    // A drag is one edit step from press to release, however often it moves the point.
+    if (DragStepName(m_kind))
+        BeginEditGroup(m_doc);
 }
 
 void CChartGestures::CatchInEmptyPlot(const QPoint& point) {
@@ -145,8 +173,13 @@ void CChartGestures::DragTo(const QPoint& point) {
 }
 
 void CChartGestures::LeftUp(const QPoint& point) {
+    // The step is named before the drag ends: ending it refreshes the views, which may reset
+    // the gesture.
+    const char* step = DragStepName(m_kind);
     if (m_kind != EDragKind::None && point != m_down)
         EndDrag();
+    if (step)
+        EndEditGroup(m_doc, step);
     m_kind = EDragKind::None;
     m_member = nullptr;
 }
@@ -188,6 +221,7 @@ std::vector<std::string> CChartGestures::RightDown(const QPoint& point, bool shi
     if (shift) {
         if (CMember* member = MemberAt(m_doc, m_model.Layout(), point))
             m_doc.RemoveMember(member);
+        CommitEdit(m_doc, "Delete Member");
         return {};
     }
     if (m_model.Layout().PlotPixels().contains(point)) {

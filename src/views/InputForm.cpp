@@ -1,5 +1,7 @@
 #include "views/InputForm.h"
 
+#include "document/EditSteps.h"
+#include "document/InputLimits.h"
 #include "document/QueltaDoc.h"
 #include "platform/Platform.h"
 
@@ -18,6 +20,11 @@ const char* const kHelpLines[] = {
     "Identify Member:\tright mouse button\r\n",
 };
 
+/// Whether a point lies within the limits a point of the scenario may take.
+bool IsPlacePoint(const CFPoint& point) {
+    return std::fabs(point.x) <= kLargestCoordinate && std::fabs(point.y) <= kLargestCoordinate;
+}
+
 int ScaleIndex(const ScenarioHeader& header, const CRatingScale* scale) {
     for (std::size_t i = 0; i < header.scales.size(); ++i)
         if (header.scales[i].get() == scale)
@@ -32,7 +39,11 @@ std::string CInputForm::CommitteeEntryText(const CCommittee& committee) {
 }
 
 std::string CInputForm::HelpText() const {
-    if (!m_doc.IsReady())
+    // An empty whiteboard shows the help too: it is where members are created.
+    const ScenarioHeader& header = m_doc.Header();
+    const bool chart = header.currentCommittee && header.horizontalScale && header.verticalScale &&
+                       header.horizontalScale != header.verticalScale;
+    if (!chart)
         return {};
     std::string text;
     for (const char* line : kHelpLines)
@@ -88,7 +99,10 @@ SRuleFields CInputForm::RuleFields() const {
 }
 
 void CInputForm::EditScenarioName(const std::string& name) {
+    if (m_doc.Header().scenarioName == name)
+        return;
     m_doc.Header().scenarioName = name;
+    CommitEdit(m_doc, "Scenario Name");
 }
 
 bool CInputForm::ChooseScenario(const std::string& name) {
@@ -137,6 +151,7 @@ void CInputForm::EditListText(const std::string& text) {
         return;
     committee->SetName(text);
     m_doc.RefreshAndModify();
+    CommitEdit(m_doc, "Group Name");
 }
 
 void CInputForm::ChooseScale(bool horizontal, int index) {
@@ -148,6 +163,7 @@ void CInputForm::ChooseScale(bool horizontal, int index) {
         m_doc.SelectHorizontalScale(id);
     else
         m_doc.SelectVerticalScale(id);
+    CommitEdit(m_doc, horizontal ? "Horizontal Scale" : "Vertical Scale");
 }
 
 void CInputForm::EditScaleText(bool horizontal, const std::string& text) {
@@ -160,29 +176,35 @@ void CInputForm::RenameSelectedScale(int selection, const std::string& text) {
         return;
     header.scales[selection]->SetRating(text);
     m_doc.RefreshAndModify();
+    CommitEdit(m_doc, "Scale Name");
 }
 
 void CInputForm::EditStatusQuo(const CFPoint& point) {
-    if (std::isfinite(point.x) && std::isfinite(point.y))
-        m_doc.SetStatusQuo(point);
+    if (!IsPlacePoint(point))
+        return;
+    m_doc.SetStatusQuo(point);
+    CommitEdit(m_doc, "Move Status Quo");
 }
 
 void CInputForm::EditProposal(const CFPoint& point) {
-    if (std::isfinite(point.x) && std::isfinite(point.y))
-        m_doc.SetProposal(point);
+    if (!IsPlacePoint(point))
+        return;
+    m_doc.SetProposal(point);
+    CommitEdit(m_doc, "Move Proposal");
 }
 
 void CInputForm::EditZoom(double zoom) {
-    if (!(zoom > 0.0) || !std::isfinite(zoom))
-        zoom = 1.0;
-    if (zoom == m_doc.Zoom())
+    if (!(zoom >= kSmallestZoom && zoom <= kLargestZoom) || zoom == m_doc.Zoom())
         return;
     m_doc.SetZoom(zoom);
     Platform().RefreshViews();
+    CommitEdit(m_doc, "Zoom");
 }
 
 void CInputForm::StepZoom(int direction) {
-    EditZoom(m_doc.Zoom() + (direction > 0 ? 0.5 : -0.5));
+    // A step down to no zoom at all goes back to the whole scale range.
+    const double zoom = m_doc.Zoom() + (direction > 0 ? 0.5 : -0.5);
+    EditZoom(zoom > 0.0 ? zoom : 1.0);
 }
 
 void CInputForm::DefaultZoom() {
@@ -190,17 +212,23 @@ void CInputForm::DefaultZoom() {
 }
 
 void CInputForm::EditFraction(double fraction) {
-    if (std::isfinite(fraction) && fraction != m_doc.Game().VoteRule())
+    if (fraction >= 0.0 && fraction <= 1.0 && fraction != m_doc.Game().VoteRule()) {
         m_doc.SetVoteRule(fraction);
+        CommitEdit(m_doc, "Decision Rule");
+    }
 }
 
 void CInputForm::EditQuota(double quota) {
-    if (std::isfinite(quota) && quota != m_doc.Game().VoteQuota())
+    if (quota >= 0.0 && quota == std::floor(quota) && quota <= m_doc.Game().VoteTotal() &&
+        quota != m_doc.Game().VoteQuota()) {
         m_doc.SetVoteRule(m_doc.Game().FractionForQuota(quota));
+        CommitEdit(m_doc, "Decision Rule");
+    }
 }
 
 void CInputForm::SetAbsolute(bool absolute) {
     m_doc.SetAbsolutePlurality(absolute ? 1 : 0);
+    CommitEdit(m_doc, "Plurality");
 }
 
 void CInputForm::Refresh() {

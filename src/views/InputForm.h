@@ -76,16 +76,19 @@ public:
     void ChooseScale(bool horizontal, int index);
     /// The text of a rating list when leaving it: renames the selected scale.
     void EditScaleText(bool horizontal, const std::string& text);
-    /// The status-quo (proposal) fields when leaving either of them.
+    /// The status-quo (proposal) fields when leaving either of them; points beyond the
+    /// coordinate limit are refused.
     void EditStatusQuo(const CFPoint& point);
     void EditProposal(const CFPoint& point);
-    /// The zoom field or "set": values not above 0 become 1.
+    /// The zoom field or "set"; zooms outside the zoom limits are refused.
     void EditZoom(double zoom);
     /// The up/down control: +1 adds 0.5, -1 subtracts 0.5.
     void StepZoom(int direction);
     /// "set to default".
     void DefaultZoom();
+    /// The fraction field; fractions outside 0 to 1 are refused.
     void EditFraction(double fraction);
+    /// The quota field; anything but a whole number of votes up to the vote total is refused.
     void EditQuota(double quota);
     void SetAbsolute(bool absolute);
     /// "Refresh": recompute and redraw everything.

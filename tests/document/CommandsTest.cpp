@@ -149,9 +149,9 @@ TEST_F(CommandsTest, TheTableHoldsEveryCommandOnceWithItsMenuText) {
     }
     EXPECT_EQ(ids.size(), ExpectedEnabled().size() + 2) << "with the two list commands";
     const std::pair<Id, std::string> texts[] = {
-        {Id::NewWhiteboard, "Whiteboard \tShift+O"},
-        {Id::OpenXYFile, "File(XY)\tShift+O"},
-        {Id::Close, "Close \tCtrl+W"},
+        {Id::NewWhiteboard, "Whiteboard 	Ctrl+N"},
+        {Id::OpenXYFile, "File(XY)	Ctrl+Shift+O"},
+        {Id::Close, "Close 	Ctrl+W"},
         {Id::Exit, "E&xit"},
         {Id::StatusQuoToCopeland, "Copland Winner"},
         {Id::ShowPowerIndexColor, "Show Power Index - Color"},

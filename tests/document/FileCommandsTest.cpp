@@ -76,21 +76,13 @@ protected:
 
 } // namespace
 
-TEST_F(FileCommandsTest, PromptOnAnUnmodifiedScenarioAsksToCloseAndOnlyYesGoesOn) {
-    const std::pair<EMsgAnswer, int> cases[] = {
-        {EMsgAnswer::Yes, 1}, {EMsgAnswer::No, 0}, {EMsgAnswer::Cancel, 0}};
-    for (const auto& [answer, expected] : cases) {
-        MakeScenario(SOURCE_WHITEBOARD, false);
-        platform.QueueAnswer(answer);
-        EXPECT_EQ(ClosePrompt(doc), expected);
-        ASSERT_EQ(platform.Messages().size(), 1u);
-        EXPECT_EQ(platform.Messages()[0].text, "Do you really want to close?");
-        EXPECT_EQ(platform.Messages()[0].buttons, EMsgButtons::YesNoCancel);
-    }
+TEST_F(FileCommandsTest, AnUnmodifiedScenarioClosesWithoutAQuestion) {
     MakeScenario(SOURCE_WHITEBOARD, false);
-    platform.QueueAnswer(EMsgAnswer::No);
-    EXPECT_FALSE(CloseScenario(doc)) << "No keeps the scenario";
-    EXPECT_EQ(doc.Header().sourceKind, SOURCE_WHITEBOARD);
+    EXPECT_EQ(ClosePrompt(doc), 1);
+    EXPECT_TRUE(platform.Messages().empty());
+    EXPECT_TRUE(CloseScenario(doc));
+    EXPECT_EQ(doc.Header().sourceKind, SOURCE_NONE);
+    EXPECT_TRUE(platform.Messages().empty());
 }
 
 TEST_F(FileCommandsTest, PromptOnAModifiedScenarioSavesByItsSourceKind) {
@@ -124,7 +116,7 @@ TEST_F(FileCommandsTest, PromptOnAModifiedScenarioSavesByItsSourceKind) {
             platform.QueueFileName(target);
         const int databaseSaves = database.saves;
         EXPECT_EQ(ClosePrompt(doc), c.expected);
-        EXPECT_EQ(platform.Messages().at(0).text, "Do you want to save changes?");
+        EXPECT_EQ(platform.Messages().at(0).text.rfind("Do you want to save changes to ", 0), 0u);
         EXPECT_EQ(database.saves - databaseSaves, c.databaseSaves);
         if (c.fileQuestions) {
             EXPECT_TRUE(QFile::exists(QString::fromStdString(target + ".txt")));
@@ -219,17 +211,15 @@ TEST_F(FileCommandsTest, OpenCommandsShowTheWaitCursorAndStatusTextsAndLeaveTheS
     EXPECT_EQ(platform.WaitCursorDepth(), 0);
 
     platform.Clear();
-    platform.QueueAnswer(EMsgAnswer::Yes);
     platform.QueueFileName(Example("points-xy.txt"));
     EXPECT_TRUE(OpenXYCommand(doc));
-    EXPECT_EQ(platform.MessageTexts(), std::vector<std::string>{"Do you really want to close?"});
+    EXPECT_TRUE(platform.MessageTexts().empty()) << "an unchanged scenario closes without asking";
     EXPECT_EQ(doc.Header().sourceKind, SOURCE_XY_FILE);
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(platform.StatusTexts().front().text, "Opening file...");
     EXPECT_EQ(platform.StatusTexts().back().text, " ");
 
     platform.Clear();
-    platform.QueueAnswer(EMsgAnswer::Yes);
     EXPECT_FALSE(OpenXYPath(doc, Example("dice.bas")));
     EXPECT_TRUE(platform.Messages().empty()) << "a failed XY read shows no message";
     EXPECT_EQ(platform.WaitCursorDepth(), 0);
@@ -245,12 +235,12 @@ TEST_F(FileCommandsTest, DatabaseCommandsSayWhenNoSourceIsInstalled) {
 }
 
 TEST_F(FileCommandsTest, NewScenarioCommandsPromptFirstAndExitForgetsChanges) {
-    MakeScenario(SOURCE_WHITEBOARD, false);
+    MakeScenario(SOURCE_WHITEBOARD, true);
     platform.QueueAnswer(EMsgAnswer::Cancel);
     EXPECT_FALSE(NewBargainCommand(doc));
     EXPECT_EQ(doc.Header().sourceKind, SOURCE_WHITEBOARD);
 
-    platform.QueueAnswer(EMsgAnswer::Yes);
+    doc.SetModifiedFlag(false);
     platform.QueueDialogAnswer(std::optional(SRegularPolygonSettings{30.0, 6, "City Block"}));
     EXPECT_TRUE(NewRegularPolygonCommand(doc));
     EXPECT_EQ(doc.Header().sourceKind, SOURCE_REGULAR_POLYGON);

@@ -24,11 +24,19 @@ const char* const kHeader = "GAME PARAMETERS BEGIN\n"
                             "Status Quo\treserved\treserved\t40\t45\n"
                             "Proposal\treserved\treserved\t60\t55\n";
 
-const char* const kBothFailed =
-    "The file format was not recognized.\n"
-    "\nQuelta tried to read the file under both XY and standard formats."
-    "\nFailure Mode for XY format: a line had more than 4 entries."
-    "\nFailure Mode for Standard format: these items were not found:\n";
+/// The message of a file neither format reads, up to the items not found.
+std::string BothFailed(const std::string& path, int xyLine) {
+    return "The file format was not recognized:\n" + path +
+           "\n\nQuelta tried to read the file under both XY and standard formats."
+           "\nFailure Mode for XY format: line " +
+           std::to_string(xyLine) +
+           " does not hold 2 to 4 entries."
+           "\nFailure Mode for Standard format: these items were not found:\n";
+}
+
+const char* const kFormatAdvice =
+    "\n\nOpen a scenario file saved by Quelta, or an XY file of lines holding a name, a "
+    "horizontal and a vertical position and, if wanted, a vote weight.";
 
 class ScenarioFileTest : public ::testing::Test {
 protected:
@@ -113,9 +121,10 @@ TEST_F(ScenarioFileTest, MissingItemsAndEarlyPlayersAreReported) {
                       "GAME PARAMETERS END\n"));
     ASSERT_EQ(platform.Messages().size(), 1u);
     EXPECT_EQ(platform.Messages()[0].text,
-              std::string(kBothFailed) +
+              BothFailed(dir.filePath("s.txt").toStdString(), 4) +
                   "\nDecision Rule\nAbsolute Plurality Flag\nStatus Quo\nProposal\nPlayer"
-                  "\nPlayers must be the last set of entries in GAME PARAMETERS");
+                  "\nPlayers must be the last set of entries in GAME PARAMETERS" +
+                  kFormatAdvice);
     EXPECT_EQ(platform.Messages()[0].buttons, EMsgButtons::Ok);
     EXPECT_EQ(doc.Header().sourceKind, SOURCE_NONE);
 }
@@ -161,9 +170,12 @@ TEST_F(ScenarioFileTest, OpenAndSaveFailuresNameTheirCause) {
     EXPECT_FALSE(WriteScenarioFile(doc));
     const std::vector<std::string> texts = platform.MessageTexts();
     ASSERT_EQ(texts.size(), 3u);
-    EXPECT_EQ(texts[0], ErrorBoxText("CQueltaDoc::OpenFile()",
-                                     "error reading file: " + missing + "\n\nFile not found"));
+    EXPECT_EQ(texts[0], UserErrorText("CQueltaDoc::OpenFile()",
+                                      "The file was not found:\n" + missing +
+                                          "\n\nCheck the file's name and folder, then open it "
+                                          "again."));
     EXPECT_NE(texts[1].find("\n\nThe file could not be accessed.\n"), std::string::npos);
+    EXPECT_EQ(texts[1].find("Please record"), std::string::npos) << "a user's error";
     EXPECT_EQ(texts[2], ErrorBoxText("SaveFile", "file exception: saving file\n\nFile not found"));
 }
 
@@ -203,14 +215,17 @@ TEST_F(ScenarioFileTest, XYFilesLoadWithPowerOfTenRanges) {
 }
 
 TEST_F(ScenarioFileTest, BadXYLinesFailBothFormats) {
-    for (const char* text : {"A 1 2 3 4\n", "Lonely\n", "A 1 2\nB\n"}) {
+    const std::pair<const char*, int> cases[] = {
+        {"A 1 2 3 4\n", 1}, {"Lonely\n", 1}, {"A 1 2\nB\n", 2}};
+    for (const auto& [text, line] : cases) {
         platform.Clear();
         EXPECT_FALSE(Load(text)) << text;
         ASSERT_EQ(platform.Messages().size(), 1u) << text;
         EXPECT_EQ(platform.Messages()[0].text,
-                  std::string(kBothFailed) +
+                  BothFailed(dir.filePath("s.txt").toStdString(), line) +
                       "\nGroup\nDimension\nDecision Rule\nAbsolute Plurality Flag\nStatus Quo"
-                      "\nProposal\nPlayer");
+                      "\nProposal\nPlayer" +
+                      kFormatAdvice);
         EXPECT_EQ(doc.Header().sourceKind, SOURCE_NONE);
     }
 }

@@ -603,7 +603,7 @@ TEST_F(DocScriptModelTest, NewScenariosAskBeforeReplacing) {
     EXPECT_EQ(doc.Title(), "Study");
     EXPECT_EQ(doc.Header().sourceKind, SOURCE_WHITEBOARD);
     EXPECT_TRUE(doc.Game().Members().empty());
-    platform.QueueAnswer(EMsgAnswer::Yes);
+    EXPECT_FALSE(doc.IsModified()) << "so the next one replaces it without a question";
     EXPECT_EQ(
         Call("NewMonteCarlo", {S("Draw"), N(-5), N(25), N(3), N(1), N(0), N(0), N(0), N(0)}).number,
         1);

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -77,11 +78,17 @@ TEST_F(InputFormTest, MemberModeHighlightsWithoutChangingTheCommittee) {
     EXPECT_EQ(doc.Game().Members().size(), 3u);
 }
 
-TEST_F(InputFormTest, DecisionRuleFieldsClampAndAgree) {
-    form.EditFraction(1.5);
+TEST_F(InputFormTest, DecisionRuleFieldsRefuseWhatTheyCannotTakeAndAgree) {
+    for (const double refused : {1.5, -0.2, std::nan("")}) {
+        form.EditFraction(refused);
+        EXPECT_DOUBLE_EQ(doc.Game().VoteRule(), 0.5) << refused;
+    }
+    for (const double refused : {1.5, 4.0, -1.0}) {
+        form.EditQuota(refused);
+        EXPECT_DOUBLE_EQ(doc.Game().VoteRule(), 0.5) << refused;
+    }
+    form.EditFraction(1.0);
     EXPECT_DOUBLE_EQ(doc.Game().VoteRule(), 1.0);
-    form.EditFraction(-0.2);
-    EXPECT_DOUBLE_EQ(doc.Game().VoteRule(), 0.0);
     form.EditQuota(2.0);
     const SRuleFields rule = form.RuleFields();
     EXPECT_DOUBLE_EQ(rule.total, 3.0);
@@ -92,8 +99,12 @@ TEST_F(InputFormTest, DecisionRuleFieldsClampAndAgree) {
 }
 
 TEST_F(InputFormTest, ZoomRules) {
-    form.EditZoom(0.0);
-    EXPECT_DOUBLE_EQ(doc.Zoom(), 1.0);
+    for (const double refused : {0.0, -2.0, 1e-7, 2e6}) {
+        form.EditZoom(refused);
+        EXPECT_DOUBLE_EQ(doc.Zoom(), 1.0) << refused;
+    }
+    form.EditStatusQuo(CFPoint(2e15, 0.0));
+    EXPECT_DOUBLE_EQ(doc.Game().StatusQuo().x, 50.0) << "beyond the coordinate limit";
     form.StepZoom(1);
     EXPECT_DOUBLE_EQ(doc.Zoom(), 1.5);
     form.StepZoom(-1);

@@ -58,7 +58,7 @@ TEST_F(CommandMenusTest, EveryCommandIsInTheMenusOnceWithItsTextAndAccelerator) 
                 << command.menuText;
         }
     }
-    EXPECT_EQ(byText["Whiteboard \tShift+O"], 1);
+    EXPECT_EQ(byText["Whiteboard \tCtrl+N"], 1);
     EXPECT_EQ(byText["Script"], 2) << "File New Script and File Open Script";
     EXPECT_GE(byText.count("&Print...\tCtrl+P"), 1u) << "the window's own items join the File menu";
 }

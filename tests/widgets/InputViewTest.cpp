@@ -3,6 +3,7 @@
 #include "document/QueltaDoc.h"
 #include "document/ScenarioFile.h"
 #include "platform/HeadlessPlatform.h"
+#include "views/widgets/NumberFields.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -46,17 +47,49 @@ protected:
     std::unique_ptr<CInputView> view;
 };
 
-TEST_F(InputViewTest, TypedFractionIsClampedAndTheFieldsAgree) {
-    Type(Field(5), "1.5");
+TEST_F(InputViewTest, RefusedTextIsMarkedSaysWhyAndTheFieldShowsTheModelAgain) {
+    struct SCase {
+        int field;
+        const char* text;
+        const char* shown;
+        const char* why;
+    };
+    // Status quo H, V, proposal H, zoom, fraction and quota, each with text it cannot take.
+    const SCase cases[] = {
+        {0, "abc", "50", "a number from -1e15 to 1e15"},
+        {1, "1e300", "50", "a number from -1e15 to 1e15"},
+        {2, "nan", "50", "a number from -1e15 to 1e15"},
+        {4, "0", "1", "a zoom from 0.000001 to 1000000"},
+        {4, "2e6", "1", "a zoom from 0.000001 to 1000000"},
+        {5, "half", "0.500", "a fraction from 0 to 1"},
+        {5, "1.5", "0.500", "a fraction from 0 to 1"},
+        {6, "1.5", "2", "a whole number of votes from 0 to 3"},
+        {6, "4", "2", "a whole number of votes from 0 to 3"},
+    };
+    const std::string before = ScenarioText(doc);
+    for (const SCase& c : cases) {
+        SCOPED_TRACE(c.text);
+        platform.Clear();
+        Type(Field(c.field), c.text);
+        EXPECT_EQ(ScenarioText(doc), before) << "the model never holds a refused value";
+        EXPECT_DOUBLE_EQ(doc.Zoom(), 1.0);
+        EXPECT_EQ(Field(c.field)->text(), c.shown);
+        EXPECT_TRUE(IsFieldRefused(*Field(c.field)));
+        ASSERT_FALSE(platform.StatusTexts().empty());
+        const std::string status = platform.StatusTexts().back().text;
+        EXPECT_NE(status.find(std::string("\"") + c.text + "\" is refused"), std::string::npos)
+            << status;
+        EXPECT_NE(status.find(c.why), std::string::npos) << status;
+    }
+    Type(Field(5), "1");
     EXPECT_DOUBLE_EQ(doc.Game().VoteRule(), 1.0);
-    EXPECT_EQ(Field(5)->text(), "1");
+    EXPECT_FALSE(IsFieldRefused(*Field(5))) << "an accepted number clears the mark";
     EXPECT_EQ(Field(6)->text(), "3") << "the quota follows the fraction";
+    Type(Field(6), "2");
+    EXPECT_EQ(Field(6)->text(), "2");
 }
 
-TEST_F(InputViewTest, ZoomZeroBecomesOneAndTheStepButtonsAddHalves) {
-    Type(Field(4), "0");
-    EXPECT_DOUBLE_EQ(doc.Zoom(), 1.0);
-    EXPECT_EQ(Field(4)->text(), "1");
+TEST_F(InputViewTest, TheZoomStepButtonsAddHalves) {
     for (QAbstractButton* button : view->findChildren<QAbstractButton*>())
         if (button->text() == "+1/2")
             QTest::mouseClick(button, Qt::LeftButton);
@@ -66,8 +99,6 @@ TEST_F(InputViewTest, ZoomZeroBecomesOneAndTheStepButtonsAddHalves) {
 TEST_F(InputViewTest, StatusQuoFieldsMoveTheStatusQuo) {
     Type(Field(0), "40");
     EXPECT_DOUBLE_EQ(doc.Game().StatusQuo().x, 40.0);
-    Type(Field(1), "abc");
-    EXPECT_DOUBLE_EQ(doc.Game().StatusQuo().y, 50.0) << "a field that is not a number is ignored";
     view->ShowDraggedPoint(true, CFPoint(10.0, 12.5));
     EXPECT_EQ(Field(0)->text(), "10");
     EXPECT_EQ(Field(1)->text(), "12.500");

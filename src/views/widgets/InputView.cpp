@@ -1,5 +1,7 @@
 #include "views/widgets/InputView.h"
 
+#include "views/widgets/NumberFields.h"
+
 #include "document/QueltaDoc.h"
 #include "model/FormatNumber.h"
 
@@ -188,21 +190,32 @@ void CInputView::Connect() {
     ConnectFields();
 }
 
+void CInputView::EditPoint(bool statusQuo) {
+    // Both fields of a point are read when either is left; a refused one leaves the point.
+    if (m_updating)
+        return;
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double h =
+        ReadNumberField(*(statusQuo ? m_sqH : m_propH), ENumberKind::Coordinate).value_or(nan);
+    const double v =
+        ReadNumberField(*(statusQuo ? m_sqV : m_propV), ENumberKind::Coordinate).value_or(nan);
+    if (statusQuo)
+        m_form.EditStatusQuo(CFPoint(h, v));
+    else
+        m_form.EditProposal(CFPoint(h, v));
+    ShowDraggedPoint(statusQuo, statusQuo ? m_doc.Game().StatusQuo() : m_doc.Game().Proposal());
+}
+
 void CInputView::ConnectFields() {
-    auto statusQuo = [this] {
-        if (!m_updating)
-            m_form.EditStatusQuo(CFPoint(Number(m_sqH), Number(m_sqV)));
-    };
-    auto proposal = [this] {
-        if (!m_updating)
-            m_form.EditProposal(CFPoint(Number(m_propH), Number(m_propV)));
-    };
+    auto statusQuo = [this] { EditPoint(true); };
+    auto proposal = [this] { EditPoint(false); };
     connect(m_sqH, &QLineEdit::editingFinished, this, statusQuo);
     connect(m_sqV, &QLineEdit::editingFinished, this, statusQuo);
     connect(m_propH, &QLineEdit::editingFinished, this, proposal);
     connect(m_propV, &QLineEdit::editingFinished, this, proposal);
     auto zoom = [this] {
-        m_form.EditZoom(Number(m_zoom));
+        if (const auto value = ReadNumberField(*m_zoom, ENumberKind::Zoom))
+            m_form.EditZoom(*value);
         SetNumber(m_zoom, m_doc.Zoom());
     };
     connect(m_zoom, &QLineEdit::editingFinished, this, zoom);
@@ -220,11 +233,14 @@ void CInputView::ConnectFields() {
         UpdateFromDocument();
     });
     connect(m_fraction, &QLineEdit::editingFinished, this, [this] {
-        m_form.EditFraction(Number(m_fraction));
+        if (const auto value = ReadNumberField(*m_fraction, ENumberKind::Fraction))
+            m_form.EditFraction(*value);
         UpdateRuleFields();
     });
     connect(m_quota, &QLineEdit::editingFinished, this, [this] {
-        m_form.EditQuota(Number(m_quota));
+        const double total = m_doc.Game().VoteTotal();
+        if (const auto value = ReadNumberField(*m_quota, ENumberKind::Quota, total))
+            m_form.EditQuota(*value);
         UpdateRuleFields();
     });
     connect(m_absolute, &QRadioButton::clicked, this, [this] {
@@ -326,12 +342,6 @@ void CInputView::ShowDraggedPoint(bool statusQuo, const CFPoint& point) {
 void CInputView::SetNumber(QLineEdit* field, double value) {
     const QSignalBlocker blocker(field);
     field->setText(QString::fromStdString(FormatNumber(value)).trimmed());
-}
-
-double CInputView::Number(const QLineEdit* field) {
-    bool ok = false;
-    const double value = QLocale::c().toDouble(field->text().trimmed(), &ok);
-    return ok ? value : std::numeric_limits<double>::quiet_NaN();
 }
 
 std::string CInputView::Text(const QString& text) {

@@ -51,7 +51,8 @@ private:
     void UpdateLists();
     void UpdateRuleFields();
     void SetNumber(QLineEdit* field, double value);
-    static double Number(const QLineEdit* field);
+    /// Reads the status quo's (proposal's) fields into the model, or marks what is refused.
+    void EditPoint(bool statusQuo);
     static std::string Text(const QString& text);
 
     CQueltaDoc& m_doc;

@@ -64,7 +64,7 @@ void CVisualView::PaintDragFeedback(QPainter& painter) const {
                                size.cx + 2, size.cy + 2),
                          Qt::white);
     };
-    if (m_highlighted)
+    if (m_doc.IsCurrentMember(m_highlighted))
         painter.drawEllipse(layout.ToChart(m_highlighted->IdealPoint()), size.cx + 3, size.cy + 3);
     switch (m_gestures.Kind()) {
     case EDragKind::StatusQuo:

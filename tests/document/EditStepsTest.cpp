@@ -1,0 +1,266 @@
+#include "document/EditSteps.h"
+
+#include "database/DatabaseSource.h"
+#include "document/Commands.h"
+#include "document/DocumentDialogs.h"
+#include "document/FileCommands.h"
+#include "document/MemberEditor.h"
+#include "document/QueltaDoc.h"
+#include "document/ScenarioFile.h"
+#include "document/ScenarioGenerators.h"
+#include "platform/HeadlessPlatform.h"
+#include "script/DocScriptModel.h"
+#include "script/ScriptSession.h"
+#include "script/ScriptTextBox.h"
+#include "views/InputForm.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <functional>
+
+namespace {
+
+std::string Example(const std::string& name) {
+    return std::string(QUELTA_EXAMPLES) + "/" + name;
+}
+
+/// The triangle example, read as a user opens it.
+class EditStepsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(OpenScenarioPath(doc, Example("triangle.txt")));
+        platform.Clear();
+    }
+
+    /// What a save writes, with the zoom a save does not carry.
+    std::string Saved() const { return ScenarioText(doc) + "zoom " + std::to_string(doc.Zoom()); }
+
+    std::string Write(const std::string& name, const std::string& text) const {
+        const std::string path = dir.filePath(QString::fromStdString(name)).toStdString();
+        std::ofstream(path, std::ios::binary) << text;
+        return path;
+    }
+
+    CRecordingPlatform platform;
+    CScopedPlatform scope{platform};
+    CQueltaDoc doc;
+    QTemporaryDir dir;
+};
+
+/// One kind of change, made through the door a user or a script uses.
+struct SChange {
+    const char* step;
+    std::function<void(CQueltaDoc&, CRecordingPlatform&)> make;
+};
+
+/// Runs a script through the Script window's session, as one run.
+void RunScript(CQueltaDoc& doc, const std::string& program) {
+    CDocScriptModel model(doc);
+    CScriptTextBuffer box;
+    CScriptSession session;
+    session.Attach(&model, &box);
+    if (session.PressRun(program, false))
+        while (session.Continue(100)) {
+        }
+}
+
+CMember& FirstMember(CQueltaDoc& doc) {
+    return *doc.Header().currentCommittee->Members().front();
+}
+
+const SChange kChanges[] = {
+    {"Create Member",
+     [](CQueltaDoc& d, CRecordingPlatform&) {
+         d.CreateMember("XX9", "XX9", CFPoint(20, 30), 3);
+         d.RefreshAndModify();
+         CommitEdit(d, "Create Member");
+     }},
+    {"Move Member",
+     [](CQueltaDoc& d, CRecordingPlatform&) {
+         BeginEditGroup(d);
+         for (int step = 1; step <= 5; ++step) {
+             FirstMember(d).SetIdealPoint(CFPoint(10 + step, 20 + step));
+             d.Game().MemberChanged(FirstMember(d));
+         }
+         d.RefreshAndModify();
+         EndEditGroup(d, "Move Member");
+     }},
+    {"Delete Member",
+     [](CQueltaDoc& d, CRecordingPlatform&) {
+         d.RemoveMember(&FirstMember(d));
+         CommitEdit(d, "Delete Member");
+     }},
+    {"Edit Member",
+     [](CQueltaDoc& d, CRecordingPlatform&) {
+         CMemberEditor editor(d);
+         editor.ShowMember(&FirstMember(d));
+         editor.SetVoteWeight(3.0);
+     }},
+    {"Configuration...",
+     [](CQueltaDoc& d, CRecordingPlatform& p) {
+         DisplayConfig config = d.Config();
+         config.nResolution += 3;
+         p.QueueDialogAnswer<DisplayConfig>(config);
+         RunCommand(d, ECommandId::Configuration);
+     }},
+    {"Move Status Quo",
+     [](CQueltaDoc& d, CRecordingPlatform&) { CInputForm(d).EditStatusQuo(CFPoint(12, 34)); }},
+    {"Move Proposal",
+     [](CQueltaDoc& d, CRecordingPlatform&) { CInputForm(d).EditProposal(CFPoint(56, 78)); }},
+    {"Decision Rule", [](CQueltaDoc& d, CRecordingPlatform&) { CInputForm(d).EditFraction(0.75); }},
+    {"Plurality", [](CQueltaDoc& d, CRecordingPlatform&) { CInputForm(d).SetAbsolute(false); }},
+    {"Weighted", [](CQueltaDoc& d, CRecordingPlatform&) { RunCommand(d, ECommandId::Weighted); }},
+    {"Rational", [](CQueltaDoc& d, CRecordingPlatform&) { RunCommand(d, ECommandId::Rational); }},
+    {"Correlated",
+     [](CQueltaDoc& d, CRecordingPlatform&) { RunCommand(d, ECommandId::Correlated); }},
+    {"City Block",
+     [](CQueltaDoc& d, CRecordingPlatform&) { RunCommand(d, ECommandId::ModelCityBlock); }},
+    {"Zoom", [](CQueltaDoc& d, CRecordingPlatform&) { CInputForm(d).EditZoom(2.5); }},
+    {"Agenda",
+     [](CQueltaDoc& d, CRecordingPlatform& p) {
+         p.QueueDialogAnswer<SAgendaSettings>(SAgendaSettings{5});
+         RunCommand(d, ECommandId::Agenda);
+     }},
+    {"Script",
+     [](CQueltaDoc& d, CRecordingPlatform&) {
+         RunScript(
+             d,
+             "10 CALL SetVoteRule(0.8)\n20 CALL SetStatusQuo(1, 2)\n30 CALL SetProposal(3, 4)\n");
+     }},
+};
+
+} // namespace
+
+TEST_F(EditStepsTest, EveryKindOfChangeIsOneStepThatUndoAndRedoRestoreByteForByte) {
+    for (const SChange& change : kChanges) {
+        SCOPED_TRACE(change.step);
+        ASSERT_TRUE(OpenScenarioPath(doc, Example("triangle.txt")));
+        const std::string before = Saved();
+        change.make(doc, platform);
+        const std::string after = Saved();
+        ASSERT_NE(after, before) << "the change shows in the scenario";
+        EXPECT_EQ(doc.History().StepNames(), std::vector<std::string>{change.step});
+        EXPECT_TRUE(doc.IsModified());
+
+        ASSERT_TRUE(UndoEdit(doc));
+        EXPECT_EQ(Saved(), before);
+        EXPECT_FALSE(doc.IsModified()) << "back at the state that was read";
+        EXPECT_EQ(doc.Title(), Example("triangle.txt")) << "undo keeps the document's file";
+
+        ASSERT_TRUE(RedoEdit(doc));
+        EXPECT_EQ(Saved(), after);
+        EXPECT_TRUE(doc.IsModified());
+        EXPECT_FALSE(RedoEdit(doc));
+    }
+}
+
+TEST_F(EditStepsTest, ModifiedFollowsTheSavedPositionAcrossSaveUndoAndRedo) {
+    const std::string path = Write("saved.txt", "");
+    doc.SetPathName(path);
+    CInputForm form(doc);
+    form.EditFraction(0.6);
+    form.EditFraction(0.7);
+    ASSERT_EQ(doc.History().Position(), 2u);
+    ASSERT_TRUE(WriteScenarioFile(doc));
+    EXPECT_FALSE(doc.IsModified());
+
+    ASSERT_TRUE(UndoEdit(doc));
+    EXPECT_TRUE(doc.IsModified()) << "one step before the save";
+    ASSERT_TRUE(RedoEdit(doc));
+    EXPECT_FALSE(doc.IsModified()) << "at the save again";
+
+    ASSERT_TRUE(UndoEdit(doc));
+    form.EditFraction(0.9);
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_FALSE(doc.History().CanRedo()) << "a new step drops what could be redone";
+    ASSERT_TRUE(UndoEdit(doc));
+    EXPECT_TRUE(doc.IsModified()) << "the saved state can no longer be reached";
+
+    // A command that leaves the scenario as it was records nothing.
+    const size_t steps = doc.History().Position();
+    RunCommand(doc, ECommandId::ProjectionLine);
+    EXPECT_EQ(doc.History().Position(), steps);
+}
+
+TEST_F(EditStepsTest, ANewOrGeneratedScenarioStartsAFreshHistory) {
+    CInputForm(doc).EditFraction(0.6);
+    ASSERT_TRUE(doc.History().CanUndo());
+    platform.QueueAnswer(EMsgAnswer::No);
+    ASSERT_TRUE(RunCommand(doc, ECommandId::NewBargain));
+    EXPECT_FALSE(doc.History().CanUndo()) << "the scenario before is gone, with its steps";
+
+    SRegularPolygonSettings polygon;
+    polygon.members = 7;
+    platform.QueueDialogAnswer<SRegularPolygonSettings>(polygon);
+    ASSERT_TRUE(RunCommand(doc, ECommandId::NewRegularPolygon));
+    EXPECT_FALSE(doc.History().CanUndo());
+    EXPECT_EQ(doc.Header().currentCommittee->Members().size(), 7u);
+}
+
+TEST_F(EditStepsTest, AStepCannotBeTakenWhileADragIsUnderWay) {
+    BeginEditGroup(doc);
+    CInputForm(doc).EditFraction(0.6);
+    EXPECT_FALSE(UndoEdit(doc));
+    EXPECT_TRUE(doc.History().StepNames().empty()) << "recorded when the drag ends";
+    EndEditGroup(doc, "Move Member");
+    EXPECT_EQ(doc.History().StepNames(), std::vector<std::string>{"Move Member"});
+}
+
+TEST_F(EditStepsTest, FailedOpensLeaveTheScenarioItsTitleAndItsHistoryAsTheyWere) {
+    CInputForm(doc).EditFraction(0.6);
+    const std::string before = Saved();
+    const std::string title = doc.Title();
+    const std::vector<std::string> steps = doc.History().StepNames();
+    const auto unchanged = [&](const char* what) {
+        SCOPED_TRACE(what);
+        EXPECT_EQ(Saved(), before);
+        EXPECT_EQ(doc.Title(), title);
+        EXPECT_EQ(doc.Header().dataSource, title);
+        EXPECT_EQ(doc.History().StepNames(), steps);
+        EXPECT_TRUE(doc.IsModified()) << "the unsaved change is still unsaved";
+    };
+
+    EXPECT_FALSE(OpenScenarioPath(
+        doc, Write("letter.txt", "Dear committee,\nplease vote on the motion before Thursday.\n")));
+    unchanged("a plain letter");
+    ASSERT_EQ(platform.Messages().size(), 1u);
+    const std::string letter = platform.Messages().back().text;
+    EXPECT_NE(letter.find("letter.txt"), std::string::npos) << letter;
+    EXPECT_NE(letter.find("line 2 does not hold 2 to 4 entries"), std::string::npos) << letter;
+
+    EXPECT_FALSE(OpenXYPath(doc, Write("points.txt", "A 1 2\nB 3 4 5 6 7\n")));
+    unchanged("an XY file with a line of five entries");
+
+    const std::string missing = dir.filePath("gone.txt").toStdString();
+    EXPECT_FALSE(OpenScenarioPath(doc, missing));
+    unchanged("a missing file");
+    const std::string gone = platform.Messages().back().text;
+    EXPECT_EQ(gone.rfind("ERROR: CQueltaDoc::OpenFile()\n\nThe file was not found:\n" + missing, 0),
+              0u)
+        << gone;
+    EXPECT_EQ(gone.find("Please record"), std::string::npos) << "a user's error, not a failure";
+    EXPECT_EQ(platform.Messages().back().buttons, EMsgButtons::Ok) << "no Cancel that quits";
+
+    EXPECT_FALSE(OpenScenarioPath(doc, dir.path().toStdString()));
+    unchanged("a folder");
+    EXPECT_NE(platform.Messages().back().text.find("could not be read"), std::string::npos);
+
+    EXPECT_FALSE(OpenDatabase(doc, Write("tableless.sqlite", "")));
+    unchanged("a database without its tables");
+    const std::string database = platform.Messages().back().text;
+    EXPECT_EQ(database.find("Please record"), std::string::npos) << database;
+    EXPECT_NE(database.find("tableless.sqlite"), std::string::npos) << database;
+}
+
+TEST_F(EditStepsTest, AnUnchangedScenarioClosesWithoutAskingAndTheSavePromptNamesTheFile) {
+    EXPECT_EQ(ClosePrompt(doc), 1);
+    EXPECT_TRUE(platform.Messages().empty());
+
+    CInputForm(doc).EditFraction(0.6);
+    platform.QueueAnswer(EMsgAnswer::Cancel);
+    EXPECT_EQ(ClosePrompt(doc), 0);
+    EXPECT_EQ(platform.Messages().back().text, "Do you want to save changes to triangle.txt?");
+}
