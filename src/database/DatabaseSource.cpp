@@ -33,7 +33,7 @@ bool OpenDatabase(CQueltaDoc& doc, const std::string& connection) {
     try {
         db = std::make_unique<CDatabaseConnection>(connection);
     } catch (const CSqlFailure& failure) {
-        MessageBoxOk("The database " + connection + " could not be connected:\n\n" +
+        MessageBoxOk("The database " + DataSourceName(connection) + " could not be connected:\n\n" +
                      failure.what() +
                      "\n\nCheck the database file's name or the connection string, then open "
                      "it again.");
@@ -43,16 +43,17 @@ bool OpenDatabase(CQueltaDoc& doc, const std::string& connection) {
         data = ReadLegislature(*db);
         db.reset();
     } catch (const SDatabaseError& error) {
-        UserErrorBox(error.code, "The database " + connection + " could not be read.\n\n" +
-                                     error.message + "\n\n" + kIncompleteDatabaseAdvice);
+        UserErrorBox(error.code, "The database " + DataSourceName(connection) +
+                                     " could not be read.\n\n" + error.message + "\n\n" +
+                                     kIncompleteDatabaseAdvice);
         return false;
     } catch (const std::bad_alloc&) {
         ErrorBox("DOC4.1", "memory exception");
         return false;
     } catch (const CSqlFailure& failure) {
-        UserErrorBox("DOC4.2", "The database " + connection + " could not be read.\n\n" +
-                                   "database exception:\n\n" + failure.what() + "\n\n" +
-                                   kIncompleteDatabaseAdvice);
+        UserErrorBox("DOC4.2", "The database " + DataSourceName(connection) +
+                                   " could not be read.\n\n" + "database exception:\n\n" +
+                                   failure.what() + "\n\n" + kIncompleteDatabaseAdvice);
         return false;
     }
     if (const std::string problem = LegislatureProblem(data); !problem.empty()) {
