@@ -1,5 +1,7 @@
 #include "database/DatabaseConnection.h"
 
+#include "database/DatabaseSchema.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
@@ -121,4 +123,13 @@ void CDatabaseConnection::Commit() {
 
 void CDatabaseConnection::Rollback() {
     m_db.rollback();
+}
+
+bool RowExists(CDatabaseConnection& db, const std::string& table, const char* column,
+               const std::string& id) {
+    return db
+        .Run("SELECT 1 FROM " + QuoteName(table) + " WHERE " + QualifiedName(table, column) +
+                 " = ?",
+             {QString::fromStdString(id)})
+        .next();
 }

@@ -65,3 +65,7 @@ private:
     QString m_name;
     QSqlDatabase m_db;
 };
+
+/// Whether a row of `table` holds `id` in `column` (an ID compared exactly, as stored).
+bool RowExists(CDatabaseConnection& db, const std::string& table, const char* column,
+               const std::string& id);

@@ -12,23 +12,14 @@ QVariant Value(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-bool Exists(CDatabaseConnection& db, const std::string& table, const char* column,
-            const std::string& id) {
-    return db
-        .Run("SELECT 1 FROM " + QuoteName(table) + " WHERE " + QualifiedName(table, column) +
-                 " = ?",
-             {Value(id)})
-        .next();
-}
-
 /// Why the scenario cannot go into the house's tables; empty when it can. Throws CSqlFailure.
 std::string ImportProblem(CDatabaseConnection& db, const CCommittee& committee,
                           const std::string& prefix) {
-    if (Exists(db, prefix + "_Committees", "CommitteeID", committee.CommitteeID()))
+    if (RowExists(db, prefix + "_Committees", "CommitteeID", committee.CommitteeID()))
         return "the committee " + committee.CommitteeID() + " is in " + prefix +
                "_Committees already";
     for (const CMember* member : committee.Members())
-        if (Exists(db, prefix + "_Members", "MemberID", member->MemberID()))
+        if (RowExists(db, prefix + "_Members", "MemberID", member->MemberID()))
             return "the member " + member->MemberID() + " is in " + prefix + "_Members already";
     return {};
 }
@@ -56,7 +47,7 @@ void WriteHeaderIfMissing(CDatabaseConnection& db) {
 
 void WriteScales(CDatabaseConnection& db, const ScenarioHeader& header) {
     for (const auto& scale : header.scales)
-        if (!Exists(db, "Ratings", "RatingID", scale->RatingID()))
+        if (!RowExists(db, "Ratings", "RatingID", scale->RatingID()))
             db.Run(InsertSql(TableDef("Ratings")),
                    {Value(scale->Rating()), Value(scale->RatingID()), scale->Scale_Min(),
                     scale->Scale_Max()});

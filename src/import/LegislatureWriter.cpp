@@ -12,15 +12,6 @@ QVariant Text(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-bool Exists(CDatabaseConnection& db, const std::string& table, const char* column,
-            const std::string& id) {
-    return db
-        .Run("SELECT 1 FROM " + QuoteName(table) + " WHERE " + QualifiedName(table, column) +
-                 " = ?",
-             {Text(id)})
-        .next();
-}
-
 /// The committee of one party, under the committee of every member.
 std::string PartyCommitteeId(const SImportedBody& body, const std::string& party) {
     return body.committeeId + "." + party;
@@ -33,10 +24,10 @@ std::string WriteProblem(CDatabaseConnection& db, const SImportedBody& body,
     for (const std::string& party : body.Parties())
         committees.push_back(PartyCommitteeId(body, party));
     for (const std::string& id : committees)
-        if (Exists(db, prefix + "_Committees", "CommitteeID", id))
+        if (RowExists(db, prefix + "_Committees", "CommitteeID", id))
             return "the committee " + id + " is in " + prefix + "_Committees already";
     for (const SImportedMember& member : body.members)
-        if (Exists(db, prefix + "_Members", "MemberID", member.id))
+        if (RowExists(db, prefix + "_Members", "MemberID", member.id))
             return "the member " + member.id + " is in " + prefix + "_Members already";
     for (const SImportedMember& m : body.members)
         for (const std::string* text : {&m.id, &m.lastName, &m.firstName, &m.party, &m.state})
@@ -55,7 +46,7 @@ void WriteHeaderAndDefinitions(CDatabaseConnection& db, const SImportedBody& bod
                 Text("Members"), 0.0, Text("State"), Text("District"), Text("")});
     }
     for (const SImportedScale* scale : {&body.horizontal, &body.vertical})
-        if (!Exists(db, "Ratings", "RatingID", scale->id))
+        if (!RowExists(db, "Ratings", "RatingID", scale->id))
             db.Run(InsertSql(TableDef("Ratings")),
                    {Text(scale->name), Text(scale->id), scale->min, scale->max});
     for (const auto& [id, alias] : {std::pair{"PARTY", "Party"}, std::pair{"STATE", "State"}})
