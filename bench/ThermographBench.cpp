@@ -4,9 +4,6 @@
 #include "thermograph/ThermographFast.h"
 #include "thermograph/ThermographValues.h"
 
-#include <QDir>
-#include <QTemporaryDir>
-
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -94,15 +91,13 @@ BENCHMARK(BM_ThermographBODReference)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 
-/// The custom distribution with its levels and file, on every core.
+/// The custom distribution with its levels, on every core.
 void BM_ThermographCustom(benchmark::State& state) {
     SChartBody body(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
-    QTemporaryDir dir;
-    const std::string name = QDir(dir.path()).filePath("body.txt").toStdString();
     for (auto _ : state) {
         CThermograph thermograph;
-        benchmark::DoNotOptimize(WriteCustomDistribution(thermograph, body.game, name,
-                                                         SThermographSettings{20, 0, 1, 2}));
+        benchmark::DoNotOptimize(
+            MapCustomDistribution(thermograph, body.game, SThermographSettings{20, 0, 1, 2}));
     }
 }
 BENCHMARK(BM_ThermographCustom)->Args({101, 400})->Unit(benchmark::kMillisecond)->UseRealTime();

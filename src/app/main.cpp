@@ -1,9 +1,12 @@
 #include "app/MainWindow.h"
 #include "database/DatabaseCommands.h"
+#include "document/ChartThermograph.h"
 #include "document/FileCommands.h"
 #include "document/QueltaDoc.h"
+#include "platform/AtomicFile.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QCommandLineParser>
 #include <QGuiApplication>
 #include <QScreen>
@@ -44,7 +47,8 @@ int main(int argc, char** argv) {
     QCommandLineParser parser;
     parser.setApplicationDescription("Quelta: spatial models of voting");
     parser.addHelpOption();
-    parser.addPositionalArgument("FILE", "a scenario file or a legislature database (.sqlite, .db) to open");
+    parser.addPositionalArgument(
+        "FILE", "a scenario file or a legislature database (.sqlite, .db) to open");
     const QCommandLineOption screenshot("screenshot",
                                         "save a picture of the window to FILE once it is shown, "
                                         "then quit",
@@ -52,7 +56,10 @@ int main(int argc, char** argv) {
     parser.addOption(screenshot);
     parser.process(app);
     InstallDatabaseCommands();
+    // A write past a file-size limit fails with a message instead of ending the program.
+    IgnoreFileSizeSignal();
     CQueltaDoc doc;
+    SetDistributionFilesWritten(true);
     CQueltaFrame frame(doc);
     // The log opens with its date line, then the scenario is reset to a whiteboard.
     CreateDocument(doc);
@@ -66,7 +73,12 @@ int main(int argc, char** argv) {
     if (parser.isSet(screenshot)) {
         const QString path = parser.value(screenshot);
         QTimer::singleShot(1500, &frame, [&frame, path] {
-            const bool saved = frame.grab().save(path);
+            QBuffer png;
+            png.open(QIODevice::WriteOnly);
+            const bool saved =
+                frame.grab().save(&png, "PNG") &&
+                WriteFileAtomically(path.toStdString(), std::string_view(png.data().constData(),
+                                                                         png.data().size())) == 0;
             QApplication::exit(saved ? 0 : 1);
         });
     }

@@ -107,7 +107,7 @@ int RunThermograph(const QStringList& arguments) {
                                         config.bUncoveredSetBJS, threads};
     CThermograph thermograph;
     const bool done = mode == THERMO_CUSTOM
-                          ? WriteCustomDistribution(thermograph, doc.Game(), "", settings)
+                          ? MapCustomDistribution(thermograph, doc.Game(), settings)
                           : thermograph.MapThermographValues(doc.Game(), mode, settings);
     if (!done)
         return EXIT_FAILED;

@@ -1,6 +1,7 @@
 #include "cli/CliCommand.h"
 #include "cli/TerminalPlatform.h"
 #include "database/DatabaseCommands.h"
+#include "platform/AtomicFile.h"
 #include "platform/LeakSuppressions.h"
 
 #include <QGuiApplication>
@@ -71,6 +72,8 @@ int main(int argc, char** argv) {
     // Every number read or written uses the C locale, whatever the user's locale.
     std::setlocale(LC_ALL, "C");
     CollectLibraryWarnings();
+    // A write past a file-size limit fails with a message instead of ending the program.
+    IgnoreFileSizeSignal();
     CTerminalPlatform platform;
     SetPlatform(&platform);
     InstallDatabaseCommands();

@@ -1,9 +1,13 @@
 #include "document/ChartThermograph.h"
 
 #include "document/QueltaDoc.h"
+#include "document/TextLines.h"
+#include "platform/Platform.h"
 #include "thermograph/CustomDistribution.h"
 
 namespace {
+
+bool g_distributionFilesWritten = false;
 
 bool IsKnownMode(int mode) {
     switch (mode) {
@@ -29,13 +33,24 @@ int ShownMode(const CQueltaDoc& doc) {
     return IsKnownMode(mode) ? mode : 0;
 }
 
-/// The distribution file's document name: none while the document is untitled.
-std::string DistributionDocumentName(const CQueltaDoc& doc) {
+/// Writes the distribution file of a titled document that keeps one; a file that cannot be
+/// written is reported and the map is kept.
+void WriteDistributionFile(const CQueltaDoc& doc) {
     const std::string& path = doc.PathName();
-    return path == "*" ? std::string() : path;
+    if (!g_distributionFilesWritten || path == "*")
+        return;
+    const std::string name = CustomDistributionFileName(path);
+    std::string cause;
+    if (!WriteTextFileAtomically(name, CustomDistributionText(doc.Thermograph().Grid().levels),
+                                 cause))
+        MessageBoxOk(name + "\n" + cause);
 }
 
 } // namespace
+
+void SetDistributionFilesWritten(bool on) {
+    g_distributionFilesWritten = on;
+}
 
 SThermographSettings ThermographSettingsOf(const DisplayConfig& config) {
     return {config.nUncoveredSet, config.bExcludeYolk, config.bUncoveredSetBJS, 0};
@@ -57,9 +72,14 @@ bool UpdateChartThermograph(CQueltaDoc& doc) {
     if (mode == 0)
         return true;
     const SThermographSettings settings = ThermographSettingsOf(doc.Config());
-    if (mode == THERMO_CUSTOM)
-        return WriteCustomDistribution(doc.Thermograph(), doc.Game(), DistributionDocumentName(doc),
-                                       settings);
+    if (mode == THERMO_CUSTOM) {
+        const bool fresh = doc.Thermograph().IsFresh(doc.Game(), mode, settings);
+        if (!MapCustomDistribution(doc.Thermograph(), doc.Game(), settings))
+            return false;
+        if (!fresh)
+            WriteDistributionFile(doc);
+        return true;
+    }
     return doc.Thermograph().MapThermographValues(doc.Game(), mode, settings);
 }
 

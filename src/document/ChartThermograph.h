@@ -5,6 +5,11 @@
 class CQueltaDoc;
 struct DisplayConfig;
 
+/// Whether a new custom map is also written to the distribution file beside its document's
+/// file: the desktop turns this on at start-up; the command line and the other front ends never
+/// leave such a file.
+void SetDistributionFilesWritten(bool on);
+
 /// The settings a value map takes from the document's settings record (one thread per core).
 SThermographSettings ThermographSettingsOf(const DisplayConfig& config);
 
@@ -16,8 +21,9 @@ bool IsLongThermographMode(int mode);
 bool ChartThermographPending(const CQueltaDoc& doc);
 
 /// Brings the document's thermograph up to date for the chart: when the scenario is ready and
-/// the thermograph is shown, the map of its mode is computed unless it is fresh. The custom
-/// mode writes the document's distribution file, or no file while the document is untitled.
+/// the thermograph is shown, the map of its mode is computed unless it is fresh. A new custom
+/// map is also written to the titled document's distribution file when such files are written
+/// (see SetDistributionFilesWritten); a failed write is a message.
 /// False when the cancel poll stopped the computation: the previous map and the status quo
 /// are then as they were.
 bool UpdateChartThermograph(CQueltaDoc& doc);

@@ -1,6 +1,7 @@
 #include "document/ScenarioLog.h"
 
 #include "document/TextLines.h"
+#include "platform/AtomicFile.h"
 
 #include <ctime>
 
@@ -22,7 +23,9 @@ std::string LogDateLine() {
 }
 
 ELogOpen CScenarioLog::Open(const std::string& path) {
-    m_file.reset(std::fopen(path.c_str(), "a"));
+    IgnoreFileSizeSignal();
+    // A journal is appended to, never replaced; it may only be (or lead to) a regular file.
+    m_file.reset(CheckFileTarget(path) == 0 ? std::fopen(path.c_str(), "a") : nullptr);
     m_logging = false;
     if (!m_file)
         return ELogOpen::NotOpened;

@@ -39,10 +39,6 @@ std::string FieldText(std::string_view text);
 /// the scenario files).
 bool ReadTextFile(const std::string& path, std::string& text, std::string& cause);
 
-/// Writes a whole text to a file safely: the text goes to a new file of an unpredictable name
-/// beside the target, which is then renamed over it, so a failure leaves the old file as it was
-/// and no other file behind. A symbolic link is written through to the file it leads to; the
-/// file keeps its permissions. Folders, FIFOs, devices and read-only files are refused, and a
-/// full disk or a file-size limit is reported, not fatal. On failure returns false and sets
-/// `cause` to the text naming the reason.
+/// Writes a whole text to a file the one safe way (see WriteFileAtomically). On failure returns
+/// false and sets `cause` to the text naming the reason.
 bool WriteTextFileAtomically(const std::string& path, const std::string& text, std::string& cause);

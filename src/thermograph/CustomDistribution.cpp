@@ -8,9 +8,6 @@
 #include "thermograph/ThermographFast.h"
 #include "thermograph/ThermographValues.h"
 
-#include <QSaveFile>
-#include <QString>
-
 #include <algorithm>
 #include <cstdio>
 
@@ -29,20 +26,6 @@ std::vector<signed char> ParetoCells(CVotingGame& game, SThermographGrid& grid) 
         }
     }
     return signs;
-}
-
-void WriteFile(const std::string& name, const std::string& text) {
-    if (name.empty())
-        return;
-    QSaveFile file(QString::fromStdString(name));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
-        return;
-    if (file.write(text.data(), static_cast<qint64>(text.size())) !=
-        static_cast<qint64>(text.size())) {
-        file.cancelWriting();
-        return;
-    }
-    file.commit();
 }
 
 } // namespace
@@ -87,9 +70,8 @@ std::string CustomDistributionText(const std::vector<SThermographLevel>& levels)
     return text;
 }
 
-bool WriteCustomDistribution(CThermograph& thermograph, CVotingGame& game,
-                             const std::string& documentName,
-                             const SThermographSettings& settings) {
+bool MapCustomDistribution(CThermograph& thermograph, CVotingGame& game,
+                           const SThermographSettings& settings) {
     if (thermograph.IsFresh(game, THERMO_CUSTOM, settings))
         return true;
     SThermographGrid grid = MakeThermographGrid(game, THERMO_CUSTOM);
@@ -97,8 +79,6 @@ bool WriteCustomDistribution(CThermograph& thermograph, CVotingGame& game,
     if (!MapSignedValues(game, THERMO_AREA, signs, settings, grid))
         return false;
     grid.levels = CustomDistributionLevels(grid, game);
-    if (!documentName.empty())
-        WriteFile(CustomDistributionFileName(documentName), CustomDistributionText(grid.levels));
     thermograph.Store(std::move(grid), game, settings);
     return true;
 }

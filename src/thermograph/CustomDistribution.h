@@ -21,10 +21,8 @@ std::vector<SThermographLevel> CustomDistributionLevels(const SThermographGrid& 
 std::string CustomDistributionText(const std::vector<SThermographLevel>& levels);
 
 /// The custom distribution while the thermograph is out of date: the win-set area of every
-/// cell of the Pareto region (-1 elsewhere), its levels, and the file named after the
-/// document, replaced in one step (a file that cannot be written is skipped without a
-/// message, and an older file stays whole; without a document name no file is written).
-/// The map is stored in the thermograph for painting.
-/// False when the cancel poll stopped it: no file is written and the previous map stays.
-bool WriteCustomDistribution(CThermograph& thermograph, CVotingGame& game,
-                             const std::string& documentName, const SThermographSettings& settings);
+/// cell of the Pareto region (-1 elsewhere) and its levels, stored in the thermograph for
+/// painting and for the distribution file. False when the cancel poll stopped it: the previous
+/// map stays.
+bool MapCustomDistribution(CThermograph& thermograph, CVotingGame& game,
+                           const SThermographSettings& settings);

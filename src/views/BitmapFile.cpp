@@ -1,12 +1,14 @@
 #include "views/BitmapFile.h"
 
+#include "platform/AtomicFile.h"
 #include "platform/Platform.h"
 
+#include <QBuffer>
 #include <QImageWriter>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <new>
 
 namespace {
@@ -43,16 +45,24 @@ bool SaveBitmap(const QImage& image, const std::string& name) {
     }
     if (pixels.isNull())
         return Fail("CFileBMP: Bad bit retrieval");
-    QSaveFile file(QString::fromStdString(BitmapFileName(name)));
-    if (!file.open(QIODevice::WriteOnly))
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "bmp");
+    if (!writer.write(pixels))
+        return Fail("CFileBMP: Bad write of file-header");
+    const QByteArray& bytes = buffer.data();
+    switch (WriteFileAtomically(BitmapFileName(name),
+                                std::string_view(bytes.constData(), bytes.size()))) {
+    case 0:
+        break;
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+    case EIO:
+        return Fail("CFileBMP: Bad write of file-header");
+    default:
         return Fail("CFileBMP: Bad file creation");
-    QImageWriter writer(&file, "bmp");
-    if (!writer.write(pixels)) {
-        file.cancelWriting();
-        return Fail("CFileBMP: Bad write of file-header");
     }
-    if (!file.commit())
-        return Fail("CFileBMP: Bad write of file-header");
     return true;
 }
 

@@ -4,12 +4,15 @@
 #include "views/ChartModel.h"
 #include "views/ChartRenderer.h"
 
+#include "platform/AtomicFile.h"
+#include "platform/FileCause.h"
+
+#include <QBuffer>
 #include <QFileInfo>
 #include <QIODevice>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include <functional>
@@ -24,17 +27,21 @@ void PaintAt(CChartRenderer& renderer, QPainter& painter) {
     renderer.Paint(painter);
 }
 
-/// Writes a file through a temporary one that replaces it only when `write` succeeded, so a
-/// failed export leaves nothing usable behind.
+/// Renders the file's bytes into memory, then writes them the one safe way, so a failed
+/// export leaves the old file as it was.
 bool WriteFile(const QString& path, std::string& error,
                const std::function<bool(QIODevice& out)>& write) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = "cannot create " + path.toStdString();
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (!write(buffer)) {
+        error = "cannot draw " + path.toStdString();
         return false;
     }
-    if (!write(file) || !file.commit()) {
-        error = "cannot write " + path.toStdString();
+    const QByteArray& bytes = buffer.data();
+    if (const int failure = WriteFileAtomically(path.toStdString(),
+                                                std::string_view(bytes.constData(), bytes.size()));
+        failure != 0) {
+        error = "cannot write " + path.toStdString() + ": " + FileCauseText(failure);
         return false;
     }
     return true;

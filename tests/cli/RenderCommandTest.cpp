@@ -130,7 +130,7 @@ TEST(RenderCommandTest, EachDisplayDrawsOnTheChart) {
 
 } // namespace
 
-TEST(RenderCommandTest, ThermographValueMapsArePaintedAndCustomWritesItsFile) {
+TEST(RenderCommandTest, ThermographValueMapsArePaintedAndNoDistributionFileIsLeft) {
     QTemporaryDir dir;
     const QString scenario = dir.filePath("five.txt");
     ASSERT_TRUE(QFile::copy(ExamplePath("five.txt"), scenario));
@@ -153,5 +153,21 @@ TEST(RenderCommandTest, ThermographValueMapsArePaintedAndCustomWritesItsFile) {
         EXPECT_LT(white, 38 * 38 / 10) << "the map covers the plot";
         EXPECT_GT(colours.size(), 5);
     }
-    EXPECT_TRUE(QFileInfo::exists(scenario + ".custom.txt"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+              (QStringList{"five.txt", "thermo1024.png", "thermo2048.png", "thermo4096.png",
+                           "thermo512.png"}))
+        << "a picture writes no distribution file";
+
+    // Nor beside a database, through a link planted at the name it would have had.
+    const QString database = dir.filePath("legislature.sqlite");
+    ASSERT_TRUE(QFile::copy(ExamplePath("legislature.sqlite"), database));
+    const QString victim = WriteFile(dir, "victim.txt", "keep\n");
+    ASSERT_TRUE(QFile::link(victim, database + ".custom.txt"));
+    const SCliRun run = RunCli({"render", "--db", database, "--scenario", "Tax reform", "-o",
+                                dir.filePath("db.png"), "--chart", "30x30", "--show", "thermograph",
+                                "--set", "typeThermo=4096"});
+    ASSERT_EQ(run.exitCode, 0) << run.Err().toStdString();
+    QFile kept(victim);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), "keep\n");
 }

@@ -3,6 +3,11 @@
 #include "views/LongConcepts.h"
 #include "views/ThermographFixture.h"
 
+#include <QFile>
+#include <QFileInfo>
+
+#include <sys/stat.h>
+
 namespace {
 
 class ChartThermographTest : public CThermographFixture {
@@ -131,6 +136,35 @@ TEST_F(ChartThermographTest, UntitledDocumentPaintsTheCustomMapWithoutAFile) {
     EXPECT_FALSE(doc.Thermograph().Grid().levels.empty());
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("scenario.txt.custom.txt")));
     EXPECT_FALSE(QFileInfo::exists("*.custom.txt"));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ChartThermographTest, OnlyADocumentThatKeepsTheFileWritesItAndSaysWhenItCannot) {
+    const QString file = QString::fromStdString(doc.PathName()) + ".custom.txt";
+    doc.Config().typeThermo = THERMO_CUSTOM;
+    ASSERT_TRUE(UpdateChartThermograph(doc));
+    EXPECT_FALSE(QFileInfo::exists(file)) << "by default no file is written";
+
+    const SDistributionFilesWritten desktop;
+    doc.Thermograph().MarkOutOfDate();
+    ASSERT_TRUE(UpdateChartThermograph(doc));
+    QFile written(file);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(written.readAll().startsWith("area,count\n"));
+    written.remove();
+
+    // A FIFO at the file's name is neither replaced nor waited on; the map is still painted.
+    ASSERT_EQ(::mkfifo(file.toLocal8Bit().constData(), 0644), 0);
+    doc.Thermograph().MarkOutOfDate();
+    EXPECT_TRUE(UpdateChartThermograph(doc));
+    EXPECT_FALSE(doc.Thermograph().Grid().levels.empty());
+    EXPECT_FALSE(QFileInfo(file).isFile());
+    EXPECT_TRUE(QFileInfo::exists(file));
+    ASSERT_EQ(platform.MessageTexts().size(), 1u);
+    EXPECT_EQ(platform.MessageTexts()[0], file.toStdString() + "\nThe file could not be accessed.");
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "document/DocumentLog.h"
+#include "FileSizeLimit.h"
 #include "document/PreferenceCorrelation.h"
 #include "document/QueltaDoc.h"
 #include "document/ScenarioFile.h"
@@ -16,6 +17,7 @@
 #include <cmath>
 #include <fstream>
 #include <string>
+#include <sys/stat.h>
 
 namespace {
 
@@ -88,14 +90,24 @@ TEST_F(DocumentLogTest, LoadingAScenarioLogsTheSummaryWithTheVotes) {
 }
 
 TEST_F(DocumentLogTest, LogThatCannotOpenIsSilentAndOneThatCannotBeWrittenIsFatal) {
-    EXPECT_FALSE(OpenDocumentLog(doc, dir.filePath("missing/quelta.log").toStdString()));
-    EXPECT_FALSE(OpenDocumentLog(doc, dir.path().toStdString()));
+    // A journal is only ever a regular file: a FIFO (which would block the open) and a device
+    // are passed over like a missing folder.
+    const std::string fifo = dir.filePath("fifo.log").toStdString();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    for (const std::string& path : {dir.filePath("missing/quelta.log").toStdString(),
+                                    dir.path().toStdString(), fifo, std::string("/dev/full")})
+        EXPECT_FALSE(OpenDocumentLog(doc, path)) << path;
     EXPECT_TRUE(platform.Messages().empty());
     EXPECT_FALSE(platform.ExitRequested());
     doc.Log().SetLogging(true);
     doc.SetVoteRule(0.4); // writes nowhere, fails nothing
 
-    EXPECT_FALSE(OpenDocumentLog(doc, "/dev/full"));
+    bool opened = true;
+    {
+        const CFileSizeLimit limit(1);
+        opened = OpenDocumentLog(doc, LogPath());
+    }
+    EXPECT_FALSE(opened);
     EXPECT_EQ(platform.MessageTexts(),
               std::vector<std::string>{ErrorBoxText("DOC1", "log file exception")});
     EXPECT_TRUE(platform.ExitRequested());

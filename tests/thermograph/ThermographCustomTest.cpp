@@ -3,8 +3,6 @@
 #include "thermograph/Thermograph.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -19,21 +17,14 @@ struct STriangle : CGameFixture {
     }
 };
 
-QByteArray FileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 } // namespace
 
-TEST(ThermographCustomTest, TriangleFileHasMonotoneAreasAndCounts) {
+TEST(ThermographCustomTest, TriangleTextHasMonotoneAreasAndCounts) {
     STriangle f;
-    QTemporaryDir dir;
-    const std::string name = QDir(dir.path()).filePath("triangle.txt").toStdString();
     CThermograph thermograph;
-    ASSERT_TRUE(WriteCustomDistribution(thermograph, f.game, name, {}));
+    ASSERT_TRUE(MapCustomDistribution(thermograph, f.game, {}));
     const QStringList lines =
-        QString::fromUtf8(FileBytes(QString::fromStdString(name + ".custom.txt")))
+        QString::fromStdString(CustomDistributionText(thermograph.Grid().levels))
             .split('\n', Qt::SkipEmptyParts);
     ASSERT_GE(lines.size(), 90);
     EXPECT_EQ(lines[0], "area,count");
@@ -59,37 +50,26 @@ TEST(ThermographCustomTest, TriangleFileHasMonotoneAreasAndCounts) {
     EXPECT_LT(area, static_cast<int>(grid.values.size()));
 }
 
-TEST(ThermographCustomTest, CancelAndUnwritableFileLeaveOlderFilesWhole) {
+TEST(ThermographCustomTest, CancelKeepsThePreviousMapAndWritesNoFile) {
     STriangle f;
     QTemporaryDir dir;
-    const std::string name = QDir(dir.path()).filePath("s.txt").toStdString();
-    const QString file = QString::fromStdString(name + ".custom.txt");
-    {
-        QFile old(file);
-        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-        old.write("older file\n");
-    }
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir.path()));
     CThermograph thermograph;
     f.platform.RequestCancelAfter(10);
-    EXPECT_FALSE(WriteCustomDistribution(thermograph, f.game, name, {}));
-    EXPECT_EQ(FileBytes(file), "older file\n");
+    EXPECT_FALSE(MapCustomDistribution(thermograph, f.game, {}));
     EXPECT_TRUE(thermograph.IsOutOfDate());
     EXPECT_TRUE(thermograph.Grid().values.empty());
 
     f.platform.RequestCancelAfter(-1);
-    const std::string missing = QDir(dir.path()).filePath("no/such/dir/s.txt").toStdString();
-    EXPECT_TRUE(WriteCustomDistribution(thermograph, f.game, missing, {}));
-    EXPECT_TRUE(f.platform.Messages().empty()) << "an unwritable file is not reported";
+    EXPECT_TRUE(MapCustomDistribution(thermograph, f.game, {}));
     EXPECT_FALSE(thermograph.IsOutOfDate());
-
-    // Without a document name (an untitled scenario, the command line's distribution) the
-    // levels are kept but no ".custom.txt" appears in the working folder.
-    const QString previous = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(dir.path()));
-    thermograph.MarkOutOfDate();
-    EXPECT_TRUE(WriteCustomDistribution(thermograph, f.game, "", {}));
     EXPECT_FALSE(thermograph.Grid().levels.empty());
-    EXPECT_FALSE(QFileInfo::exists(".custom.txt"));
+    EXPECT_TRUE(
+        QDir(dir.path())
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)
+            .isEmpty())
+        << "the map alone writes nothing";
     QDir::setCurrent(previous);
 }
 

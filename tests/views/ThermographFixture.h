@@ -1,9 +1,18 @@
 #pragma once
 
+#include "document/ChartThermograph.h"
 #include "views/ChartFixture.h"
 #include "views/ThermographLayer.h"
 
 #include <utility>
+
+/// While alive, new custom maps are written beside their documents, as in the desktop.
+struct SDistributionFilesWritten {
+    SDistributionFilesWritten() { SetDistributionFilesWritten(true); }
+    ~SDistributionFilesWritten() { SetDistributionFilesWritten(false); }
+    SDistributionFilesWritten(const SDistributionFilesWritten&) = delete;
+    SDistributionFilesWritten& operator=(const SDistributionFilesWritten&) = delete;
+};
 
 /// Five trade-off members on a small chart with only the thermograph shown, read from a file in
 /// the fixture's folder, so that a custom distribution file lands beside it.

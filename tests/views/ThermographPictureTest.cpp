@@ -22,7 +22,7 @@ protected:
         settings.threads = 1;
         CThermograph reference;
         const bool done = mode == THERMO_CUSTOM
-                              ? WriteCustomDistribution(reference, doc.Game(), "", settings)
+                              ? MapCustomDistribution(reference, doc.Game(), settings)
                               : reference.MapThermographValues(doc.Game(), mode, settings);
         EXPECT_TRUE(done);
         return reference;
@@ -71,6 +71,7 @@ TEST_F(ThermographPictureTest, WinSetMapsPaintTheColoursOfTheirValuesPixelForPix
 }
 
 TEST_F(ThermographPictureTest, CustomLevelsColourEachCellByTheLeastLevelHoldingIt) {
+    const SDistributionFilesWritten desktop;
     doc.Config().typeThermo = THERMO_CUSTOM;
     const QImage picture = Picture();
     const SThermographGrid grid = Reference(THERMO_CUSTOM).Grid();

@@ -1,4 +1,4 @@
-#include "document/FileCause.h"
+#include "platform/FileCause.h"
 
 #include <array>
 #include <cerrno>
