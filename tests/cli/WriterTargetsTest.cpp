@@ -61,7 +61,7 @@ const SWriter kWriters[] = {
      }},
     {"log", ".log",
      [](const QString& out) {
-         return QStringList{"info", Triangle(), "--log", out};
+         return QStringList{"concepts", Triangle(), "--only", "vote", "--log", out};
      }},
     {"generate", ".txt",
      [](const QString& out) {
