@@ -1,8 +1,10 @@
 #include "cli/CliCommand.h"
 #include "cli/CommonOptions.h"
+#include "cli/Interrupt.h"
 #include "document/Agenda.h"
 #include "document/QueltaDoc.h"
 #include "platform/TextUtil.h"
+#include "script/ScriptInterrupt.h"
 
 #include <QCommandLineParser>
 #include <QJsonArray>
@@ -40,11 +42,25 @@ int RunAgendaCommand(const QStringList& arguments) {
         std::fprintf(stderr, "usage: quelta-cli %s\n(N is a whole number)\n", kUsage);
         return EXIT_USAGE;
     }
+    if (iterations < 1 || iterations > kMaxAgendaIterations) {
+        std::fprintf(stderr, "quelta-cli: --iterations takes a whole number from 1 to %d\n",
+                     kMaxAgendaIterations);
+        return EXIT_USAGE;
+    }
+    CInterruptiblePlatform platform(Platform());
+    CScopedPlatform scope(platform);
+    const CInterruptHandler interrupt;
     CQueltaDoc doc;
     const std::string path = sources.front().toStdString();
     if (const int result = LoadScenarioWithOptions(parser, path, doc); result != EXIT_OK)
         return result;
-    PrintPath(RunAgenda(doc, SAgendaSettings{iterations}), parser.isSet("json"));
+    const std::vector<CFPoint> agenda = RunAgenda(doc, SAgendaSettings{iterations});
+    PrintPath(agenda, parser.isSet("json"));
+    if (ScriptInterruptRequested()) {
+        std::fprintf(stderr, "quelta-cli: interrupted after %zu of %d iterations\n",
+                     agenda.empty() ? 0 : agenda.size() - 1, iterations);
+        return EXIT_FAILED;
+    }
     return EXIT_OK;
 }
 

@@ -12,6 +12,7 @@
 #include "document/ScenarioFile.h"
 #include "document/ScenarioGenerators.h"
 #include "geometry/GeoAlloc.h"
+#include "model/InputLimits.h"
 #include "platform/TextUtil.h"
 #include "preferences/PreferenceSpec.h"
 
@@ -22,12 +23,6 @@
 #include <optional>
 
 namespace {
-
-// Zooms and points far outside these ranges leave no cell of the chart with a finite issue-space
-// size, so every concept would come out as not-a-number.
-constexpr double kSmallestZoom = 1e-6;
-constexpr double kLargestZoom = 1e6;
-constexpr double kLargestCoordinate = 1e15;
 
 int UsageError(const std::string& text) {
     std::fprintf(stderr, "quelta-cli: %s\n", text.c_str());
@@ -155,9 +150,10 @@ int ApplyGameOptions(const QCommandLineParser& parser, CQueltaDoc& doc) {
     }
     if (parser.isSet("rule")) {
         const auto rule = FiniteNumber(parser.value("rule"));
-        if (!rule)
+        if (!rule || !(*rule >= kSmallestVoteRule && *rule <= kLargestVoteRule))
             return UsageError("--rule takes a fraction from 0 to 1");
-        doc.SetVoteRule(*rule);
+        // Adding zero turns -0 into 0, so the rule is never printed or stored as -0.
+        doc.SetVoteRule(*rule + 0.0);
     }
     if (parser.isSet("plurality")) {
         const QString value = parser.value("plurality");

@@ -1,65 +1,36 @@
 #include "cli/CliCommand.h"
 #include "cli/CommonOptions.h"
+#include "cli/Interrupt.h"
 #include "document/QueltaDoc.h"
 #include "document/ScenarioFile.h"
 #include "document/TextLines.h"
-#include "platform/ForwardingPlatform.h"
 #include "script/BasicInterpreter.h"
 #include "script/DocScriptModel.h"
-#include "script/ScriptInterrupt.h"
 #include "script/ScriptText.h"
 #include "script/ScriptTextBox.h"
 
 #include <QCommandLineParser>
 
-#include <csignal>
 #include <cstdio>
 #include <optional>
 
 namespace {
-
-extern "C" void RequestInterrupt(int) {
-    RequestScriptInterrupt();
-}
 
 /// The platform the CLI installed, with Ctrl-C as the cancel request: a script that runs for
 /// ever can be stopped and still report where it stopped, and so can the long computations of
 /// the model functions it calls. A script that replaces its scenario (NewFile, NewMonteCarlo,
 /// CloseFile) is let through the close prompt without saving on the way: the run writes only
 /// what --save names.
-class CRunPlatform : public CForwardingPlatform {
+class CRunPlatform : public CInterruptiblePlatform {
 public:
-    using CForwardingPlatform::CForwardingPlatform;
-    bool CancelRequested() override {
-        return ScriptInterruptRequested() || CForwardingPlatform::CancelRequested();
-    }
+    using CInterruptiblePlatform::CInterruptiblePlatform;
     EMsgAnswer MessageBox(const std::string& text, const std::string& title,
                           EMsgButtons buttons) override {
         if (buttons == EMsgButtons::YesNoCancel &&
             text.rfind("Do you want to save changes", 0) == 0)
             return EMsgAnswer::No;
-        return CForwardingPlatform::MessageBox(text, title, buttons);
+        return CInterruptiblePlatform::MessageBox(text, title, buttons);
     }
-};
-
-/// Catches SIGINT for as long as it lives.
-class CInterruptHandler {
-public:
-    CInterruptHandler() {
-        ClearScriptInterrupt();
-        struct sigaction action {};
-        action.sa_handler = RequestInterrupt;
-        // Output being written when Ctrl-C comes is finished, not cut off.
-        action.sa_flags = SA_RESTART;
-        sigemptyset(&action.sa_mask);
-        sigaction(SIGINT, &action, &m_previous);
-    }
-    ~CInterruptHandler() { sigaction(SIGINT, &m_previous, nullptr); }
-    CInterruptHandler(const CInterruptHandler&) = delete;
-    CInterruptHandler& operator=(const CInterruptHandler&) = delete;
-
-private:
-    struct sigaction m_previous {};
 };
 
 struct SRunOptions {
@@ -151,6 +122,11 @@ int RunScript(const QCommandLineParser& parser, const SRunOptions& options) {
         if (options.save)
             std::fprintf(stderr, "quelta-cli run: the script failed; %s is not written\n",
                          options.save->c_str());
+        return EXIT_FAILED;
+    }
+    if (model.FailedSaves() > 0) {
+        std::fprintf(stderr, "quelta-cli run: %d save%s of the script failed\n",
+                     model.FailedSaves(), model.FailedSaves() == 1 ? "" : "s");
         return EXIT_FAILED;
     }
     if (options.save && !SaveScenarioOrSay(doc, *options.save))

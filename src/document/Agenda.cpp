@@ -33,6 +33,9 @@ std::vector<CFPoint> RunAgenda(CQueltaDoc& doc, const SAgendaSettings& settings)
     const std::vector<CMember*>& members = committee->Members();
     const double count = static_cast<double>(members.size());
     for (int i = 0; i < settings.iterations; ++i) {
+        // A stopped run keeps the path so far, as if it had been asked for that many steps.
+        if (Platform().CancelRequested())
+            break;
         UniformDeviate(seed);
         const auto index = static_cast<size_t>(std::trunc(UniformDeviate(seed) * count));
         if (WinSetIsEmpty(game)) {

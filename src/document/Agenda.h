@@ -13,7 +13,8 @@ class CQueltaDoc;
 /// status quo stays when the win set is empty). The veto constraint is switched on and the
 /// generator restarts from the same seed, so every run on a scenario follows the same path.
 /// Returns the path, starting with the status quo it started from (also kept by the document
-/// for the chart); nothing happens without members or iterations.
+/// for the chart); nothing happens without members or iterations. The cancel poll stops the run
+/// between iterations with the path so far.
 std::vector<CFPoint> RunAgenda(CQueltaDoc& doc, const SAgendaSettings& settings);
 
 /// The most iterations an agenda run takes: far more than a path anyone follows on the chart.

@@ -3,15 +3,10 @@
 #include <optional>
 #include <string>
 
-// The numbers a user may give the scenario, the same for the desktop's fields and the command
-// line's options. Zooms and points far outside these ranges leave no cell of the chart with a
-// finite issue-space size, so every concept would come out as not-a-number.
+#include "model/InputLimits.h"
 
-/// The largest magnitude of a point's coordinate.
-inline constexpr double kLargestCoordinate = 1e15;
-/// The smallest and largest zoom factors.
-inline constexpr double kSmallestZoom = 1e-6;
-inline constexpr double kLargestZoom = 1e6;
+// The desktop's numeric fields check their text against the ranges every front end holds
+// typed-in numbers to.
 
 /// What a numeric field holds, for its limits and the wording of a refusal.
 enum class ENumberKind { Coordinate, Fraction, Zoom, Quota, Weight };

@@ -3,6 +3,7 @@
 #include "document/EditSteps.h"
 
 #include "document/QueltaDoc.h"
+#include "model/InputLimits.h"
 #include "script/ScriptBindings.h"
 
 #include <climits>
@@ -10,9 +11,6 @@
 #include <cstring>
 
 namespace {
-
-// Beyond this a coordinate maps to no chart cell that the grid can hold.
-constexpr double kLargestCoordinate = 1e15;
 
 int ExactFunctionIndex(const char* name) {
     const auto functions = ModelFunctions();
@@ -92,7 +90,7 @@ SScriptValue CDocScriptModel::CallModelFunction(int index,
         error = EScriptError::BadValue;
         return {};
     }
-    CScriptCall call(m_doc, arguments, error);
+    CScriptCall call(m_doc, arguments, error, m_failedSaves);
     return bindings[static_cast<std::size_t>(index)](call);
 }
 

@@ -25,6 +25,8 @@ TEST(CommonOptionsTest, NonFiniteFractionalAndOversizedValuesAreUsageErrors) {
         {"status quo infinite", {"--sq", "inf,0"}, "--sq takes H,V"},
         {"proposal far away", {"--proposal", "1e308,1e308"}, "--proposal takes H,V"},
         {"rule not a number", {"--rule", "nan"}, "--rule takes"},
+        {"rule below nothing", {"--rule", "-0.1"}, "--rule takes a fraction from 0 to 1"},
+        {"rule above all", {"--rule", "2"}, "--rule takes a fraction from 0 to 1"},
         {"zoom infinite", {"--zoom", "inf"}, "--zoom takes"},
         {"zoom denormal", {"--zoom", "4.9e-324"}, "--zoom takes"},
         {"zoom not a number", {"--zoom", "nan"}, "--zoom takes"},
@@ -47,7 +49,8 @@ TEST(CommonOptionsTest, UsableLimitsAndDefaultCountsStillWork) {
         {"largest direction count", {"--set", "nSchattschneiderSet=3600"}, ""},
         {"small zoom", {"--zoom", "0.000001"}, ""},
         {"far proposal", {"--proposal", "1e15,-1e15"}, ""},
-        {"rule outside 0..1 is clamped", {"--rule", "1.5"}, ""},
+        {"rule at both ends", {"--rule", "1"}, ""},
+        {"negative zero rule", {"--rule", "-0"}, ""},
     };
     for (const SRefusedOption& c : cases) {
         const SCliRun run = RunCli(
@@ -57,6 +60,10 @@ TEST(CommonOptionsTest, UsableLimitsAndDefaultCountsStillWork) {
         EXPECT_FALSE(run.Out().contains("nan")) << c.name;
         EXPECT_FALSE(run.Out().contains("inf")) << c.name;
     }
+    const SCliRun zero = RunCli(
+        {"concepts", ExamplePath("triangle.txt"), "--only", "vote", "--json", "--rule", "-0"});
+    EXPECT_EQ(zero.Json()["vote.rule"].toDouble(), 0.0);
+    EXPECT_TRUE(zero.Out().contains("\"vote.rule\":0,")) << zero.Out().toStdString();
 }
 
 TEST(CommonOptionsTest, OversizedValuesInAFileFallBackToTheirDefaultsWithAMessage) {

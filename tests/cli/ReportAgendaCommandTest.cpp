@@ -2,9 +2,13 @@
 
 #include <QFile>
 #include <QJsonArray>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QThread>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
 
 namespace {
 
@@ -69,7 +73,7 @@ TEST_F(ReportAgendaCommandTest, SeveralScenariosGiveOneJsonLineEach) {
         << "-o takes one scenario";
 }
 
-TEST_F(ReportAgendaCommandTest, AgendaRunsRepeatAndBadCountsDoNothing) {
+TEST_F(ReportAgendaCommandTest, AgendaRunsRepeatAndCountsOutsideTheDialogsRangeAreRefused) {
     const QStringList arguments = {"agenda", ExamplePath("five.txt"), "--iterations", "5", "--sq",
                                    "20,80"};
     const SCliRun first = Run(arguments);
@@ -81,10 +85,12 @@ TEST_F(ReportAgendaCommandTest, AgendaRunsRepeatAndBadCountsDoNothing) {
         QJsonDocument::fromJson(Run(arguments + QStringList{"--json"}).out).array();
     ASSERT_EQ(path.size(), 6);
     EXPECT_EQ(path[0].toArray(), (QJsonArray{20.0, 80.0}));
-    for (const char* count : {"0", "-3"}) {
+    for (const char* count : {"0", "-1", "100001", "1000000"}) {
         const SCliRun none = Run({"agenda", ExamplePath("five.txt"), "--iterations", count});
-        EXPECT_EQ(none.exitCode, 0);
-        EXPECT_TRUE(none.out.isEmpty());
+        EXPECT_EQ(none.exitCode, 2) << count;
+        EXPECT_TRUE(none.Err().contains("--iterations takes a whole number from 1 to 100000"))
+            << count << ": " << none.Err().toStdString();
+        EXPECT_TRUE(none.out.isEmpty()) << count;
     }
     EXPECT_EQ(Run({"agenda", ExamplePath("five.txt")}).exitCode, 2);
     EXPECT_EQ(Run({"agenda", ExamplePath("five.txt"), "--iterations", "x"}).exitCode, 2);
@@ -105,4 +111,20 @@ TEST_F(ReportAgendaCommandTest, LogOptionAppendsAsTheDesktopDoes) {
     const SCliRun bad = Run({"concepts", ExamplePath("five.txt"), "--log", Path("no/q.log")});
     EXPECT_EQ(bad.exitCode, 1);
     EXPECT_TRUE(bad.Err().contains("log file exception"));
+}
+
+TEST_F(ReportAgendaCommandTest, CtrlCStopsALongAgendaWithThePathSoFar) {
+    QProcess process;
+    process.start(QUELTA_CLI_PATH,
+                  {"agenda", ExamplePath("senate101.txt"), "--iterations", "100000"});
+    ASSERT_TRUE(process.waitForStarted());
+    // Only once the scenario is read and the path has begun does Ctrl-C stop the walk.
+    QThread::msleep(3000);
+    ::kill(static_cast<pid_t>(process.processId()), SIGINT);
+    ASSERT_TRUE(process.waitForFinished(30000)) << "the agenda went on after Ctrl-C";
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 1);
+    EXPECT_TRUE(process.readAllStandardError().contains("interrupted after"));
+    const QList<QByteArray> lines = process.readAllStandardOutput().split('\n');
+    EXPECT_LT(lines.size(), 100000) << "stopped before the end";
 }
