@@ -10,6 +10,7 @@
 #include "platform/Platform.h"
 
 #include <filesystem>
+#include <sys/stat.h>
 
 namespace {
 
@@ -76,6 +77,11 @@ bool MayReplaceScenario(CQueltaDoc& doc) {
 }
 
 std::string WithScenarioExtension(const std::string& path) {
+    // A FIFO or a device at the name as given is what the name means: the save refuses it
+    // rather than writing a file beside it.
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode))
+        return path;
     return path.find('.') == std::string::npos ? path + ".txt" : path;
 }
 

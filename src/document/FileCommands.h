@@ -28,7 +28,8 @@ std::string SavePromptText(const CQueltaDoc& doc);
 bool MayReplaceScenario(CQueltaDoc& doc);
 
 /// A save path with ".txt" appended when it holds no "." anywhere (a dot in a folder name
-/// counts, so such a path stays as it is).
+/// counts, so such a path stays as it is) and names no FIFO or device, which the save then
+/// refuses instead of writing beside it.
 std::string WithScenarioExtension(const std::string& path);
 
 /// Saves the scenario in its own place: whiteboard, Monte Carlo or script and regular polygon

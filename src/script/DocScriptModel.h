@@ -19,9 +19,13 @@ public:
     void RunBegins() override;
     void RunEnds() override;
 
+    /// How many saves the script tried that did not write their file.
+    int FailedSaves() const { return m_failedSaves; }
+
     /// The names of the table's functions that have no binding (none when complete).
     static std::vector<std::string> UnboundFunctions();
 
 private:
     CQueltaDoc& m_doc;
+    int m_failedSaves = 0;
 };

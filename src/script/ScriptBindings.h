@@ -16,8 +16,9 @@ class CQueltaDoc;
 /// failure goes.
 class CScriptCall {
 public:
-    CScriptCall(CQueltaDoc& doc, const std::vector<SScriptValue>& arguments, EScriptError& error)
-        : m_doc(doc), m_arguments(arguments), m_error(error) {}
+    CScriptCall(CQueltaDoc& doc, const std::vector<SScriptValue>& arguments, EScriptError& error,
+                int& failedSaves)
+        : m_doc(doc), m_arguments(arguments), m_error(error), m_failedSaves(failedSaves) {}
 
     CQueltaDoc& Doc() const { return m_doc; }
     double Number(std::size_t i) const { return m_arguments.at(i).number; }
@@ -32,11 +33,14 @@ public:
     CMember* MemberReference(std::size_t text, std::size_t position) const;
     /// Reports a failure of the line.
     void Fail(EScriptError error) { m_error = error; }
+    /// Counts a save that was tried and did not write its file.
+    void NoteFailedSave() { ++m_failedSaves; }
 
 private:
     CQueltaDoc& m_doc;
     const std::vector<SScriptValue>& m_arguments;
     EScriptError& m_error;
+    int& m_failedSaves;
 };
 
 /// Carries out one model function.

@@ -4,10 +4,13 @@
 #include "document/QueltaDoc.h"
 #include "document/ScenarioGenerators.h"
 #include "montecarlo/MonteCarloSettings.h"
+#include "platform/FileCause.h"
 #include "platform/Platform.h"
 #include "script/ScriptBindings.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <sys/stat.h>
 
 namespace {
 
@@ -15,12 +18,28 @@ SScriptValue NewFile(CScriptCall& call) {
     return ScriptResult(NewScenarioWithTitle(call.Doc(), call.Text(0)));
 }
 
+/// Opens a scenario file for the script. Anything but a regular file (a FIFO that would wait
+/// for a writer for ever, a device that never ends) is refused as a file that cannot be read.
 SScriptValue OpenFile(CScriptCall& call) {
-    return ScriptResult(OpenScenarioPath(call.Doc(), call.Text(0)));
+    const std::string& path = call.Text(0);
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
+        ErrorBox("CQueltaDoc::OpenFile()",
+                 "error reading file: " + path + "\n\n" + FileCauseText(EACCES));
+        return ScriptResult(false);
+    }
+    return ScriptResult(OpenScenarioPath(call.Doc(), path));
 }
 
+/// The script's save; a scenario with a file of its own that could not be written counts as a
+/// failed save (a save that only asks for a name is the user's to cancel).
 SScriptValue SaveFile(CScriptCall& call) {
-    return ScriptResult(SaveScenario(call.Doc()));
+    CQueltaDoc& doc = call.Doc();
+    const bool ownFile = doc.Header().sourceKind == SOURCE_STANDARD_FILE;
+    const bool saved = SaveScenario(doc);
+    if (!saved && ownFile)
+        call.NoteFailedSave();
+    return ScriptResult(saved);
 }
 
 /// The script's save-as; a failed write leaves the document's path and name as they were,
@@ -33,6 +52,8 @@ SScriptValue SaveAsFile(CScriptCall& call) {
         return ScriptOne();
     doc.SetPathName(oldPath);
     doc.Header().scenarioName = oldName;
+    if (!call.Text(0).empty())
+        call.NoteFailedSave();
     return ScriptResult(false);
 }
 

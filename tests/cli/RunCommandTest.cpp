@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <sys/stat.h>
 
 namespace {
 
@@ -124,6 +125,56 @@ TEST(RunCommandTest, CtrlCInterruptsAnEndlessScript) {
         EXPECT_EQ(process.exitCode(), 1);
         out += process.readAllStandardOutput();
         EXPECT_TRUE(c.outputs.contains(out)) << out.toStdString();
+    }
+}
+
+} // namespace
+
+namespace {
+
+/// A script that saves its scenario under the name on its one input line and prints the answer.
+SCliRun RunSaveAs(const QTemporaryDir& dir, const QString& name) {
+    const QString script =
+        WriteFile(dir, "saveas.bas", "10 INPUT N$\n20 LET R = SaveAsFile(N$)\n30 PRINT R\n");
+    const QString input = WriteFile(dir, "name.in", name.toUtf8() + "\n");
+    return RunCli({"run", script, "--scenario", ExamplePath("triangle.txt"), "--input", input});
+}
+
+TEST(RunCommandTest, SaveAsFileTellsTheTruthAndAFailedSaveFailsTheRun) {
+    QTemporaryDir dir;
+    const SCliRun saved = RunSaveAs(dir, dir.filePath("copy"));
+    EXPECT_EQ(saved.exitCode, 0) << saved.Err().toStdString();
+    EXPECT_TRUE(saved.Out().trimmed().endsWith("1")) << saved.Out().toStdString();
+    EXPECT_TRUE(QFile::exists(dir.filePath("copy.txt")));
+
+    // A FIFO at the name is refused (not written beside as fifo.txt); so are a device, a
+    // missing folder and a read-only file.
+    ASSERT_EQ(::mkfifo(dir.filePath("fifo").toLocal8Bit().constData(), 0644), 0);
+    const QString readOnly = WriteFile(dir, "readonly.txt", "keep\n");
+    QFile(readOnly).setPermissions(QFile::ReadOwner);
+    for (const QString& name : {dir.filePath("fifo"), QString("/dev/full"),
+                                dir.filePath("no/such/dir/x.txt"), readOnly}) {
+        const SCliRun run = RunSaveAs(dir, name);
+        EXPECT_EQ(run.exitCode, 1) << name.toStdString();
+        EXPECT_TRUE(run.Out().trimmed().endsWith("0"))
+            << name.toStdString() << run.Out().toStdString();
+        EXPECT_TRUE(run.Err().contains("save of the script failed")) << run.Err().toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(dir.filePath("fifo.txt")));
+    EXPECT_FALSE(QFile::exists("/dev/full.txt"));
+    EXPECT_EQ(ReadBytes(readOnly), "keep\n");
+}
+
+TEST(RunCommandTest, OpenFileRefusesAnythingButARegularFile) {
+    QTemporaryDir dir;
+    ASSERT_EQ(::mkfifo(dir.filePath("fifo.txt").toLocal8Bit().constData(), 0644), 0);
+    for (const QString& name : {dir.filePath("fifo.txt"), QString("/dev/zero"), dir.path()}) {
+        const QString script = WriteFile(
+            dir, "open.bas", "10 LET R = OpenFile(\"" + name.toUtf8() + "\")\n20 PRINT R\n");
+        const SCliRun run = RunCli({"run", script});
+        EXPECT_EQ(run.out, "0\r\n") << name.toStdString() << " (a FIFO would block for ever)";
+        EXPECT_TRUE(run.Err().contains("The file could not be accessed."))
+            << run.Err().toStdString();
     }
 }
 
