@@ -2,6 +2,8 @@
 
 #include "database/DatabaseConnection.h"
 #include "database/DatabaseSchema.h"
+#include "database/LegislatureBuilder.h"
+#include "database/LegislatureReader.h"
 #include "database/StoredScenario.h"
 #include "document/QueltaDoc.h"
 #include "platform/Platform.h"
@@ -12,9 +14,13 @@ QVariant Value(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-/// Why the scenario cannot go into the house's tables; empty when it can. Throws CSqlFailure.
+/// Why the scenario cannot go into the house's tables; empty when it can. A database the other
+/// commands refuse to open (a repeated ID) takes no rows either. Throws CSqlFailure and
+/// SDatabaseError.
 std::string ImportProblem(CDatabaseConnection& db, const CCommittee& committee,
                           const std::string& prefix) {
+    if (const std::string problem = LegislatureProblem(ReadLegislature(db)); !problem.empty())
+        return "the database cannot be opened: " + problem;
     if (RowExists(db, prefix + "_Committees", "CommitteeID", committee.CommitteeID()))
         return "the committee " + committee.CommitteeID() + " is in " + prefix +
                "_Committees already";
@@ -92,6 +98,7 @@ bool ImportScenario(const CQueltaDoc& doc, const std::string& connection, int ho
     const std::string prefix = house == HOUSE_LOWER ? "LH" : "UH";
     try {
         CDatabaseConnection db(connection);
+        CheckLegislatureSchema(db);
         if (problem = ImportProblem(db, *committee, prefix); !problem.empty()) {
             Refuse(problem);
             return false;
@@ -102,6 +109,9 @@ bool ImportScenario(const CQueltaDoc& doc, const std::string& connection, int ho
             WriteMembers(db, *committee, prefix);
             WriteScenarioRows(db, doc, name, house);
         });
+    } catch (const SDatabaseError& error) {
+        ErrorBox(error.code, error.message);
+        return false;
     } catch (const CSqlFailure& failure) {
         ErrorBox("DOC6.2", std::string("database exception: saving database\n\n") + failure.what());
         return false;

@@ -1,5 +1,7 @@
 #include "database/DatabaseSchema.h"
 
+#include "database/DatabaseConnection.h"
+
 #include <stdexcept>
 
 namespace {
@@ -138,4 +140,15 @@ std::string SchemaScript() {
     for (const STableDef& table : LegislatureTables())
         script += CreateTableSql(table) + ";\n";
     return script;
+}
+
+void CheckLegislatureSchema(CDatabaseConnection& db) {
+    for (const STableDef& table : LegislatureTables()) {
+        try {
+            db.Run(SelectSql(table, "1 = 0"));
+        } catch (const CSqlFailure&) {
+            throw CSqlFailure("the table " + std::string(table.name) +
+                              " of the legislature schema is missing or lacks a column");
+        }
+    }
 }

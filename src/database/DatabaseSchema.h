@@ -46,3 +46,10 @@ std::string InsertSql(const STableDef& table);
 
 /// The whole schema as an SQL script, one CREATE TABLE statement per table.
 std::string SchemaScript();
+
+class CDatabaseConnection;
+
+/// Checks, right after connecting, that the database holds every table of the legislature
+/// schema with every column; throws CSqlFailure naming the first table that is missing or lacks
+/// a column, so that no command works on a database another command would refuse.
+void CheckLegislatureSchema(CDatabaseConnection& db);

@@ -41,6 +41,9 @@ bool OpenDatabase(CQueltaDoc& doc, const std::string& connection) {
     }
     try {
         data = ReadLegislature(*db);
+        // Each table read names its own step; the tables only a stored scenario reads are
+        // checked here, so that a database is refused now rather than at its first scenario.
+        CheckLegislatureSchema(*db);
         db.reset();
     } catch (const SDatabaseError& error) {
         UserErrorBox(error.code, "The database " + DataSourceName(connection) +

@@ -191,6 +191,7 @@ bool OpenScenario(CQueltaDoc& doc, const std::string& name) {
     std::vector<CTableScenarioMemRat> members;
     try {
         CDatabaseConnection db(connection);
+        CheckLegislatureSchema(db);
         row = ReadScenarioRow(db, name);
         if (row)
             members = ReadMemberRows(db, name);
@@ -257,6 +258,7 @@ bool SaveStoredScenario(CQueltaDoc& doc, const std::string& connection, const st
     CWaitCursor wait;
     try {
         CDatabaseConnection db(connection);
+        CheckLegislatureSchema(db);
         if (const std::string lacks = DatabaseLacks(db, doc.Header()); !lacks.empty()) {
             ShowSaveFailure(lacks);
             return false;

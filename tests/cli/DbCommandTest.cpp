@@ -16,6 +16,13 @@ protected:
         ASSERT_TRUE(QFile(sample).setPermissions(QFile::ReadOwner | QFile::WriteOwner));
         ASSERT_EQ(QFileInfo(sample).size(), QFileInfo(ExamplePath("legislature.sqlite")).size());
     }
+    /// Runs SQL statements on the sample through the sqlite3 shell.
+    void Alter(const QString& sql) const {
+        QProcess shell;
+        shell.start("sqlite3", {sample, sql});
+        ASSERT_TRUE(shell.waitForFinished(30000));
+        ASSERT_EQ(shell.exitCode(), 0) << shell.readAllStandardError().toStdString();
+    }
     QString sample;
 };
 
@@ -116,6 +123,40 @@ TEST_F(DbCommandTest, BadDatabasesAndOptionsExitWithAMessage) {
     EXPECT_FALSE(QFile::exists(Path("missing.sqlite")));
     EXPECT_FALSE(QFile::exists(Path("missing.db")));
     EXPECT_EQ(Run({"db", "list", sample}).exitCode, 0) << "nothing was written";
+}
+
+TEST_F(DbCommandTest, EveryCommandChecksTheSchemaWhenItConnects) {
+    Alter("DROP TABLE \"Scenario_Member_Ratings\"");
+    const QStringList commands[] = {
+        {"db", "list", "sample.sqlite"},
+        {"info", "--db", "sample.sqlite", "--house", "UH", "--committee", "U-FIN", "--scales",
+         "ECON,SOC"},
+        {"db", "import", ExamplePath("five.txt"), "sample.sqlite"},
+        {"db", "save", "sample.sqlite", "--scenario", "new", ExamplePath("five.txt")},
+    };
+    for (const QStringList& arguments : commands) {
+        const SCliRun run = Run(arguments);
+        EXPECT_EQ(run.exitCode, 1) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.Err().contains("Scenario_Member_Ratings"))
+            << arguments.join(' ').toStdString() << ": " << run.Err().toStdString();
+    }
+}
+
+TEST_F(DbCommandTest, ImportRefusesADatabaseTheOtherCommandsRefuse) {
+    Alter("INSERT INTO \"UH_Members\" (\"Last Name\", \"MemberID\") VALUES ('Twin', 'S003')");
+    const SCliRun list = Run({"db", "list", "sample.sqlite"});
+    EXPECT_EQ(list.exitCode, 1);
+    const SCliRun import = Run({"db", "import", ExamplePath("five.txt"), "sample.sqlite", "--house",
+                                "LH", "--scenario", "five"});
+    EXPECT_EQ(import.exitCode, 1);
+    EXPECT_TRUE(
+        import.Err().contains("The scenario was not imported: the database cannot be opened"))
+        << import.Err().toStdString();
+    QProcess shell;
+    shell.start("sqlite3",
+                {sample, "SELECT COUNT(*) FROM \"Scenario\" WHERE \"Scenario\" = 'five'"});
+    ASSERT_TRUE(shell.waitForFinished(30000));
+    EXPECT_EQ(shell.readAllStandardOutput().trimmed(), "0") << "nothing was imported";
 }
 
 TEST_F(DbCommandTest, InitCreatesAnEmptyDatabaseThatImportsAFile) {
