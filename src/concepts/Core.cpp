@@ -1,5 +1,6 @@
 #include "concepts/Core.h"
 
+#include "concepts/CollinearBody.h"
 #include "concepts/ConceptRegions.h"
 #include "concepts/ConceptsState.h"
 #include "geometry/FRect.h"
@@ -112,6 +113,12 @@ void CCore::Find(CVotingGame& game, int samples) {
     if (!(game.VoteRule() > 0.5) || game.Members().empty() || samples <= 0 ||
         !(game.VoteTotal() > 0.0))
         return;
+    // Members on one line (or at one point) cut no half-plane off: the core is worked out on
+    // their line instead of being the whole chart.
+    if (const std::optional<SCollinearBody> body = CollinearBody(game)) {
+        m_rgn = CollinearCoreCells(*body, game.VoteQuota(), game.GridMap());
+        return;
+    }
     const SCoreCircle circle = FindCoreCircle(game);
     const std::vector<CQuotaLine>& lines = game.GetQuotaLines();
     const CQuotaLineTest test(game, lines);

@@ -1,5 +1,6 @@
 #include "concepts/Heart.h"
 
+#include "concepts/CollinearBody.h"
 #include "concepts/ConceptRegions.h"
 #include "concepts/ConceptsState.h"
 #include "concepts/EnclosedCells.h"
@@ -96,6 +97,11 @@ void CHeart::FindFromTriangles(CVotingGame& game, EHeartCells cells) {
 void CHeart::Find(CVotingGame& game, int samples, EHeartCells cells) {
     if (game.Members().empty())
         return;
+    // On one line the majority core is never empty, and the heart is the core.
+    if (const std::optional<SCollinearBody> body = CollinearBody(game)) {
+        m_rgn = CollinearCoreCells(*body, game.VoteQuota(), game.GridMap());
+        return;
+    }
     if (game.VoteRule() > 0.5) {
         game.FindCore(samples);
         const std::unique_ptr<CRgn> core = game.GetCoreRgn(samples);

@@ -1,5 +1,6 @@
 #include "concepts/ParetoSet.h"
 
+#include "concepts/CollinearBody.h"
 #include "concepts/ConceptsState.h"
 #include "geometry/GeoAlloc.h"
 #include "geometry/RgnHelpers.h"
@@ -15,6 +16,21 @@ namespace {
 /// Under relative plurality abstaining members have no say, so they do not widen the set.
 bool Counted(const CVotingGame& game, const CMember& member) {
     return game.AbsolutePlurality() || member.PrefType() != PREF_ABSTAIN;
+}
+
+/// The hull of points on one line (or at one point): the two ends of their segment, or the one
+/// point; none for points in general position.
+std::optional<CFPolygon> CollinearEnds(const std::vector<CFPoint>& points) {
+    std::vector<std::pair<CFPoint, double>> weighed;
+    for (const CFPoint& p : points)
+        weighed.emplace_back(p, 1.0);
+    const std::optional<SCollinearBody> body = CollinearPoints(weighed);
+    if (!body)
+        return std::nullopt;
+    const CFPoint first = body->positions.front().point;
+    if (body->Coincident())
+        return CFPolygon(std::vector<CFPoint>{first});
+    return CFPolygon(std::vector<CFPoint>{first, body->positions.back().point});
 }
 
 } // namespace
@@ -38,7 +54,10 @@ bool CParetoSet::Find(const CVotingGame& game) {
             points.clear();
         }
         if (!points.empty()) {
-            if (std::optional<CFPolygon> hull = CFPolygon(std::move(points)).FindConvexHull())
+            // Members on one line have a segment for their hull, which has no inside.
+            if (std::optional<CFPolygon> ends = CollinearEnds(points))
+                m_polygon = std::move(*ends);
+            else if (std::optional<CFPolygon> hull = CFPolygon(std::move(points)).FindConvexHull())
                 m_polygon = std::move(*hull);
             else
                 MessageBoxOk("FindParetoSet: convex hull not generated");
@@ -56,6 +75,11 @@ void CParetoSet::RebuildRegion(const CVotingGame& game) {
         CheckGeoAllocation(static_cast<std::size_t>(m_polygon.Count()));
     } catch (const std::bad_alloc&) {
         MessageBoxOk("FindParetoSet: convex hull point array not allocated");
+        return;
+    }
+    // The segment (or point) of members on one line: its cells are those it passes through.
+    if (m_polygon.Count() == 1 || m_polygon.Count() == 2) {
+        m_rgn = SegmentCells(game.GridMap(), m_polygon.Points().front(), m_polygon.Points().back());
         return;
     }
     CRgn rebuilt;

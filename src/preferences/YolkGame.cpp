@@ -1,4 +1,5 @@
 #include "concepts/CentralState.h"
+#include "concepts/CollinearBody.h"
 #include "geometry/FCircle.h"
 #include "model/VotingGame.h"
 #include "preferences/Cardioid.h"
@@ -42,6 +43,9 @@ const SYolk& CVotingGame::GetYolk() {
         GetQuotaLines();
         // The yolk's second pass lists its added lines with the game's quota lines.
         FindYolk(*this, state.quotaLines, yolk, EYolkSearch::Pruned, &state.yolkPairs);
+        // Members on one line share one median line: the yolk is the median member.
+        if (const std::optional<SCollinearBody> body = CollinearBody(*this))
+            yolk = SYolk{{}, {}, CollinearMedian(*body), 0.0};
         m_stale.MarkFresh(EConcept::Yolk);
     }
     return yolk;
@@ -56,6 +60,10 @@ const SLineCircle& CVotingGame::GetExactYolk() {
             state.quotaLines.begin(),
             state.quotaLines.begin() + static_cast<std::ptrdiff_t>(state.twoMemberLines));
         exact = FindSmallestCircle(twoMember);
+        if (const std::optional<SCollinearBody> body = CollinearBody(*this)) {
+            exact.centre = CollinearMedian(*body);
+            exact.radius = 0.0;
+        }
         m_stale.MarkFresh(EConcept::ExactYolk);
     }
     return exact;

@@ -241,6 +241,10 @@ void ReportHeader(CQueltaDoc& doc, CConceptReport& report) {
 std::string ReportGroup(const std::string& name, const GroupFunction& compute, CQueltaDoc& doc,
                         CConceptReport& report) {
     CConceptReport values;
+    // The Pareto set bounds the uncovered set's search but is not its result: a Pareto set that
+    // fails says so on its own and does not take the uncovered set's group with it.
+    if (name == "uncovered")
+        doc.Game().FindParetoSet();
     CFailureWatch watch;
     try {
         compute(doc, values);
