@@ -1,3 +1,4 @@
+#include "document/MemberIds.h"
 #include "document/QueltaDoc.h"
 #include "document/ScenarioFile.h"
 #include "document/TextLines.h"
@@ -27,6 +28,8 @@ struct SReadState {
     bool anyPlayer = false;
     bool dimensions = false;
     bool ended = false;
+    bool cancelled = false;
+    CMemberIds ids;
 
     /// A complete block without a single player is an empty group, as the writer writes it.
     bool Succeeded() const {
@@ -96,18 +99,11 @@ int IntegerPart(double value) {
 
 /// The ID a new player gets: the one in its line, or, when an earlier player has that ID
 /// already, the first of ID-2, ID-3, ... that is free, which the user is told about.
-std::string UniqueMemberID(const ScenarioHeader& header, const std::string& id) {
-    const auto taken = [&header](const std::string& candidate) {
-        return std::any_of(header.upperHouse.members.begin(), header.upperHouse.members.end(),
-                           [&candidate](const auto& m) { return m->MemberID() == candidate; });
-    };
-    if (!taken(id))
-        return id;
-    std::string unique;
-    for (int n = 2; unique.empty() || taken(unique); ++n)
-        unique = id + "-" + std::to_string(n);
-    MessageBoxOk("Member ID " + id + " is used by more than one player; the later player is now " +
-                 unique + ".");
+std::string UniqueMemberID(CMemberIds& ids, const std::string& id) {
+    std::string unique = ids.Claim(id);
+    if (unique != id)
+        MessageBoxOk("Member ID " + id +
+                     " is used by more than one player; the later player is now " + unique + ".");
     return unique;
 }
 
@@ -116,7 +112,7 @@ void CreatePlayer(CQueltaDoc& doc, const SFields& f, SReadState& state) {
     state.anyPlayer = true;
     auto member =
         std::make_unique<CMember>(PREF_TRADEOFF, doc.Game().StatusQuo(), doc.Game().GridMap());
-    member->SetMemberID(UniqueMemberID(header, f[2]));
+    member->SetMemberID(UniqueMemberID(state.ids, f[2]));
     member->SetLastName(f[1]);
     member->SetVoteWeight(ParseDouble(f[5]));
     member->SetVeto(IntegerPart(ParseDouble(f[6])));
@@ -219,7 +215,11 @@ bool ReadGameParameters(CQueltaDoc& doc, CLineReader& reader, SReadState& state)
         begun = EqualsNoCase(Trim(line), "GAME PARAMETERS BEGIN");
     if (!begun)
         return false;
-    while (reader.ReadLine(line)) {
+    for (size_t count = 1; reader.ReadLine(line); ++count) {
+        if (ReadingCancelled(count)) {
+            state.cancelled = true;
+            return true;
+        }
         if (EqualsNoCase(Trim(line), "GAME PARAMETERS END")) {
             state.ended = true;
             break;
@@ -271,10 +271,21 @@ std::string UnreadableFileText(const std::string& path, const std::string& cause
            "\n\nCheck that it is a file you may read (not a folder), then open it again.";
 }
 
+/// The platform of a trial read: its messages go nowhere, but the user's request to stop the
+/// read is the user's.
+class CTrialReadPlatform : public CRecordingPlatform {
+public:
+    explicit CTrialReadPlatform(CPlatform& outer) : m_outer(outer) {}
+    bool CancelRequested() override { return m_outer.CancelRequested(); }
+
+private:
+    CPlatform& m_outer;
+};
+
 /// Whether a text is a standard scenario, found on a scratch document so that the open one
 /// stays as it is; `state` tells what was found.
 bool IsStandardScenario(const std::string& text, SReadState& state) {
-    CRecordingPlatform silent;
+    CTrialReadPlatform silent(Platform());
     const CScopedPlatform scope(silent);
     CQueltaDoc scratch;
     CLineReader reader(SplitLines(text));
@@ -287,8 +298,11 @@ bool ReadScenarioText(CQueltaDoc& doc, const std::string& text) {
     doc.ResetScenario();
     CLineReader reader(SplitLines(text));
     SReadState state;
-    if (!ReadGameParameters(doc, reader, state) || !state.Succeeded())
+    if (!ReadGameParameters(doc, reader, state) || state.cancelled || !state.Succeeded()) {
+        if (state.cancelled)
+            doc.ResetScenario();
         return false;
+    }
     doc.Config().ReadConfigSections(reader);
     doc.Header().sourceKind = SOURCE_STANDARD_FILE;
     doc.FinishLoad();
@@ -308,15 +322,22 @@ bool ReadScenarioFile(CQueltaDoc& doc, const std::string& path) {
     Platform().SetStatusText(0, "Opening file...");
     SReadState state;
     bool read = IsStandardScenario(text, state);
+    if (state.cancelled) {
+        Platform().SetStatusText(0, " ");
+        return false;
+    }
     if (read) {
-        ReadScenarioText(doc, text);
-        doc.SetPathName(path);
-        doc.LogSummary(true);
+        read = ReadScenarioText(doc, text);
+        if (read) {
+            doc.SetPathName(path);
+            doc.LogSummary(true);
+        }
     } else {
         read = ReadXYText(doc, text, path);
     }
     Platform().SetStatusText(0, " ");
-    if (!read)
+    // A read stopped by the user is no file format problem.
+    if (!read && !Platform().CancelRequested())
         MessageBoxOk(FailureText(path, state, FirstUnreadableXYLine(text)));
     return read;
 }

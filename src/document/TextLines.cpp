@@ -2,6 +2,7 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/FileCause.h"
+#include "platform/Platform.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -79,4 +80,8 @@ bool WriteTextFileAtomically(const std::string& path, const std::string& text, s
         return false;
     }
     return true;
+}
+
+bool ReadingCancelled(size_t line) {
+    return line % 4096 == 0 && Platform().CancelRequested();
 }

@@ -42,3 +42,7 @@ bool ReadTextFile(const std::string& path, std::string& text, std::string& cause
 /// Writes a whole text to a file the one safe way (see WriteFileAtomically). On failure returns
 /// false and sets `cause` to the text naming the reason.
 bool WriteTextFileAtomically(const std::string& path, const std::string& text, std::string& cause);
+
+/// Whether the user asked a long read to stop: polls the platform's cancel request once every
+/// 4096 lines (`line` counts from 1), so that a file of millions of lines can be stopped.
+bool ReadingCancelled(size_t line);

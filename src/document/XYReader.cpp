@@ -81,7 +81,12 @@ bool ReadXYText(CQueltaDoc& doc, const std::string& text, const std::string& pat
     const int prefType = PreferenceTypeFromName(doc.Header().defaultModelName);
     {
         CQueltaDoc::CBatchLoad batch(doc);
+        size_t count = 0;
         for (const std::string& rawLine : SplitLines(text)) {
+            if (ReadingCancelled(++count)) {
+                doc.ResetScenario();
+                return false;
+            }
             const std::string_view line = Trim(rawLine);
             if (line.empty())
                 continue;
