@@ -1,4 +1,5 @@
 #include "cli/CliCommand.h"
+#include "cli/Interrupt.h"
 #include "cli/LogOption.h"
 #include "document/QueltaDoc.h"
 #include "document/ScenarioFile.h"
@@ -123,6 +124,9 @@ int GenerateMonteCarlo(const QCommandLineParser& parser, CQueltaDoc& doc) {
         return EXIT_OK;
     case EMonteCarloResult::Refused:
         return EXIT_USAGE;
+    case EMonteCarloResult::Cancelled:
+        std::fprintf(stderr, "quelta-cli generate: interrupted; nothing was written\n");
+        return EXIT_FAILED;
     default:
         return EXIT_FAILED;
     }
@@ -163,6 +167,10 @@ int RunGenerate(const QStringList& arguments) {
         std::fprintf(stderr, "usage: quelta-cli %s\n", kUsage);
         return EXIT_USAGE;
     }
+    // Ctrl-C stops a long draw where it polls for Cancel, with nothing written.
+    CInterruptiblePlatform platform(Platform());
+    CScopedPlatform scope(platform);
+    const CInterruptHandler interrupt;
     CQueltaDoc doc;
     if (parser.isSet("config")) {
         if (!QFileInfo(parser.value("config")).isFile())

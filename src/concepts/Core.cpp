@@ -1,6 +1,5 @@
 #include "concepts/Core.h"
 
-#include "concepts/CollinearBody.h"
 #include "concepts/ConceptRegions.h"
 #include "concepts/ConceptsState.h"
 #include "geometry/FRect.h"
@@ -8,6 +7,7 @@
 #include "model/Member.h"
 #include "model/VotingGame.h"
 #include "platform/Platform.h"
+#include "preferences/CollinearBody.h"
 #include "preferences/QuotaLines.h"
 
 #include <algorithm>

@@ -1,6 +1,5 @@
 #include "concepts/Heart.h"
 
-#include "concepts/CollinearBody.h"
 #include "concepts/ConceptRegions.h"
 #include "concepts/ConceptsState.h"
 #include "concepts/EnclosedCells.h"
@@ -9,6 +8,7 @@
 #include "geometry/RgnHelpers.h"
 #include "model/VotingGame.h"
 #include "platform/Platform.h"
+#include "preferences/CollinearBody.h"
 #include "preferences/QuotaLines.h"
 
 #include <cmath>

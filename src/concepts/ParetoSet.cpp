@@ -1,12 +1,12 @@
 #include "concepts/ParetoSet.h"
 
-#include "concepts/CollinearBody.h"
 #include "concepts/ConceptsState.h"
 #include "geometry/GeoAlloc.h"
 #include "geometry/RgnHelpers.h"
 #include "model/Member.h"
 #include "model/VotingGame.h"
 #include "platform/Platform.h"
+#include "preferences/CollinearBody.h"
 
 #include <memory>
 #include <new>

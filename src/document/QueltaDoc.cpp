@@ -129,12 +129,21 @@ std::string CQueltaDoc::NextMemberID() const {
     return Format("XX%d", static_cast<int>(m_header.HouseInUse().members.size()));
 }
 
-CMember* CQueltaDoc::CreateMember(const std::string& id, const std::string& lastName,
-                                  const CFPoint& point, int prefType) {
+CMember* CQueltaDoc::MemberWithId(const std::string& id) const {
+    // While a batch loads, the gathered IDs answer the common case (a new ID) at once.
+    if (m_batchIds && !m_batchIds->contains(id))
+        return nullptr;
     for (const SHouse* house : {&m_header.lowerHouse, &m_header.upperHouse})
         for (const auto& existing : house->members)
             if (existing->MemberID() == id)
                 return existing.get();
+    return nullptr;
+}
+
+CMember* CQueltaDoc::CreateMember(const std::string& id, const std::string& lastName,
+                                  const CFPoint& point, int prefType) {
+    if (CMember* existing = MemberWithId(id))
+        return existing;
     CCommittee* committee = m_header.currentCommittee;
     if (!committee)
         return nullptr;
@@ -161,8 +170,10 @@ CMember* CQueltaDoc::CreateMember(const std::string& id, const std::string& last
     created->SetVoteWeight(1.0);
     created->SetHorizontalScale(m_header.horizontalScale);
     created->SetVerticalScale(m_header.verticalScale);
+    if (m_batchIds)
+        m_batchIds->insert(id);
     if (!m_batchLoad) {
-        m_game.SetMembers(&committee->Members());
+        HandToGame(*committee, created);
         RefreshAndModify();
     }
     return created;
@@ -174,6 +185,18 @@ bool CQueltaDoc::IsCurrentMember(const CMember* member) const {
         return false;
     const std::vector<CMember*>& members = committee->Members();
     return std::find(members.begin(), members.end(), member) != members.end();
+}
+
+void CQueltaDoc::HandToGame(const CCommittee& committee, CMember* created) {
+    // A game that holds the committee's members but the new one takes just the new one: the
+    // others keep their regions. Any other list is handed over whole.
+    const std::vector<CMember*>& all = committee.Members();
+    const std::vector<CMember*>& held = m_game.Members();
+    if (held.size() + 1 == all.size() && all.back() == created &&
+        std::equal(held.begin(), held.end(), all.begin()))
+        m_game.AddMember(created);
+    else
+        m_game.SetMembers(&all);
 }
 
 bool CQueltaDoc::RemoveMember(CMember* member) {
@@ -371,8 +394,17 @@ SEdges CQueltaDoc::ScaleBox() const {
     return box;
 }
 
+CQueltaDoc::CBatchLoad::CBatchLoad(CQueltaDoc& doc) : m_doc(doc), m_outerIds(doc.m_batchIds) {
+    m_doc.m_batchLoad = true;
+    for (const SHouse* house : {&doc.m_header.lowerHouse, &doc.m_header.upperHouse})
+        for (const auto& member : house->members)
+            m_ids.insert(member->MemberID());
+    m_doc.m_batchIds = &m_ids;
+}
+
 CQueltaDoc::CBatchLoad::~CBatchLoad() {
-    m_doc.m_batchLoad = false;
+    m_doc.m_batchIds = m_outerIds;
+    m_doc.m_batchLoad = m_outerIds != nullptr;
     if (CCommittee* committee = m_doc.m_header.currentCommittee)
         m_doc.m_game.SetMembers(&committee->Members());
 }

@@ -10,6 +10,7 @@
 #include "thermograph/Thermograph.h"
 
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 /// The document: owns the scenario (scales, houses, committees, members, marks), the voting
@@ -137,20 +138,26 @@ public:
     SEdges ScaleBox() const;
 
     /// While alive, created members join the committee without being handed to the game one
-    /// by one; the game takes the whole list once at the end.
+    /// by one; the game takes the whole list once at the end. The IDs of the members are
+    /// gathered once, so that each created member's ID is checked in constant time (no member
+    /// is renamed while a batch is loaded).
     class CBatchLoad {
     public:
-        explicit CBatchLoad(CQueltaDoc& doc) : m_doc(doc) { m_doc.m_batchLoad = true; }
+        explicit CBatchLoad(CQueltaDoc& doc);
         ~CBatchLoad();
         CBatchLoad(const CBatchLoad&) = delete;
         CBatchLoad& operator=(const CBatchLoad&) = delete;
 
     private:
         CQueltaDoc& m_doc;
+        std::unordered_set<std::string> m_ids;
+        std::unordered_set<std::string>* m_outerIds;
     };
 
 private:
     template <typename Apply> void ApplyToMember(const std::string& id, Apply apply);
+    CMember* MemberWithId(const std::string& id) const;
+    void HandToGame(const CCommittee& committee, CMember* created);
     void DestroyScenario();
     const CRatingScale* FindScale(const std::string& id) const;
     void LinkCommittees();
@@ -175,4 +182,5 @@ private:
     SIntRect m_lastPlot{};
     bool m_modified = false;
     bool m_batchLoad = false;
+    std::unordered_set<std::string>* m_batchIds = nullptr;
 };

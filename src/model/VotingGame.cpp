@@ -11,17 +11,24 @@ CVotingGame::~CVotingGame() = default;
 
 void CVotingGame::SetMembers(const std::vector<CMember*>* members) {
     m_members.clear();
-    if (members) {
-        for (CMember* member : *members) {
-            // Members always follow the game's voting switches.
-            member->SetWeighted(m_weighted);
-            member->SetProbabilistic(m_probabilistic);
-            member->SetPrefVertices(m_prefVertices);
-            member->Adopt(m_statusQuo, m_gridMap);
-            m_members.push_back(member);
-        }
-    }
+    if (members)
+        for (CMember* member : *members)
+            Join(*member);
     InvalidateAll();
+}
+
+void CVotingGame::AddMember(CMember* member) {
+    Join(*member);
+    InvalidateAll();
+}
+
+void CVotingGame::Join(CMember& member) {
+    // Members always follow the game's voting switches.
+    member.SetWeighted(m_weighted);
+    member.SetProbabilistic(m_probabilistic);
+    member.SetPrefVertices(m_prefVertices);
+    member.Adopt(m_statusQuo, m_gridMap);
+    m_members.push_back(&member);
 }
 
 void CVotingGame::SetStatusQuo(const CFPoint& point) {

@@ -54,6 +54,10 @@ public:
     /// Takes the members (in order), giving each the game's status quo and map; every cached
     /// concept becomes stale. nullptr only discards the cached concepts.
     void SetMembers(const std::vector<CMember*>* members);
+    /// Adds one member at the end of the list, giving only it the game's status quo and map
+    /// (what SetMembers does for a list that grew by one, without rebuilding the others'
+    /// regions); every cached concept becomes stale.
+    void AddMember(CMember* member);
     const std::vector<CMember*>& Members() const { return m_members; }
 
     const CFPoint& StatusQuo() const { return m_statusQuo; }
@@ -231,6 +235,9 @@ public:
     void InvalidateAll() { m_stale.Invalidate(EGameChange::Everything, m_voteRule); }
 
 private:
+    /// Puts a member at the end of the list under the game's switches, status quo and map.
+    void Join(CMember& member);
+
     std::vector<CMember*> m_members;
     CFPoint m_statusQuo;
     CFPoint m_copeland{50.0, 50.0};

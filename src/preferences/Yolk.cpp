@@ -4,6 +4,7 @@
 #include "model/Member.h"
 #include "model/VotingGame.h"
 #include "platform/Platform.h"
+#include "preferences/CollinearBody.h"
 #include "preferences/MemberFan.h"
 #include "preferences/QuotaLineIndex.h"
 #include "preferences/YolkPairSweep.h"
@@ -185,7 +186,15 @@ bool SecondPass(CVotingGame& game, std::vector<CQuotaLine>& lines, SYolk& yolk, 
 void FindYolk(CVotingGame& game, std::vector<CQuotaLine>& lines, SYolk& yolk, EYolkSearch search,
               SPairPerpendiculars* pairs) {
     yolk = SYolk{};
-    if (lines.size() < 2 || game.Members().size() < 2)
+    if (game.Members().size() < 2)
+        return;
+    // Members on one line (or at one point) share their one median line: no triangle of lines
+    // closes about anything, and the yolk is the median member.
+    if (const std::optional<SCollinearBody> body = CollinearBody(game)) {
+        yolk.center = CollinearMedian(*body);
+        return;
+    }
+    if (lines.size() < 2)
         return;
     FirstPass(game, lines, yolk, search);
     if (SecondPass(game, lines, yolk, search, pairs))

@@ -1,8 +1,8 @@
 #include "concepts/CentralState.h"
-#include "concepts/CollinearBody.h"
 #include "geometry/FCircle.h"
 #include "model/VotingGame.h"
 #include "preferences/Cardioid.h"
+#include "preferences/CollinearBody.h"
 #include "preferences/MemberFan.h"
 #include "preferences/WinSetState.h"
 #include "preferences/YolkPairSweep.h"
@@ -43,9 +43,6 @@ const SYolk& CVotingGame::GetYolk() {
         GetQuotaLines();
         // The yolk's second pass lists its added lines with the game's quota lines.
         FindYolk(*this, state.quotaLines, yolk, EYolkSearch::Pruned, &state.yolkPairs);
-        // Members on one line share one median line: the yolk is the median member.
-        if (const std::optional<SCollinearBody> body = CollinearBody(*this))
-            yolk = SYolk{{}, {}, CollinearMedian(*body), 0.0};
         m_stale.MarkFresh(EConcept::Yolk);
     }
     return yolk;

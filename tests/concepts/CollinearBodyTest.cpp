@@ -1,6 +1,6 @@
 // Bodies whose members stand at one point or on one line: the general estimators have no
 // triangle, no hull with an inside and no pair of distinct quota lines to work on.
-#include "concepts/CollinearBody.h"
+#include "preferences/CollinearBody.h"
 #include "ConceptsFixture.h"
 #include "preferences/SmallestCircle.h"
 #include "preferences/Yolk.h"

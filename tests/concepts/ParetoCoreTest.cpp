@@ -41,10 +41,6 @@ TEST(ParetoSetTest, FailuresKeepTheOldPolygonAndSayWhy) {
         std::vector<std::string> messages;
     };
     const std::vector<SCase> cases = {
-        {"two distinct points",
-         {{10, 10}, {20, 20}, {10, 10}},
-         GeoAllocationLimit(),
-         {"FindParetoSet: convex hull not generated"}},
         {"no room for the points",
          {{10, 10}, {90, 20}, {30, 80}},
          2,

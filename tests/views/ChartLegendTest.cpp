@@ -61,7 +61,7 @@ TEST_F(ChartLegendTest, EntriesFollowTheShownConceptsInOrder) {
 }
 
 TEST_F(ChartLegendTest, EmptyYolkIsSaidOnceInTheLegendAndTheLog) {
-    LoadText(MembersScenario({{40, 40}, {40, 40}, {40, 40}}, {60, 60}, {50, 50}));
+    LoadText(MembersScenario({{40, 40}}, {60, 60}, {50, 50}));
     ASSERT_EQ(doc.Log().Open(dir.filePath("quelta.log").toStdString()), ELogOpen::Opened);
     doc.Log().SetLogging(true);
     doc.Config().flagYolk = 1;

@@ -1,4 +1,4 @@
-#include "concepts/CollinearBody.h"
+#include "preferences/CollinearBody.h"
 
 #include "geometry/GridMap.h"
 #include "model/Member.h"
