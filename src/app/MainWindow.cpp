@@ -1,5 +1,7 @@
 #include "app/MainWindow.h"
 
+#include "app/ChartActions.h"
+#include "app/ChartFit.h"
 #include "app/CommandMenus.h"
 #include "app/DialogWindows.h"
 #include "app/EditActions.h"
@@ -14,7 +16,6 @@
 #include "document/QueltaDoc.h"
 #include "document/ScenarioFile.h"
 #include "script/DocScriptModel.h"
-#include "views/BitmapFile.h"
 #include "views/LongConcepts.h"
 #include "views/widgets/InputView.h"
 #include "views/widgets/VisualView.h"
@@ -26,6 +27,7 @@
 #include <QShortcut>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTimer>
 
 CQueltaFrame::CQueltaFrame(CQueltaDoc& doc, QWidget* parent) : QMainWindow(parent), m_doc(doc) {
     m_platform = std::make_unique<CWidgetPlatform>(this, statusBar());
@@ -58,13 +60,19 @@ CQueltaFrame::CQueltaFrame(CQueltaDoc& doc, QWidget* parent) : QMainWindow(paren
     connect(m_shell, &CShellActions::RecentFileChosen, this, &CQueltaFrame::OpenRecentFile);
     m_edit = new CEditActions(doc, this, [this] { AfterEditStep(); });
     m_edit->SetSelectedMember([this] { return m_chart->HighlightedMember(); });
+    m_chartActions = new CChartActions(doc, *this, *m_chartArea, *m_chart);
+    connect(&m_chartActions->Fit(), &CChartFit::ChartResized, this, &CQueltaFrame::RefreshViews);
     m_menus = new CCommandMenus(doc, *this, [this](const char* name, QMenu& menu) {
-        if (std::string(name) == "print")
+        const std::string which = name;
+        if (which == "print")
             m_shell->AddToFileMenu(menu);
-        else if (std::string(name) == "edit")
+        else if (which == "edit") {
             m_edit->AddToMenu(menu);
-        else if (std::string(name) == "about")
+            m_chartActions->AddToEditMenu(menu);
+        } else if (which == "about")
             m_shell->AddToHelpMenu(menu);
+        else if (which == "view")
+            m_chartActions->AddToViewMenu(menu);
     });
     connect(m_menus, &CCommandMenus::CommandRun, this, &CQueltaFrame::AfterCommand);
     RegisterWindowCommands();
@@ -85,7 +93,7 @@ void CQueltaFrame::RegisterWindowCommands() {
     SetFrontEndCommand(ECommandId::NewScript, [this](CQueltaDoc&) { m_dialogs->NewScript(); });
     SetFrontEndCommand(ECommandId::OpenScript, [this](CQueltaDoc&) { m_dialogs->OpenScript(); });
     SetFrontEndCommand(ECommandId::SaveGraphics,
-                       [this](CQueltaDoc&) { SaveBitmapAs(m_chart->Image()); });
+                       [this](CQueltaDoc&) { m_chartActions->SaveGraphics(); });
     SetFrontEndCommand(ECommandId::EditMember, [this](CQueltaDoc&) { OpenMemberEditor(); });
 }
 
@@ -141,6 +149,10 @@ void CQueltaFrame::RefreshViews() {
     m_menus->Refresh();
     UpdateTitle();
     m_refreshing = false;
+    // A legend grown past the view fits the chart again, once this refresh is over.
+    const QSize room = m_chartArea->maximumViewportSize();
+    if (m_chart->width() > room.width() || m_chart->height() > room.height())
+        QTimer::singleShot(0, &m_chartActions->Fit(), &CChartFit::FitNow);
 }
 
 void CQueltaFrame::ComputeLongConcepts() {

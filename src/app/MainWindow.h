@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+class CChartActions;
 class CCommandMenus;
 class CDialogWindows;
 class CEditActions;
@@ -37,6 +38,8 @@ public:
     bool OpenStartupFile(const QString& path);
     /// The Script window and the open member dialogs.
     CDialogWindows& Dialogs() { return *m_dialogs; }
+    /// The chart's own commands: fitting, zooming, copying and saving the graphics.
+    CChartActions& ChartActions() { return *m_chartActions; }
     /// The menus and toolbars of the document's commands.
     CCommandMenus& Menus() { return *m_menus; }
     /// The Edit menu's Undo and Redo.
@@ -75,6 +78,7 @@ private:
     CDialogWindows* m_dialogs = nullptr;
     CShellActions* m_shell = nullptr;
     CEditActions* m_edit = nullptr;
+    CChartActions* m_chartActions = nullptr;
     CCommandMenus* m_menus = nullptr;
     /// The document's path before the last command, to tell a newly opened file.
     std::string m_lastPath;

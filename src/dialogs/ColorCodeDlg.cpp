@@ -1,7 +1,7 @@
 #include "dialogs/ColorCodeDlg.h"
 
-#include "dialogs/ThermoModeNames.h"
 #include "views/ThermoColors.h"
+#include "views/ThermoModeNames.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>

@@ -1,7 +1,7 @@
 #include "dialogs/ConfigSheet.h"
 
 #include "dialogs/StyleControls.h"
-#include "dialogs/ThermoModeNames.h"
+#include "views/ThermoModeNames.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -365,11 +365,45 @@ void CQueltaDoc::SetZoom(double zoom) {
     }
 }
 
+void CQueltaDoc::SetZoomAndPan(double zoom, const CFPoint& pan) {
+    if (!(zoom > 0.0) || !std::isfinite(zoom) || !std::isfinite(pan.x) || !std::isfinite(pan.y))
+        return;
+    if (zoom == m_zoom && pan.x == m_pan.x && pan.y == m_pan.y)
+        return;
+    m_zoom = zoom;
+    m_pan = pan;
+    UpdateGridMap();
+}
+
+void CQueltaDoc::ZoomAbout(double zoom, const CFPoint& fixed) {
+    if (!(zoom > 0.0))
+        return;
+    // The fixed point keeps its distance from the visible centre in units of the visible window.
+    const SEdges box = ScaleBox();
+    const double width = std::fabs(box.right - box.left);
+    const double height = std::fabs(box.top - box.bottom);
+    const CFPoint centre = ChartCentre(box, m_pan);
+    const double keep = m_zoom / zoom;
+    const double x = fixed.x - (fixed.x - centre.x) * keep;
+    const double y = fixed.y - (fixed.y - centre.y) * keep;
+    const CFPoint middle = ChartCentre(box, CFPoint(0.0, 0.0));
+    SetZoomAndPan(zoom, CFPoint(width > 0.0 ? (x - middle.x) / width : 0.0,
+                                height > 0.0 ? (y - middle.y) / height : 0.0));
+}
+
+void CQueltaDoc::SetFittedChartSize(const std::optional<SSizeSpec>& size) {
+    const SSizeSpec before = ChartSize();
+    m_fittedChart = size;
+    const SSizeSpec after = ChartSize();
+    if (before.cx != after.cx || before.cy != after.cy)
+        UpdateGridMap();
+}
+
 void CQueltaDoc::UpdateGridMap() {
     // How ellipses become cells is a setting of the grid the regions live on.
     m_game.SetPrefVertices(m_config.nPrefVertices);
-    int width = m_config.szChart.cx;
-    int height = m_config.szChart.cy;
+    int width = ChartSize().cx;
+    int height = ChartSize().cy;
     // A chart smaller than 6 by 6 pixels keeps the previous plot.
     if (width < 6 || height < 6) {
         if (m_lastPlot.right - m_lastPlot.left < 6)
@@ -378,7 +412,7 @@ void CQueltaDoc::UpdateGridMap() {
         height = m_lastPlot.bottom - m_lastPlot.top;
     }
     m_lastPlot = PlotRect(width, height);
-    m_game.SetGridMap(ChartGridMap(ScaleBox(), width, height, m_zoom));
+    m_game.SetGridMap(ChartGridMap(ScaleBox(), width, height, m_zoom, m_pan));
 }
 
 SEdges CQueltaDoc::ScaleBox() const {

@@ -9,6 +9,7 @@
 #include "model/VotingGame.h"
 #include "thermograph/Thermograph.h"
 
+#include <optional>
 #include <string>
 #include <unordered_set>
 #include <vector>
@@ -120,6 +121,18 @@ public:
     /// The chart's zoom factor (1 shows the whole scale range).
     double Zoom() const { return m_zoom; }
     void SetZoom(double zoom);
+    /// Where the visible window's centre lies off the scale box's centre, in fractions of the
+    /// box's width and height (0, 0 until the chart is panned).
+    const CFPoint& Pan() const { return m_pan; }
+    /// Sets zoom and pan in one step (one new grid map); a zoom not above 0 is ignored.
+    void SetZoomAndPan(double zoom, const CFPoint& pan);
+    /// Zooms to `zoom` keeping the issue-space point `fixed` where it is on the chart.
+    void ZoomAbout(double zoom, const CFPoint& fixed);
+    /// The chart size the plot is laid out at: the size the view fits it to when it has one,
+    /// else the configuration's (which the view never changes).
+    SSizeSpec ChartSize() const { return m_fittedChart.value_or(m_config.szChart); }
+    /// The size the view fits the plot to (none: the configured size rules); rebuilds the map.
+    void SetFittedChartSize(const std::optional<SSizeSpec>& size);
     /// Rebuilds the game's grid map from the plane rectangle, the chart size and the zoom.
     void UpdateGridMap();
 
@@ -178,6 +191,8 @@ private:
     std::string m_pathName = "*";
     std::string m_title = "*";
     double m_zoom = 1.0;
+    CFPoint m_pan{0.0, 0.0};
+    std::optional<SSizeSpec> m_fittedChart;
     int m_projectionLine = 0;
     SIntRect m_lastPlot{};
     bool m_modified = false;

@@ -65,11 +65,3 @@ bool SaveBitmap(const QImage& image, const std::string& name) {
     }
     return true;
 }
-
-bool SaveBitmapAs(const QImage& image) {
-    const std::string name =
-        Platform().AskSaveFileName("Save As Bitmap", "", "bitmap files (*.bmp)|*.bmp||");
-    if (name.empty())
-        return false;
-    return SaveBitmap(image, name);
-}

@@ -13,7 +13,3 @@ std::string BitmapFileName(const std::string& name);
 /// failure shows one of the "CFileBMP: ..." messages and leaves no file behind: the bitmap is
 /// written to a temporary file that replaces the target only when it is complete.
 bool SaveBitmap(const QImage& image, const std::string& name);
-
-/// Asks for a file name with the bitmap filter, then saves the image there; false when the
-/// user cancelled or the save failed.
-bool SaveBitmapAs(const QImage& image);

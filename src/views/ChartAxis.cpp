@@ -40,8 +40,9 @@ std::string AxisNumberFormat(double range) {
     return format;
 }
 
-CChartAxis::CChartAxis(double minimum, double maximum, double zoom)
-    : m_minimum(minimum), m_maximum(maximum), m_zoom(zoom > 0.0 ? zoom : 1.0) {}
+CChartAxis::CChartAxis(double minimum, double maximum, double zoom, std::optional<double> centre)
+    : m_minimum(minimum), m_maximum(maximum), m_zoom(zoom > 0.0 ? zoom : 1.0),
+      m_centre(centre.value_or((minimum + maximum) / 2.0)) {}
 
 double CChartAxis::MinorStep() const {
     return std::fabs(0.05 * (m_maximum - m_minimum));

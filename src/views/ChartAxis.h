@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -8,12 +9,16 @@
 class CChartAxis {
 public:
     CChartAxis() = default;
-    CChartAxis(double minimum, double maximum, double zoom);
+    /// An axis of a scale range at a zoom; the visible window is centred on `centre`, or on the
+    /// range's middle when none is given.
+    CChartAxis(double minimum, double maximum, double zoom,
+               std::optional<double> centre = std::nullopt);
 
     double Minimum() const { return m_minimum; }
     double Maximum() const { return m_maximum; }
     double Zoom() const { return m_zoom; }
-    double Centre() const { return (m_minimum + m_maximum) / 2.0; }
+    /// The centre of the visible window.
+    double Centre() const { return m_centre; }
     double MinorStep() const;
     double MajorStep() const;
     /// The lowest value the plot shows: the centre less half the range over the zoom.
@@ -32,6 +37,7 @@ private:
     double m_minimum = 0.0;
     double m_maximum = 100.0;
     double m_zoom = 1.0;
+    double m_centre = 50.0;
 };
 
 /// The axis number format for a scale range: the width from the range's magnitude, the

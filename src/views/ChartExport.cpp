@@ -109,3 +109,12 @@ bool ExportChart(CChartModel& model, CQueltaDoc& doc, const std::string& path, s
     }
     return WriteFile(name, error, [&image](QIODevice& out) { return image.save(&out, "PNG"); });
 }
+
+QByteArray RenderChartSvg(CChartModel& model, CQueltaDoc& doc) {
+    CChartRenderer renderer(model, doc);
+    renderer.Prepare();
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    WriteSvg(renderer, buffer);
+    return buffer.data();
+}

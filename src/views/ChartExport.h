@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 
 #include <string>
@@ -15,3 +16,6 @@ QImage RenderChartImage(CChartModel& model, CQueltaDoc& doc);
 /// ".svg" (vector: regions as paths, text as text) or ".pdf". An unknown extension, or a file
 /// that cannot be written, gives false with the reason in `error`.
 bool ExportChart(CChartModel& model, CQueltaDoc& doc, const std::string& path, std::string& error);
+
+/// The chart as an SVG document (for the clipboard), the same drawing as an exported ".svg".
+QByteArray RenderChartSvg(CChartModel& model, CQueltaDoc& doc);

@@ -14,6 +14,7 @@
 #include "views/LabelLayer.h"
 #include "views/MainLayer.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -132,6 +133,10 @@ QPoint CChartGestures::Constrain(const QPoint& point) const {
 void CChartGestures::Move(const QPoint& point) {
     if (m_kind == EDragKind::None)
         return;
+    if (m_kind == EDragKind::Pan) {
+        m_last = point;
+        return;
+    }
     QPoint target = point;
     if (m_kind != EDragKind::Legend) {
         if (!m_model.Layout().PlotPixels().contains(point)) {
@@ -170,6 +175,45 @@ void CChartGestures::DragTo(const QPoint& point) {
     default:
         break;
     }
+}
+
+void CChartGestures::PanDown(const QPoint& point) {
+    m_kind = EDragKind::Pan;
+    m_down = m_last = point;
+}
+
+void CChartGestures::PanUp(const QPoint& point) {
+    if (m_kind != EDragKind::Pan)
+        return;
+    m_kind = EDragKind::None;
+    const CFPoint from = ToWorld(m_down);
+    const CFPoint to = ToWorld(point);
+    const SEdges box = m_doc.ScaleBox();
+    const double width = std::fabs(box.right - box.left);
+    const double height = std::fabs(box.top - box.bottom);
+    if (point == m_down || !(width > 0.0) || !(height > 0.0))
+        return;
+    const CFPoint pan(m_doc.Pan().x - (to.x - from.x) / width,
+                      m_doc.Pan().y - (to.y - from.y) / height);
+    m_doc.SetZoomAndPan(m_doc.Zoom(), pan);
+    Platform().RefreshViews();
+}
+
+void CChartGestures::Zoom(const QPoint& point, double steps) {
+    // One notch zooms by a quarter; the factor stays where the axes can still be drawn.
+    constexpr double kStep = 1.25;
+    constexpr double kLeast = 1.0 / 64.0;
+    constexpr double kMost = 65536.0;
+    const double zoom = std::clamp(m_doc.Zoom() * std::pow(kStep, steps), kLeast, kMost);
+    if (zoom == m_doc.Zoom())
+        return;
+    const CChartLayout& layout = m_model.Layout();
+    const CFPoint fixed =
+        layout.PlotPixels().contains(point)
+            ? ToWorld(point)
+            : CFPoint(layout.HorizontalAxis().Centre(), layout.VerticalAxis().Centre());
+    m_doc.ZoomAbout(zoom, fixed);
+    Platform().RefreshViews();
 }
 
 void CChartGestures::LeftUp(const QPoint& point) {

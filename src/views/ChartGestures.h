@@ -16,7 +16,7 @@ class CMember;
 class CQueltaDoc;
 
 /// What a drag in progress moves.
-enum class EDragKind { None, Member, StatusQuo, Proposal, Label, Legend, ProjectionLine };
+enum class EDragKind { None, Member, StatusQuo, Proposal, Label, Legend, ProjectionLine, Pan };
 
 /// The mouse gestures of the chart without a widget: what a button press catches, how a drag
 /// is constrained and what its release does to the document. Positions are the chart's logical
@@ -37,6 +37,15 @@ public:
     std::vector<std::string> RightDown(const QPoint& point, bool shift, bool control);
     /// The member a double click opens the member dialog for (nullptr: none).
     CMember* DoubleClick(const QPoint& point) const;
+    /// Starts panning the plot from a point (middle button, or Space and the left button).
+    void PanDown(const QPoint& point);
+    /// Ends a pan: the visible window moves by the drag, in one step.
+    void PanUp(const QPoint& point);
+    /// How far the plot's picture follows the pan in progress, in chart pixels.
+    QPoint PanOffset() const { return m_kind == EDragKind::Pan ? m_last - m_down : QPoint(); }
+    /// Zooms by `steps` wheel notches (negative: out) about the issue-space point under
+    /// `point`, or about the visible centre when the point lies outside the plot.
+    void Zoom(const QPoint& point, double steps);
 
     EDragKind Kind() const { return m_kind; }
     /// The last point of the drag in progress.

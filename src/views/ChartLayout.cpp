@@ -3,18 +3,25 @@
 #include "document/ChartFrame.h"
 #include "document/QueltaDoc.h"
 
+#include <QSize>
+
+#include <algorithm>
+#include <cmath>
+
 CChartLayout::CChartLayout() : m_plot(PlotRect(400, 400)) {
     m_map = ChartGridMap(SEdges{0.0, 100.0, 100.0, 0.0}, 400, 400, 1.0);
 }
 
 void CChartLayout::Update(const CQueltaDoc& doc) {
-    const SSizeSpec& size = doc.Config().szChart;
+    const SSizeSpec size = doc.ChartSize();
     if (size.cx >= 6 && size.cy >= 6)
         m_plot = PlotRect(size.cx, size.cy);
     const SEdges box = doc.ScaleBox();
-    m_horizontal = CChartAxis(box.left, box.right, doc.Zoom());
-    m_vertical = CChartAxis(box.bottom, box.top, doc.Zoom());
-    m_map = ChartGridMap(box, m_plot.right - m_plot.left, m_plot.bottom - m_plot.top, doc.Zoom());
+    const CFPoint centre = ChartCentre(box, doc.Pan());
+    m_horizontal = CChartAxis(box.left, box.right, doc.Zoom(), centre.x);
+    m_vertical = CChartAxis(box.bottom, box.top, doc.Zoom(), centre.y);
+    m_map = ChartGridMap(box, m_plot.right - m_plot.left, m_plot.bottom - m_plot.top, doc.Zoom(),
+                         doc.Pan());
     m_title = ChartTitle(doc);
     const ScenarioHeader& header = doc.Header();
     m_horizontalTitle = header.horizontalScale ? header.horizontalScale->Rating() : "X-Axis";
@@ -31,6 +38,23 @@ QPoint CChartLayout::ToChart(const CFPoint& point) const {
 
 CFPoint CChartLayout::ToWorld(const QPoint& pixel) const {
     return m_map.CellToWorld(pixel);
+}
+
+SSizeSpec FittedChartSize(const QSize& view, const QSize& around, const SEdges& box) {
+    constexpr int kLeast = 100;
+    constexpr int kMost = 20000;
+    const double boxWidth = std::fabs(box.right - box.left);
+    const double boxHeight = std::fabs(box.top - box.bottom);
+    const double aspect = boxWidth > 0.0 && boxHeight > 0.0 ? boxWidth / boxHeight : 1.0;
+    const double width = std::max(view.width() - around.width(), 1);
+    const double height = std::max(view.height() - around.height(), 1);
+    // The wider of the two is cut to the other's measure times the aspect.
+    const double fittedWidth = std::min(width, height * aspect);
+    const double fittedHeight = fittedWidth / aspect;
+    const auto side = [](double value) {
+        return static_cast<int>(std::clamp(std::floor(value), double(kLeast), double(kMost)));
+    };
+    return {side(fittedWidth), side(fittedHeight)};
 }
 
 std::string ChartTitle(const CQueltaDoc& doc) {

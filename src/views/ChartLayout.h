@@ -65,6 +65,11 @@ private:
     std::optional<QPoint> m_legendOrigin;
 };
 
+/// The chart size that fits a view: the largest plot with the scale box's aspect that leaves
+/// room for what stands around it (`around`: the chart's total extent less its plot), at least
+/// 100 pixels and at most 20,000 on a side.
+SSizeSpec FittedChartSize(const QSize& view, const QSize& around, const SEdges& box);
+
 /// The chart's title: the description, " / " and the house-and-committee text, or that text
 /// alone when there is no description.
 std::string ChartTitle(const CQueltaDoc& doc);

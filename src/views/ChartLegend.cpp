@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -14,6 +15,9 @@ constexpr int kBlockGap = 6;
 constexpr int kSwatchWidth = 8;
 constexpr int kSwatchHeight = 4;
 constexpr int kSwatchTextIndent = kSwatchWidth + 8;
+/// A colour bar is at least this wide; its two values keep this gap between them.
+constexpr int kColorBarWidth = 120;
+constexpr int kBarValueGap = 12;
 
 QString Text(const std::string& text) {
     return QString::fromStdString(text);
@@ -47,26 +51,75 @@ void CLegendBlock::AddValue(const std::string& text) {
 
 std::vector<std::string> CLegendBlock::Texts() const {
     std::vector<std::string> texts{m_title};
-    for (const SLegendEntry& entry : m_entries)
+    for (const SLegendEntry& entry : m_entries) {
         texts.push_back(entry.text);
+        if (entry.kind == SLegendEntry::EKind::ColorBar)
+            texts.push_back(entry.high);
+    }
     return texts;
 }
 
-CChartLegend::CChartLegend(const SFontSpec& font, const SSizeSpec& symbolSize)
-    : m_font(ToQFont(font)), m_color(ToQColor(font.color)), m_symbolSize(symbolSize) {}
+void CLegendBlock::AddColorBar(std::vector<QColor> ramp, const std::string& low,
+                               const std::string& high) {
+    SLegendEntry entry;
+    entry.kind = SLegendEntry::EKind::ColorBar;
+    entry.ramp = std::move(ramp);
+    entry.text = low;
+    entry.high = high;
+    m_entries.push_back(entry);
+}
+
+CChartLegend::CChartLegend(const SFontSpec& font, const SSizeSpec& symbolSize,
+                           const QPaintDevice* device, double scale)
+    : m_font(ToQFont(font)), m_color(ToQColor(font.color)), m_symbolSize(symbolSize) {
+    QFont unhinted = m_font;
+    unhinted.setHintingPreference(QFont::PreferNoHinting);
+    m_measures.push_back({QFontMetricsF(m_font), 1.0});
+    m_measures.push_back({QFontMetricsF(unhinted), 1.0});
+    if (device && scale > 0.0) {
+        QFont scaled = m_font;
+        scaled.setPixelSize(std::max(1, static_cast<int>(std::lround(font.height * scale))));
+        m_measures.push_back({QFontMetricsF(scaled, device), scale});
+    }
+}
+
+int CChartLegend::TextWidth(const std::string& text) const {
+    double width = 0.0;
+    for (const SMeasure& measure : m_measures)
+        width = std::max(width, measure.metrics.horizontalAdvance(Text(text)) / measure.scale);
+    return static_cast<int>(std::ceil(width)) + 1;
+}
 
 int CChartLegend::LineHeight() const {
-    return std::max(QFontMetrics(m_font).height(), m_symbolSize.cy + 4);
+    double height = 0.0;
+    for (const SMeasure& measure : m_measures)
+        height = std::max(height, measure.metrics.height() / measure.scale);
+    return std::max(static_cast<int>(std::ceil(height)), m_symbolSize.cy + 4);
+}
+
+int CChartLegend::EntryLines(const SLegendEntry& entry) {
+    return entry.kind == SLegendEntry::EKind::ColorBar ? 2 : 1;
+}
+
+int CChartLegend::EntryWidth(const SLegendEntry& entry) const {
+    switch (entry.kind) {
+    case SLegendEntry::EKind::Symbol:
+        return TextWidth(entry.text);
+    case SLegendEntry::EKind::ColorBar:
+        return std::max(kColorBarWidth,
+                        TextWidth(entry.text) + kBarValueGap + TextWidth(entry.high));
+    default:
+        return kSwatchTextIndent + TextWidth(entry.text);
+    }
 }
 
 QSize CChartLegend::BlockSize(const CLegendBlock& block) const {
-    const QFontMetrics metrics(m_font);
-    int width = metrics.horizontalAdvance(Text(block.Title()));
+    int width = TextWidth(block.Title());
+    int lines = 1;
     for (const SLegendEntry& entry : block.Entries()) {
-        const int indent = entry.kind == SLegendEntry::EKind::Symbol ? 0 : kSwatchTextIndent;
-        width = std::max(width, indent + metrics.horizontalAdvance(Text(entry.text)));
+        width = std::max(width, EntryWidth(entry));
+        lines += EntryLines(entry);
     }
-    const int lines = 1 + static_cast<int>(block.Entries().size());
     // Half a line above the title and below the last entry.
     return QSize(Margin() + width + 8, (lines + 1) * LineHeight());
 }
@@ -111,7 +164,30 @@ void CChartLegend::DrawEntry(QPainter& painter, const SLegendEntry& entry, int l
     case SLegendEntry::EKind::Value:
         painter.drawText(left + kSwatchTextIndent, baseline, Text(entry.text));
         return;
+    case SLegendEntry::EKind::ColorBar:
+        DrawColorBar(painter, entry, left, top);
+        return;
     }
+}
+
+void CChartLegend::DrawColorBar(QPainter& painter, const SLegendEntry& entry, int left,
+                                int top) const {
+    const int line = LineHeight();
+    const int width = std::max(kColorBarWidth, EntryWidth(entry));
+    const QRect bar(left, top + 2, width, line - 4);
+    const int steps = static_cast<int>(entry.ramp.size());
+    for (int i = 0; i < steps; ++i) {
+        const int from = bar.left() + bar.width() * i / steps;
+        const int to = bar.left() + bar.width() * (i + 1) / steps;
+        painter.fillRect(QRect(from, bar.top(), to - from, bar.height()), entry.ramp[i]);
+    }
+    painter.setPen(QPen(Qt::black, 1));
+    painter.drawRect(bar.adjusted(0, 0, -1, -1));
+    painter.setPen(m_color);
+    const QFontMetrics metrics(m_font);
+    const int baseline = top + line + (line + metrics.ascent() - metrics.descent()) / 2;
+    painter.drawText(left, baseline, Text(entry.text));
+    painter.drawText(bar.right() + 1 - TextWidth(entry.high), baseline, Text(entry.high));
 }
 
 void CChartLegend::Draw(QPainter& painter, const std::vector<CLegendBlock>& blocks) const {
@@ -130,9 +206,10 @@ void CChartLegend::Draw(QPainter& painter, const std::vector<CLegendBlock>& bloc
         const QFontMetrics metrics(m_font);
         painter.drawText(left, top + (line + metrics.ascent() - metrics.descent()) / 2,
                          Text(blocks[i].Title()));
+        int lines = 1;
         for (const SLegendEntry& entry : blocks[i].Entries()) {
-            top += line;
-            DrawEntry(painter, entry, left, top);
+            DrawEntry(painter, entry, left, top + lines * line);
+            lines += EntryLines(entry);
         }
     }
     painter.restore();

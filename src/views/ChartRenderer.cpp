@@ -32,11 +32,15 @@ CChartRenderer::CChartRenderer(CChartModel& model, CQueltaDoc& doc) : m_model(mo
 
 CChartRenderer::~CChartRenderer() = default;
 
+std::vector<QRect> CChartRenderer::LegendBlockRects() const {
+    return m_legend ? m_legend->BlockRects() : std::vector<QRect>();
+}
+
 QRect CChartRenderer::FrameRect() const {
     return m_frame ? m_frame->FrameRect() : QRect();
 }
 
-QRect CChartRenderer::Prepare() {
+QRect CChartRenderer::Prepare(const QPaintDevice* device, double scale) {
     const DisplayConfig& config = m_doc.Config();
     const CChartLayout& layout = m_model.Layout();
     m_frame = std::make_unique<CFrameText>(config, layout);
@@ -58,7 +62,7 @@ QRect CChartRenderer::Prepare() {
         for (CChartLayer* layer : m_model.Layers())
             if (layer->IsVisible())
                 layer->AddLegend(m_doc, m_blocks);
-        m_legend = std::make_unique<CChartLegend>(config.lfLegend, config.szPoint);
+        m_legend = std::make_unique<CChartLegend>(config.lfLegend, config.szPoint, device, scale);
         m_legendRect = m_legend->Layout(m_blocks, layout.LegendOrigin().value_or(legendOrigin));
         m_extent = m_extent.united(m_legendRect);
     }
@@ -126,11 +130,15 @@ void CChartRenderer::Paint(QPainter& painter) {
 }
 
 void CChartRenderer::PaintInto(QPainter& painter, const QRectF& target) {
-    const QRect extent = Prepare();
+    const auto scaleOf = [&target](const QRect& extent) {
+        return std::min(target.width() / extent.width(), target.height() / extent.height());
+    };
+    QRect extent = Prepare();
     if (extent.isEmpty() || target.isEmpty())
         return;
-    const double scale =
-        std::min(target.width() / extent.width(), target.height() / extent.height());
+    // The legend is measured again in the target's own font metrics at the scale it is drawn.
+    extent = Prepare(painter.device(), scaleOf(extent));
+    const double scale = scaleOf(extent);
     painter.save();
     painter.translate(target.topLeft());
     painter.scale(scale, scale);

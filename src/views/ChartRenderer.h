@@ -13,6 +13,7 @@
 class CChartModel;
 class CFrameText;
 class CQueltaDoc;
+class QPaintDevice;
 class QPainter;
 
 /// Paints the chart of a document with a QPainter onto any paint device (the desktop's
@@ -27,8 +28,9 @@ public:
     CChartRenderer& operator=(const CChartRenderer&) = delete;
 
     /// Places the frame texts, the legend blocks and the coalition list; returns the total
-    /// extent (the frame, legend and coalition rectangles together).
-    QRect Prepare();
+    /// extent (the frame, legend and coalition rectangles together). The legend's texts are
+    /// measured also on the device the chart will be painted on, at its scale, when given.
+    QRect Prepare(const QPaintDevice* device = nullptr, double scale = 1.0);
     /// The total extent of the last preparation.
     QRect Extent() const { return m_extent; }
     /// Paints the whole chart in logical pixels (prepared first when it was not).
@@ -38,6 +40,8 @@ public:
 
     const std::vector<CLegendBlock>& LegendBlocks() const { return m_blocks; }
     QRect LegendRect() const { return m_legendRect; }
+    /// The legend blocks' frames of the last preparation.
+    std::vector<QRect> LegendBlockRects() const;
     QRect CoalitionRect() const { return m_coalitionRect; }
     QRect FrameRect() const;
 

@@ -208,7 +208,12 @@ void CInputForm::StepZoom(int direction) {
 }
 
 void CInputForm::DefaultZoom() {
-    EditZoom(1.0);
+    // The default is the whole scale box: zoom 1 about its centre.
+    const CFPoint centred(0.0, 0.0);
+    if (m_doc.Zoom() == 1.0 && m_doc.Pan().x == centred.x && m_doc.Pan().y == centred.y)
+        return;
+    m_doc.SetZoomAndPan(1.0, centred);
+    Platform().RefreshViews();
 }
 
 void CInputForm::EditFraction(double fraction) {

@@ -7,6 +7,7 @@
 #include "preferences/Yolk.h"
 #include "views/ChartLayout.h"
 #include "views/ChartLegend.h"
+#include "views/CoalitionList.h"
 #include "views/PointSymbol.h"
 #include "views/ThermoColors.h"
 
@@ -104,12 +105,19 @@ void CMainLayer::Draw(SChartPaint& paint) {
 void CMainLayer::AddLegend(CQueltaDoc& doc, std::vector<CLegendBlock>& blocks) {
     const DisplayConfig& config = doc.Config();
     CVotingGame& game = doc.Game();
+    const std::vector<CMember*>& members = game.Members();
+    // A symbol is listed only where the chart draws it.
+    const auto any = [&members](bool abstaining) {
+        return std::any_of(members.begin(), members.end(), [abstaining](const CMember* member) {
+            return Abstains(*member) == abstaining;
+        });
+    };
     CLegendBlock block("SYMBOL");
-    if (config.flagPlayer)
+    if (config.flagPlayer && any(false))
         block.AddSymbol(PointStyle(config, EPointKind::Member), 0, "member");
-    if (config.flagPlayerAbstain)
+    if (config.flagPlayerAbstain && any(true))
         block.AddSymbol(PointStyle(config, EPointKind::Abstainer), 0, "abstainer");
-    if (config.flagCoalition)
+    if (config.flagCoalition && !BuildCoalition(doc).marked.empty())
         block.AddSymbol(PointStyle(config, EPointKind::Coalition), kCoalitionInflate, "coalition");
     if (config.flagStatusQuo)
         block.AddSymbol(PointStyle(config, EPointKind::StatusQuo), kMarkedPointInflate,
@@ -122,8 +130,9 @@ void CMainLayer::AddLegend(CQueltaDoc& doc, std::vector<CLegendBlock>& blocks) {
         block.AddSymbol(PointStyle(config, EPointKind::Copeland), kMarkedPointInflate,
                         "Copeland = " + FormatNumber(copeland.x) + ", " + FormatNumber(copeland.y));
     }
-    // The Tovey points are drawn only with the yolk, so they are listed only with it.
-    if (config.flagTovey && config.flagYolk)
+    // The Tovey points are drawn only with the yolk, so they are listed only with it, and only
+    // when there are some.
+    if (config.flagTovey && config.flagYolk && !game.GetYolk().extraPoints.empty())
         block.AddSymbol(PointStyle(config, EPointKind::Tovey), 0, "Tovey");
     if (!block.Entries().empty())
         blocks.push_back(block);

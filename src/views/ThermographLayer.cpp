@@ -2,8 +2,12 @@
 
 #include "document/ChartThermograph.h"
 #include "document/QueltaDoc.h"
+#include "model/FormatNumber.h"
+#include "thermograph/ThermographValues.h"
 #include "views/ChartLayout.h"
+#include "views/ChartLegend.h"
 #include "views/ThermoColors.h"
+#include "views/ThermoModeNames.h"
 
 #include <QPainter>
 
@@ -81,7 +85,45 @@ void PaintLevels(QImage& image, QPoint origin, const SThermographGrid& grid, CCo
     });
 }
 
+/// The win-set value maps hold a value only inside the Pareto set (the cells `ClassifyPixels`
+/// gives a sign); the cells outside are cleared so that the chart's background shows there.
+/// The sets are only read when they are fresh, as they are after the map was computed.
+void ClearCellsWithoutValue(QImage& image, QPoint origin, const SThermographGrid& grid,
+                            CQueltaDoc& doc) {
+    CVotingGame& game = doc.Game();
+    if (game.Stale().IsStale(EConcept::UncoveredSet) || game.Stale().IsStale(EConcept::ParetoSet))
+        return;
+    const std::optional<std::vector<signed char>> signs =
+        ClassifyPixels(game, ThermographSettingsOf(doc.Config()), grid.pixels);
+    if (!signs)
+        return;
+    for (int y = 0; y < image.height(); ++y) {
+        const int row = origin.y() + y - grid.pixels.top;
+        if (row < 0 || row >= grid.Rows())
+            continue;
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const int column = origin.x() + x - grid.pixels.left;
+            if (column >= 0 && column < grid.Columns() &&
+                (*signs)[static_cast<std::size_t>(row) * grid.Columns() + column] == 0)
+                line[x] = qRgba(0, 0, 0, 0);
+        }
+    }
+}
+
+bool HasValueCells(int mode) {
+    return mode == THERMO_AREA || mode == THERMO_RADIUS || mode == THERMO_BOD;
+}
+
 } // namespace
+
+std::vector<QColor> ThermoRamp(const DisplayConfig& config) {
+    constexpr int kSteps = 64;
+    std::vector<QColor> ramp;
+    for (int i = 0; i <= kSteps; ++i)
+        ramp.push_back(ThermoColor(config, i, kSteps));
+    return ramp;
+}
 
 void PaintThermographGrid(QImage& image, QPoint origin, const SThermographGrid& grid,
                           const DisplayConfig& config) {
@@ -124,13 +166,35 @@ QImage CThermographLayer::Picture(CQueltaDoc& doc, const CChartLayout& layout) {
                    layout.PlotPixels()};
     if (key == m_key && !m_picture.isNull())
         return m_picture;
-    QImage image(key.plot.size(), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    if (fresh)
+    // Cells without a value stay clear, showing the chart's background.
+    QImage image(key.plot.size(), QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    if (fresh) {
         PaintThermographGrid(image, key.plot.topLeft(), thermograph.Grid(), config);
+        if (HasValueCells(mode))
+            ClearCellsWithoutValue(image, key.plot.topLeft(), thermograph.Grid(), doc);
+    }
     m_key = key;
     m_picture = image;
     return m_picture;
+}
+
+void CThermographLayer::AddLegend(CQueltaDoc& doc, std::vector<CLegendBlock>& blocks) {
+    UpdateChartThermograph(doc);
+    const DisplayConfig& config = doc.Config();
+    const int mode = ThermographMode(config.typeThermo);
+    const CThermograph& thermograph = doc.Thermograph();
+    if (!doc.IsReady() || !thermograph.IsFresh(doc.Game(), mode, ThermographSettingsOf(config)))
+        return;
+    const char* name = "Thermograph";
+    for (const auto& [code, text] : kThermoModeNames)
+        if (code == mode)
+            name = text;
+    const SThermographGrid& grid = thermograph.Grid();
+    CLegendBlock block("THERMOGRAPH");
+    block.AddValue(name);
+    block.AddColorBar(ThermoRamp(config), FormatNumber(grid.smallest), FormatNumber(grid.largest));
+    blocks.push_back(block);
 }
 
 void CThermographLayer::Draw(SChartPaint& paint) {

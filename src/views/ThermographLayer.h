@@ -2,9 +2,11 @@
 
 #include "views/ChartLayer.h"
 
+#include <QColor>
 #include <QImage>
 
 #include <cstdint>
+#include <vector>
 
 struct DisplayConfig;
 struct SThermographGrid;
@@ -16,8 +18,11 @@ class CThermographLayer : public CChartLayer {
 public:
     void Refresh(const CQueltaDoc& doc) override;
     void Draw(SChartPaint& paint) override;
+    /// The "THERMOGRAPH" block: the mode's name and its colour bar from the map's smallest to
+    /// its largest value, while a fresh map is shown.
+    void AddLegend(CQueltaDoc& doc, std::vector<CLegendBlock>& blocks) override;
 
-    /// The image of the plot for the document's current mode (white where nothing is painted),
+    /// The image of the plot for the document's current mode (clear where nothing is painted),
     /// bringing the document's thermograph up to date first.
     QImage Picture(CQueltaDoc& doc, const CChartLayout& layout);
 
@@ -43,3 +48,6 @@ private:
 /// by its levels. Pixels the map leaves out keep their colour.
 void PaintThermographGrid(QImage& image, QPoint origin, const SThermographGrid& grid,
                           const DisplayConfig& config);
+
+/// The thermograph's colour scale from its low end to its high end, in even steps.
+std::vector<QColor> ThermoRamp(const DisplayConfig& config);

@@ -97,4 +97,44 @@ TEST_F(ChartGeometryTest, TitleJoinsDescriptionHouseAndCommittee) {
     EXPECT_EQ(chart.Layout().Title(), "Budget / Group / Committee");
 }
 
+TEST(ChartFitTest, ThePlotIsTheLargestWithTheScaleBoxAspectThatLeavesRoomAround) {
+    const struct {
+        const char* name;
+        QSize view;
+        SEdges box;
+        int width, height;
+    } cases[] = {
+        {"square box in a wide view", {1000, 700}, {0, 100, 100, 0}, 500, 500},
+        {"square box in a tall view", {700, 1000}, {0, 100, 100, 0}, 300, 300},
+        {"wide box", {1000, 700}, {0, 200, 100, 0}, 600, 300},
+        {"a view too small keeps the least plot", {200, 150}, {0, 100, 100, 0}, 100, 100},
+        {"an empty box counts as square", {1000, 700}, {5, 5, 100, 0}, 500, 500},
+    };
+    for (const auto& c : cases) {
+        const SSizeSpec size = FittedChartSize(c.view, QSize(400, 200), c.box);
+        EXPECT_EQ(size.cx, c.width) << c.name;
+        EXPECT_EQ(size.cy, c.height) << c.name;
+    }
+}
+
+TEST_F(ChartGeometryTest, ZoomAboutAPointKeepsItWhereItWasAndPanMovesTheWindow) {
+    LoadExample("triangle.txt");
+    chart.Update(doc);
+    const QPoint before = chart.Layout().ToChart(CFPoint(20.0, 80.0));
+    doc.ZoomAbout(4.0, CFPoint(20.0, 80.0));
+    chart.Update(doc);
+    EXPECT_EQ(chart.Layout().ToChart(CFPoint(20.0, 80.0)), before);
+    EXPECT_NEAR(chart.Layout().HorizontalAxis().VisibleMaximum() -
+                    chart.Layout().HorizontalAxis().VisibleMinimum(),
+                25.0, 1e-9);
+    EXPECT_EQ(chart.Layout().Map().DeviceRect().left, doc.Game().GridMap().DeviceRect().left);
+    EXPECT_NEAR(doc.Game().GridMap().CellToWorld(before).x, 20.0, 0.1)
+        << "the game computes on the chart's map";
+    doc.SetZoomAndPan(1.0, CFPoint(0.25, 0.0));
+    chart.Update(doc);
+    EXPECT_NEAR(chart.Layout().HorizontalAxis().VisibleMinimum(), 25.0, 1e-9);
+    EXPECT_NEAR(chart.Layout().HorizontalAxis().VisibleMaximum(), 125.0, 1e-9);
+    EXPECT_FALSE(doc.IsModified()) << "the view is not part of the scenario";
+}
+
 } // namespace

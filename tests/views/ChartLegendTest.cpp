@@ -2,6 +2,15 @@
 #include "views/ChartRenderer.h"
 
 #include <QFile>
+#include <QPainter>
+
+#include "model/FormatNumber.h"
+#include "model/Member.h"
+#include "preferences/Yolk.h"
+#include "thermograph/ThermographGrid.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -31,7 +40,7 @@ TEST_F(ChartLegendTest, SvgCarriesTheLegendTextsAsText) {
     const QString svg = Svg();
     for (const char* text : {">SYMBOL<", ">LINES AND SHAPES<", ">decision rule = 0.500<",
                              ">status quo (50, 50)<", ">proposal (50, 50)<", ">win set<",
-                             ">yolk center = 50, 42.327<", ">yolk radius = 17.327<", ">Tovey<"})
+                             ">yolk center = 50, 42.327<", ">yolk radius = 17.327<"})
         EXPECT_TRUE(svg.contains(text)) << text;
     EXPECT_TRUE(svg.contains("<path")) << "regions are paths";
 }
@@ -101,6 +110,74 @@ TEST_F(ChartLegendTest, SymbolBlockListsOnlyShownPoints) {
     EXPECT_EQ(texts[4].rfind("Copeland = ", 0), 0u);
     chart.Layout().SetLegendShown(false);
     EXPECT_TRUE(BlockTexts("SYMBOL").empty()) << "legend switched off";
+}
+
+TEST_F(ChartLegendTest, SymbolsAreListedOnlyWhenTheChartDrawsThem) {
+    LoadExample("triangle.txt");
+    doc.Config().flagYolk = 1;
+    std::vector<std::string> texts = BlockTexts("SYMBOL");
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), "abstainer"), 0) << "nobody abstains";
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), "Tovey"),
+              doc.Game().GetYolk().extraPoints.empty() ? 0 : 1);
+    doc.Game().Members()[0]->SetPrefType(7);
+    doc.Game().SetMembers(&doc.Header().currentCommittee->Members());
+    texts = BlockTexts("SYMBOL");
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), "abstainer"), 1);
+    doc.Config().flagCoalition = 1;
+    doc.SetProposal(CFPoint(50.0, 50.0));
+    texts = BlockTexts("SYMBOL");
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), "coalition"), 0)
+        << "a proposal on the status quo has no coalition to mark";
+}
+
+TEST_F(ChartLegendTest, LegendTextsStayInTheirFramesWhenPaintedScaled) {
+    LoadExample("triangle.txt");
+    doc.Config().flagWinSet = 1;
+    doc.Config().flagParetoSet = 1;
+    doc.Config().flagYolk = 1;
+    doc.Config().lfLegend.height = 17;
+    chart.Update(doc);
+    for (const double size : {900.0, 1733.0, 3100.0}) {
+        QImage page(QSize(static_cast<int>(size), static_cast<int>(size)), QImage::Format_RGB32);
+        page.fill(Qt::white);
+        CChartRenderer renderer(chart, doc);
+        QPainter painter(&page);
+        renderer.PaintInto(painter, QRectF(0, 0, size, size));
+        painter.end();
+        const QRect extent = renderer.Extent();
+        const double scale = std::min(size / extent.width(), size / extent.height());
+        // Right of each block's frame the page stays white: no text ran through it.
+        for (const QRect& block : renderer.LegendBlockRects()) {
+            const int x =
+                static_cast<int>(std::ceil((block.right() + 1 - extent.left()) * scale)) + 2;
+            const int top = static_cast<int>((block.top() - extent.top()) * scale);
+            const int bottom = static_cast<int>((block.bottom() - extent.top()) * scale);
+            for (int y = std::max(top, 0); y < std::min(bottom, page.height()); ++y)
+                for (int dx = 0; dx < 6 && x + dx < page.width(); ++dx)
+                    ASSERT_EQ(page.pixel(x + dx, y), qRgb(255, 255, 255))
+                        << "scale " << scale << " at " << x + dx << ", " << y;
+        }
+    }
+}
+
+TEST_F(ChartLegendTest, TheThermographShowsItsModeAndColourBarWithTheMapsRange) {
+    LoadText(
+        MembersScenario({{25, 30}, {70, 20}, {60, 75}, {35, 65}, {50, 45}}, {50, 50}, {50, 50}));
+    doc.Config().szChart = {60, 60};
+    doc.UpdateGridMap();
+    doc.Config().flagThermo = 1;
+    doc.Config().typeThermo = THERMO_MEMBERS;
+    std::vector<std::string> texts = BlockTexts("THERMOGRAPH");
+    ASSERT_EQ(texts.size(), 4u);
+    EXPECT_EQ(texts[1], "Distance from Members");
+    const SThermographGrid& grid = doc.Thermograph().Grid();
+    EXPECT_EQ(texts[2], FormatNumber(grid.smallest));
+    EXPECT_EQ(texts[3], FormatNumber(grid.largest));
+    EXPECT_LT(grid.smallest, grid.largest);
+    EXPECT_TRUE(Svg().contains(QString::fromStdString(">" + texts[3] + "<")))
+        << "the exports carry the bar's values";
+    doc.Config().flagThermo = 0;
+    EXPECT_TRUE(BlockTexts("THERMOGRAPH").empty());
 }
 
 } // namespace

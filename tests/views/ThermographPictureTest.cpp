@@ -1,6 +1,7 @@
 #include "document/ChartThermograph.h"
 #include "thermograph/CustomDistribution.h"
 #include "thermograph/Thermograph.h"
+#include "views/ChartStyle.h"
 #include "views/ThermoColors.h"
 #include "views/ThermographFixture.h"
 
@@ -45,26 +46,42 @@ TEST_F(ThermographPictureTest, WinSetMapsPaintTheColoursOfTheirValuesPixelForPix
             ASSERT_EQ(grid.Rows(), plot.height() - 1);
             ASSERT_GT(grid.largest, grid.smallest) << "a map worth painting";
             int wrong = 0;
+            int clear = 0;
             std::map<QRgb, int> colours;
+            CVotingGame& game = doc.Game();
+            const SThermographSettings settings = ThermographSettingsOf(doc.Config());
             for (int row = 0; row < grid.Rows(); ++row)
                 for (int column = 0; column < grid.Columns(); ++column) {
+                    // Only the Pareto set's cells have a value; the others show the background.
+                    const CFPoint point = game.GridMap().CellToWorld(grid.pixels.left + column,
+                                                                     grid.pixels.top + row);
+                    const bool valued =
+                        game.IsInsideParetoSet(point) ||
+                        game.IsInsideUncoveredSet(point, settings.uncoveredGrid,
+                                                  settings.excludeYolk, settings.uncoveredBJS);
                     const double v = std::fabs(std::round(grid.At(column, row))) - grid.smallest;
                     const QRgb expected =
-                        ThermoColor(doc.Config(), v, grid.largest - grid.smallest).rgb();
+                        valued ? ThermoColor(doc.Config(), v, grid.largest - grid.smallest).rgb()
+                               : qRgba(0, 0, 0, 0);
                     const QRgb seen = picture.pixel(column, row);
                     wrong += seen != expected;
+                    clear += !valued;
                     ++colours[seen];
                 }
             EXPECT_EQ(wrong, 0);
             EXPECT_GT(colours.size(), 3u);
+            EXPECT_GT(clear, 0) << "cells outside the Pareto set";
 
             const QImage chartImage = Render();
             const QRect inner = plot.adjusted(1, 1, -1, -1);
+            const QRgb background = ToQColor(doc.Config().colorBackground).rgb();
             int differing = 0;
             for (int y = inner.top(); y <= inner.bottom(); ++y)
-                for (int x = inner.left(); x <= inner.right(); ++x)
+                for (int x = inner.left(); x <= inner.right(); ++x) {
+                    const QRgb layer = picture.pixel(x - plot.left(), y - plot.top());
                     differing += chartImage.pixel(QPoint(x, y) - chartImage.offset()) !=
-                                 picture.pixel(x - plot.left(), y - plot.top());
+                                 (qAlpha(layer) == 0 ? background : layer);
+                }
             EXPECT_EQ(differing, 0) << "the chart shows the layer's picture inside its frame";
         }
     }
@@ -85,7 +102,7 @@ TEST_F(ThermographPictureTest, CustomLevelsColourEachCellByTheLeastLevelHoldingI
                         k);
     ASSERT_EQ(levelOf.size(), grid.levels.size());
     std::vector<long long> painted(grid.levels.size(), 0);
-    long long white = 0;
+    long long clear = 0;
     for (int y = 0; y < grid.Rows(); ++y)
         for (int x = 0; x < grid.Columns(); ++x) {
             const QRgb seen = picture.pixel(x, y);
@@ -93,16 +110,16 @@ TEST_F(ThermographPictureTest, CustomLevelsColourEachCellByTheLeastLevelHoldingI
             if (level != levelOf.end())
                 ++painted[level->second];
             else
-                white += seen == qRgb(255, 255, 255);
+                clear += qAlpha(seen) == 0;
         }
     long long held = 0;
     for (std::size_t k = 0; k < grid.levels.size(); ++k) {
         held += painted[k];
         EXPECT_EQ(held, grid.levels[k].cells) << "level " << k << " holds the cells up to it";
     }
-    EXPECT_EQ(held + white, static_cast<long long>(grid.values.size()))
-        << "cells above every level stay white";
-    EXPECT_GT(white, 0);
+    EXPECT_EQ(held + clear, static_cast<long long>(grid.values.size()))
+        << "cells above every level stay clear";
+    EXPECT_GT(clear, 0);
     EXPECT_TRUE(QFileInfo::exists(dir.filePath("scenario.txt.custom.txt")))
         << "the chart writes the document's distribution file";
 }

@@ -117,6 +117,7 @@ QWidget* CInputView::BuildPointsBox() {
     grid->addWidget(m_propH, 2, 1);
     grid->addWidget(m_propV, 2, 2);
     m_zoom = NumberField();
+    m_zoom->setObjectName("zoom");
     m_zoomSet = new QPushButton("set", box);
     m_zoomUp = new QToolButton(box);
     m_zoomUp->setText("+1/2");

@@ -2,10 +2,12 @@
 
 #include "document/QueltaDoc.h"
 
+#include <QCursor>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 CVisualView::CVisualView(CQueltaDoc& doc, QWidget* parent)
     : QWidget(parent), m_doc(doc), m_renderer(m_model, doc), m_gestures(doc, m_model, m_renderer) {
@@ -46,11 +48,42 @@ void CVisualView::HighlightMember(const CMember* member) {
     update();
 }
 
+SSizeSpec CVisualView::FitSize(const QSize& view) const {
+    const SIntRect& plot = m_model.Layout().Plot();
+    const QSize plotSize(plot.right - plot.left, plot.bottom - plot.top);
+    // The legend and the coalition list stand beside the plot; only the frame's texts stand
+    // above and below it.
+    const QSize around(m_extent.width() - plotSize.width(),
+                       m_renderer.FrameRect().height() - plotSize.height());
+    return FittedChartSize(view, around, m_doc.ScaleBox());
+}
+
+void CVisualView::ZoomAtCursor(double steps) {
+    m_gestures.Zoom(ToLogical(mapFromGlobal(QCursor::pos())), steps);
+}
+
 void CVisualView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawImage(QPoint(0, 0), m_image);
     painter.translate(-m_extent.topLeft());
+    if (m_gestures.Kind() == EDragKind::Pan)
+        PaintPannedPlot(painter);
     PaintDragFeedback(painter);
+}
+
+void CVisualView::PaintPannedPlot(QPainter& painter) const {
+    // Until the button comes up the plot's picture follows the mouse; the chart is computed
+    // for the new window once, on release.
+    const QRect plot = m_model.Layout().PlotPixels();
+    painter.save();
+    painter.setClipRect(plot);
+    painter.fillRect(plot, ToQColor(m_doc.Config().colorBackground));
+    const QPoint offset = m_gestures.PanOffset();
+    painter.drawImage(
+        plot.topLeft() + offset, m_image,
+        QRectF(QPointF(plot.topLeft() - m_extent.topLeft()) * m_image.devicePixelRatio(),
+               QSizeF(plot.size()) * m_image.devicePixelRatio()));
+    painter.restore();
 }
 
 void CVisualView::PaintDragFeedback(QPainter& painter) const {
@@ -82,8 +115,17 @@ void CVisualView::PaintDragFeedback(QPainter& painter) const {
     }
 }
 
+bool CVisualView::StartsPan(const QMouseEvent& event) const {
+    return event.button() == Qt::MiddleButton || (event.button() == Qt::LeftButton && m_spaceHeld);
+}
+
 void CVisualView::mousePressEvent(QMouseEvent* event) {
     const QPoint point = ToLogical(event->position().toPoint());
+    if (StartsPan(*event)) {
+        m_gestures.PanDown(point);
+        setCursor(Qt::ClosedHandCursor);
+        return;
+    }
     const bool shift = event->modifiers() & Qt::ShiftModifier;
     const bool control = event->modifiers() & Qt::ControlModifier;
     if (event->button() == Qt::LeftButton) {
@@ -105,6 +147,11 @@ void CVisualView::ShowPopup(const std::vector<std::string>& items, const QPoint&
 }
 
 void CVisualView::mouseMoveEvent(QMouseEvent* event) {
+    if (m_gestures.Kind() == EDragKind::Pan) {
+        m_gestures.Move(ToLogical(event->position().toPoint()));
+        update();
+        return;
+    }
     if (event->buttons() != Qt::LeftButton || m_gestures.Kind() == EDragKind::None)
         return;
     m_gestures.Move(ToLogical(event->position().toPoint()));
@@ -115,6 +162,12 @@ void CVisualView::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void CVisualView::mouseReleaseEvent(QMouseEvent* event) {
+    if (m_gestures.Kind() == EDragKind::Pan) {
+        unsetCursor();
+        m_gestures.PanUp(ToLogical(event->position().toPoint()));
+        update();
+        return;
+    }
     if (event->button() != Qt::LeftButton)
         return;
     m_gestures.LeftUp(ToLogical(event->position().toPoint()));
@@ -128,7 +181,34 @@ void CVisualView::mouseDoubleClickEvent(QMouseEvent* event) {
         emit MemberDialogRequested(member);
 }
 
+void CVisualView::wheelEvent(QWheelEvent* event) {
+    const double steps = event->angleDelta().y() / 120.0;
+    if (steps == 0.0) {
+        event->ignore();
+        return;
+    }
+    m_gestures.Zoom(ToLogical(event->position().toPoint()), steps);
+    event->accept();
+}
+
+void CVisualView::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
+        m_spaceHeld = true;
+        setCursor(Qt::OpenHandCursor);
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 void CVisualView::keyReleaseEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
+        m_spaceHeld = false;
+        if (m_gestures.Kind() != EDragKind::Pan)
+            unsetCursor();
+        event->accept();
+        return;
+    }
     // The Enter key's release is swallowed so it cannot reach a default button.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         event->accept();

@@ -29,6 +29,11 @@ public:
     QPoint ToLogical(const QPoint& position) const { return position + m_extent.topLeft(); }
     /// The widget position of a chart pixel.
     QPoint ToWidget(const QPoint& logical) const { return logical - m_extent.topLeft(); }
+    /// The chart size that would fit the chart, legend and frame into a view of this size.
+    SSizeSpec FitSize(const QSize& view) const;
+    /// Zooms by wheel notches about the point under the mouse cursor (about the visible centre
+    /// when the cursor is not over the plot).
+    void ZoomAtCursor(double steps);
     /// Highlights a member on the chart (nullptr: none).
     void HighlightMember(const CMember* member);
     const CMember* HighlightedMember() const { return m_highlighted; }
@@ -47,11 +52,15 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void RenderImage();
     void PaintDragFeedback(QPainter& painter) const;
+    void PaintPannedPlot(QPainter& painter) const;
+    bool StartsPan(const QMouseEvent& event) const;
     void ShowPopup(const std::vector<std::string>& items, const QPoint& globalPosition);
 
     CQueltaDoc& m_doc;
@@ -61,4 +70,6 @@ private:
     QImage m_image;
     QRect m_extent;
     const CMember* m_highlighted = nullptr;
+    /// Whether the Space key is held (Space and the left button pan).
+    bool m_spaceHeld = false;
 };

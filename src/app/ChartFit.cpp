@@ -1,0 +1,66 @@
+#include "app/ChartFit.h"
+
+#include "document/QueltaDoc.h"
+#include "views/widgets/VisualView.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QScrollArea>
+#include <QSettings>
+
+namespace {
+
+const char* const kFitKey = "fitChartToWindow";
+/// How long the view must keep its size before the chart follows it.
+constexpr int kSettleMilliseconds = 150;
+
+} // namespace
+
+CChartFit::CChartFit(CQueltaDoc& doc, QScrollArea& area, CVisualView& chart)
+    : QObject(&area), m_doc(doc), m_area(area), m_chart(chart) {
+    m_action = new QAction(tr("Fit Chart to Window"), this);
+    m_action->setObjectName("fitChartToWindow");
+    m_action->setCheckable(true);
+    m_action->setChecked(QSettings().value(kFitKey, true).toBool());
+    connect(m_action, &QAction::toggled, this, &CChartFit::Switch);
+    m_settle.setSingleShot(true);
+    m_settle.setInterval(kSettleMilliseconds);
+    connect(&m_settle, &QTimer::timeout, this, &CChartFit::FitNow);
+    m_area.viewport()->installEventFilter(this);
+}
+
+bool CChartFit::IsOn() const {
+    return m_action->isChecked();
+}
+
+bool CChartFit::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Resize && IsOn())
+        m_settle.start();
+    return QObject::eventFilter(watched, event);
+}
+
+void CChartFit::Switch(bool on) {
+    QSettings().setValue(kFitKey, on);
+    if (on) {
+        FitNow();
+        return;
+    }
+    m_settle.stop();
+    const SSizeSpec before = m_doc.ChartSize();
+    m_doc.SetFittedChartSize(std::nullopt);
+    if (before.cx != m_doc.ChartSize().cx || before.cy != m_doc.ChartSize().cy)
+        emit ChartResized();
+}
+
+void CChartFit::FitNow() {
+    if (!IsOn())
+        return;
+    // The size the view has without scroll bars, so that showing or hiding them cannot start
+    // another fit.
+    const SSizeSpec size = m_chart.FitSize(m_area.maximumViewportSize());
+    const SSizeSpec before = m_doc.ChartSize();
+    if (size.cx == before.cx && size.cy == before.cy)
+        return;
+    m_doc.SetFittedChartSize(size);
+    emit ChartResized();
+}

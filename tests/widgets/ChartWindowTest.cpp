@@ -1,0 +1,180 @@
+#include "app/ChartActions.h"
+#include "app/ChartFit.h"
+#include "app/MainWindow.h"
+#include "document/FileCommands.h"
+#include "document/QueltaDoc.h"
+#include "views/widgets/InputView.h"
+#include "views/widgets/VisualView.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QImage>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWheelEvent>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+
+/// The real main window on a shipped example: its chart follows the window's size, zooms with
+/// the wheel, pans with the middle button, and saves and copies its graphics.
+class ChartWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        doc.SetConfigPath("");
+        frame = std::make_unique<CQueltaFrame>(doc);
+        ASSERT_TRUE(frame->OpenStartupFile(QUELTA_EXAMPLES "/triangle.txt"));
+        Fit().Action()->setChecked(true);
+        frame->resize(1000, 700);
+        frame->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+        Settle();
+    }
+    void TearDown() override { Fit().Action()->setChecked(true); }
+
+    CVisualView& View() { return frame->ChartView(); }
+    CChartFit& Fit() { return frame->ChartActions().Fit(); }
+    QSize PlotSize() {
+        const SIntRect& plot = View().Model().Layout().Plot();
+        return QSize(plot.right - plot.left, plot.bottom - plot.top);
+    }
+    /// Waits until a resize has settled and the chart follows it.
+    void Settle() { QTest::qWait(400); }
+    /// The widget position of an issue-space point.
+    QPoint At(double x, double y) {
+        return View().ToWidget(View().Model().Layout().ToChart(CFPoint(x, y)));
+    }
+    CFPoint WorldAt(const QPoint& position) {
+        return View().Model().Layout().ToWorld(View().ToLogical(position));
+    }
+    void Wheel(const QPoint& position, int notches) {
+        QWheelEvent event(position, View().mapToGlobal(position), QPoint(),
+                          QPoint(0, 120 * notches), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                          false);
+        QApplication::sendEvent(&View(), &event);
+    }
+    QString ZoomField() { return frame->InputView().findChild<QLineEdit*>("zoom")->text(); }
+
+    QTemporaryDir dir;
+    CQueltaDoc doc;
+    std::unique_ptr<CQueltaFrame> frame;
+};
+
+TEST_F(ChartWindowTest, TheChartFollowsTheWindowWithoutTouchingTheDocument) {
+    const QSize first = PlotSize();
+    EXPECT_GT(first.width(), 400) << "a 1000 x 700 window holds more than the configured chart";
+    EXPECT_EQ(first.width(), first.height()) << "the scale box is square";
+    frame->resize(1400, 950);
+    Settle();
+    const QSize larger = PlotSize();
+    EXPECT_GT(larger.width(), first.width());
+    const SIntRect device = doc.Game().GridMap().DeviceRect();
+    EXPECT_EQ(device.right - device.left, larger.width()) << "the grid map follows the plot";
+    const QSize room = frame->findChild<QScrollArea*>()->maximumViewportSize();
+    EXPECT_LE(View().width(), room.width()) << "the chart with its legend fits the view";
+    EXPECT_LE(View().height(), room.height());
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(doc.Config().szChart.cx, 400);
+    EXPECT_EQ(doc.Config().szChart.cy, 400);
+
+    const std::string path = dir.filePath("saved.txt").toStdString();
+    ASSERT_TRUE(SaveScenarioToPath(doc, path));
+    QFile saved(QString::fromStdString(path));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(saved.readAll().contains("szChart\t400\t400\n"))
+        << "files keep the configured size";
+
+    Fit().Action()->setChecked(false);
+    EXPECT_EQ(PlotSize(), QSize(400, 400)) << "without the setting the configured size rules";
+    frame->resize(1100, 800);
+    Settle();
+    EXPECT_EQ(PlotSize(), QSize(400, 400));
+}
+
+TEST_F(ChartWindowTest, TheWheelZoomsAboutThePointUnderTheCursorAndTheMiddleButtonPans) {
+    const QPoint cursor = At(30.0, 70.0);
+    const CFPoint under = WorldAt(cursor);
+    Wheel(cursor, 1);
+    EXPECT_DOUBLE_EQ(doc.Zoom(), 1.25);
+    EXPECT_DOUBLE_EQ(ZoomField().toDouble(), 1.25) << "the form's zoom field follows";
+    EXPECT_LE((At(under.x, under.y) - cursor).manhattanLength(), 1)
+        << "the point stays under the cursor";
+    Wheel(cursor, -2);
+    EXPECT_DOUBLE_EQ(doc.Zoom(), 0.8);
+    EXPECT_LE((At(under.x, under.y) - cursor).manhattanLength(), 1);
+
+    const QPoint from = At(50.0, 50.0);
+    const QPoint to = from + QPoint(60, -25);
+    const CFPoint grabbed = WorldAt(from);
+    QTest::mousePress(&View(), Qt::MiddleButton, {}, from);
+    QTest::mouseMove(&View(), to);
+    QTest::mouseRelease(&View(), Qt::MiddleButton, {}, to);
+    EXPECT_LE((At(grabbed.x, grabbed.y) - to).manhattanLength(), 1)
+        << "the grabbed point follows the mouse";
+    EXPECT_FALSE(doc.IsModified()) << "looking around changes nothing in the scenario";
+
+    QPushButton* reset = nullptr;
+    for (QPushButton* button : frame->InputView().findChildren<QPushButton*>())
+        if (button->text() == "set to default")
+            reset = button;
+    ASSERT_NE(reset, nullptr);
+    QTest::mouseClick(reset, Qt::LeftButton);
+    EXPECT_EQ(doc.Zoom(), 1.0);
+    EXPECT_EQ(doc.Pan().x, 0.0);
+    EXPECT_EQ(doc.Pan().y, 0.0);
+    const QRect plot = View().Model().Layout().PlotPixels();
+    const QPoint offCentre = View().ToLogical(At(50.0, 50.0)) - plot.center();
+    EXPECT_LE(std::abs(offCentre.x()), 1) << "the scale box's centre is the plot's centre again";
+    EXPECT_LE(std::abs(offCentre.y()), 1);
+}
+
+TEST_F(ChartWindowTest, SaveGraphicsWritesEachFormatQtReadsBack) {
+    doc.Config().flagWinSet = 1;
+    frame->RefreshViews();
+    CChartActions& actions = frame->ChartActions();
+    ASSERT_TRUE(actions.SaveGraphicsAs(dir.filePath("chart"), "png"));
+    EXPECT_FALSE(QImage(dir.filePath("chart.png"), "PNG").isNull());
+    ASSERT_TRUE(actions.SaveGraphicsAs(dir.filePath("typed.png"), "bmp"));
+    EXPECT_FALSE(QImage(dir.filePath("typed.png"), "PNG").isNull());
+    EXPECT_FALSE(QFile::exists(dir.filePath("typed.png.bmp"))) << "a typed extension rules";
+    ASSERT_TRUE(actions.SaveGraphicsAs(dir.filePath("chart"), "bmp"));
+    const QImage bitmap(dir.filePath("chart.bmp"), "BMP");
+    EXPECT_EQ(bitmap.size(), View().Image().size()) << "the bitmap is the window's picture";
+    ASSERT_TRUE(actions.SaveGraphicsAs(dir.filePath("chart.SVG"), "png"));
+    QSvgRenderer svg(dir.filePath("chart.SVG"));
+    EXPECT_TRUE(svg.isValid());
+    QFile svgFile(dir.filePath("chart.SVG"));
+    ASSERT_TRUE(svgFile.open(QIODevice::ReadOnly));
+    const QByteArray svgText = svgFile.readAll();
+    for (const char* text : {">SYMBOL<", ">LINES AND SHAPES<", ">win set<"})
+        EXPECT_TRUE(svgText.contains(text)) << text;
+    ASSERT_TRUE(actions.SaveGraphicsAs(dir.filePath("chart"), "pdf"));
+    QFile pdf(dir.filePath("chart.pdf"));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.readAll().startsWith("%PDF-"));
+}
+
+TEST_F(ChartWindowTest, CopyChartPutsAnImageAndAnSvgOnTheClipboard) {
+    QApplication::clipboard()->clear();
+    QAction* copy = frame->findChild<QAction*>("copyChart");
+    ASSERT_NE(copy, nullptr);
+    EXPECT_EQ(copy->shortcut(), QKeySequence(QKeySequence::Copy));
+    copy->trigger();
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    ASSERT_NE(data, nullptr);
+    ASSERT_TRUE(data->hasImage());
+    EXPECT_FALSE(qvariant_cast<QImage>(data->imageData()).isNull());
+    EXPECT_TRUE(data->data("image/svg+xml").contains(">SYMBOL<"));
+}
+
+} // namespace
