@@ -33,7 +33,7 @@ CQueltaFrame::CQueltaFrame(CQueltaDoc& doc, QWidget* parent) : QMainWindow(paren
     m_platform = std::make_unique<CWidgetPlatform>(this, statusBar());
     SetPlatform(m_platform.get());
     m_splitter = new QSplitter(Qt::Horizontal, this);
-    m_input = new CInputView(doc, m_splitter);
+    m_input = new CInputView(doc);
     m_input->Form().SetStoredScenarioOpener(
         [&doc](const std::string& name) { return OpenScenario(doc, name); });
     m_chartArea = new QScrollArea(m_splitter);
@@ -50,7 +50,13 @@ CQueltaFrame::CQueltaFrame(CQueltaDoc& doc, QWidget* parent) : QMainWindow(paren
     connect(m_chart, &CVisualView::MemberDialogRequested, m_dialogs,
             &CDialogWindows::OpenMemberDialog);
     connect(m_chart, &CVisualView::MemberDragged, m_dialogs, &CDialogWindows::MemberMoved);
-    m_splitter->addWidget(m_input);
+    // The form scrolls when the window is too low for it.
+    auto* formArea = new QScrollArea(m_splitter);
+    formArea->setObjectName("formArea");
+    formArea->setWidget(m_input);
+    formArea->setWidgetResizable(true);
+    formArea->setFrameShape(QFrame::NoFrame);
+    m_splitter->addWidget(formArea);
     m_splitter->addWidget(m_chartArea);
     m_splitter->setSizes({300, 500});
     m_splitter->setStretchFactor(1, 1);
@@ -142,7 +148,9 @@ void CQueltaFrame::RefreshViews() {
         m_platform->SetStatusText(1, " ");
         m_platform->SetStatusText(2, " ");
     }
-    ComputeLongConcepts();
+    // During a live drag the long concepts wait for the release.
+    if (!m_chart->Gestures().IsLiveDrag())
+        ComputeLongConcepts();
     m_input->UpdateFromDocument();
     m_chart->UpdateFromDocument();
     m_dialogs->UpdateMemberDialogs();

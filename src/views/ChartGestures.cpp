@@ -62,15 +62,19 @@ void CChartGestures::LeftDown(const QPoint& point, bool shift, bool control) {
     m_down = m_last = point;
     const SChartHit hit = HitTest(m_doc, m_model, m_renderer.LegendRect(), point);
     m_member = hit.member;
+    m_wasModified = m_doc.IsModified();
     switch (hit.kind) {
     case EChartHit::Proposal:
         m_kind = EDragKind::Proposal;
+        m_liveStart = m_doc.Game().Proposal();
         break;
     case EChartHit::StatusQuo:
         m_kind = EDragKind::StatusQuo;
+        m_liveStart = m_doc.Game().StatusQuo();
         break;
     case EChartHit::Member:
         m_kind = EDragKind::Member;
+        m_liveStart = m_member->IdealPoint();
         break;
     case EChartHit::Label:
         m_kind = EDragKind::Label;
@@ -157,14 +161,21 @@ void CChartGestures::DragTo(const QPoint& point) {
     case EDragKind::Member:
         if (world.x != m_member->IdealPoint().x || world.y != m_member->IdealPoint().y) {
             m_member->SetIdealPoint(world);
+            m_doc.Game().MemberChanged(*m_member);
             if (onMemberDragged)
                 onMemberDragged(*m_member);
+            m_doc.RefreshAndModify();
         }
         break;
     case EDragKind::StatusQuo:
+        if (onPointDragged)
+            onPointDragged(true, world);
+        m_doc.SetStatusQuo(world);
+        break;
     case EDragKind::Proposal:
         if (onPointDragged)
-            onPointDragged(m_kind == EDragKind::StatusQuo, world);
+            onPointDragged(false, world);
+        m_doc.SetProposal(world);
         break;
     case EDragKind::Label:
         m_labelRect.translate(point - m_last);
@@ -216,21 +227,74 @@ void CChartGestures::Zoom(const QPoint& point, double steps) {
     Platform().RefreshViews();
 }
 
+bool CChartGestures::IsLiveDrag() const {
+    return m_kind == EDragKind::Member || m_kind == EDragKind::StatusQuo ||
+           m_kind == EDragKind::Proposal;
+}
+
+CFPoint CChartGestures::LivePoint(EDragKind kind) const {
+    switch (kind) {
+    case EDragKind::StatusQuo:
+        return m_doc.Game().StatusQuo();
+    case EDragKind::Proposal:
+        return m_doc.Game().Proposal();
+    default:
+        return m_member->IdealPoint();
+    }
+}
+
 void CChartGestures::LeftUp(const QPoint& point) {
     // The step is named before the drag ends: ending it refreshes the views, which may reset
     // the gesture.
     const char* step = DragStepName(m_kind);
-    if (m_kind != EDragKind::None && point != m_down)
-        EndDrag();
+    // The drag is over before its release refreshes the views, so that the long concepts follow.
+    const EDragKind kind = m_kind;
+    const bool live = IsLiveDrag();
+    m_kind = EDragKind::None;
+    if (live)
+        EndLiveDrag(kind, point != m_down);
+    else if (kind != EDragKind::None && point != m_down)
+        EndDrag(kind);
     if (step)
         EndEditGroup(m_doc, step);
-    m_kind = EDragKind::None;
     m_member = nullptr;
 }
 
-void CChartGestures::EndDrag() {
+void CChartGestures::EndLiveDrag(EDragKind kind, bool moved) {
+    if (moved) {
+        EndDrag(kind);
+    } else {
+        // A click, or a drag back to where it started: the point returns exactly to where it
+        // was and the document is as it was before the press.
+        RestoreLiveStart(kind);
+        m_doc.SetModifiedFlag(m_wasModified);
+    }
+    Platform().RefreshViews();
+}
+
+void CChartGestures::RestoreLiveStart(EDragKind kind) {
+    const CFPoint now = LivePoint(kind);
+    if (now.x == m_liveStart.x && now.y == m_liveStart.y)
+        return;
+    switch (kind) {
+    case EDragKind::StatusQuo:
+        m_doc.SetStatusQuo(m_liveStart);
+        break;
+    case EDragKind::Proposal:
+        m_doc.SetProposal(m_liveStart);
+        break;
+    default:
+        m_member->SetIdealPoint(m_liveStart);
+        m_doc.Game().MemberChanged(*m_member);
+        if (onMemberDragged)
+            onMemberDragged(*m_member);
+        break;
+    }
+}
+
+void CChartGestures::EndDrag(EDragKind kind) {
     const CFPoint world = ToWorld(m_last);
-    switch (m_kind) {
+    switch (kind) {
     case EDragKind::Member:
         m_doc.Game().MemberChanged(*m_member);
         m_doc.RefreshAndModify();

@@ -21,6 +21,11 @@ enum class EDragKind { None, Member, StatusQuo, Proposal, Label, Legend, Project
 /// The mouse gestures of the chart without a widget: what a button press catches, how a drag
 /// is constrained and what its release does to the document. Positions are the chart's logical
 /// pixels (the widget converts scrolled device positions first).
+///
+/// The status quo, the proposal and members are dragged live: every move goes through the same
+/// document operation as the release (`SetStatusQuo`, `SetProposal`, the game's `MemberChanged`),
+/// so the chart recomputes what it can within the frame; the release leaves the document as a
+/// drag straight to the last point would.
 class CChartGestures {
 public:
     CChartGestures(CQueltaDoc& doc, CChartModel& model, CChartRenderer& renderer)
@@ -48,6 +53,8 @@ public:
     void Zoom(const QPoint& point, double steps);
 
     EDragKind Kind() const { return m_kind; }
+    /// Whether a drag that moves the model as the mouse moves is in progress.
+    bool IsLiveDrag() const;
     /// The last point of the drag in progress.
     QPoint DragPoint() const { return m_last; }
     /// The member (or the label's member) being dragged.
@@ -71,7 +78,10 @@ private:
     void StartLegendDrag(const QPoint& point);
     QPoint Constrain(const QPoint& point) const;
     void DragTo(const QPoint& point);
-    void EndDrag();
+    void EndDrag(EDragKind kind);
+    void EndLiveDrag(EDragKind kind, bool moved);
+    void RestoreLiveStart(EDragKind kind);
+    CFPoint LivePoint(EDragKind kind) const;
     std::vector<std::string> IdentifyMember(const QPoint& point) const;
 
     CQueltaDoc& m_doc;
@@ -83,4 +93,7 @@ private:
     CMember* m_member = nullptr;
     QRect m_labelRect;
     QPoint m_legendStart;
+    /// What a live drag started from: the point dragged and whether the document was modified.
+    CFPoint m_liveStart;
+    bool m_wasModified = false;
 };

@@ -27,6 +27,10 @@ public:
     virtual void Refresh(const CQueltaDoc& doc) { (void)doc; }
     /// Draws the layer into the plot.
     virtual void Draw(SChartPaint& paint) = 0;
+    /// Whether a point is being dragged live: what is left to the worker thread (the long
+    /// concepts and value maps) is neither computed nor drawn until the release.
+    void SetLiveDrag(bool live) { m_live = live; }
+    bool LiveDrag() const { return m_live; }
     /// Appends the layer's legend blocks (none by default).
     virtual void AddLegend(CQueltaDoc& doc, std::vector<CLegendBlock>& blocks) {
         (void)doc;
@@ -35,4 +39,5 @@ public:
 
 private:
     bool m_visible = true;
+    bool m_live = false;
 };

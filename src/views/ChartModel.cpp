@@ -33,6 +33,11 @@ CChartModel::CChartModel() {
 
 CChartModel::~CChartModel() = default;
 
+void CChartModel::SetLiveDrag(bool live) {
+    for (CChartLayer* layer : m_order)
+        layer->SetLiveDrag(live);
+}
+
 void CChartModel::Update(const CQueltaDoc& doc) {
     m_layout.Update(doc);
     for (CChartLayer* layer : m_order)

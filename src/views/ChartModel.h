@@ -35,6 +35,8 @@ public:
 
     CChartLayout& Layout() { return m_layout; }
     const CChartLayout& Layout() const { return m_layout; }
+    /// Marks every layer for a live drag (true) or for the settled chart (false).
+    void SetLiveDrag(bool live);
     /// Every layer in drawing order.
     const std::vector<CChartLayer*>& Layers() const { return m_order; }
 

@@ -8,6 +8,7 @@
 #include "preferences/Yolk.h"
 #include "views/ChartDrawing.h"
 #include "views/ChartLayout.h"
+#include "views/LongConcepts.h"
 #include "views/PointSymbol.h"
 
 #include <QPainter>
@@ -259,6 +260,9 @@ void CConceptLayer::Draw(SChartPaint& paint) {
     paint.painter.setRenderHint(QPainter::Antialiasing, true);
     for (const SConcept& item : Concepts()) {
         if (!(Config(paint).*item.flag))
+            continue;
+        // During a live drag a long concept waits for the release and the worker.
+        if (LiveDrag() && LongConceptPending(paint.doc, item.flag))
             continue;
         paint.painter.setBrush(Qt::NoBrush);
         item.draw(paint);

@@ -7,6 +7,7 @@
 #include "views/ChartLegend.h"
 #include "views/ChartStyle.h"
 #include "views/ConceptLayer.h"
+#include "views/LongConcepts.h"
 
 namespace {
 
@@ -34,8 +35,14 @@ std::string CandidateText(const CQueltaDoc& doc, const CMember& candidate) {
     return "candidate: " + kind + " favors ( " + candidate.LastName() + " )";
 }
 
+/// Whether a concept's entry is listed: its display is on and, during a live drag, it is not
+/// one of the long concepts still waiting for the worker (it is not drawn then either).
+bool Listed(const CQueltaDoc& doc, bool live, int DisplayConfig::*flag) {
+    return doc.Config().*flag && !(live && LongConceptPending(doc, flag));
+}
+
 /// Entries from "indifference curve" to "win set capture".
-void AddUpperEntries(CQueltaDoc& doc, CLegendBlock& block, std::string& coreLine,
+void AddUpperEntries(CQueltaDoc& doc, bool live, CLegendBlock& block, std::string& coreLine,
                      std::string& winSetLine) {
     const DisplayConfig& c = doc.Config();
     CVotingGame& game = doc.Game();
@@ -51,11 +58,11 @@ void AddUpperEntries(CQueltaDoc& doc, CLegendBlock& block, std::string& coreLine
         coreLine = RgnAreaLine("core area", game.GetCoreRgn(c.nCore), map);
         block.AddValue(coreLine);
     }
-    if (c.flagHeart) {
+    if (Listed(doc, live, &DisplayConfig::flagHeart)) {
         block.AddSwatch(PenColor(c.lpHeart), "heart");
         block.AddValue(RgnAreaLine("heart area", game.GetHeartRgn(c.nCore), map));
     }
-    if (c.flagBanksSet)
+    if (Listed(doc, live, &DisplayConfig::flagBanksSet))
         block.AddSwatch(PenColor(c.lpBanksSet), "Banks set");
     if (c.flagBanksChain)
         block.AddSwatch(PenColor(c.lpBanksChain), "Banks chain");
@@ -77,21 +84,21 @@ void AddUpperEntries(CQueltaDoc& doc, CLegendBlock& block, std::string& coreLine
 }
 
 /// Entries from "pareto set" to "cardioid".
-void AddLowerEntries(CQueltaDoc& doc, CLegendBlock& block) {
+void AddLowerEntries(CQueltaDoc& doc, bool live, CLegendBlock& block) {
     const DisplayConfig& c = doc.Config();
     CVotingGame& game = doc.Game();
     if (c.flagParetoSet) {
         AddFramedSwatch(block, c.lpParetoSet, c.lbParetoSet, "pareto set");
         block.AddValue(ValueLine("pareto set area", game.GetParetoSetArea()));
     }
-    if (c.flagUncoveredSet) {
+    if (Listed(doc, live, &DisplayConfig::flagUncoveredSet)) {
         block.AddSwatch(ToQColor(c.lbUncoveredSet.color), "uncovered set",
                         PenColor(c.lpUncoveredSet));
         block.AddValue(ValueLine(
             "uncovered set area",
             game.GetUncoveredSetArea(c.nUncoveredSet, c.bExcludeYolk, c.bUncoveredSetBJS)));
     }
-    if (c.flagTriMedianSet)
+    if (Listed(doc, live, &DisplayConfig::flagTriMedianSet))
         AddFramedSwatch(block, c.lpTriMedianSet, c.lbTriMedianSet, "Tri-Median set");
     if (c.flagSchattschneiderSet)
         AddFramedSwatch(block, c.lpSchattschneiderSet, c.lbSchattschneiderSet,
@@ -116,8 +123,8 @@ void CConceptLayer::AddLegend(CQueltaDoc& doc, std::vector<CLegendBlock>& blocks
     CLegendBlock block("LINES AND SHAPES");
     block.AddValue("decision rule = " + FormatNumber(doc.Game().VoteRule()));
     std::string coreLine, winSetLine, centreLine, radiusLine;
-    AddUpperEntries(doc, block, coreLine, winSetLine);
-    AddLowerEntries(doc, block);
+    AddUpperEntries(doc, LiveDrag(), block, coreLine, winSetLine);
+    AddLowerEntries(doc, LiveDrag(), block);
     if (doc.Config().flagYolk) {
         block.AddSwatch(PenColor(doc.Config().lpYolk), "yolk");
         const SYolk& yolk = doc.Game().GetYolk();
@@ -131,6 +138,11 @@ void CConceptLayer::AddLegend(CQueltaDoc& doc, std::vector<CLegendBlock>& blocks
             block.AddValue(centreLine);
             block.AddValue(radiusLine);
         }
+    }
+    // The log gets the values the chart settles on, not every frame of a drag.
+    if (LiveDrag()) {
+        blocks.push_back(block);
+        return;
     }
     LogChange(doc, m_lastCore, coreLine);
     LogChange(doc, m_lastWinSet, winSetLine);

@@ -13,7 +13,27 @@ SLongConcept GameConcept(CQueltaDoc& doc, std::string name, EConcept cache,
             [&doc, flag] { doc.Config().*flag = 0; }};
 }
 
+/// The long concepts of the game by their display flags.
+struct SLongFlag {
+    int DisplayConfig::*flag;
+    EConcept cache;
+};
+
+constexpr SLongFlag kLongFlags[] = {
+    {&DisplayConfig::flagUncoveredSet, EConcept::UncoveredSet},
+    {&DisplayConfig::flagHeart, EConcept::Heart},
+    {&DisplayConfig::flagBanksSet, EConcept::BanksSet},
+    {&DisplayConfig::flagTriMedianSet, EConcept::TriMedianSet},
+};
+
 } // namespace
+
+bool LongConceptPending(const CQueltaDoc& doc, int DisplayConfig::*flag) {
+    for (const SLongFlag& item : kLongFlags)
+        if (item.flag == flag)
+            return doc.Game().Stale().IsStale(item.cache);
+    return false;
+}
 
 std::vector<SLongConcept> PendingLongConcepts(CQueltaDoc& doc) {
     std::vector<SLongConcept> pending;

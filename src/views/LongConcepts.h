@@ -5,6 +5,7 @@
 #include <vector>
 
 class CQueltaDoc;
+struct DisplayConfig;
 
 /// One long computation a shown concept needs before the chart can paint it.
 struct SLongConcept {
@@ -15,6 +16,10 @@ struct SLongConcept {
     /// Sets the display back so that painting does not start the computation again.
     std::function<void()> withdraw;
 };
+
+/// Whether a display flag shows one of the long concepts (uncovered set, heart, Banks set,
+/// Tri-Median set) and its cached result is stale, so that only the worker should compute it.
+bool LongConceptPending(const CQueltaDoc& doc, int DisplayConfig::*flag);
 
 /// After a cancelled run: withdraws the display of every item of the list whose result is
 /// still missing, so the chart does not start the computation again while it paints.

@@ -180,6 +180,8 @@ QImage CThermographLayer::Picture(CQueltaDoc& doc, const CChartLayout& layout) {
 }
 
 void CThermographLayer::AddLegend(CQueltaDoc& doc, std::vector<CLegendBlock>& blocks) {
+    if (LiveDrag() && ChartThermographPending(doc))
+        return;
     UpdateChartThermograph(doc);
     const DisplayConfig& config = doc.Config();
     const int mode = ThermographMode(config.typeThermo);
@@ -198,5 +200,8 @@ void CThermographLayer::AddLegend(CQueltaDoc& doc, std::vector<CLegendBlock>& bl
 }
 
 void CThermographLayer::Draw(SChartPaint& paint) {
+    // A value map that takes a concept per pixel waits for the release and the worker.
+    if (LiveDrag() && ChartThermographPending(paint.doc))
+        return;
     paint.painter.drawImage(paint.layout.PlotPixels().topLeft(), Picture(paint.doc, paint.layout));
 }

@@ -1,6 +1,8 @@
 #include "app/MainWindow.h"
 #include "document/QueltaDoc.h"
 #include "document/ScenarioFile.h"
+#include "geometry/Rgn.h"
+#include "model/Member.h"
 #include "views/widgets/InputView.h"
 #include "views/widgets/VisualView.h"
 
@@ -59,22 +61,54 @@ TEST_F(ChartViewTest, ShiftClickCreatesAMemberWhereClicked) {
     EXPECT_EQ(doc.Header().currentCommittee->Members().size(), 3u) << "Shift+right deletes";
 }
 
-TEST_F(ChartViewTest, StatusQuoDragMovesTheFormUntilReleaseThenTheWinSetOnce) {
+TEST_F(ChartViewTest, AStatusQuoDragRecomputesTheWinSetAtEveryMoveAsASynchronousRunWould) {
     doc.SetProposal(CFPoint(70.0, 70.0));
+    doc.Config().flagWinSet = 1;
+    doc.Config().flagHeart = 1;
     frame->RefreshViews();
-    const double area = doc.Game().GetWinSetArea();
-    const QPoint from = At(50.0, 50.0);
-    const QPoint to = At(40.0, 35.0);
-    QTest::mousePress(&View(), Qt::LeftButton, {}, from);
-    QTest::mouseMove(&View(), to);
-    EXPECT_EQ(Field(0), "40") << "the form follows the drag";
-    EXPECT_DOUBLE_EQ(doc.Game().StatusQuo().x, 50.0) << "the model waits for the release";
-    EXPECT_FALSE(doc.Game().Stale().IsStale(EConcept::WinSet));
-    QTest::mouseRelease(&View(), Qt::LeftButton, {}, to);
-    EXPECT_NEAR(doc.Game().StatusQuo().x, 40.0, 1e-9);
-    EXPECT_NEAR(doc.Game().StatusQuo().y, 35.0, 1e-9);
-    EXPECT_NE(doc.Game().GetWinSetArea(), area);
+    doc.SetModifiedFlag(false);
+    // A second document on the same grid computes each point's win set from scratch.
+    CQueltaDoc reference;
+    reference.SetConfigPath("");
+    ASSERT_TRUE(ReadScenarioFile(reference, QUELTA_EXAMPLES "/triangle.txt"));
+    reference.SetFittedChartSize(doc.ChartSize());
+    QTest::mousePress(&View(), Qt::LeftButton, {}, At(50.0, 50.0));
+    for (const auto& [x, y] : {std::pair(45.0, 45.0), {40.0, 35.0}, {30.0, 40.0}}) {
+        QTest::mouseMove(&View(), At(x, y));
+        QApplication::processEvents();
+        const CFPoint point = doc.Game().StatusQuo();
+        EXPECT_NEAR(point.x, x, 0.25) << "the status quo follows the mouse";
+        EXPECT_NEAR(Field(0).toDouble(), point.x, 1e-6) << "the form shows it";
+        EXPECT_FALSE(doc.Game().Stale().IsStale(EConcept::WinSet)) << "computed in the frame";
+        reference.Game().SetStatusQuo(point);
+        EXPECT_TRUE(doc.Game().GetWinSet().GetRgn().EqualRgn(reference.Game().GetWinSet().GetRgn()))
+            << x << ", " << y;
+    }
+    QTest::mouseRelease(&View(), Qt::LeftButton, {}, At(30.0, 40.0));
+    EXPECT_NEAR(doc.Game().StatusQuo().x, 30.0, 0.25);
     EXPECT_TRUE(doc.IsModified());
+    EXPECT_FALSE(doc.Game().Stale().IsStale(EConcept::Heart)) << "the heart follows on release";
+}
+
+TEST_F(ChartViewTest, AMemberDraggedLiveAndBackLeavesTheDocumentAsItWas) {
+    doc.Config().flagWinSet = 1;
+    frame->RefreshViews();
+    doc.SetModifiedFlag(false);
+    CMember* member = doc.Header().currentCommittee->Members()[0];
+    const CFPoint start = member->IdealPoint();
+    const double area = doc.Game().GetWinSetArea();
+    const QPoint from = At(start.x, start.y);
+    QTest::mousePress(&View(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(&View(), At(30.0, 60.0));
+    QApplication::processEvents();
+    EXPECT_NEAR(member->IdealPoint().x, 30.0, 0.25) << "the member follows the mouse";
+    EXPECT_NE(doc.Game().GetWinSetArea(), area) << "and the win set follows the member";
+    QTest::mouseMove(&View(), from);
+    QTest::mouseRelease(&View(), Qt::LeftButton, {}, from);
+    EXPECT_EQ(member->IdealPoint().x, start.x);
+    EXPECT_EQ(member->IdealPoint().y, start.y);
+    EXPECT_DOUBLE_EQ(doc.Game().GetWinSetArea(), area);
+    EXPECT_FALSE(doc.IsModified()) << "a drag back to the start changes nothing";
 }
 
 TEST_F(ChartViewTest, AMemberDraggedOutOfThePlotStaysAtItsLastPointInside) {

@@ -38,6 +38,9 @@ CInputView::CInputView(CQueltaDoc& doc, QWidget* parent)
     m_help->setTabStopDistance(m_help->fontMetrics().horizontalAdvance("Identify Member:") + 12);
     m_help->setMinimumHeight(90);
     layout->addWidget(m_help, 1);
+    // Every list is as wide as its longest entry, so no committee or scale is cut.
+    for (QComboBox* list : findChildren<QComboBox*>())
+        list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     Connect();
     UpdateFromDocument();
 }

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 #include <QWheelEvent>
 
 CVisualView::CVisualView(CQueltaDoc& doc, QWidget* parent)
@@ -130,6 +131,7 @@ void CVisualView::mousePressEvent(QMouseEvent* event) {
     const bool control = event->modifiers() & Qt::ControlModifier;
     if (event->button() == Qt::LeftButton) {
         m_gestures.LeftDown(point, shift, control);
+        m_model.SetLiveDrag(m_gestures.IsLiveDrag());
         update();
     } else if (event->button() == Qt::RightButton) {
         const std::vector<std::string> items = m_gestures.RightDown(point, shift, control);
@@ -154,8 +156,16 @@ void CVisualView::mouseMoveEvent(QMouseEvent* event) {
     }
     if (event->buttons() != Qt::LeftButton || m_gestures.Kind() == EDragKind::None)
         return;
+    if (m_gestures.IsLiveDrag()) {
+        m_pendingMove = ToLogical(event->position().toPoint());
+        if (!m_moveQueued) {
+            m_moveQueued = true;
+            QTimer::singleShot(0, this, &CVisualView::ApplyPendingMove);
+        }
+        return;
+    }
     m_gestures.Move(ToLogical(event->position().toPoint()));
-    if (m_gestures.Kind() == EDragKind::Legend || m_gestures.Kind() == EDragKind::Member)
+    if (m_gestures.Kind() == EDragKind::Legend)
         UpdateFromDocument();
     else
         update();
@@ -170,8 +180,21 @@ void CVisualView::mouseReleaseEvent(QMouseEvent* event) {
     }
     if (event->button() != Qt::LeftButton)
         return;
+    ApplyPendingMove();
+    m_model.SetLiveDrag(false);
     m_gestures.LeftUp(ToLogical(event->position().toPoint()));
     UpdateFromDocument();
+}
+
+void CVisualView::ApplyPendingMove() {
+    if (!m_moveQueued)
+        return;
+    m_moveQueued = false;
+    if (!m_gestures.IsLiveDrag())
+        return;
+    // The move goes through the document, whose refresh redraws the chart.
+    m_gestures.Move(m_pendingMove);
+    update();
 }
 
 void CVisualView::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -61,6 +61,7 @@ private:
     void PaintDragFeedback(QPainter& painter) const;
     void PaintPannedPlot(QPainter& painter) const;
     bool StartsPan(const QMouseEvent& event) const;
+    void ApplyPendingMove();
     void ShowPopup(const std::vector<std::string>& items, const QPoint& globalPosition);
 
     CQueltaDoc& m_doc;
@@ -72,4 +73,8 @@ private:
     const CMember* m_highlighted = nullptr;
     /// Whether the Space key is held (Space and the left button pan).
     bool m_spaceHeld = false;
+    /// The last mouse position of a live drag not yet applied: moves that arrive while a frame
+    /// is computed replace each other, so the work never queues behind the cursor.
+    QPoint m_pendingMove;
+    bool m_moveQueued = false;
 };
