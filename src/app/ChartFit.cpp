@@ -55,6 +55,11 @@ void CChartFit::Switch(bool on) {
 void CChartFit::FitNow() {
     if (!IsOn())
         return;
+    // The plot keeps its size under a gesture in progress; it is fitted once the button is up.
+    if (m_chart.Gestures().Kind() != EDragKind::None) {
+        m_settle.start();
+        return;
+    }
     // The size the view has without scroll bars, so that showing or hiding them cannot start
     // another fit.
     const SSizeSpec size = m_chart.FitSize(m_area.maximumViewportSize());

@@ -80,7 +80,9 @@ TEST_F(ChartWindowTest, TheChartFollowsTheWindowWithoutTouchingTheDocument) {
     EXPECT_GT(larger.width(), first.width());
     const SIntRect device = doc.Game().GridMap().DeviceRect();
     EXPECT_EQ(device.right - device.left, larger.width()) << "the grid map follows the plot";
-    const QSize room = frame->findChild<QScrollArea*>()->maximumViewportSize();
+    auto* area = qobject_cast<QScrollArea*>(View().parentWidget()->parentWidget());
+    ASSERT_NE(area, nullptr);
+    const QSize room = area->maximumViewportSize();
     EXPECT_LE(View().width(), room.width()) << "the chart with its legend fits the view";
     EXPECT_LE(View().height(), room.height());
     EXPECT_FALSE(doc.IsModified());

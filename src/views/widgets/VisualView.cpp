@@ -157,7 +157,11 @@ void CVisualView::mouseMoveEvent(QMouseEvent* event) {
     if (event->buttons() != Qt::LeftButton || m_gestures.Kind() == EDragKind::None)
         return;
     if (m_gestures.IsLiveDrag()) {
-        m_pendingMove = ToLogical(event->position().toPoint());
+        const QPoint point = ToLogical(event->position().toPoint());
+        // The last point inside the plot is where a point dragged out of it stays.
+        if (!m_model.Layout().PlotPixels().contains(point))
+            ApplyPendingMove();
+        m_pendingMove = point;
         if (!m_moveQueued) {
             m_moveQueued = true;
             QTimer::singleShot(0, this, &CVisualView::ApplyPendingMove);
