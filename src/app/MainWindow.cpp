@@ -24,6 +24,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QSplitter>
 #include <QStatusBar>
@@ -58,7 +59,10 @@ CQueltaFrame::CQueltaFrame(CQueltaDoc& doc, QWidget* parent) : QMainWindow(paren
     formArea->setFrameShape(QFrame::NoFrame);
     m_splitter->addWidget(formArea);
     m_splitter->addWidget(m_chartArea);
-    m_splitter->setSizes({300, 500});
+    // The form gets the width it asks for, its scroll bar included; the chart the rest.
+    const int formWidth =
+        m_input->sizeHint().width() + formArea->verticalScrollBar()->sizeHint().width();
+    m_splitter->setSizes({formWidth, 800});
     m_splitter->setStretchFactor(1, 1);
     setCentralWidget(m_splitter);
     resize(800 + 40, 600 + 80);

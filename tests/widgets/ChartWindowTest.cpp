@@ -35,7 +35,7 @@ protected:
         frame = std::make_unique<CQueltaFrame>(doc);
         ASSERT_TRUE(frame->OpenStartupFile(QUELTA_EXAMPLES "/triangle.txt"));
         Fit().Action()->setChecked(true);
-        frame->resize(1000, 700);
+        frame->resize(1300, 850);
         frame->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
         Settle();
@@ -72,9 +72,9 @@ protected:
 
 TEST_F(ChartWindowTest, TheChartFollowsTheWindowWithoutTouchingTheDocument) {
     const QSize first = PlotSize();
-    EXPECT_GT(first.width(), 400) << "a 1000 x 700 window holds more than the configured chart";
+    EXPECT_GT(first.width(), 400) << "a 1300 x 850 window holds more than the configured chart";
     EXPECT_EQ(first.width(), first.height()) << "the scale box is square";
-    frame->resize(1400, 950);
+    frame->resize(1600, 1000);
     Settle();
     const QSize larger = PlotSize();
     EXPECT_GT(larger.width(), first.width());

@@ -8,6 +8,7 @@
 #include "views/widgets/VisualView.h"
 #include "widgets/ModalSteps.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -162,6 +163,7 @@ TEST(MemberDialogFromChartTest, DoubleClickOpensItAndADragUpdatesIt) {
 
     QTest::mousePress(&view, Qt::LeftButton, {}, at(80.0, 25.0));
     QTest::mouseMove(&view, at(70.0, 40.0));
+    QApplication::processEvents();
     const CFPoint moved = open[0]->Member()->IdealPoint();
     EXPECT_EQ(open[0]->findChild<QLabel*>("idealPoint")->text(),
               QLocale::c().toString(moved.x, 'g', 10) + ", " +
