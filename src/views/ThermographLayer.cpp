@@ -3,7 +3,6 @@
 #include "document/ChartThermograph.h"
 #include "document/QueltaDoc.h"
 #include "model/FormatNumber.h"
-#include "thermograph/ThermographValues.h"
 #include "views/ChartLayout.h"
 #include "views/ChartLegend.h"
 #include "views/ThermoColors.h"
@@ -85,17 +84,10 @@ void PaintLevels(QImage& image, QPoint origin, const SThermographGrid& grid, CCo
     });
 }
 
-/// The win-set value maps hold a value only inside the Pareto set (the cells `ClassifyPixels`
-/// gives a sign); the cells outside are cleared so that the chart's background shows there.
-/// The sets are only read when they are fresh, as they are after the map was computed.
-void ClearCellsWithoutValue(QImage& image, QPoint origin, const SThermographGrid& grid,
-                            CQueltaDoc& doc) {
-    CVotingGame& game = doc.Game();
-    if (game.Stale().IsStale(EConcept::UncoveredSet) || game.Stale().IsStale(EConcept::ParetoSet))
-        return;
-    const std::optional<std::vector<signed char>> signs =
-        ClassifyPixels(game, ThermographSettingsOf(doc.Config()), grid.pixels);
-    if (!signs)
+/// The win-set value maps hold a value only inside the Pareto set (the pixels whose location is
+/// not 0); the others are cleared so that the chart's background shows there.
+void ClearCellsWithoutValue(QImage& image, QPoint origin, const SThermographGrid& grid) {
+    if (grid.location.size() != grid.values.size())
         return;
     for (int y = 0; y < image.height(); ++y) {
         const int row = origin.y() + y - grid.pixels.top;
@@ -105,7 +97,7 @@ void ClearCellsWithoutValue(QImage& image, QPoint origin, const SThermographGrid
         for (int x = 0; x < image.width(); ++x) {
             const int column = origin.x() + x - grid.pixels.left;
             if (column >= 0 && column < grid.Columns() &&
-                (*signs)[static_cast<std::size_t>(row) * grid.Columns() + column] == 0)
+                grid.location[static_cast<std::size_t>(row) * grid.Columns() + column] == 0)
                 line[x] = qRgba(0, 0, 0, 0);
         }
     }
@@ -172,7 +164,7 @@ QImage CThermographLayer::Picture(CQueltaDoc& doc, const CChartLayout& layout) {
     if (fresh) {
         PaintThermographGrid(image, key.plot.topLeft(), thermograph.Grid(), config);
         if (HasValueCells(mode))
-            ClearCellsWithoutValue(image, key.plot.topLeft(), thermograph.Grid(), doc);
+            ClearCellsWithoutValue(image, key.plot.topLeft(), thermograph.Grid());
     }
     m_key = key;
     m_picture = image;
