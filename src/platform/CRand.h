@@ -4,7 +4,9 @@
 
 /// The system's pseudo-random generator, the same on every platform: the state is multiplied by
 /// 214013 and 2531011 is added (modulo 2^32); a draw is bits 16 to 30 of the new state, so
-/// values run from 0 to CRand::Max. One process-wide state, as the C library keeps it.
+/// values run from 0 to CRand::Max. One state per thread, starting at 1 as the C library's
+/// does, so that scenarios computed on several threads at once (the Banks set reseeds and
+/// draws) each draw their own sequence.
 class CRand {
 public:
     static constexpr int Max = 32767;
@@ -19,7 +21,7 @@ public:
 
 private:
     static std::uint32_t& State() {
-        static std::uint32_t state = 1;
+        thread_local std::uint32_t state = 1;
         return state;
     }
 };

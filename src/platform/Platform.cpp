@@ -6,9 +6,17 @@
 
 namespace {
 
-CPlatform*& CurrentPlatform() {
-    static CPlatform* current = nullptr;
-    return current;
+/// The platform the front end installed for the whole process.
+CPlatform*& InstalledPlatform() {
+    static CPlatform* installed = nullptr;
+    return installed;
+}
+
+/// The platform a scope installed on this thread; it comes before the process's own, so that
+/// scenarios computed on several threads at once each keep their own messages and cancel poll.
+CPlatform*& ScopedPlatform() {
+    thread_local CPlatform* scoped = nullptr;
+    return scoped;
 }
 
 CPlatform& DefaultPlatform() {
@@ -19,20 +27,22 @@ CPlatform& DefaultPlatform() {
 } // namespace
 
 CPlatform& Platform() {
-    CPlatform* current = CurrentPlatform();
-    return current ? *current : DefaultPlatform();
+    if (CPlatform* scoped = ScopedPlatform())
+        return *scoped;
+    CPlatform* installed = InstalledPlatform();
+    return installed ? *installed : DefaultPlatform();
 }
 
 void SetPlatform(CPlatform* platform) {
-    CurrentPlatform() = platform;
+    InstalledPlatform() = platform;
 }
 
-CScopedPlatform::CScopedPlatform(CPlatform& platform) : m_previous(CurrentPlatform()) {
-    CurrentPlatform() = &platform;
+CScopedPlatform::CScopedPlatform(CPlatform& platform) : m_previous(ScopedPlatform()) {
+    ScopedPlatform() = &platform;
 }
 
 CScopedPlatform::~CScopedPlatform() {
-    CurrentPlatform() = m_previous;
+    ScopedPlatform() = m_previous;
 }
 
 std::string ErrorBoxText(const std::string& code, const std::string& message) {

@@ -91,10 +91,13 @@ public:
 /// The platform the core talks to; a headless one unless a front end installed another.
 CPlatform& Platform();
 
-/// Installs a platform (not owned); nullptr restores the default headless platform.
+/// Installs a platform (not owned) for every thread; nullptr restores the default headless
+/// platform.
 void SetPlatform(CPlatform* platform);
 
-/// Installs a platform for the lifetime of the guard and restores the previous one after.
+/// Installs a platform on the calling thread for the lifetime of the guard and restores the
+/// previous one after; other threads keep theirs. Threads a computation starts for its own
+/// work install the platform of the thread that started them.
 class CScopedPlatform {
 public:
     explicit CScopedPlatform(CPlatform& platform);

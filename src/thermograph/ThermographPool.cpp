@@ -101,8 +101,12 @@ bool CThermographPool::Run(int rows, int threads, const std::function<void(int, 
     CRowQueue queue(rows, job);
     std::vector<std::thread> workers;
     bool cancelled = false;
+    CPlatform& platform = Platform();
     for (int worker = 0; worker < threads; ++worker)
-        workers.emplace_back([&queue, worker] { queue.Work(worker); });
+        workers.emplace_back([&queue, &platform, worker] {
+            const CScopedPlatform scope(platform);
+            queue.Work(worker);
+        });
     for (int row = 0; row < rows && !cancelled; ++row) {
         queue.WaitForRowsAbove(row, threads);
         if (queue.Error())
@@ -125,7 +129,9 @@ void CThermographPool::Halves(int count, const std::function<void(int, int)>& pa
         return;
     }
     std::exception_ptr error;
+    CPlatform& platform = Platform();
     std::thread second([&] {
+        const CScopedPlatform scope(platform);
         try {
             part(half, count);
         } catch (...) {
