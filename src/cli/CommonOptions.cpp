@@ -4,13 +4,10 @@
 #include "cli/LogOption.h"
 #include "database/DatabaseSource.h"
 #include "database/StoredScenario.h"
-#include "document/ConfigBounds.h"
-#include "document/DisplayCommands.h"
-#include "document/ModelCommands.h"
-#include "document/PreferenceCorrelation.h"
 #include "document/QueltaDoc.h"
 #include "document/ScenarioFile.h"
 #include "document/ScenarioGenerators.h"
+#include "document/ScenarioOptions.h"
 #include "geometry/GeoAlloc.h"
 #include "model/InputLimits.h"
 #include "platform/TextUtil.h"
@@ -63,52 +60,19 @@ std::optional<SSizeSpec> IntegerPair(const QString& text) {
     return SSizeSpec{a, b};
 }
 
-/// The key of the default preference model, which lives in the scenario rather than in the
-/// configuration block.
-constexpr const char* kDefaultModelKey = "defaultModelName";
-
-/// Whether a name is one of the default model names.
-bool IsDefaultModelName(const std::string& name) {
-    return name == "tradeoff" || PreferenceTypeFromName(name) != PREF_TRADEOFF;
-}
-
-/// A switch changed through --set does what the command that switches it does, so the game
-/// and the members follow the flag as they would in the desktop.
-void ApplySwitchOfKey(CQueltaDoc& doc, const std::string& key) {
-    DisplayConfig& config = doc.Config();
-    if (ConfigKeySetsFlag(key, &DisplayConfig::flagVoteWt))
-        SetVoteWeightedSwitch(doc, config.flagVoteWt);
-    else if (ConfigKeySetsFlag(key, &DisplayConfig::flagVoteProb))
-        SetVoteProbabilisticSwitch(doc, config.flagVoteProb);
-    else if (ConfigKeySetsFlag(key, &DisplayConfig::flagPrefRational))
-        SetRationalSwitch(doc, config.flagPrefRational);
-    else if (ConfigKeySetsFlag(key, &DisplayConfig::flagPrefCorrelated))
-        SetCorrelatedSwitch(doc, config.flagPrefCorrelated);
-    else if (const SShowItem* item = FindShowItemByKey(key))
-        SetShowFlag(doc, item->id, config.*(item->flag));
-}
-
 /// Sets one key of the configuration block (or the default model name) and applies it as its
 /// command would; refuses unknown keys and values the computations cannot work with, whose
 /// message it returns.
 std::optional<std::string> SetConfigValue(CQueltaDoc& doc, const QString& assignment) {
     const qsizetype equals = assignment.indexOf('=');
-    const std::string key = assignment.left(equals).toStdString();
-    const std::string value = assignment.mid(equals + 1).toStdString();
-    if (equals > 0 && EqualsNoCase(key, kDefaultModelKey)) {
-        if (!IsDefaultModelName(value))
-            return "--set " + assignment.toStdString() +
-                   ": the model is one of tradeoff, cityblock, independent, directional, "
-                   "unified, absolute, abstain, eum";
-        SetDefaultModel(doc, value);
+    const std::string key = equals > 0 ? assignment.left(equals).toStdString() : std::string();
+    const std::string problem =
+        ApplyConfigSetting(doc, key, assignment.mid(equals + 1).toStdString());
+    if (problem.empty())
         return std::nullopt;
-    }
-    if (equals <= 0 || !doc.Config().SetValue(key, value))
+    if (problem == kUnknownSetting)
         return "unknown setting in --set " + assignment.toStdString();
-    if (std::string problem = ConfigValueProblem(doc.Config(), key); !problem.empty())
-        return "--set " + assignment.toStdString() + ": " + problem;
-    ApplySwitchOfKey(doc, key);
-    return std::nullopt;
+    return "--set " + assignment.toStdString() + ": " + problem;
 }
 
 int ApplyConfigOptions(const QCommandLineParser& parser, CQueltaDoc& doc) {
@@ -117,10 +81,7 @@ int ApplyConfigOptions(const QCommandLineParser& parser, CQueltaDoc& doc) {
             return UsageError(*problem);
     if (parser.isSet("chart")) {
         const auto size = IntegerPair(parser.value("chart"));
-        DisplayConfig trial = doc.Config();
-        if (size)
-            trial.szChart = *size;
-        if (!size || size->cx < 6 || size->cy < 6 || !ConfigValueProblem(trial, "szChart").empty())
+        if (!size || !ChartSizeUsable(doc.Config(), *size))
             return UsageError("--chart takes WIDTHxHEIGHT, whole numbers of pixels from 6 to "
                               "20000 each, at most " +
                               std::to_string(GeoAllocationLimit()) + " grid cells in all");
@@ -128,7 +89,7 @@ int ApplyConfigOptions(const QCommandLineParser& parser, CQueltaDoc& doc) {
     }
     if (parser.isSet("zoom")) {
         const auto zoom = FiniteNumber(parser.value("zoom"));
-        if (!zoom || !(*zoom >= kSmallestZoom && *zoom <= kLargestZoom))
+        if (!zoom || !ChartZoomUsable(*zoom))
             return UsageError("--zoom takes a number from 0.000001 to 1000000");
         doc.SetZoom(*zoom);
     }
@@ -141,8 +102,7 @@ int ApplyGameOptions(const QCommandLineParser& parser, CQueltaDoc& doc) {
         if (!parser.isSet(name))
             continue;
         const auto point = NumberPair(parser.value(name));
-        if (!point || std::fabs(point->first) > kLargestCoordinate ||
-            std::fabs(point->second) > kLargestCoordinate)
+        if (!point || !PointUsable(point->first, point->second))
             return UsageError(std::string("--") + name +
                               " takes H,V, two numbers from -1e15 to 1e15");
         const CFPoint p(point->first, point->second);

@@ -3,71 +3,27 @@
 #include "document/QueltaDoc.h"
 #include "views/ChartExport.h"
 #include "views/ChartModel.h"
+#include "views/ChartShow.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
 
 #include <cstdio>
-#include <utility>
 #include <vector>
 
 namespace {
 
-/// The display names `--show` takes, with the display switch each one turns on.
-const std::vector<std::pair<const char*, int DisplayConfig::*>>& ShowNames() {
-    using C = DisplayConfig;
-    static const std::vector<std::pair<const char*, int C::*>> names = {
-        {"winset", &C::flagWinSet},
-        {"quotalines", &C::flagQuotaLine},
-        {"qualified", &C::flagQuotaLineQualified},
-        {"petals", &C::flagPetal},
-        {"spokes", &C::flagSpoke},
-        {"cardioid", &C::flagCardioid},
-        {"yolk", &C::flagYolk},
-        {"yolktriangle", &C::flagYolkTri},
-        {"pareto", &C::flagParetoSet},
-        {"core", &C::flagCore},
-        {"heart", &C::flagHeart},
-        {"uncovered", &C::flagUncoveredSet},
-        {"banks", &C::flagBanksSet},
-        {"copeland", &C::flagCopeland},
-        {"trimedian", &C::flagTriMedianSet},
-        {"schattschneider", &C::flagSchattschneiderSet},
-        {"indifference", &C::flagIndiffCurve},
-        {"coalition", &C::flagCoalition},
-        {"names", &C::flagNames},
-        {"grid", &C::flagGrid},
-        {"powerindex", &C::flagPowerIndex},
-        {"thermograph", &C::flagThermo},
-        {"histogram", &C::flagHist},
-        {"statistics", &C::flagStats},
-        {"budget", &C::flagBudgetLine},
-        {"candidates", &C::flagCandidates},
-    };
-    return names;
-}
-
 /// Switches exactly the listed displays on and every other named display off; false (with a
 /// message) for an unknown name.
 bool ApplyShowList(const QString& list, DisplayConfig& config) {
-    const QStringList wanted = list.split(',', Qt::SkipEmptyParts);
-    for (const QString& name : wanted) {
-        bool known = false;
-        for (const auto& [display, flag] : ShowNames())
-            known = known || name.trimmed() == display;
-        if (!known) {
-            std::fprintf(stderr, "quelta-cli: unknown display '%s' in --show\n",
-                         name.toLocal8Bit().constData());
-            return false;
-        }
-    }
-    for (const auto& [display, flag] : ShowNames())
-        config.*flag = 0;
-    for (const QString& name : wanted)
-        for (const auto& [display, flag] : ShowNames())
-            if (name.trimmed() == display)
-                config.*flag = 1;
-    return true;
+    std::vector<std::string> names;
+    for (const QString& name : list.split(',', Qt::SkipEmptyParts))
+        names.push_back(name.trimmed().toStdString());
+    const std::string unknown = ApplyChartShowList(names, config);
+    if (unknown.empty())
+        return true;
+    std::fprintf(stderr, "quelta-cli: unknown display '%s' in --show\n", unknown.c_str());
+    return false;
 }
 
 int Usage() {
@@ -96,8 +52,7 @@ int RunRender(const QStringList& arguments) {
     if (parser.isSet("legend") && legend != "0" && legend != "1")
         return Usage();
     CQueltaDoc doc;
-    if (const int result = LoadScenarioWithOptions(
-            parser, sources.front().toStdString(), doc);
+    if (const int result = LoadScenarioWithOptions(parser, sources.front().toStdString(), doc);
         result != EXIT_OK)
         return result;
     if (parser.isSet("show") && !ApplyShowList(parser.value("show"), doc.Config()))
