@@ -1,6 +1,12 @@
+#include "platform/CRand.h"
 #include "platform/HeadlessPlatform.h"
+#include "thermograph/ThermographPool.h"
 
 #include <gtest/gtest.h>
+
+#include <mutex>
+#include <set>
+#include <thread>
 
 TEST(PlatformTest, ErrorBoxTextFollowsTheFixedLayout) {
     EXPECT_EQ(ErrorBoxText("DOC1", "log file exception"),
@@ -40,4 +46,35 @@ TEST(PlatformTest, DefaultAnswersAndScopedInstallation) {
     EXPECT_FALSE(platform.CancelRequested());
     EXPECT_FALSE(platform.CancelRequested());
     EXPECT_TRUE(platform.CancelRequested());
+}
+
+TEST(PlatformTest, ScopedPlatformsBelongToTheirThreadAndReachTheWorkersItStarts) {
+    CRecordingPlatform installed, scoped;
+    SetPlatform(&installed);
+    CScopedPlatform scope(scoped);
+    CPlatform* seenElsewhere = nullptr;
+    std::thread([&] { seenElsewhere = &Platform(); }).join();
+    EXPECT_EQ(&Platform(), &scoped);
+    EXPECT_EQ(seenElsewhere, &installed) << "another thread saw this thread's scoped platform";
+    std::mutex mutex;
+    std::set<CPlatform*> seenByWorkers;
+    CThermographPool::Run(8, 4, [&](int, int) {
+        std::lock_guard lock(mutex);
+        seenByWorkers.insert(&Platform());
+    });
+    EXPECT_EQ(seenByWorkers, std::set<CPlatform*>{&scoped});
+    SetPlatform(nullptr);
+}
+
+TEST(PlatformTest, EachThreadDrawsItsOwnRandomSequence) {
+    CRand::Seed(123456789);
+    const int first = CRand::Next();
+    CRand::Seed(123456789);
+    int other = -1;
+    std::thread([&] {
+        CRand::Seed(99);
+        other = CRand::Next();
+    }).join();
+    EXPECT_EQ(CRand::Next(), first) << "another thread's seed moved this thread's sequence";
+    EXPECT_NE(other, first);
 }
