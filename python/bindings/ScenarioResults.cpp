@@ -1,0 +1,149 @@
+#include "Bindings.h"
+
+#include "concepts/ConceptRegions.h"
+#include "document/ConceptCells.h"
+#include "geometry/MappedRegion.h"
+#include "geometry/RgnHelpers.h"
+#include "preferences/VoteGrid.h"
+#include "thermograph/Thermograph.h"
+#include "views/ChartExport.h"
+#include "views/ChartModel.h"
+#include "views/ChartShow.h"
+
+#include <QBuffer>
+
+#include <pybind11/numpy.h>
+#include <pybind11/stl.h>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace py = pybind11;
+
+namespace {
+
+using Extent = std::tuple<double, double, double, double>;
+
+/// The chart's grid in issue space as (left, right, bottom, top) of its outer cell edges.
+Extent GridExtent(const CGridMap& map) {
+    const SEdges world = map.CellRectToWorld(OrderedDeviceRect(map));
+    return {world.left, world.right, world.bottom, world.top};
+}
+
+/// A set concept's cells over the chart's grid, row by row from the top.
+struct SRegionCells {
+    int rows = 0;
+    int columns = 0;
+    std::vector<std::uint8_t> mask;
+    Extent extent;
+    double area = 0.0;
+    long long cells = 0;
+    std::pair<double, double> cellSize;
+};
+
+std::vector<std::uint8_t> GridMask(const CRgn& rgn, const SIntRect& grid) {
+    const int columns = grid.right - grid.left;
+    std::vector<std::uint8_t> mask(static_cast<std::size_t>(columns) * (grid.bottom - grid.top), 0);
+    for (const SIntRect& r : rgn.GetRegionData()) {
+        const int left = std::max(r.left, grid.left), right = std::min(r.right, grid.right);
+        for (int y = std::max(r.top, grid.top); y < std::min(r.bottom, grid.bottom); ++y)
+            for (int x = left; x < right; ++x)
+                mask[static_cast<std::size_t>(y - grid.top) * columns + (x - grid.left)] = 1;
+    }
+    return mask;
+}
+
+SRegionCells RegionCells(CScenarioSession& session, const std::string& name) {
+    return session.Run("region", [&](SCall& c) {
+        const auto& names = SetConceptNames();
+        if (std::find(names.begin(), names.end(), name) == names.end())
+            c.Refuse("no set concept is called " + name);
+        const std::optional<CRgn> rgn = SetConceptCells(c.doc, name);
+        if (!rgn)
+            c.Fail("the " + name + " could not be computed");
+        const CGridMap& map = c.doc.Game().GridMap();
+        const SIntRect grid = OrderedDeviceRect(map);
+        SRegionCells cells;
+        cells.rows = grid.bottom - grid.top;
+        cells.columns = grid.right - grid.left;
+        cells.mask = GridMask(*rgn, grid);
+        cells.extent = GridExtent(map);
+        cells.cells = RgnCellCount(*rgn);
+        cells.area = name == "winset" ? c.doc.Game().GetWinSet().GetArea() : RgnArea(*rgn, map);
+        cells.cellSize = {map.UnitX(), map.UnitY()};
+        return cells;
+    });
+}
+
+py::dict RegionDict(CScenarioSession& session, const std::string& name) {
+    SRegionCells cells = RegionCells(session, name);
+    py::array_t<bool> mask({cells.rows, cells.columns});
+    std::copy(cells.mask.begin(), cells.mask.end(), mask.mutable_data());
+    return py::dict(py::arg("mask") = mask, py::arg("extent") = cells.extent,
+                    py::arg("area") = cells.area, py::arg("cells") = cells.cells,
+                    py::arg("cell_size") = cells.cellSize);
+}
+
+/// The value map of a thermograph mode over the chart's grid.
+struct SValueMap {
+    SThermographGrid grid;
+    Extent extent;
+};
+
+SValueMap ValueMap(CScenarioSession& session, int mode, int threads) {
+    return session.Run("thermograph", [&](SCall& c) {
+        const DisplayConfig& config = c.doc.Config();
+        const SThermographSettings settings{config.nUncoveredSet, config.bExcludeYolk,
+                                            config.bUncoveredSetBJS, threads};
+        CThermograph& thermograph = c.doc.Thermograph();
+        if (!thermograph.MapThermographValues(c.doc.Game(), mode, settings))
+            c.Fail("the map was not computed");
+        return SValueMap{thermograph.Grid(), GridExtent(c.doc.Game().GridMap())};
+    });
+}
+
+py::tuple ValueMapArray(CScenarioSession& session, int mode, int threads) {
+    const SValueMap map = ValueMap(session, mode, threads);
+    py::array_t<double> values({map.grid.Rows(), map.grid.Columns()});
+    std::copy(map.grid.values.begin(), map.grid.values.end(), values.mutable_data());
+    return py::make_tuple(values, map.extent);
+}
+
+/// The chart as the command line's render draws it, as the bytes of a PNG image.
+py::bytes Render(CScenarioSession& session, const std::optional<std::vector<std::string>>& show,
+                 const std::string& format, bool legend) {
+    const QByteArray bytes = session.Run("render", [&](SCall& c) {
+        if (format != "png")
+            c.Refuse("this build draws the chart as png only");
+        const DisplayConfig saved = c.doc.Config();
+        if (show)
+            if (const std::string unknown = ApplyChartShowList(*show, c.doc.Config());
+                !unknown.empty())
+                c.Refuse("no display is called " + unknown);
+        CChartModel chart;
+        chart.Update(c.doc);
+        chart.Layout().SetLegendShown(legend);
+        const QImage image = RenderChartImage(chart, c.doc);
+        c.doc.Config() = saved;
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        if (image.isNull() || !image.save(&buffer, "PNG"))
+            c.Refuse("the chart could not be drawn");
+        return buffer.data();
+    });
+    return py::bytes(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+} // namespace
+
+void BindResults(PyScenario& scenario) {
+    scenario.def_static("set_concept_names", &SetConceptNames);
+    scenario.def("region", &RegionDict, py::arg("name"));
+    scenario.def("thermograph", &ValueMapArray, py::arg("mode"), py::arg("threads") = 0);
+    scenario.def("render", &Render, py::arg("show") = py::none(), py::arg("format") = "png",
+                 py::arg("legend") = true);
+    scenario.def("extent", [](CScenarioSession& s) {
+        return s.Run("extent", [](SCall& c) { return GridExtent(c.doc.Game().GridMap()); });
+    });
+}
