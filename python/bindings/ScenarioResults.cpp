@@ -1,10 +1,10 @@
 #include "Bindings.h"
 
-#include "concepts/ConceptRegions.h"
-#include "document/ConceptCells.h"
-#include "geometry/MappedRegion.h"
+#include "geometry/RegionOutline.h"
 #include "geometry/RgnHelpers.h"
 #include "preferences/VoteGrid.h"
+#include "report/ConceptGroups.h"
+#include "report/SetConcepts.h"
 #include "thermograph/Thermograph.h"
 #include "views/ChartExport.h"
 #include "views/ChartModel.h"
@@ -31,7 +31,7 @@ Extent GridExtent(const CGridMap& map) {
     return {world.left, world.right, world.bottom, world.top};
 }
 
-/// A set concept's cells over the chart's grid, row by row from the top.
+/// A set concept's cells over the chart's grid, row by row from the top, with its outline.
 struct SRegionCells {
     int rows = 0;
     int columns = 0;
@@ -40,6 +40,7 @@ struct SRegionCells {
     double area = 0.0;
     long long cells = 0;
     std::pair<double, double> cellSize;
+    std::vector<SIssuePolygon> polygons;
 };
 
 std::vector<std::uint8_t> GridMask(const CRgn& rgn, const SIntRect& grid) {
@@ -56,10 +57,10 @@ std::vector<std::uint8_t> GridMask(const CRgn& rgn, const SIntRect& grid) {
 
 SRegionCells RegionCells(CScenarioSession& session, const std::string& name) {
     return session.Run("region", [&](SCall& c) {
-        const auto& names = SetConceptNames();
-        if (std::find(names.begin(), names.end(), name) == names.end())
+        const SSetConcept* setConcept = FindSetConcept(name);
+        if (!setConcept)
             c.Refuse("no set concept is called " + name);
-        const std::optional<CRgn> rgn = SetConceptCells(c.doc, name);
+        const std::unique_ptr<CRgn> rgn = setConcept->cells(c.doc);
         if (!rgn)
             c.Fail("the " + name + " could not be computed");
         const CGridMap& map = c.doc.Game().GridMap();
@@ -70,10 +71,30 @@ SRegionCells RegionCells(CScenarioSession& session, const std::string& name) {
         cells.mask = GridMask(*rgn, grid);
         cells.extent = GridExtent(map);
         cells.cells = RgnCellCount(*rgn);
-        cells.area = name == "winset" ? c.doc.Game().GetWinSet().GetArea() : RgnArea(*rgn, map);
+        cells.area = RgnArea(*rgn, map);
         cells.cellSize = {map.UnitX(), map.UnitY()};
+        cells.polygons = TraceRegionOutline(*rgn, map);
         return cells;
     });
+}
+
+/// The outline as lists of pieces, each its outer ring and then its holes, of (h, v) tuples.
+py::list OutlineList(const std::vector<SIssuePolygon>& polygons) {
+    const auto ring = [](const TRing<CFPoint>& points) {
+        py::list list;
+        for (const CFPoint& p : points)
+            list.append(py::make_tuple(p.x, p.y));
+        return list;
+    };
+    py::list pieces;
+    for (const SIssuePolygon& polygon : polygons) {
+        py::list rings;
+        rings.append(ring(polygon.outer));
+        for (const TRing<CFPoint>& hole : polygon.holes)
+            rings.append(ring(hole));
+        pieces.append(rings);
+    }
+    return pieces;
 }
 
 py::dict RegionDict(CScenarioSession& session, const std::string& name) {
@@ -82,7 +103,19 @@ py::dict RegionDict(CScenarioSession& session, const std::string& name) {
     std::copy(cells.mask.begin(), cells.mask.end(), mask.mutable_data());
     return py::dict(py::arg("mask") = mask, py::arg("extent") = cells.extent,
                     py::arg("area") = cells.area, py::arg("cells") = cells.cells,
-                    py::arg("cell_size") = cells.cellSize);
+                    py::arg("cell_size") = cells.cellSize,
+                    py::arg("polygons") = OutlineList(cells.polygons));
+}
+
+/// The values of `quelta-cli concepts --json` for the groups (every group when none), as that
+/// JSON text.
+std::string ConceptsJson(CScenarioSession& session, const std::vector<std::string>& groups) {
+    return session.Run("concepts", [&](SCall& c) {
+        for (const std::string& group : groups)
+            if (!IsConceptGroup(group))
+                c.Refuse("no concept group is called " + group);
+        return ComputeConceptResults(c.doc, groups).report.Json();
+    });
 }
 
 /// The value map of a thermograph mode over the chart's grid.
@@ -138,7 +171,14 @@ py::bytes Render(CScenarioSession& session, const std::optional<std::vector<std:
 } // namespace
 
 void BindResults(PyScenario& scenario) {
-    scenario.def_static("set_concept_names", &SetConceptNames);
+    scenario.def_static("set_concept_names", [] {
+        std::vector<std::string> names;
+        for (const SSetConcept& setConcept : SetConcepts())
+            names.push_back(setConcept.group);
+        return names;
+    });
+    scenario.def_static("concept_group_names", &ConceptGroupNames);
+    scenario.def("concepts_json", &ConceptsJson, py::arg("groups"));
     scenario.def("region", &RegionDict, py::arg("name"));
     scenario.def("thermograph", &ValueMapArray, py::arg("mode"), py::arg("threads") = 0);
     scenario.def("render", &Render, py::arg("show") = py::none(), py::arg("format") = "png",

@@ -82,3 +82,23 @@ def test_render_gives_the_command_lines_bytes(tmp_path):
     with pytest.raises(quelta.Error):
         scenario.render(format="gif")
     assert sorted(p.name for p in tmp_path.iterdir()) == ["chart.png"]
+
+
+def test_outlines_enclose_the_cells_and_shapely_takes_them():
+    from shapely.geometry import shape
+    scenario = quelta.open(EXAMPLES / "senate101.txt")
+    scenario.status_quo = (35, 62)
+    for name in quelta.SET_CONCEPTS:
+        region = scenario.region(name)
+        cell_area = region.cell_size[0] * region.cell_size[1]
+        geometry = shape(region)
+        assert abs(geometry.area - region.area) <= cell_area, name
+        for polygon in region.polygons():
+            for ring in polygon:
+                assert ring[0] == ring[-1], f"{name}: a ring is not closed"
+        if region.cells:
+            left, right, bottom, top = region.extent
+            minx, miny, maxx, maxy = geometry.bounds
+            inside = region.mask.sum() == region.cells
+            assert not inside or (left <= minx and maxx <= right and bottom <= miny
+                                  and maxy <= top), name

@@ -10,9 +10,11 @@
 
 class CQueltaDoc;
 
-/// A solution concept whose value is a set of the chart's cells.
+/// A solution concept whose value is a set of the chart's cells: the regions, the Tri-Median
+/// and Schattschneider polygons' cells (winding fill), the outer cardioid and the petal cells.
 struct SSetConcept {
-    /// The report group that computes it (the name --only takes).
+    /// The report group that computes it (the name --only takes); the cardioid, which the
+    /// report has no values of, goes by its display's name.
     std::string group;
     /// The start of its keys in the report ("heart.exact" for the group "heartexact").
     std::string key;
