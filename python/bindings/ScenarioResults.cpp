@@ -143,12 +143,10 @@ py::tuple ValueMapArray(CScenarioSession& session, int mode, int threads) {
     return py::make_tuple(values, map.extent);
 }
 
-/// The chart as the command line's render draws it, as the bytes of a PNG image.
+/// The chart as the command line's render draws it, as the bytes of a PNG, SVG or PDF file.
 py::bytes Render(CScenarioSession& session, const std::optional<std::vector<std::string>>& show,
                  const std::string& format, bool legend) {
     const QByteArray bytes = session.Run("render", [&](SCall& c) {
-        if (format != "png")
-            c.Refuse("this build draws the chart as png only");
         const DisplayConfig saved = c.doc.Config();
         if (show)
             if (const std::string unknown = ApplyChartShowList(*show, c.doc.Config());
@@ -157,12 +155,12 @@ py::bytes Render(CScenarioSession& session, const std::optional<std::vector<std:
         CChartModel chart;
         chart.Update(c.doc);
         chart.Layout().SetLegendShown(legend);
-        const QImage image = RenderChartImage(chart, c.doc);
-        c.doc.Config() = saved;
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
-        if (image.isNull() || !image.save(&buffer, "PNG"))
-            c.Refuse("the chart could not be drawn");
+        const bool drawn = WriteChart(chart, c.doc, format, buffer);
+        c.doc.Config() = saved;
+        if (!drawn)
+            c.Refuse("the chart could not be drawn as " + format);
         return buffer.data();
     });
     return py::bytes(bytes.constData(), static_cast<std::size_t>(bytes.size()));

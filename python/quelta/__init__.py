@@ -303,6 +303,9 @@ class Scenario:
     def _repr_png_(self) -> bytes:
         return self.render()
 
+    def _repr_svg_(self) -> str:
+        return self.render(format="svg").decode("utf-8")
+
     def __repr__(self) -> str:
         return f"<quelta.Scenario: {len(self.members)} members>"
 

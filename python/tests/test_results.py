@@ -76,12 +76,17 @@ def test_render_gives_the_command_lines_bytes(tmp_path):
     run_cli("render", EXAMPLES / "senate101.txt", "--sq", "35,62", "--show", ",".join(show),
             "-o", tmp_path / "chart.png")
     assert scenario.render(show=show) == (tmp_path / "chart.png").read_bytes()
+    run_cli("render", EXAMPLES / "senate101.txt", "--sq", "35,62", "--show", ",".join(show),
+            "--legend", "0", "-o", tmp_path / "chart.svg")
+    assert scenario.render(show=show, format="svg", legend=False) == \
+        (tmp_path / "chart.svg").read_bytes()
+    assert scenario.render(format="pdf").startswith(b"%PDF")
     assert scenario._repr_png_().startswith(b"\x89PNG")
     with pytest.raises(quelta.Error):
         scenario.render(show=["nonsense"])
     with pytest.raises(quelta.Error):
         scenario.render(format="gif")
-    assert sorted(p.name for p in tmp_path.iterdir()) == ["chart.png"]
+    assert sorted(p.name for p in tmp_path.iterdir()) == ["chart.png", "chart.svg"]
 
 
 def test_outlines_enclose_the_cells_and_shapely_takes_them():

@@ -86,35 +86,38 @@ QImage RenderChartImage(CChartModel& model, CQueltaDoc& doc) {
     return image;
 }
 
-bool ExportChart(CChartModel& model, CQueltaDoc& doc, const std::string& path, std::string& error) {
-    const QString name = QString::fromStdString(path);
-    const QString suffix = QFileInfo(name).suffix().toLower();
-    if (suffix == "svg" || suffix == "pdf") {
+bool WriteChart(CChartModel& model, CQueltaDoc& doc, const std::string& format, QIODevice& out) {
+    if (format == "svg" || format == "pdf") {
         CChartRenderer renderer(model, doc);
         renderer.Prepare();
-        return WriteFile(name, error, [&](QIODevice& out) {
-            return suffix == "svg" ? WriteSvg(renderer, out) : WritePdf(renderer, out);
-        });
+        return format == "svg" ? WriteSvg(renderer, out) : WritePdf(renderer, out);
     }
-    if (suffix != "bmp" && suffix != "png") {
-        error = "the output must end in .bmp, .png, .svg or .pdf";
+    if (format != "png")
         return false;
-    }
     const QImage image = RenderChartImage(model, doc);
+    return !image.isNull() && image.save(&out, "PNG");
+}
+
+bool ExportChart(CChartModel& model, CQueltaDoc& doc, const std::string& path, std::string& error) {
+    const QString name = QString::fromStdString(path);
+    const std::string suffix = QFileInfo(name).suffix().toLower().toStdString();
     if (suffix == "bmp") {
-        if (SaveBitmap(image, path))
+        if (SaveBitmap(RenderChartImage(model, doc), path))
             return true;
         error = "the bitmap was not written";
         return false;
     }
-    return WriteFile(name, error, [&image](QIODevice& out) { return image.save(&out, "PNG"); });
+    if (suffix != "png" && suffix != "svg" && suffix != "pdf") {
+        error = "the output must end in .bmp, .png, .svg or .pdf";
+        return false;
+    }
+    return WriteFile(name, error,
+                     [&](QIODevice& out) { return WriteChart(model, doc, suffix, out); });
 }
 
 QByteArray RenderChartSvg(CChartModel& model, CQueltaDoc& doc) {
-    CChartRenderer renderer(model, doc);
-    renderer.Prepare();
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    WriteSvg(renderer, buffer);
+    WriteChart(model, doc, "svg", buffer);
     return buffer.data();
 }

@@ -7,6 +7,7 @@
 
 class CChartModel;
 class CQueltaDoc;
+class QIODevice;
 
 /// The chart as an image of its total extent; the image's offset is the logical position of its
 /// top left pixel (the extent's top left).
@@ -19,3 +20,7 @@ bool ExportChart(CChartModel& model, CQueltaDoc& doc, const std::string& path, s
 
 /// The chart as an SVG document (for the clipboard), the same drawing as an exported ".svg".
 QByteArray RenderChartSvg(CChartModel& model, CQueltaDoc& doc);
+
+/// Writes the chart in a format ("png", "svg" or "pdf") to any device, the bytes ExportChart
+/// writes to a file of that extension; false for another format or when drawing failed.
+bool WriteChart(CChartModel& model, CQueltaDoc& doc, const std::string& format, QIODevice& out);
