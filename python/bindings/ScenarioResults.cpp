@@ -4,6 +4,7 @@
 #include "geometry/RgnHelpers.h"
 #include "preferences/VoteGrid.h"
 #include "report/ConceptGroups.h"
+#include "report/RegionFeatures.h"
 #include "report/SetConcepts.h"
 #include "thermograph/Thermograph.h"
 #include "views/ChartExport.h"
@@ -60,9 +61,11 @@ SRegionCells RegionCells(CScenarioSession& session, const std::string& name) {
         const SSetConcept* setConcept = FindSetConcept(name);
         if (!setConcept)
             c.Refuse("no set concept is called " + name);
-        const std::unique_ptr<CRgn> rgn = setConcept->cells(c.doc);
+        SConceptRegion region = ComputeConceptRegion(c.doc, *setConcept);
+        const std::unique_ptr<CRgn> rgn = region.error.empty() ? setConcept->cells(c.doc) : nullptr;
         if (!rgn)
-            c.Fail("the " + name + " could not be computed");
+            c.Refuse(region.error.empty() ? "the " + name + " could not be computed"
+                                          : region.error);
         const CGridMap& map = c.doc.Game().GridMap();
         const SIntRect grid = OrderedDeviceRect(map);
         SRegionCells cells;
@@ -71,9 +74,9 @@ SRegionCells RegionCells(CScenarioSession& session, const std::string& name) {
         cells.mask = GridMask(*rgn, grid);
         cells.extent = GridExtent(map);
         cells.cells = RgnCellCount(*rgn);
-        cells.area = RgnArea(*rgn, map);
+        cells.area = region.area;
         cells.cellSize = {map.UnitX(), map.UnitY()};
-        cells.polygons = TraceRegionOutline(*rgn, map);
+        cells.polygons = std::move(region.polygons);
         return cells;
     });
 }

@@ -107,3 +107,14 @@ def test_outlines_enclose_the_cells_and_shapely_takes_them():
             inside = region.mask.sum() == region.cells
             assert not inside or (left <= minx and maxx <= right and bottom <= miny
                                   and maxy <= top), name
+
+
+def test_outlines_are_the_command_lines_geojson():
+    scenario = quelta.open(EXAMPLES / "five.txt")
+    names = ["winset", "pareto", "uncovered", "trimedian"]
+    collection = cli_json("regions", EXAMPLES / "five.txt", "--geojson", "--only", ",".join(names))
+    features = {f["properties"]["concept"]: f for f in collection["features"]}
+    for name in names:
+        region = scenario.region(name)
+        assert region.__geo_interface__ == features[name]["geometry"], name
+        assert region.area == features[name]["properties"]["area"], name
