@@ -142,7 +142,14 @@ SValueMap ValueMap(CScenarioSession& session, int mode, int threads) {
 py::tuple ValueMapArray(CScenarioSession& session, int mode, int threads) {
     const SValueMap map = ValueMap(session, mode, threads);
     py::array_t<double> values({map.grid.Rows(), map.grid.Columns()});
-    std::copy(map.grid.values.begin(), map.grid.values.end(), values.mutable_data());
+    // The win-set maps carry where each pixel lies in their signs: their values are the
+    // magnitudes, and a pixel outside the Pareto set has none.
+    const std::vector<signed char>& location = map.grid.location;
+    double* out = values.mutable_data();
+    for (std::size_t i = 0; i < map.grid.values.size(); ++i)
+        out[i] = location.empty()   ? map.grid.values[i]
+                 : location[i] == 0 ? std::numeric_limits<double>::quiet_NaN()
+                                    : std::fabs(map.grid.values[i]);
     return py::make_tuple(values, map.extent);
 }
 
