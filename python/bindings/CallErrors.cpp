@@ -10,7 +10,8 @@ namespace {
 
 constexpr const char* kErrorBoxStart = "ERROR: ";
 
-/// Splits an error box's text into its code and message; false for any other text.
+/// Splits the text of an error box or a user's error box into its code and message; false for
+/// any other text.
 bool SplitErrorBox(const std::string& text, std::string& code, std::string& message) {
     if (text.rfind(kErrorBoxStart, 0) != 0)
         return false;
@@ -19,6 +20,11 @@ bool SplitErrorBox(const std::string& text, std::string& code, std::string& mess
         return false;
     code = text.substr(std::char_traits<char>::length(kErrorBoxStart),
                        codeEnd - std::char_traits<char>::length(kErrorBoxStart));
+    // A user's error is the code and the message alone.
+    message = text.substr(codeEnd + 2);
+    if (UserErrorText(code, message) == text &&
+        message.find("\n\nPlease record") == std::string::npos)
+        return true;
     // The message may hold empty lines of its own: the furniture after it is fixed, so the
     // split is the one whose box is the text.
     for (std::size_t end = text.rfind("\n\n"); end != std::string::npos && end > codeEnd;

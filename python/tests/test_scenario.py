@@ -133,6 +133,10 @@ def test_bad_files_and_databases_raise_errors(tmp_path):
         with pytest.raises(quelta.Error) as raised:
             quelta.open(path)
         assert raised.value.message, path
+        assert "Please record" not in raised.value.message, "the error box's furniture came along"
+    with pytest.raises(quelta.Error) as raised:
+        quelta.open(tmp_path / "missing.txt")
+    assert raised.value.code != "open" and "missing.txt" in raised.value.message
     with pytest.raises(quelta.Error) as raised:
         quelta.open(EXAMPLES / "five.txt", config=tmp_path / "missing.cfg")
     database = EXAMPLES / "legislature.sqlite"
