@@ -254,7 +254,7 @@ std::string ReportGroup(const std::string& name, const GroupFunction& compute, C
     if (!watch.Failure().empty())
         return watch.Failure();
     if (!values.AllFinite())
-        return "gave values that are not numbers";
+        return kNotNumbersFailure;
     report.Append(values);
     return {};
 }

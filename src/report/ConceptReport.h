@@ -6,6 +6,10 @@
 #include <variant>
 #include <vector>
 
+/// Why a concept's values are refused when one of them is infinite or not a number (a scenario
+/// whose chart cells have no finite size).
+inline constexpr const char* kNotNumbersFailure = "gave values that are not numbers";
+
 /// The values of the solution concepts computed for a scenario, in the order they are added,
 /// given as "key: value ..." lines, as one JSON object or as rows of a long CSV table.
 class CConceptReport {

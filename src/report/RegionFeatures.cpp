@@ -3,12 +3,33 @@
 #include "document/QueltaDoc.h"
 #include "geometry/MappedRegion.h"
 #include "geometry/RgnHelpers.h"
+#include "report/ConceptReport.h"
 #include "report/FailureWatch.h"
 
 #include <QJsonArray>
 
 #include <algorithm>
+#include <cmath>
 #include <new>
+
+namespace {
+
+/// Whether the region's area and every vertex are finite numbers.
+bool RegionFinite(const SConceptRegion& region) {
+    const auto finite = [](const TRing<CFPoint>& ring) {
+        return std::all_of(ring.begin(), ring.end(), [](const CFPoint& p) {
+            return std::isfinite(p.x) && std::isfinite(p.y);
+        });
+    };
+    return std::isfinite(region.area) &&
+           std::all_of(region.polygons.begin(), region.polygons.end(),
+                       [&finite](const SIssuePolygon& polygon) {
+                           return finite(polygon.outer) &&
+                                  std::all_of(polygon.holes.begin(), polygon.holes.end(), finite);
+                       });
+}
+
+} // namespace
 
 std::vector<const SSetConcept*> ChosenSetConcepts(const CQueltaDoc& doc,
                                                   const std::vector<std::string>& groups) {
@@ -40,6 +61,10 @@ SConceptRegion ComputeConceptRegion(CQueltaDoc& doc, const SSetConcept& setConce
             setConcept.group == "winset" ? doc.Game().GetWinSet().GetArea() : RgnArea(*cells, map);
         region.complete = SetConceptComplete(doc, setConcept, *cells);
         region.polygons = TraceRegionOutline(*cells, map);
+        if (!RegionFinite(region)) {
+            region.polygons.clear();
+            region.error = kNotNumbersFailure;
+        }
     } catch (const std::bad_alloc&) {
         region.error = "memory exception computing " + setConcept.group;
     }

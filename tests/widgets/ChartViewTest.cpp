@@ -1,4 +1,5 @@
 #include "app/MainWindow.h"
+#include "document/EditSteps.h"
 #include "document/QueltaDoc.h"
 #include "document/ScenarioFile.h"
 #include "geometry/Rgn.h"
@@ -93,7 +94,9 @@ TEST_F(ChartViewTest, AStatusQuoDragRecomputesTheWinSetAtEveryMoveAsASynchronous
 }
 
 TEST_F(ChartViewTest, AMemberDraggedLiveAndBackLeavesTheDocumentAsItWas) {
+    // Shown as the menu shows it: one step of the history, so the drag is measured against it.
     doc.Config().flagWinSet = 1;
+    CommitEdit(doc, "Win Set");
     frame->RefreshViews();
     doc.SetModifiedFlag(false);
     CMember* member = doc.Header().currentCommittee->Members()[0];
