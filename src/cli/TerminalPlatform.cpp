@@ -1,10 +1,13 @@
 #include "cli/TerminalPlatform.h"
 
+#include "platform/ErrorText.h"
+
 #include <QString>
 #include <QtGlobal>
 
 #include <cstdio>
 #include <mutex>
+#include <optional>
 
 namespace {
 
@@ -25,43 +28,8 @@ std::string TakeWarnings() {
     return warnings;
 }
 
-/// The error box's text around its code and message, found from the box itself so that the
-/// box may word its advice as it likes.
-struct SErrorBoxShape {
-    std::string beforeCode;
-    std::string betweenCodeAndMessage;
-    std::string afterMessage;
-};
-
-const SErrorBoxShape& ErrorBoxShape() {
-    static const SErrorBoxShape shape = [] {
-        const std::string text = ErrorBoxText("\x01", "\x02");
-        const size_t code = text.find('\x01');
-        const size_t message = text.find('\x02');
-        return SErrorBoxShape{text.substr(0, code), text.substr(code + 1, message - code - 1),
-                              text.substr(message + 1)};
-    }();
-    return shape;
-}
-
-/// "CODE: message" for the text of an error box; the text itself for any other.
-std::string WithoutBox(const std::string& text) {
-    const SErrorBoxShape& shape = ErrorBoxShape();
-    const size_t minimum =
-        shape.beforeCode.size() + shape.betweenCodeAndMessage.size() + shape.afterMessage.size();
-    if (text.size() < minimum || text.rfind(shape.beforeCode, 0) != 0 ||
-        text.compare(text.size() - shape.afterMessage.size(), std::string::npos,
-                     shape.afterMessage) != 0)
-        return text;
-    const std::string inner = text.substr(
-        shape.beforeCode.size(), text.size() - shape.beforeCode.size() - shape.afterMessage.size());
-    const size_t split = inner.find(shape.betweenCodeAndMessage);
-    if (split == std::string::npos)
-        return text;
-    return inner.substr(0, split) + ": " + inner.substr(split + shape.betweenCodeAndMessage.size());
-}
-
-/// Folds line ends (and the blank lines between paragraphs) into "; ".
+/// Folds line ends (and the blank lines between paragraphs) into "; ", or into a blank after a
+/// line that ends a sentence or introduces what follows.
 std::string OneLine(const std::string& text) {
     std::string line;
     bool pendingBreak = false;
@@ -70,7 +38,7 @@ std::string OneLine(const std::string& text) {
             pendingBreak = !line.empty();
             continue;
         }
-        if (pendingBreak && line.back() != ':')
+        if (pendingBreak && line.back() != ':' && line.back() != '.')
             line += ";";
         if (pendingBreak)
             line += ' ';
@@ -78,6 +46,16 @@ std::string OneLine(const std::string& text) {
         line += c;
     }
     return line;
+}
+
+/// Advice as a hint after a message: one line, led by a small letter, without the full stop.
+std::string Hint(const std::string& advice) {
+    std::string hint = OneLine(advice);
+    if (!hint.empty() && hint.back() == '.')
+        hint.pop_back();
+    if (!hint.empty() && hint[0] >= 'A' && hint[0] <= 'Z')
+        hint[0] = static_cast<char>(hint[0] - 'A' + 'a');
+    return hint;
 }
 
 bool MentionsMissingTable(const std::string& text) {
@@ -90,12 +68,22 @@ bool MentionsMissingTable(const std::string& text) {
 } // namespace
 
 std::string TerminalMessage(const std::string& text) {
-    std::string line = OneLine(WithoutBox(text));
-    if (const std::string warnings = TakeWarnings(); !warnings.empty())
+    return MessageLine(text, TakeWarnings());
+}
+
+std::string MessageLine(const std::string& text, const std::string& warnings) {
+    const std::optional<SErrorTextParts> box = SplitErrorText(text);
+    std::string line = box ? box->code + ": " + OneLine(box->message) : OneLine(text);
+    if (!warnings.empty())
         line += " (" + warnings + ")";
+    std::string hint = box ? Hint(box->advice) : "";
     if (MentionsMissingTable(line))
-        line += "; run `quelta-cli db init` to create the tables";
-    return line;
+        hint = "run `quelta-cli db init` to create the tables";
+    if (hint.empty())
+        return line;
+    if (line.back() == '.')
+        line.pop_back();
+    return line + "; " + hint;
 }
 
 void CollectLibraryWarnings() {
@@ -111,6 +99,6 @@ EMsgAnswer CTerminalPlatform::MessageBox(const std::string& text, const std::str
 EMsgAnswer CCliMessages::MessageBox(const std::string& text, const std::string& title,
                                     EMsgButtons buttons) {
     const EMsgAnswer answer = CForwardingPlatform::MessageBox(text, title, buttons);
-    m_texts.push_back(OneLine(WithoutBox(text)));
+    m_texts.push_back(MessageLine(text, ""));
     return answer;
 }

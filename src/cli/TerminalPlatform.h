@@ -6,11 +6,14 @@
 #include <string>
 #include <vector>
 
-/// The one-line form of a message for a terminal: an error box becomes "CODE: message"
-/// without the box's own advice; line ends fold into "; "; a missing table gains the hint to
-/// create the tables; the warnings Qt or a driver gave since the last message are added in
-/// brackets.
+/// The one-line form of a message for a terminal: an error box becomes "CODE: message" without
+/// the box's furniture, a user's error adds what to try as a short hint; line ends fold into
+/// "; "; a missing table gets the hint to create the tables instead; the warnings Qt or a
+/// driver gave since the last message are added in brackets.
 std::string TerminalMessage(const std::string& text);
+
+/// The one-line form of a message with the given warnings (see TerminalMessage).
+std::string MessageLine(const std::string& text, const std::string& warnings);
 
 /// Keeps the warnings Qt and the database drivers give from the terminal; the next message
 /// shown carries them (see TerminalMessage). Installed once, at start-up.

@@ -5,6 +5,7 @@
 #include "database/LegislatureBuilder.h"
 #include "database/LegislatureReader.h"
 #include "document/QueltaDoc.h"
+#include "platform/ErrorText.h"
 #include "platform/Platform.h"
 
 #include <QFile>
@@ -46,17 +47,19 @@ bool OpenDatabase(CQueltaDoc& doc, const std::string& connection) {
         CheckLegislatureSchema(*db);
         db.reset();
     } catch (const SDatabaseError& error) {
-        UserErrorBox(error.code, "The database " + DataSourceName(connection) +
-                                     " could not be read.\n\n" + error.message + "\n\n" +
-                                     kIncompleteDatabaseAdvice);
+        UserErrorBox(error.code,
+                     "The database " + DataSourceName(connection) + " could not be read.\n\n" +
+                         error.message,
+                     kIncompleteDatabaseAdvice);
         return false;
     } catch (const std::bad_alloc&) {
         ErrorBox("DOC4.1", "memory exception");
         return false;
     } catch (const CSqlFailure& failure) {
-        UserErrorBox("DOC4.2", "The database " + DataSourceName(connection) +
-                                   " could not be read.\n\n" + "database exception:\n\n" +
-                                   failure.what() + "\n\n" + kIncompleteDatabaseAdvice);
+        UserErrorBox("DOC4.2",
+                     "The database " + DataSourceName(connection) + " could not be read.\n\n" +
+                         "database exception:\n\n" + failure.what(),
+                     kIncompleteDatabaseAdvice);
         return false;
     }
     if (const std::string problem = LegislatureProblem(data); !problem.empty()) {

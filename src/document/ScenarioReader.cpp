@@ -2,6 +2,7 @@
 #include "document/QueltaDoc.h"
 #include "document/ScenarioFile.h"
 #include "document/TextLines.h"
+#include "platform/ErrorText.h"
 #include "platform/HeadlessPlatform.h"
 #include "platform/Platform.h"
 #include "platform/TextUtil.h"
@@ -261,14 +262,16 @@ std::string FailureText(const std::string& path, const SReadState& state, int xy
                   "name, a horizontal and a vertical position and, if wanted, a vote weight.";
 }
 
-/// What a user reads when a file cannot be read at all.
-std::string UnreadableFileText(const std::string& path, const std::string& cause) {
+/// Tells a user that a file cannot be read at all, naming it and what to try.
+void ShowUnreadableFile(const std::string& path, const std::string& cause) {
     std::error_code error;
     if (!std::filesystem::exists(path, error))
-        return "The file was not found:\n" + path +
-               "\n\nCheck the file's name and folder, then open it again.";
-    return "The file could not be read:\n" + path + "\n\n" + cause +
-           "\n\nCheck that it is a file you may read (not a folder), then open it again.";
+        UserErrorBox("CQueltaDoc::OpenFile()", "The file was not found:\n" + path,
+                     "Check the file's name and folder, then open it again.");
+    else
+        UserErrorBox("CQueltaDoc::OpenFile()",
+                     "The file could not be read:\n" + path + "\n\n" + cause,
+                     "Check that it is a file you may read (not a folder), then open it again.");
 }
 
 /// The platform of a trial read: its messages go nowhere, but the user's request to stop the
@@ -313,7 +316,7 @@ bool ReadScenarioFile(CQueltaDoc& doc, const std::string& path) {
     std::string text;
     std::string cause;
     if (!ReadTextFile(path, text, cause)) {
-        UserErrorBox("CQueltaDoc::OpenFile()", UnreadableFileText(path, cause));
+        ShowUnreadableFile(path, cause);
         return false;
     }
     // The text is checked before the open scenario is replaced, so a file that cannot be read

@@ -1,5 +1,6 @@
 #include "platform/Platform.h"
 
+#include "platform/ErrorText.h"
 #include "platform/HeadlessPlatform.h"
 
 #include <iostream>
@@ -45,12 +46,6 @@ CScopedPlatform::~CScopedPlatform() {
     ScopedPlatform() = m_previous;
 }
 
-std::string ErrorBoxText(const std::string& code, const std::string& message) {
-    return "ERROR: " + code + "\n\n" + message + "\n\n" +
-           "Please record this error message and contact\n" + "Ostrane Corporation" + "\n\n" +
-           "Select CANCEL to exit Quelta.";
-}
-
 void ErrorBox(const std::string& code, const std::string& message) {
     CPlatform& platform = Platform();
     if (platform.MessageBox(ErrorBoxText(code, message), "Quelta", EMsgButtons::OkCancel) ==
@@ -58,12 +53,12 @@ void ErrorBox(const std::string& code, const std::string& message) {
         platform.ExitProgram(1);
 }
 
-std::string UserErrorText(const std::string& code, const std::string& message) {
-    return "ERROR: " + code + "\n\n" + message;
+void UserErrorBox(const std::string& code, const std::string& message) {
+    UserErrorBox(code, message, "");
 }
 
-void UserErrorBox(const std::string& code, const std::string& message) {
-    Platform().MessageBox(UserErrorText(code, message), "Quelta", EMsgButtons::Ok);
+void UserErrorBox(const std::string& code, const std::string& message, const std::string& advice) {
+    Platform().MessageBox(UserErrorText(code, message, advice), "Quelta", EMsgButtons::Ok);
 }
 
 void MessageBoxOk(const std::string& text, const std::string& title) {

@@ -61,7 +61,9 @@ TEST(InfoSaveCommandTest, FailuresAndUsageErrorsHaveTheirExitCodes) {
     QTemporaryDir dir;
     const SCliRun missing = RunCli({"info", dir.filePath("missing.txt")});
     EXPECT_EQ(missing.exitCode, 1);
-    EXPECT_TRUE(missing.Err().contains("was not found")) << missing.Err().toStdString();
+    EXPECT_EQ(missing.Err(), "quelta-cli: CQueltaDoc::OpenFile(): The file was not found: " +
+                                 dir.filePath("missing.txt") +
+                                 "; check the file's name and folder, then open it again\n");
     EXPECT_EQ(RunCli({"info"}).exitCode, 2);
     EXPECT_EQ(RunCli({"save", "only-one"}).exitCode, 2);
     EXPECT_EQ(RunCli({"frobnicate"}).exitCode, 2);

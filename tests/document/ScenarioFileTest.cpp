@@ -2,6 +2,7 @@
 #include "FileSizeLimit.h"
 #include "document/QueltaDoc.h"
 #include "document/TextLines.h"
+#include "platform/ErrorText.h"
 #include "platform/HeadlessPlatform.h"
 
 #include <QDir>
@@ -170,10 +171,9 @@ TEST_F(ScenarioFileTest, OpenAndSaveFailuresNameTheirCause) {
     EXPECT_FALSE(WriteScenarioFile(doc));
     const std::vector<std::string> texts = platform.MessageTexts();
     ASSERT_EQ(texts.size(), 3u);
-    EXPECT_EQ(texts[0], UserErrorText("CQueltaDoc::OpenFile()",
-                                      "The file was not found:\n" + missing +
-                                          "\n\nCheck the file's name and folder, then open it "
-                                          "again."));
+    EXPECT_EQ(texts[0],
+              UserErrorText("CQueltaDoc::OpenFile()", "The file was not found:\n" + missing,
+                            "Check the file's name and folder, then open it again."));
     EXPECT_NE(texts[1].find("\n\nThe file could not be accessed.\n"), std::string::npos);
     EXPECT_EQ(texts[1].find("Please record"), std::string::npos) << "a user's error";
     EXPECT_EQ(texts[2], ErrorBoxText("SaveFile", "file exception: saving file\n\nFile not found"));

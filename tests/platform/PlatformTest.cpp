@@ -1,4 +1,5 @@
 #include "platform/CRand.h"
+#include "platform/ErrorText.h"
 #include "platform/HeadlessPlatform.h"
 #include "thermograph/ThermographPool.h"
 
@@ -13,6 +14,25 @@ TEST(PlatformTest, ErrorBoxTextFollowsTheFixedLayout) {
               "ERROR: DOC1\n\nlog file exception\n\n"
               "Please record this error message and contact\nOstrane Corporation\n\n"
               "Select CANCEL to exit Quelta.");
+}
+
+TEST(PlatformTest, ErrorTextsSplitBackIntoCodeMessageAndAdvice) {
+    const std::optional<SErrorTextParts> internal =
+        SplitErrorText(ErrorBoxText("SaveFile", "file exception\n\nThe disk is full."));
+    ASSERT_TRUE(internal);
+    EXPECT_TRUE(internal->internal);
+    EXPECT_EQ(internal->code, "SaveFile");
+    EXPECT_EQ(internal->message, "file exception\n\nThe disk is full.");
+    EXPECT_EQ(internal->advice, "");
+    const std::optional<SErrorTextParts> user =
+        SplitErrorText(UserErrorText("DOC6.4", "could not be read.\n\nno such table", "Try."));
+    ASSERT_TRUE(user);
+    EXPECT_FALSE(user->internal);
+    EXPECT_EQ(user->code, "DOC6.4");
+    EXPECT_EQ(user->message, "could not be read.\n\nno such table");
+    EXPECT_EQ(user->advice, "Try.");
+    EXPECT_FALSE(SplitErrorText("The file format was not recognized:\nx.txt"));
+    EXPECT_FALSE(SplitErrorText("ERROR: no paragraph"));
 }
 
 TEST(PlatformTest, ErrorBoxCancelEndsTheProgramAndOkContinues) {
