@@ -1,5 +1,6 @@
 #include "app/ShellActions.h"
 
+#include "platform/Version.h"
 #include "views/widgets/VisualView.h"
 
 #include <QAction>
@@ -63,7 +64,7 @@ void CShellActions::About() {
                           "heart, the uncovered set and the other classical solution concepts of "
                           "a legislature or committee.</p><p>The headless front end "
                           "<tt>quelta-cli</tt> runs the same computations in batch studies.</p>")
-                           .arg(QStringLiteral("0.1")));
+                           .arg(QString::fromLatin1(QueltaVersion())));
 }
 
 void CShellActions::NoteRecentFile(const QString& path) {

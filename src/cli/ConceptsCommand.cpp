@@ -3,6 +3,7 @@
 #include "cli/CommonOptions.h"
 #include "cli/TerminalPlatform.h"
 #include "database/DatabaseConnection.h"
+#include "document/DocumentLog.h"
 #include "document/QueltaDoc.h"
 #include "report/ConceptGroups.h"
 #include "report/ConceptKeys.h"
@@ -144,6 +145,7 @@ int RunConcepts(const QStringList& arguments) {
             PrintCliError("CONCEPT: " + source + ": " + failure.group + ": " + failure.message);
         failed += results.failures.empty() ? 0 : 1;
         printer.Print(source, results.report);
+        LogResults(doc, results.report.Text());
     }
     if (failed > 0 && sources.size() > 1)
         PrintCliError(std::to_string(failed) + " of " + std::to_string(sources.size()) +

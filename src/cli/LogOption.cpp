@@ -5,6 +5,26 @@
 #include "document/QueltaDoc.h"
 #include "platform/Platform.h"
 
+#include <QCoreApplication>
+#include <QRegularExpression>
+
+namespace {
+
+/// The command line as a shell would take it back: words with blanks or shell characters in
+/// single quotes.
+std::string CommandLineText() {
+    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9_@%+=:,./-]+$"));
+    QStringList words{QStringLiteral("quelta-cli")};
+    for (QString word : QCoreApplication::arguments().mid(1)) {
+        if (!plain.match(word).hasMatch())
+            word = "'" + word.replace("'", "'\\''") + "'";
+        words << word;
+    }
+    return words.join(' ').toStdString();
+}
+
+} // namespace
+
 void AddLogOption(QCommandLineParser& parser) {
     parser.addOption(
         {"log", "append the log to FILE, as the desktop does with logging on", "FILE"});
@@ -20,5 +40,6 @@ int ApplyLogOption(const QCommandLineParser& parser, CQueltaDoc& doc) {
         return EXIT_FAILED;
     }
     doc.Log().SetLogging(true);
+    LogRunHeader(doc, CommandLineText());
     return EXIT_OK;
 }

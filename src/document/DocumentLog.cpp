@@ -2,8 +2,12 @@
 
 #include "document/QueltaDoc.h"
 #include "platform/Platform.h"
+#include "platform/Version.h"
+
+#include <QDateTime>
 
 #include <new>
+#include <sstream>
 
 namespace {
 
@@ -37,4 +41,19 @@ void ToggleLogging(CQueltaDoc& doc) {
     log.SetLogging(!log.IsLogging());
     if (log.IsLogging())
         doc.LogSummary(false);
+}
+
+void LogRunHeader(CQueltaDoc& doc, const std::string& commandLine) {
+    const QDateTime now = QDateTime::currentDateTime();
+    const QDateTime stamped = now.toOffsetFromUtc(now.offsetFromUtc());
+    CScenarioLog& log = doc.Log();
+    log.LogLine("Time        = " + stamped.toString(Qt::ISODate).toStdString());
+    log.LogLine("Command     = " + commandLine);
+    log.LogLine(std::string("Version     = ") + QueltaVersion());
+}
+
+void LogResults(CQueltaDoc& doc, const std::string& text) {
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);)
+        doc.Log().LogLine(line);
 }

@@ -13,3 +13,10 @@ bool OpenDocumentLog(CQueltaDoc& doc, const std::string& path = "quelta.log");
 /// The "Log" command: switches logging on or off; switching it on writes the scenario summary
 /// without the vote lines.
 void ToggleLogging(CQueltaDoc& doc);
+
+/// Writes the lines that head a batch run in the log: the time (ISO 8601 with the offset from
+/// UTC), the command line and the program's version, as "Time        = ..." and so on.
+void LogRunHeader(CQueltaDoc& doc, const std::string& commandLine);
+
+/// Writes the results a run computed, one log line for each line of the text.
+void LogResults(CQueltaDoc& doc, const std::string& text);

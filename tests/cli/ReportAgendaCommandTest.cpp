@@ -1,4 +1,5 @@
 #include "CliDirTest.h"
+#include "platform/Version.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -111,6 +112,28 @@ TEST_F(ReportAgendaCommandTest, LogOptionAppendsAsTheDesktopDoes) {
     const SCliRun bad = Run({"concepts", ExamplePath("five.txt"), "--log", Path("no/q.log")});
     EXPECT_EQ(bad.exitCode, 1);
     EXPECT_TRUE(bad.Err().contains("log file exception"));
+}
+
+TEST_F(ReportAgendaCommandTest, LogHeadsARunWithTimeCommandAndVersionAndKeepsItsResults) {
+    const QString triangle = ExamplePath("triangle.txt");
+    const SCliRun run =
+        Run({"concepts", triangle, "--only", "yolk", "--sq", "40,60", "--log", "run log.txt"});
+    ASSERT_EQ(run.exitCode, 0) << run.Err().toStdString();
+    const QStringList lines =
+        QString::fromUtf8(Contents("run log.txt")).split('\n', Qt::SkipEmptyParts);
+    ASSERT_GE(lines.size(), 4);
+    EXPECT_TRUE(lines[0].contains(QRegularExpression("^[A-Z][a-z]+day, "))) << "the date line";
+    EXPECT_TRUE(lines[1].contains(
+        QRegularExpression(R"(^Time        = \d{4}-\d\d-\d\dT\d\d:\d\d:\d\d(Z|[+-]\d\d:\d\d)$)")))
+        << lines[1].toStdString();
+    EXPECT_EQ(lines[2], "Command     = quelta-cli concepts " + triangle +
+                            " --only yolk --sq 40,60 --log 'run log.txt'");
+    EXPECT_EQ(lines[3], QString("Version     = ") + QueltaVersion());
+    const qsizetype summary = lines.indexOf("Scenario    = Three-member committee on a triangle");
+    const qsizetype radius = lines.indexOf(QRegularExpression("^yolk\\.radius: [0-9.]+$"));
+    EXPECT_GT(summary, 3) << "the desktop's summary follows the header";
+    EXPECT_GT(radius, summary) << "the results the run printed close it";
+    EXPECT_TRUE(run.Out().contains(lines[radius] + "\n")) << "the same line as printed";
 }
 
 TEST_F(ReportAgendaCommandTest, CtrlCStopsALongAgendaWithThePathSoFar) {

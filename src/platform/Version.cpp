@@ -1,0 +1,5 @@
+#include "platform/Version.h"
+
+const char* QueltaVersion() {
+    return QUELTA_VERSION;
+}
