@@ -9,6 +9,7 @@
 #include <QFileInfo>
 
 #include <cstdio>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -26,10 +27,32 @@ bool ApplyShowList(const QString& list, DisplayConfig& config) {
     return false;
 }
 
+const char* const kUsage = "render FILE -o OUT.{bmp,png,svg,pdf} [--show LIST] [--legend 0|1] "
+                           "[--size WxH{mm,in} | --dpi N] [common options]";
+
 int Usage() {
-    std::fprintf(stderr, "usage: quelta-cli render FILE -o OUT.{bmp,png,svg,pdf} [--show LIST] "
-                         "[--legend 0|1] [common options]\n");
+    std::fprintf(stderr, "usage: quelta-cli %s\n", kUsage);
     return EXIT_USAGE;
+}
+
+/// The physical size of --size or --dpi for a figure of the given format; nothing (with a
+/// message) for a bad value, both options, or a bitmap.
+std::optional<SFigureSize> FigureOption(const QCommandLineParser& parser, const QString& suffix) {
+    if (!parser.isSet("size") && !parser.isSet("dpi"))
+        return SFigureSize{};
+    std::string error;
+    std::optional<SFigureSize> figure;
+    if (parser.isSet("size") && parser.isSet("dpi"))
+        error = "give --size or --dpi, not both";
+    else if (suffix != "svg" && suffix != "pdf")
+        error = "--size and --dpi apply to .svg and .pdf figures";
+    else if (parser.isSet("size"))
+        figure = ParseFigureSize(parser.value("size").toStdString(), error);
+    else
+        figure = ParseFigureDpi(parser.value("dpi").toStdString(), error);
+    if (!figure)
+        std::fprintf(stderr, "quelta-cli: %s\n", error.c_str());
+    return figure;
 }
 
 int RunRender(const QStringList& arguments) {
@@ -38,6 +61,8 @@ int RunRender(const QStringList& arguments) {
     parser.addOption({{"o", "output"}, "the image to write (.bmp, .png, .svg or .pdf)", "OUT"});
     parser.addOption({"show", "comma list of displays to switch on (all others off)", "LIST"});
     parser.addOption({"legend", "draw the legend (1, the default) or not (0)", "0|1"});
+    parser.addOption({"size", "the figure's size on paper (SVG, PDF)", "WxH{mm,in}"});
+    parser.addOption({"dpi", "the figure's resolution on paper (SVG, PDF)", "N"});
     AddCommonOptions(parser);
     const QStringList sources = parser.parse(arguments) ? ScenarioSources(parser) : QStringList();
     if (sources.size() != 1 || !parser.isSet("o"))
@@ -51,6 +76,9 @@ int RunRender(const QStringList& arguments) {
     const QString legend = parser.value("legend");
     if (parser.isSet("legend") && legend != "0" && legend != "1")
         return Usage();
+    const std::optional<SFigureSize> figure = FigureOption(parser, suffix);
+    if (!figure)
+        return EXIT_USAGE;
     CQueltaDoc doc;
     if (const int result = LoadScenarioWithOptions(parser, sources.front().toStdString(), doc);
         result != EXIT_OK)
@@ -61,15 +89,13 @@ int RunRender(const QStringList& arguments) {
     chart.Update(doc);
     chart.Layout().SetLegendShown(legend != "0");
     std::string error;
-    if (!ExportChart(chart, doc, parser.value("o").toStdString(), error)) {
+    if (!ExportChart(chart, doc, parser.value("o").toStdString(), error, *figure)) {
         std::fprintf(stderr, "quelta-cli: %s\n", error.c_str());
         return EXIT_FAILED;
     }
     return EXIT_OK;
 }
 
-const CCliCommandRegistration render(
-    {"render", "render FILE -o OUT.{bmp,png,svg,pdf} [--show LIST] [--legend 0|1] [common options]",
-     RunRender, true});
+const CCliCommandRegistration render({"render", kUsage, RunRender, true});
 
 } // namespace

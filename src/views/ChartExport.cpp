@@ -13,8 +13,10 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QSvgGenerator>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -47,7 +49,7 @@ bool WriteFile(const QString& path, std::string& error,
     return true;
 }
 
-bool WriteSvg(CChartRenderer& renderer, QIODevice& out) {
+bool PaintSvg(CChartRenderer& renderer, QIODevice& out) {
     QSvgGenerator svg;
     svg.setOutputDevice(&out);
     svg.setSize(renderer.Extent().size());
@@ -59,14 +61,46 @@ bool WriteSvg(CChartRenderer& renderer, QIODevice& out) {
     return painter.end();
 }
 
-bool WritePdf(CChartRenderer& renderer, QIODevice& out) {
+/// The SVG of the chart; a physical size changes only the root's width and height (the view
+/// box keeps the chart's pixels, so the drawing is centred in the size asked).
+bool WriteSvg(CChartRenderer& renderer, QIODevice& out, const SFigureSize& figure) {
+    if (!figure.IsSet())
+        return PaintSvg(renderer, out);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (!PaintSvg(renderer, buffer))
+        return false;
+    static const QRegularExpression size(QStringLiteral(R"(<svg width="[^"]*" height="[^"]*")"));
+    const QSize pixels = renderer.Extent().size();
+    QString text = QString::fromUtf8(buffer.data());
+    text.replace(text.indexOf(size), size.match(text).capturedLength(),
+                 QString::fromStdString("<svg width=\"" + FigureSvgLength(figure, pixels, true) +
+                                        "\" height=\"" + FigureSvgLength(figure, pixels, false) +
+                                        "\""));
+    return out.write(text.toUtf8()) >= 0;
+}
+
+bool WritePdf(CChartRenderer& renderer, QIODevice& out, const SFigureSize& figure) {
     QPdfWriter pdf(&out);
     pdf.setResolution(kDotsPerInch);
-    const QSizeF points = QSizeF(renderer.Extent().size()) * 72.0 / kDotsPerInch;
+    const QSize pixels = renderer.Extent().size();
+    const QSizeF points = FigurePoints(figure, pixels);
     pdf.setPageSize(QPageSize(points, QPageSize::Point));
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
     pdf.setTitle("Quelta chart");
     QPainter painter(&pdf);
+    if (figure.IsSet()) {
+        // The page (which the writer keeps in whole points) in the chart's pixels at the
+        // writer's resolution, the chart fitted and centred on it; texts are still measured at
+        // that resolution, so the drawing is the same, only larger or smaller.
+        const QSizeF page =
+            QSizeF(pdf.pageLayout().fullRectPoints().size()) * (kDotsPerInch / 72.0);
+        const double scale =
+            std::min(page.width() / pixels.width(), page.height() / pixels.height());
+        painter.translate((page.width() - scale * pixels.width()) / 2,
+                          (page.height() - scale * pixels.height()) / 2);
+        painter.scale(scale, scale);
+    }
     PaintAt(renderer, painter);
     return painter.end();
 }
@@ -86,21 +120,27 @@ QImage RenderChartImage(CChartModel& model, CQueltaDoc& doc) {
     return image;
 }
 
-bool WriteChart(CChartModel& model, CQueltaDoc& doc, const std::string& format, QIODevice& out) {
+bool WriteChart(CChartModel& model, CQueltaDoc& doc, const std::string& format, QIODevice& out,
+                const SFigureSize& figure) {
     if (format == "svg" || format == "pdf") {
         CChartRenderer renderer(model, doc);
         renderer.Prepare();
-        return format == "svg" ? WriteSvg(renderer, out) : WritePdf(renderer, out);
+        return format == "svg" ? WriteSvg(renderer, out, figure) : WritePdf(renderer, out, figure);
     }
-    if (format != "png")
+    if (format != "png" || figure.IsSet())
         return false;
     const QImage image = RenderChartImage(model, doc);
     return !image.isNull() && image.save(&out, "PNG");
 }
 
-bool ExportChart(CChartModel& model, CQueltaDoc& doc, const std::string& path, std::string& error) {
+bool ExportChart(CChartModel& model, CQueltaDoc& doc, const std::string& path, std::string& error,
+                 const SFigureSize& figure) {
     const QString name = QString::fromStdString(path);
     const std::string suffix = QFileInfo(name).suffix().toLower().toStdString();
+    if (figure.IsSet() && (suffix == "bmp" || suffix == "png")) {
+        error = "a physical size is given to .svg and .pdf figures only";
+        return false;
+    }
     if (suffix == "bmp") {
         if (SaveBitmap(RenderChartImage(model, doc), path))
             return true;
@@ -112,7 +152,7 @@ bool ExportChart(CChartModel& model, CQueltaDoc& doc, const std::string& path, s
         return false;
     }
     return WriteFile(name, error,
-                     [&](QIODevice& out) { return WriteChart(model, doc, suffix, out); });
+                     [&](QIODevice& out) { return WriteChart(model, doc, suffix, out, figure); });
 }
 
 QByteArray RenderChartSvg(CChartModel& model, CQueltaDoc& doc) {
