@@ -14,11 +14,36 @@ std::optional<std::string> LastInputLine(std::string_view text) {
     return std::nullopt;
 }
 
-void CScriptStreamBox::Append(std::string_view text) {
-    if (m_stream != nullptr) {
-        std::fwrite(text.data(), 1, text.size(), m_stream);
+CScriptStreamBox::~CScriptStreamBox() {
+    if (m_heldReturn && m_stream != nullptr) {
+        std::fputc('\r', m_stream);
         std::fflush(m_stream);
     }
+}
+
+void CScriptStreamBox::Write(std::string_view text) {
+    if (text.empty())
+        return;
+    std::string lines;
+    lines.reserve(text.size() + 1);
+    if (m_heldReturn && text.front() != '\n')
+        lines += '\r';
+    m_heldReturn = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 == text.size()) {
+            m_heldReturn = true;
+            break;
+        }
+        if (text[i] != '\r' || text[i + 1] != '\n')
+            lines += text[i];
+    }
+    std::fwrite(lines.data(), 1, lines.size(), m_stream);
+    std::fflush(m_stream);
+}
+
+void CScriptStreamBox::Append(std::string_view text) {
+    if (m_stream != nullptr)
+        Write(text);
     const std::size_t lastFeed = text.rfind('\n');
     if (lastFeed == std::string_view::npos) {
         m_tail.append(text);

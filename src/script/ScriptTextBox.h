@@ -43,14 +43,23 @@ private:
 /// read (the last complete non-empty line and the unfinished one), so long runs use no memory.
 class CScriptStreamBox : public CScriptTextBox {
 public:
-    /// Writes to `stream` (not owned), flushing after every piece.
+    /// Writes to `stream` (not owned), flushing after every piece. The interpreter's CR LF
+    /// line ends are written as a line feed, which a text stream gives as the platform's own.
     explicit CScriptStreamBox(std::FILE* stream) : m_stream(stream) {}
+    /// Writes a carriage return still held back at the end of the last piece.
+    ~CScriptStreamBox() override;
+    CScriptStreamBox(const CScriptStreamBox&) = delete;
+    CScriptStreamBox& operator=(const CScriptStreamBox&) = delete;
 
     void Append(std::string_view text) override;
     std::optional<std::string> InputLine() const override;
 
 private:
+    /// Writes a piece with CR LF as LF; a carriage return that ends the piece waits for the next.
+    void Write(std::string_view text);
+
     std::FILE* m_stream;
+    bool m_heldReturn = false;
     std::string m_lastLine; ///< the last non-empty piece ended by a line feed
     std::string m_tail;     ///< the text after the last line feed
 };

@@ -325,14 +325,14 @@ TEST_F(RunScenarioTest, SaveWritesTheScenarioAsTheScriptLeftIt) {
     SCliRun run = RunCli({"run", script, "--scenario", ExamplePath("triangle.txt"), "--save", out},
                          dir.path());
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_EQ(run.out, "4 0.6\r\n");
+    EXPECT_EQ(run.out, "4 0.6\n");
     CQueltaDoc doc;
     ASSERT_TRUE(ReadScenarioFile(doc, out.toStdString()));
     ASSERT_NE(doc.FindMember("D1"), nullptr);
     EXPECT_EQ(doc.Game().VoteRule(), 0.6);
 
     run = RunCli({"run", script, "--rule", "0.75"}, dir.path());
-    EXPECT_EQ(run.out, "1 0.6\r\n") << "without a scenario the script starts on a whiteboard";
+    EXPECT_EQ(run.out, "1 0.6\n") << "without a scenario the script starts on a whiteboard";
 
     const QByteArray before = ReadBytes(out);
     const QString failing = WriteFile(dir, "fail.bas", "10 CALL SetVoteRule(0.9)\n20 PRINT X\n");
@@ -352,7 +352,7 @@ TEST_F(RunScenarioTest, CommonOptionsApplyBeforeTheScriptRuns) {
                           "0.75", "--sq", "40,30"},
                          dir.path());
     EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(run.out, "0.75 40 30\r\n");
+    EXPECT_EQ(run.out, "0.75 40 30\n");
     run = RunCli({"run", script, "--rule", "often"}, dir.path());
     EXPECT_EQ(run.exitCode, 2);
 }
