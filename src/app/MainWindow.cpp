@@ -15,6 +15,7 @@
 #include "document/FileCommands.h"
 #include "document/QueltaDoc.h"
 #include "document/ScenarioFile.h"
+#include "import/ImportCommand.h"
 #include "script/DocScriptModel.h"
 #include "views/LongConcepts.h"
 #include "views/widgets/InputView.h"
@@ -94,7 +95,7 @@ CQueltaFrame::CQueltaFrame(CQueltaDoc& doc, QWidget* parent) : QMainWindow(paren
 
 CQueltaFrame::~CQueltaFrame() {
     for (ECommandId id : {ECommandId::NewScript, ECommandId::OpenScript, ECommandId::SaveGraphics,
-                          ECommandId::EditMember})
+                          ECommandId::EditMember, ECommandId::ImportFile})
         SetFrontEndCommand(id, nullptr);
     SetPlatform(nullptr);
 }
@@ -105,6 +106,7 @@ void CQueltaFrame::RegisterWindowCommands() {
     SetFrontEndCommand(ECommandId::SaveGraphics,
                        [this](CQueltaDoc&) { m_chartActions->SaveGraphics(); });
     SetFrontEndCommand(ECommandId::EditMember, [this](CQueltaDoc&) { OpenMemberEditor(); });
+    SetFrontEndCommand(ECommandId::ImportFile, ImportScenarioCommand);
 }
 
 void CQueltaFrame::AddInputFormShortcuts() {

@@ -35,7 +35,7 @@ const std::vector<SMenuEntry>& MenuLayout() {
              SMenuEntry::Submenu(
                  "&Open",
                  Commands({C::OpenFile, C::OpenXYFile, C::OpenDatabase, {}, C::OpenScript})),
-             Cmd(C::Close), Sep(),
+             Cmd(C::ImportFile), Cmd(C::Close), Sep(),
              SMenuEntry::Submenu("&Save",
                                  Commands({C::SaveScenario, C::SaveToFile, C::SaveGraphics})),
              SMenuEntry::WindowItems("print"), Sep(), Cmd(C::Log), Cmd(C::Report), Sep(),

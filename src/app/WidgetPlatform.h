@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/DocumentDialogs.h"
+#include "import/ImportFlow.h"
 #include "platform/Platform.h"
 
 #include <QString>
@@ -63,6 +64,7 @@ public:
 private:
     std::optional<DisplayConfig> AskConfiguration(const DisplayConfig& current) const;
     std::optional<SColorCodeAnswer> AskColorCode(const DisplayConfig& config) const;
+    std::optional<SImportSource> AskImport(const SImportSource& initial) const;
     /// Runs the "Monte Carlo" dialog over the session; whether it ended with OK.
     bool RunMonteCarloDialog(CMonteCarloSession& session);
     /// Runs a function on the user-interface thread, waiting for it when `wait` is set.

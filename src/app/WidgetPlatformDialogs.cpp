@@ -2,9 +2,11 @@
 
 #include "dialogs/ColorCodeDlg.h"
 #include "dialogs/ConfigSheet.h"
+#include "dialogs/ImportDlg.h"
 #include "dialogs/MemberSubsetDlg.h"
 #include "dialogs/RationalityDlg.h"
 #include "dialogs/WinSetListDlg.h"
+#include "import/ImportCommand.h"
 
 std::optional<SMemberSubsetAnswer>
 CWidgetPlatform::AskMemberSubset(const std::string& title,
@@ -30,6 +32,15 @@ void CWidgetPlatform::Ask(CDialogQuestion& question) {
         colors->SetAnswer(AskColorCode(colors->Config()));
     else if (auto* monteCarlo = dynamic_cast<CMonteCarloDialogQuestion*>(&question))
         monteCarlo->SetDialogResult(RunMonteCarloDialog(monteCarlo->Session()));
+    else if (auto* import = dynamic_cast<CImportQuestion*>(&question))
+        import->SetAnswer(AskImport(import->Initial()));
+}
+
+std::optional<SImportSource> CWidgetPlatform::AskImport(const SImportSource& initial) const {
+    CImportDlg dialog(initial, m_parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.Answer();
 }
 
 std::optional<DisplayConfig> CWidgetPlatform::AskConfiguration(const DisplayConfig& current) const {

@@ -80,6 +80,7 @@ enum class ECommandId : int {
     Report = 92,
     ShowBanksChain = 144,
     OpenXYFile = 145,
+    ImportFile = 146,
     Exit = 57665,
 };
 

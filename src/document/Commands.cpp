@@ -83,6 +83,9 @@ const SCommand kFileCommands[] = {
         Id::OpenDatabase, "Database \tAlt+O", C::Always, [](Doc& d) { OpenDatabaseCommand(d); },
         IsKind<SOURCE_DATABASE>, "Alt+O"),
     Plain(Id::OpenScript, "Script", C::Always, [](Doc& d) { RunFrontEnd(d, Id::OpenScript); }),
+    // The import's flow lives with the importers above the document; each front end that
+    // offers it registers it.
+    Plain(Id::ImportFile, "Import...", C::Always, [](Doc& d) { RunFrontEnd(d, Id::ImportFile); }),
     Plain(
         Id::Close, "Close \tCtrl+W", C::Loaded, [](Doc& d) { CloseScenario(d); }, nullptr,
         "Ctrl+W"),

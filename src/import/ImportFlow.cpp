@@ -8,23 +8,31 @@
 
 #include <QFileInfo>
 
-bool ReadImportFile(const SImportRequest& request, SImportedBody& body, std::string& error) {
+bool ReadImportFile(const SImportSource& source, SImportedBody& body, std::string& error) {
     std::string text;
     std::string cause;
-    if (!ReadTextFile(request.file, text, cause)) {
-        error = request.file + ": " + cause;
+    if (!ReadTextFile(source.file, text, cause)) {
+        error = source.file + ": " + cause;
         return false;
     }
-    const bool read = request.rollCall
-                          ? ReadRollCallMembers(text, request.rollCallOptions, body, error)
-                          : ReadCsvMembers(text, request.csvColumns, body, error);
+    const bool read = source.rollCall
+                          ? ReadRollCallMembers(text, source.rollCallOptions, body, error)
+                          : ReadCsvMembers(text, source.csvColumns, body, error);
     if (!read) {
-        error = request.file + ": " + error;
+        error = source.file + ": " + error;
         return false;
     }
-    if (!request.rollCall)
+    if (!source.rollCall)
         body.title =
-            QFileInfo(QString::fromStdString(request.file)).completeBaseName().toStdString();
+            QFileInfo(QString::fromStdString(source.file)).completeBaseName().toStdString();
+    return true;
+}
+
+bool ImportedScenarioText(const SImportedBody& body, std::string& text) {
+    CQueltaDoc doc;
+    if (!BuildImportedScenario(doc, body))
+        return false;
+    text = ScenarioText(doc);
     return true;
 }
 
@@ -32,13 +40,13 @@ namespace {
 
 /// Writes the body as a scenario file; false with `error` when it cannot.
 bool WriteImportedScenario(const SImportedBody& body, const std::string& path, std::string& error) {
-    CQueltaDoc doc;
-    if (!BuildImportedScenario(doc, body)) {
+    std::string text;
+    if (!ImportedScenarioText(body, text)) {
         error = "memory exception building the scenario";
         return false;
     }
     std::string cause;
-    if (!WriteTextFileAtomically(path, ScenarioText(doc), cause)) {
+    if (!WriteTextFileAtomically(path, text, cause)) {
         error = path + ": " + cause;
         return false;
     }

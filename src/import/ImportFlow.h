@@ -4,14 +4,18 @@
 
 #include <string>
 
-/// One import as a front end asks for it: the file, its kind and what to read from it, and
-/// where the legislature goes (a scenario file or a database).
-struct SImportRequest {
+/// What an import reads: the file, its kind and what to take from it.
+struct SImportSource {
     /// A member file of the roll-call archive (else a table of the user's own).
     bool rollCall = true;
     std::string file;
     SRollCallOptions rollCallOptions;
     SCsvColumns csvColumns;
+};
+
+/// One import as the command line asks for it: what to read and where the legislature goes
+/// (a scenario file or a database).
+struct SImportRequest : SImportSource {
     /// Write the scenario here in the standard format...
     std::string scenarioFile;
     /// ...or fill this legislature database.
@@ -29,8 +33,11 @@ struct SImportOutcome {
     std::string leftOut;
 };
 
-/// Reads the request's file into a body; false with `error` (naming the file) when it cannot.
-bool ReadImportFile(const SImportRequest& request, SImportedBody& body, std::string& error);
+/// Reads the source's file into a body; false with `error` (naming the file) when it cannot.
+bool ReadImportFile(const SImportSource& source, SImportedBody& body, std::string& error);
+
+/// The body as the text of a standard scenario file; false when memory ran out.
+bool ImportedScenarioText(const SImportedBody& body, std::string& text);
 
 /// The whole import: reads the file, then writes the scenario file or the database. Nothing is
 /// written when reading fails, and a failed write leaves the target as it was.

@@ -53,6 +53,7 @@ const std::map<Id, std::array<bool, 4>>& ExpectedEnabled() {
         {Id::OpenXYFile, always},
         {Id::OpenDatabase, always},
         {Id::OpenScript, always},
+        {Id::ImportFile, always},
         {Id::Close, loaded},
         {Id::SaveScenario, loaded},
         {Id::SaveToFile, loaded},
@@ -151,6 +152,7 @@ TEST_F(CommandsTest, TheTableHoldsEveryCommandOnceWithItsMenuText) {
     const std::pair<Id, std::string> texts[] = {
         {Id::NewWhiteboard, "Whiteboard 	Ctrl+N"},
         {Id::OpenXYFile, "File(XY)	Ctrl+Shift+O"},
+        {Id::ImportFile, "Import..."},
         {Id::Close, "Close 	Ctrl+W"},
         {Id::Exit, "E&xit"},
         {Id::StatusQuoToCopeland, "Copland Winner"},

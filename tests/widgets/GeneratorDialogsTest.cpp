@@ -2,6 +2,7 @@
 #include "app/MainWindow.h"
 #include "dialogs/AgendaDlg.h"
 #include "dialogs/BenefitOfDoubtDlg.h"
+#include "dialogs/ImportDlg.h"
 #include "dialogs/MonteCarloDlg.h"
 #include "dialogs/RegularPolygonDlg.h"
 #include "document/Commands.h"
@@ -21,6 +22,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -168,6 +170,30 @@ TEST_F(GeneratorDialogsTest, RegularPolygonRefusesRangesAndPlacesTheConfirmedMem
         EXPECT_NEAR(Members()[i]->IdealPoint().y, expected[i].y, 1e-9);
         EXPECT_EQ(Members()[i]->PrefType(), 4);
     }
+}
+
+TEST_F(GeneratorDialogsTest, ImportReadsTheFileTheDialogNamesAsANewScenario) {
+    QString refusal;
+    bool stayedOpen = false;
+    OnNextModal<CImportDlg>([&](CImportDlg& dialog) {
+        Type(dialog, "file", "");
+        CloseNextMessage(refusal);
+        PressOk(dialog);
+        stayedOpen = dialog.isVisible();
+        Type(dialog, "file", QUELTA_EXAMPLES "/import/members-sample.csv");
+        Child<QComboBox>(dialog, "format").setCurrentIndex(0);
+        Child<QSpinBox>(dialog, "congress").setValue(110);
+        Child<QComboBox>(dialog, "chamber").setCurrentText("Senate");
+        PressOk(dialog);
+    });
+    Trigger(ECommandId::ImportFile);
+    EXPECT_EQ(refusal, "\"File\" must name the file to import.");
+    EXPECT_TRUE(stayedOpen);
+    ASSERT_EQ(Members().size(), 3u) << "the senators of Congress 110";
+    EXPECT_EQ(Members()[0]->MemberID(), "90101");
+    EXPECT_EQ(doc.Header().scenarioName, "Senate, Congress 110 (NOMINATE scores)");
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_TRUE(frame->windowTitle().contains("Senate, Congress 110")) << "the window names it";
 }
 
 TEST_F(GeneratorDialogsTest, AgendaAndBenefitOfDoubtTakeTheirDialogsValues) {
