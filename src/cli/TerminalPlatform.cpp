@@ -58,11 +58,12 @@ std::string Hint(const std::string& advice) {
     return hint;
 }
 
+/// Whether a driver's report says that a table is missing (SQLite, PostgreSQL, SQL Server); a
+/// database file that does not exist is no missing table.
 bool MentionsMissingTable(const std::string& text) {
-    for (const char* sign : {"no such table", "does not exist", "Invalid object name"})
-        if (text.find(sign) != std::string::npos)
-            return true;
-    return false;
+    const auto has = [&text](const char* sign) { return text.find(sign) != std::string::npos; };
+    return has("no such table") || has("Invalid object name") ||
+           (has("relation \"") && has("does not exist"));
 }
 
 } // namespace

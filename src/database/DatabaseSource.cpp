@@ -34,10 +34,11 @@ bool OpenDatabase(CQueltaDoc& doc, const std::string& connection) {
     try {
         db = std::make_unique<CDatabaseConnection>(connection);
     } catch (const CSqlFailure& failure) {
-        MessageBoxOk("The database " + DataSourceName(connection) + " could not be connected:\n\n" +
-                     failure.what() +
-                     "\n\nCheck the database file's name or the connection string, then open "
-                     "it again.");
+        UserErrorBox("DOC4.2",
+                     "The database " + DataSourceName(connection) + " could not be connected:\n\n" +
+                         failure.what(),
+                     "Check the database file's name or the connection string, then open it "
+                     "again.");
         return false;
     }
     try {

@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -35,6 +36,9 @@ CImportDlg::CImportDlg(const SImportSource& initial, QWidget* parent) : QDialog(
     m_format->addItems({tr("Roll-call member file (voteview)"), tr("Table with a header (CSV)")});
     m_file = new QLineEdit(QString::fromStdString(initial.file));
     m_file->setObjectName("file");
+    m_file->setMinimumWidth(320);
+    auto* fileLabel = new QLabel(tr("&File:"));
+    fileLabel->setBuddy(m_file);
     auto* browse = new QPushButton(tr("&Browse..."));
     auto* fileRow = new QHBoxLayout;
     fileRow->addWidget(m_file, 1);
@@ -48,7 +52,7 @@ CImportDlg::CImportDlg(const SImportSource& initial, QWidget* parent) : QDialog(
 
     auto* form = new QFormLayout;
     form->addRow(tr("&Format:"), m_format);
-    form->addRow(tr("&File:"), fileRow);
+    form->addRow(fileLabel, fileRow);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(m_pages);

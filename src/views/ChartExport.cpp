@@ -73,7 +73,10 @@ bool WriteSvg(CChartRenderer& renderer, QIODevice& out, const SFigureSize& figur
     static const QRegularExpression size(QStringLiteral(R"(<svg width="[^"]*" height="[^"]*")"));
     const QSize pixels = renderer.Extent().size();
     QString text = QString::fromUtf8(buffer.data());
-    text.replace(text.indexOf(size), size.match(text).capturedLength(),
+    const QRegularExpressionMatch root = size.match(text);
+    if (!root.hasMatch())
+        return false;
+    text.replace(root.capturedStart(), root.capturedLength(),
                  QString::fromStdString("<svg width=\"" + FigureSvgLength(figure, pixels, true) +
                                         "\" height=\"" + FigureSvgLength(figure, pixels, false) +
                                         "\""));

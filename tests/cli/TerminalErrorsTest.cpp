@@ -41,6 +41,16 @@ TEST_F(TerminalErrorsTest, AFileThatCannotBeReadIsOneLineNamingIt) {
                             "may read (not a folder), then open it again\n");
 }
 
+TEST_F(TerminalErrorsTest, ADatabaseThatCannotBeConnectedIsOneLineWithWhatToCheck) {
+    const SCliRun run = Run({"concepts", "--db", "none.sqlite", "--scenario", "Budget"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.Err(), "quelta-cli: DOC4.2: The database none.sqlite could not be connected: the "
+                         "database file none.sqlite does not exist; check the database file's "
+                         "name or the connection string, then open it again\n")
+        << "a missing file is no missing table";
+    EXPECT_FALSE(QFile::exists(Path("none.sqlite")));
+}
+
 TEST_F(TerminalErrorsTest, AnUnknownOutputExtensionIsAUsageError) {
     const SCliRun run = Run({"render", ExamplePath("five.txt"), "-o", "chart.xyz"});
     EXPECT_EQ(run.exitCode, 2);
