@@ -223,7 +223,7 @@ CRgn EllipseCellRgn(const SCellEllipse& ellipse, const CGridMap& map) {
     std::vector<SCellRun> runs;
     for (int y = std::max(rows.Top(), window.top); y <= std::min(rows.Bottom(), window.bottom - 1);
          ++y) {
-        const auto [lo, hi] = rows.Columns(y, map.CellToWorld(0, y).y);
+        const auto [lo, hi] = rows.Columns(y);
         if (lo <= hi)
             runs.push_back({y, lo, hi + 1});
     }
@@ -239,8 +239,7 @@ CEllipseGrid::CEllipseGrid(const CGridMap& map, const SIntRect& window)
         m_rowY.push_back(map.CellToWorld(0, y).y);
 }
 
-CEllipseRows::CEllipseRows(const SCellEllipse& ellipse, const CGridMap& map,
-                           const SIntRect& window)
+CEllipseRows::CEllipseRows(const SCellEllipse& ellipse, const CGridMap& map, const SIntRect& window)
     : m_ellipse(ellipse), m_map(&map), m_window(window), m_doubles(FitsDoubles(ellipse, map)) {
     if (m_doubles) {
         const SRowSetup<double> setup(ellipse, map, window);
@@ -335,8 +334,8 @@ namespace {
 /// The quick form's numbers that stay along the rows: along a row dy from the centre,
 /// u^2 + w^2 = 1 is A dx^2 + 2 k dy dx + C = 0 with A = px^2 + wx^2, k = wx wy - px py, and its
 /// discriminant reduces to A - (dy / (a b))^2, where 1 / (a b) = px wy + wx py.
-void SolveQuick(double px, double py, double wx, double wy, double unit, double centreX,
-                double x0, SQuickEllipseRows& q, double& a) {
+void SolveQuick(double px, double py, double wx, double wy, double unit, double centreX, double x0,
+                SQuickEllipseRows& q, double& a) {
     a = px * px + wx * wx;
     const double k = wx * wy - px * py;
     const double m = (px * wy + wx * py) * (px * wy + wx * py);
@@ -377,8 +376,8 @@ CEllipseRows::CEllipseRows(const SCellEllipse& ellipse, const CEllipseGrid& grid
     const SForm<double> form(ellipse);
     const double size = ellipse.semiX;
     const SIntRect& window = m_window;
-    if (!m_doubles || !shape.usable || !form.usable || !(size > 0) ||
-        window.right <= window.left || window.bottom <= window.top) {
+    if (!m_doubles || !shape.usable || !form.usable || !(size > 0) || window.right <= window.left ||
+        window.bottom <= window.top) {
         *this = CEllipseRows(ellipse, grid, centreCell);
         return;
     }

@@ -167,6 +167,8 @@ public:
             return {lo, hi};
         return ExactColumns(y);
     }
+    /// The same with the row's issue-space y taken from the map.
+    std::pair<int, int> Columns(int y) const { return Columns(y, m_map->CellToWorld(0, y).y); }
     /// The columns of row y taken the region's way.
     std::pair<int, int> ExactColumns(int y) const;
     /// The same columns as ExactColumns, found from the quick crossings where the row is wide

@@ -91,40 +91,40 @@ void CMember::SetCertainty(double fraction) {
 
 void CMember::SetPrefType(int prefType) {
     m_preference.prefType = ValidPreferenceType(prefType);
-    RebuildPreferredRgn();
+    RenewPreferredRgn();
 }
 
 void CMember::SetPreferenceSpec(const PreferenceSpec& spec) {
     m_preference = spec;
-    RebuildPreferredRgn();
+    RenewPreferredRgn();
 }
 
 void CMember::SetRational(int flag) {
-    SetAndRebuild(m_rational, flag);
+    SetAndRenew(m_rational, flag);
 }
 
 void CMember::SetModelType(int modelType) {
-    SetAndRebuild(m_preference.modelType, modelType);
+    SetAndRenew(m_preference.modelType, modelType);
 }
 
 void CMember::SetSalience(double salience) {
-    SetAndRebuild(m_preference.salience, salience);
+    SetAndRenew(m_preference.salience, salience);
 }
 
 void CMember::SetComplementarity(double complementarity) {
-    SetAndRebuild(m_preference.complementarity, complementarity);
+    SetAndRenew(m_preference.complementarity, complementarity);
 }
 
 void CMember::SetDiscount(double discount) {
-    SetAndRebuild(m_preference.discount, discount);
+    SetAndRenew(m_preference.discount, discount);
 }
 
 void CMember::SetIntensity(double intensity) {
-    SetAndRebuild(m_preference.intensity, intensity);
+    SetAndRenew(m_preference.intensity, intensity);
 }
 
 void CMember::SetBeta(double beta) {
-    SetAndRebuild(m_preference.beta, beta);
+    SetAndRenew(m_preference.beta, beta);
 }
 
 void CMember::SetIdealPoint(const CFPoint& point, double spreadH, double spreadV) {
@@ -140,13 +140,13 @@ void CMember::ShiftIdealPoint(double dx, double dy) {
 
 void CMember::SetIdealPoint(const CFPoint& point) {
     m_idealPoint = point;
-    RebuildPreferredRgn();
+    RenewPreferredRgn();
 }
 
 void CMember::Adopt(const CFPoint& statusQuo, const CGridMap& gridMap) {
     m_statusQuo = statusQuo;
     m_gridMap = gridMap;
-    RebuildPreferredRgn();
+    RenewPreferredRgn();
 }
 
 int CMember::RatingIndex(const std::string& ratingId) const {
@@ -196,7 +196,7 @@ void CMember::SetHorizontalScale(const CRatingScale* scale) {
         m_idealPoint.x = m_statusQuo.x;
         m_spread.first = 0.0;
     }
-    RebuildPreferredRgn();
+    RenewPreferredRgn();
 }
 
 void CMember::SetVerticalScale(const CRatingScale* scale) {
@@ -208,7 +208,7 @@ void CMember::SetVerticalScale(const CRatingScale* scale) {
         m_idealPoint.y = m_statusQuo.y;
         m_spread.second = 0.0;
     }
-    RebuildPreferredRgn();
+    RenewPreferredRgn();
 }
 
 void CMember::SetNominalAttribute(const std::string& id, const std::string& value) {
@@ -242,24 +242,37 @@ void CMember::SetPrefVertices(int vertices) {
     if (vertices == m_prefVertices)
         return;
     m_prefVertices = vertices;
-    RebuildPreferredRgn();
+    RenewPreferredRgn();
 }
 
-void CMember::RebuildPreferredRgn() {
+void CMember::RenewPreferredRgn() {
+    DeriveTypeSettings(m_preference.prefType, m_preference, m_idealPoint, m_statusQuo);
+    m_preferredRgn.Drop();
+}
+
+CRgn CMember::BuildRegion() const {
+    // The settings derived from the positions are already in place, so the builder's copy
+    // derives the same again and the member's own settings stay as they are.
+    PreferenceSpec spec = m_preference;
     SPreferredRgnInput input;
     input.ideal = m_idealPoint;
     input.statusQuo = m_statusQuo;
     input.map = m_gridMap;
-    input.spec = &m_preference;
+    input.spec = &spec;
     input.spread = m_spread;
     input.rational = m_rational;
     input.label = m_label;
     input.prefVertices = m_prefVertices;
-    m_preferredRgn = BuildPreferredRgn(input);
+    return BuildPreferredRgn(input);
+}
+
+const CRgn& CMember::PreferredRgn() const {
+    return m_preferredRgn.Get([this] { return BuildRegion(); });
 }
 
 bool CMember::Prefers(const CFPoint& point) const {
-    if (!m_preferredRgn.IsValid())
+    const CRgn& region = PreferredRgn();
+    if (!region.IsValid())
         return false;
     switch (m_preference.prefType) {
     case PREF_ABSTAIN:
@@ -269,14 +282,14 @@ bool CMember::Prefers(const CFPoint& point) const {
                std::fabs(point.y - m_idealPoint.y) <= 0.00000001;
     default: {
         const QPoint cell = m_gridMap.WorldToCell(point);
-        return m_preferredRgn.PtInRegion(cell.x(), cell.y());
+        return region.PtInRegion(cell.x(), cell.y());
     }
     }
 }
 
 double CMember::VoteValue(const CFPoint& point) const {
     const QPoint cell = m_gridMap.WorldToCell(point);
-    if (!m_preferredRgn.PtInRegion(cell.x(), cell.y()))
+    if (!PreferredRgn().PtInRegion(cell.x(), cell.y()))
         return 0.0;
     return ProbabilisticVote(point);
 }

@@ -2,6 +2,7 @@
 
 #include "geometry/FPoint.h"
 #include "geometry/GridMap.h"
+#include "geometry/LazyRgn.h"
 #include "geometry/Rgn.h"
 #include "model/RatingScale.h"
 #include "preferences/PreferenceSpec.h"
@@ -27,7 +28,9 @@ enum EMemberNameFormat {
 };
 
 /// A member of the voting body (a legislator): ratings, vote, flags, preference settings and
-/// the preferred-to region about its copy of the status quo.
+/// the preferred-to region about its copy of the status quo. The region is built when it is
+/// first asked for after a change, so a large body whose win set is counted from the members'
+/// preferences directly holds no region per member.
 class CMember {
 public:
     /// A member with every default; a preference type of 0 or above 8 becomes trade-off.
@@ -76,11 +79,11 @@ public:
     // Preferences.
     const PreferenceSpec& Preference() const { return m_preference; }
     int PrefType() const { return m_preference.prefType; }
-    /// Sets the preference type (invalid codes become trade-off) and rebuilds the region.
+    /// Sets the preference type (invalid codes become trade-off) and renews the region.
     void SetPrefType(int prefType);
-    /// Copies every preference setting and rebuilds the region.
+    /// Copies every preference setting and renews the region.
     void SetPreferenceSpec(const PreferenceSpec& spec);
-    /// Setters of single preference settings; each rebuilds the region.
+    /// Setters of single preference settings; each renews the region.
     void SetModelType(int modelType);
     void SetSalience(double salience);
     void SetComplementarity(double complementarity);
@@ -89,23 +92,23 @@ public:
     void SetBeta(double beta);
     /// How the member's ellipses become cells: 0 the exact ellipse, N >= 3 its inscribed N-gon.
     int PrefVertices() const { return m_prefVertices; }
-    /// Sets how ellipses become cells and rebuilds the region when that changes.
+    /// Sets how ellipses become cells and renews the region when that changes.
     void SetPrefVertices(int vertices);
     int Rational() const { return m_rational; }
-    /// Sets the bounded-rationality flag and rebuilds the region.
+    /// Sets the bounded-rationality flag and renews the region.
     void SetRational(int flag);
 
     // Position.
     const CFPoint& IdealPoint() const { return m_idealPoint; }
-    /// Places the ideal point explicitly (for members without ratings) and rebuilds the region.
+    /// Places the ideal point explicitly (for members without ratings) and renews the region.
     void SetIdealPoint(const CFPoint& point);
-    /// Places the ideal point with its benefit-of-the-doubt radii and rebuilds the region.
+    /// Places the ideal point with its benefit-of-the-doubt radii and renews the region.
     void SetIdealPoint(const CFPoint& point, double spreadH, double spreadV);
-    /// Moves the ideal point by a vector (nothing for a zero vector) and rebuilds the region.
+    /// Moves the ideal point by a vector (nothing for a zero vector) and renews the region.
     void ShiftIdealPoint(double dx, double dy);
     const std::pair<double, double>& Spread() const { return m_spread; }
     const CFPoint& StatusQuo() const { return m_statusQuo; }
-    /// Takes the game's status quo and grid map and rebuilds the preferred-to region.
+    /// Takes the game's status quo and grid map and renews the preferred-to region.
     void Adopt(const CFPoint& statusQuo, const CGridMap& gridMap);
     const CGridMap& GridMap() const { return m_gridMap; }
 
@@ -136,10 +139,15 @@ public:
         return m_numericAttributes;
     }
 
-    /// The member's region of cells preferred to its status quo (may hold no region).
-    const CRgn& PreferredRgn() const { return m_preferredRgn; }
-    /// Rebuilds the preferred-to region from the current settings.
-    void RebuildPreferredRgn();
+    /// The member's region of cells preferred to its status quo (may hold no region), built
+    /// first when a change renewed it.
+    const CRgn& PreferredRgn() const;
+    /// Whether the region is at hand, so that PreferredRgn builds nothing.
+    bool PreferredRgnHeld() const { return m_preferredRgn.Held(); }
+    /// Renews the preferred-to region after a change of the settings it depends on: the
+    /// settings derived from them (the expected-utility salience) are set at once, the region
+    /// is built when next asked for. A member never renewed holds no region.
+    void RenewPreferredRgn();
     /// Whether the member prefers the point to its status quo: its cell lies in the region
     /// (an absolute member only its own ideal point, an abstaining member nothing).
     bool Prefers(const CFPoint& point) const;
@@ -152,11 +160,13 @@ public:
     double SquaredDistance(const CFPoint& point) const;
 
 private:
-    /// Stores one setting the region depends on and rebuilds the region.
-    template <typename T> void SetAndRebuild(T& field, T value) {
+    /// Stores one setting the region depends on and renews the region.
+    template <typename T> void SetAndRenew(T& field, T value) {
         field = value;
-        RebuildPreferredRgn();
+        RenewPreferredRgn();
     }
+    /// Builds the region from the current settings.
+    CRgn BuildRegion() const;
     std::string NameLastFirst(bool withMiddle) const;
     std::string NameFirstLast(bool withMiddle) const;
     std::string NameConstituency() const;
@@ -177,7 +187,7 @@ private:
     CFPoint m_idealPoint{50.0, 50.0};
     std::pair<double, double> m_spread{0.0, 0.0};
     CGridMap m_gridMap;
-    CRgn m_preferredRgn;
+    CLazyRgn m_preferredRgn;
     std::vector<CRating> m_ratings;
     std::vector<CCommittee*> m_committees;
     std::vector<std::pair<std::string, std::string>> m_nominalAttributes;

@@ -76,7 +76,7 @@ CRgn CityBlockRgn(const CFPoint& ideal, const CFPoint& statusQuo, const CGridMap
                    map, ALTERNATE);
 }
 
-CRgn IndependentRgn(const CFPoint& ideal, const CFPoint& statusQuo, const CGridMap& map) {
+SIntRect IndependentCells(const CFPoint& ideal, const CFPoint& statusQuo, const CGridMap& map) {
     const double dx = std::fabs(statusQuo.x - ideal.x);
     const double dy = std::fabs(statusQuo.y - ideal.y);
     const QPoint corner = map.WorldToCell(CFPoint(ideal.x - dx, ideal.y + dy));
@@ -89,10 +89,13 @@ CRgn IndependentRgn(const CFPoint& ideal, const CFPoint& statusQuo, const CGridM
     };
     const long long x0 = corner.x(), y0 = corner.y();
     const long long x1 = x0 + width, y1 = y0 + height;
+    return {held(std::min(x0, x1), w.left, w.right), held(std::min(y0, y1), w.top, w.bottom),
+            held(std::max(x0, x1), w.left, w.right), held(std::max(y0, y1), w.top, w.bottom)};
+}
+
+CRgn IndependentRgn(const CFPoint& ideal, const CFPoint& statusQuo, const CGridMap& map) {
     CRgn rgn;
-    rgn.CreateRectRgn(
-        held(std::min(x0, x1), w.left, w.right), held(std::min(y0, y1), w.top, w.bottom),
-        held(std::max(x0, x1), w.left, w.right), held(std::max(y0, y1), w.top, w.bottom));
+    rgn.CreateRectRgnIndirect(IndependentCells(ideal, statusQuo, map));
     return rgn;
 }
 
@@ -103,16 +106,22 @@ CRgn SquareRgn(const CFPoint& ideal, const CGridMap& map) {
     return rgn;
 }
 
+void DeriveTypeSettings(int prefType, PreferenceSpec& spec, const CFPoint& ideal,
+                        const CFPoint& statusQuo) {
+    if (prefType != PREF_EUM)
+        return;
+    const double dy = std::fabs(ideal.y - statusQuo.y);
+    spec.complementarity = 0.0;
+    spec.salience = std::fabs(ideal.x - statusQuo.x) / (dy == 0.0 ? 1e-7 : dy);
+}
+
 CRgn BuildTypeRgn(int prefType, const CFPoint& ideal, const CFPoint& statusQuo,
                   PreferenceSpec& spec, const CGridMap& map, const std::string& label,
                   int prefVertices) {
     switch (prefType) {
-    case PREF_EUM: {
-        const double dy = std::fabs(ideal.y - statusQuo.y);
-        spec.complementarity = 0.0;
-        spec.salience = std::fabs(ideal.x - statusQuo.x) / (dy == 0.0 ? 1e-7 : dy);
+    case PREF_EUM:
+        DeriveTypeSettings(prefType, spec, ideal, statusQuo);
         [[fallthrough]];
-    }
     case PREF_TRADEOFF:
         return Guarded("memory exception allocating elliptical region; player:", label, [&] {
             return TradeOffRgn(ideal, statusQuo, spec.salience, spec.complementarity, map,

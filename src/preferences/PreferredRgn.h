@@ -30,6 +30,12 @@ struct SPreferredRgnInput {
 /// rationality settings; no region when the preference type is unknown.
 CRgn BuildPreferredRgn(const SPreferredRgnInput& input);
 
+/// Sets what a preference type derives from the positions: the expected-utility type takes the
+/// ratio of the ideal point's distances from the status quo along the axes as its salience,
+/// without complementarity; other types keep their settings.
+void DeriveTypeSettings(int prefType, PreferenceSpec& spec, const CFPoint& ideal,
+                        const CFPoint& statusQuo);
+
 /// The plain region of one preference type for an ideal point and a status quo (EUM derives
 /// its salience into `spec`); no region for an unknown type.
 CRgn BuildTypeRgn(int prefType, const CFPoint& ideal, const CFPoint& statusQuo,
@@ -52,8 +58,8 @@ inline double TradeOffAxisRatio(double salience) {
 }
 /// The same ellipse from a turn found once for many status quos (inline: it is found for every
 /// member at every trial status quo of a map).
-inline SCellEllipse TradeOffEllipse(const CFPoint& ideal, const CFPoint& statusQuo,
-                                    double salience, const STradeOffTurn& turn) {
+inline SCellEllipse TradeOffEllipse(const CFPoint& ideal, const CFPoint& statusQuo, double salience,
+                                    const STradeOffTurn& turn) {
     const double s = TradeOffAxisRatio(salience);
     const double c = turn.cosTurn, sn = turn.sinTurn;
     const double dx = statusQuo.x - ideal.x, dy = statusQuo.y - ideal.y;
@@ -74,7 +80,10 @@ CRgn TradeOffRgn(const CFPoint& ideal, const CFPoint& statusQuo, double salience
                  double complementarity, const CGridMap& map, int vertices = 0);
 /// The diamond about the ideal point through the status quo (alternate fill).
 CRgn CityBlockRgn(const CFPoint& ideal, const CFPoint& statusQuo, const CGridMap& map);
-/// The axis-parallel rectangle about the ideal point through the status quo.
+/// The cells of the axis-parallel rectangle about the ideal point through the status quo, held
+/// to the map's region window (left <= right, top <= bottom; no cell when either is equal).
+SIntRect IndependentCells(const CFPoint& ideal, const CFPoint& statusQuo, const CGridMap& map);
+/// The region of those cells.
 CRgn IndependentRgn(const CFPoint& ideal, const CFPoint& statusQuo, const CGridMap& map);
 /// The 2 x 2-cell square at the ideal point's cell (absolute and abstaining members).
 CRgn SquareRgn(const CFPoint& ideal, const CGridMap& map);

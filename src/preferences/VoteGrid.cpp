@@ -5,55 +5,91 @@
 #include "model/VotingGame.h"
 #include "platform/Platform.h"
 #include "preferences/ExactSums.h"
+#include "preferences/MemberRows.h"
 
 #include <algorithm>
 
 namespace {
 
-/// Adds one member's vote values to the grid over the cells of its region.
-void AddMember(CRegion& grid, const SIntRect& device, const CMember& member) {
+/// Calls run(y, x0, x1) for the cells x0 .. x1 - 1 of row y of the member's region within the
+/// device rectangle, row run by row run (runs cut to nothing are left out).
+template <typename Run>
+void ForEachRegionRun(const CMember& member, const SIntRect& device, const Run& run) {
+    for (const SIntRect& rect : member.PreferredRgn().GetRegionData()) {
+        const int x0 = std::max(rect.left, device.left);
+        const int x1 = std::min(rect.right, device.right);
+        if (x0 >= x1)
+            continue;
+        const int y0 = std::max(rect.top, device.top);
+        const int y1 = std::min(rect.bottom, device.bottom);
+        for (int y = y0; y < y1; ++y)
+            run(y, x0, x1);
+    }
+}
+
+/// The same runs found from the member's preference, row by row over the device's rows, for a
+/// member whose region is not at hand and is one shape's cells; false, with nothing called,
+/// when no device row holds a cell of the shape (the region may then be the ideal point's
+/// marker), and for every other member.
+template <typename Run>
+bool ForEachShapeRun(const CMember& member, const SIntRect& device, const Run& run) {
+    if (member.PreferredRgnHeld() || !HasShapeRows(member))
+        return false;
+    const CMemberRows rows(member);
+    bool found = false;
+    const int last = std::min(rows.Bottom(), device.bottom - 1);
+    for (int y = std::max(rows.Top(), device.top); y <= last; ++y) {
+        const auto [lo, hi] = rows.Columns(y);
+        if (lo > hi)
+            continue;
+        found = true;
+        const int x0 = std::max(lo, device.left);
+        const int x1 = std::min(hi + 1, device.right);
+        if (x0 < x1)
+            run(y, x0, x1);
+    }
+    return found;
+}
+
+/// The member's cells within the device rectangle, as runs of rows, from its preference where
+/// that gives them and from its region otherwise.
+template <typename Run>
+void ForEachRun(const CMember& member, const SIntRect& device, ECellSource source, const Run& run) {
+    if (source == ECellSource::MemberRows && ForEachShapeRun(member, device, run))
+        return;
+    ForEachRegionRun(member, device, run);
+}
+
+/// Adds one member's vote values to the grid over its cells.
+void AddMember(CRegion& grid, const SIntRect& device, const CMember& member, ECellSource source) {
     const bool varies = member.Probabilistic() != 0;
     const double constant = member.EffectiveVote();
     if (!varies && constant == 0.0)
         return;
     const CGridMap& map = member.GridMap();
-    for (const SIntRect& run : member.PreferredRgn().GetRegionData()) {
-        const int x0 = std::max(run.left, device.left);
-        const int x1 = std::min(run.right, device.right);
-        const int y0 = std::max(run.top, device.top);
-        const int y1 = std::min(run.bottom, device.bottom);
-        for (int y = y0; y < y1; ++y) {
-            double* row = grid.Row(y - device.top) - device.left;
-            if (varies) {
-                for (int x = x0; x < x1; ++x)
-                    row[x] += member.ProbabilisticVote(map.CellToWorld(x, y));
-            } else {
-                for (int x = x0; x < x1; ++x)
-                    row[x] += constant;
-            }
+    ForEachRun(member, device, source, [&](int y, int x0, int x1) {
+        double* row = grid.Row(y - device.top) - device.left;
+        if (varies) {
+            for (int x = x0; x < x1; ++x)
+                row[x] += member.ProbabilisticVote(map.CellToWorld(x, y));
+        } else {
+            for (int x = x0; x < x1; ++x)
+                row[x] += constant;
         }
-    }
+    });
 }
 
-/// Marks one member's constant vote at the ends of its region's row runs: +vote where a run
-/// starts, -vote where it ends. A running sum along each row then gives every cell its count.
-void MarkMember(CRegion& grid, const SIntRect& device, const CMember& member) {
+/// Marks one member's constant vote at the ends of its row runs: +vote where a run starts,
+/// -vote where it ends. A running sum along each row then gives every cell its count.
+void MarkMember(CRegion& grid, const SIntRect& device, const CMember& member, ECellSource source) {
     const double vote = member.EffectiveVote();
     if (vote == 0.0)
         return;
-    for (const SIntRect& run : member.PreferredRgn().GetRegionData()) {
-        const int x0 = std::max(run.left, device.left);
-        const int x1 = std::min(run.right, device.right);
-        if (x0 >= x1)
-            continue;
-        const int y0 = std::max(run.top, device.top);
-        const int y1 = std::min(run.bottom, device.bottom);
-        for (int y = y0; y < y1; ++y) {
-            double* row = grid.Row(y - device.top) - device.left;
-            row[x0] += vote;
-            row[x1] -= vote;
-        }
-    }
+    ForEachRun(member, device, source, [&](int y, int x0, int x1) {
+        double* row = grid.Row(y - device.top) - device.left;
+        row[x0] += vote;
+        row[x1] -= vote;
+    });
 }
 
 void RunningSums(CRegion& grid) {
@@ -84,7 +120,7 @@ SIntRect OrderedDeviceRect(const CGridMap& map) {
             std::max(d.top, d.bottom)};
 }
 
-bool CVoteGrid::Build(const CVotingGame& game, EVoteGridMethod method) {
+bool CVoteGrid::Build(const CVotingGame& game, EVoteGridMethod method, ECellSource source) {
     m_device = OrderedDeviceRect(game.GridMap());
     m_grid.Allocate(m_device.bottom - m_device.top + 1, m_device.right - m_device.left + 1);
     const double total = game.VoteTotal();
@@ -95,9 +131,9 @@ bool CVoteGrid::Build(const CVotingGame& game, EVoteGridMethod method) {
         if (total > 10.0)
             Platform().SetStatusText(1, "  Grid - " + FormatNumber(index * 100.0 / total));
         if (byEnds)
-            MarkMember(m_grid, m_device, *members[index]);
+            MarkMember(m_grid, m_device, *members[index], source);
         else
-            AddMember(m_grid, m_device, *members[index]);
+            AddMember(m_grid, m_device, *members[index], source);
         if (Platform().CancelRequested()) {
             complete = false;
             break;

@@ -15,14 +15,26 @@ enum class EVoteGridMethod {
     RunCells,
 };
 
+/// Where the vote grid takes each member's cells from.
+enum class ECellSource {
+    /// A member whose region is not at hand and is one shape's cells (plain trade-off,
+    /// expected-utility and independent members) gives its cells row by row from its
+    /// preference, without a region; every other member from its region.
+    MemberRows,
+    /// Every member from its region (built first where it is not at hand): the reference.
+    Regions,
+};
+
 /// The summed vote values of the members at every cell of the chart grid: one double per
 /// cell over the map's device rectangle, the last row and column left at 0.
 class CVoteGrid {
 public:
-    /// Adds up every member's vote value over its region's row runs; each cell gets the same
-    /// sum as the cell-by-cell count, bit for bit. Shows progress for large bodies and stops
-    /// at the cancel poll after a member (keeping what was added); false when stopped.
-    bool Build(const CVotingGame& game, EVoteGridMethod method = EVoteGridMethod::RunEnds);
+    /// Adds up every member's vote value over its cells' row runs; each cell gets the same
+    /// sum as the cell-by-cell count, bit for bit, whatever the source of the cells. Shows
+    /// progress for large bodies and stops at the cancel poll after a member (keeping what was
+    /// added); false when stopped.
+    bool Build(const CVotingGame& game, EVoteGridMethod method = EVoteGridMethod::RunEnds,
+               ECellSource source = ECellSource::MemberRows);
     /// The reference count: every cell's issue-space point against every member's vote value.
     static CRegion BuildNaive(const CVotingGame& game);
 
