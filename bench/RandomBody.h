@@ -6,7 +6,10 @@
 #include "platform/CRand.h"
 #include "platform/HeadlessPlatform.h"
 
+#include <benchmark/benchmark.h>
+
 #include <memory>
+#include <random>
 #include <vector>
 
 /// A platform that keeps nothing, so that long runs do not grow a record of status texts.
@@ -14,6 +17,12 @@ class CQuietPlatform : public CHeadlessPlatform {
 public:
     void SetStatusText(int, const std::string&) override {}
 };
+
+/// Builds every member's preferred-to region (each is built when first asked for).
+inline void BuildEveryRegion(const CVotingGame& game) {
+    for (const CMember* member : game.Members())
+        benchmark::DoNotOptimize(member->PreferredRgn().IsValid());
+}
 
 /// A random body of trade-off members (ideal points uniform in 20..80, seeded) on a square chart
 /// of a 0..100 plane, 400 x 400 by default.
@@ -26,6 +35,33 @@ struct SRandomBody {
                 std::make_unique<CMember>(PREF_TRADEOFF, game.StatusQuo(), game.GridMap());
             member->SetIdealPoint(
                 CFPoint(20 + 60.0 * CRand::Next() / 32767, 20 + 60.0 * CRand::Next() / 32767));
+            pointers.push_back(member.get());
+            owned.push_back(std::move(member));
+        }
+        game.SetMembers(&pointers);
+    }
+
+    CQuietPlatform platform;
+    CScopedPlatform scope{platform};
+    CVotingGame game;
+    std::vector<std::unique_ptr<CMember>> owned;
+    std::vector<CMember*> pointers;
+};
+
+/// An electorate crowded about the middle of a 0..100 plane: ideal points drawn from a normal
+/// distribution about (50, 50) with a spread of 15 on each axis (seeded), trade-off members on
+/// a 400 x 400 chart, as `generate montecarlo --distribution normal` draws them.
+struct SCrowdBody {
+    explicit SCrowdBody(int count) {
+        game.SetGridMap(ChartGridMap(SEdges{0, 100, 100, 0}, 400, 400, 1.0));
+        std::mt19937_64 random(3);
+        std::normal_distribution<double> spread(50.0, 15.0);
+        owned.reserve(static_cast<std::size_t>(count));
+        for (int i = 0; i < count; ++i) {
+            auto member =
+                std::make_unique<CMember>(PREF_TRADEOFF, game.StatusQuo(), game.GridMap());
+            const double x = spread(random);
+            member->SetIdealPoint(CFPoint(x, spread(random)));
             pointers.push_back(member.get());
             owned.push_back(std::move(member));
         }
