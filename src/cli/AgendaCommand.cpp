@@ -2,6 +2,7 @@
 #include "cli/CommonOptions.h"
 #include "cli/Interrupt.h"
 #include "document/Agenda.h"
+#include "document/DocumentLog.h"
 #include "document/QueltaDoc.h"
 #include "platform/TextUtil.h"
 #include "script/ScriptInterrupt.h"
@@ -16,17 +17,18 @@ namespace {
 
 const char* const kUsage = "agenda FILE --iterations N [--json] [common options]";
 
-void PrintPath(const std::vector<CFPoint>& path, bool json) {
+/// The path as printed: one "h v" line per status quo, or one JSON array of [h, v] points.
+std::string PathText(const std::vector<CFPoint>& path, bool json) {
+    std::string text;
     if (!json) {
         for (const CFPoint& point : path)
-            std::printf("%s\n", Format("%.10g %.10g", point.x, point.y).c_str());
-        return;
+            text += Format("%.10g %.10g", point.x, point.y) + "\n";
+        return text;
     }
     QJsonArray points;
     for (const CFPoint& point : path)
         points.append(QJsonArray{point.x, point.y});
-    std::fputs(QJsonDocument(points).toJson(QJsonDocument::Compact).append('\n').constData(),
-               stdout);
+    return QJsonDocument(points).toJson(QJsonDocument::Compact).append('\n').toStdString();
 }
 
 int RunAgendaCommand(const QStringList& arguments) {
@@ -55,7 +57,9 @@ int RunAgendaCommand(const QStringList& arguments) {
     if (const int result = LoadScenarioWithOptions(parser, path, doc); result != EXIT_OK)
         return result;
     const std::vector<CFPoint> agenda = RunAgenda(doc, SAgendaSettings{iterations});
-    PrintPath(agenda, parser.isSet("json"));
+    const std::string text = PathText(agenda, parser.isSet("json"));
+    std::fputs(text.c_str(), stdout);
+    LogResults(doc, text);
     if (ScriptInterruptRequested()) {
         std::fprintf(stderr, "quelta-cli: interrupted after %zu of %d iterations\n",
                      agenda.empty() ? 0 : agenda.size() - 1, iterations);

@@ -3,6 +3,7 @@
 #include "database/DatabaseCommands.h"
 #include "platform/AtomicFile.h"
 #include "platform/LeakSuppressions.h"
+#include "platform/Version.h"
 
 #include <QGuiApplication>
 
@@ -82,6 +83,10 @@ int main(int argc, char** argv) {
     if (arguments.size() < 2)
         return PrintUsage();
     const std::string name = arguments.at(1).toStdString();
+    if (name == "--version") {
+        std::printf("quelta-cli %s\n", QueltaVersion());
+        return EXIT_OK;
+    }
     for (const SCliCommand& command : CliCommands()) {
         if (command.name == name) {
             QStringList rest = arguments.mid(2);

@@ -129,11 +129,18 @@ TEST_F(ReportAgendaCommandTest, LogHeadsARunWithTimeCommandAndVersionAndKeepsIts
     EXPECT_EQ(lines[2], "Command     = quelta-cli concepts " + triangle +
                             " --only yolk --sq 40,60 --log 'run log.txt'");
     EXPECT_EQ(lines[3], QString("Version     = ") + QueltaVersion());
+    EXPECT_EQ(Run({"--version"}).Out(), QString("quelta-cli ") + QueltaVersion() + "\n");
     const qsizetype summary = lines.indexOf("Scenario    = Three-member committee on a triangle");
     const qsizetype radius = lines.indexOf(QRegularExpression("^yolk\\.radius: [0-9.]+$"));
     EXPECT_GT(summary, 3) << "the desktop's summary follows the header";
     EXPECT_GT(radius, summary) << "the results the run printed close it";
     EXPECT_TRUE(run.Out().contains(lines[radius] + "\n")) << "the same line as printed";
+
+    const SCliRun agenda =
+        Run({"agenda", ExamplePath("five.txt"), "--iterations", "3", "--log", "run log.txt"});
+    ASSERT_EQ(agenda.exitCode, 0) << agenda.Err().toStdString();
+    EXPECT_TRUE(QString::fromUtf8(Contents("run log.txt")).endsWith("\n" + agenda.Out()))
+        << "the agenda's path closes its run";
 }
 
 TEST_F(ReportAgendaCommandTest, CtrlCStopsALongAgendaWithThePathSoFar) {
