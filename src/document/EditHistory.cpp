@@ -1,40 +1,64 @@
 #include "document/EditHistory.h"
 
-void CEditHistory::Restart(SScenarioSnapshot current) {
+void CEditHistory::Restart(SScenarioSnapshot current, bool clean) {
     m_steps.clear();
     m_current = std::move(current);
     m_index = 0;
-    m_clean = 0;
+    m_clean = clean ? 0 : kNoClean;
     m_restartPending = false;
     ++m_generation;
+}
+
+void CEditHistory::Push(SStep step) {
+    m_steps.resize(m_index);
+    if (m_clean != kNoClean && m_clean > m_index)
+        m_clean = kNoClean;
+    m_current = step.after;
+    m_steps.push_back(std::move(step));
+    ++m_index;
 }
 
 bool CEditHistory::Record(const std::string& name, SScenarioSnapshot after) {
     if (after == m_current)
         return false;
-    m_steps.resize(m_index);
-    if (m_clean != kNoClean && m_clean > m_index)
-        m_clean = kNoClean;
-    m_steps.push_back({name, std::move(m_current), after});
-    m_current = std::move(after);
-    ++m_index;
+    Push({name, m_current, std::move(after), false, {}, {}});
     return true;
 }
 
-const SScenarioSnapshot* CEditHistory::StepBack() {
-    if (!CanUndo())
-        return nullptr;
-    --m_index;
-    m_current = m_steps[m_index].before;
-    return &m_current;
+bool CEditHistory::RecordReplacement(const std::string& name, SScenarioOrigin before,
+                                     SScenarioSnapshot after, SScenarioOrigin afterOrigin) {
+    m_restartPending = false;
+    if (after == m_current && afterOrigin == before)
+        return false;
+    Push({name, m_current, std::move(after), true, std::move(before), std::move(afterOrigin)});
+    // The scenario is another one: nothing kept from the one before names anything now.
+    ++m_generation;
+    return true;
 }
 
-const SScenarioSnapshot* CEditHistory::StepForward() {
+SHistoryPlace CEditHistory::StepBack(const SScenarioOrigin& leaving) {
+    if (!CanUndo())
+        return {};
+    SStep& step = m_steps[--m_index];
+    m_current = step.before;
+    if (!step.replaces)
+        return {&m_current, nullptr};
+    // A redo comes back to the origin the scenario has now, saved elsewhere or not.
+    step.originAfter = leaving;
+    ++m_generation;
+    return {&m_current, &step.originBefore};
+}
+
+SHistoryPlace CEditHistory::StepForward(const SScenarioOrigin& leaving) {
     if (!CanRedo())
-        return nullptr;
-    m_current = m_steps[m_index].after;
-    ++m_index;
-    return &m_current;
+        return {};
+    SStep& step = m_steps[m_index++];
+    m_current = step.after;
+    if (!step.replaces)
+        return {&m_current, nullptr};
+    step.originBefore = leaving;
+    ++m_generation;
+    return {&m_current, &step.originAfter};
 }
 
 std::string CEditHistory::UndoName() const {

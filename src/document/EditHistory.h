@@ -13,21 +13,47 @@ struct SScenarioSnapshot {
     bool operator==(const SScenarioSnapshot&) const = default;
 };
 
+/// Where the scenario came from and where a save puts it. Ordinary steps keep it as it is;
+/// a step that put a new scenario in place of another (a generator) takes it back and forth.
+struct SScenarioOrigin {
+    std::string path;
+    std::string dataSource;
+    std::string description;
+    std::string committeeLabel;
+    int sourceKind = 0;
+
+    bool operator==(const SScenarioOrigin&) const = default;
+};
+
+/// What an undo or a redo puts in place: the snapshot, and the origin when the step crossed
+/// replaced the scenario (nullptr: the document keeps its own).
+struct SHistoryPlace {
+    const SScenarioSnapshot* snapshot = nullptr;
+    const SScenarioOrigin* origin = nullptr;
+};
+
 /// The undo and redo history of the scenario's edits. Each step holds the snapshots before and
 /// after one user action; the history keeps the snapshot of the current state, so an action
 /// is recorded when it ends, by comparing what it left with what was there before. Actions
-/// that replace the scenario (new, open, close) start the history afresh.
+/// that make a new scenario (new, open, close) start the history afresh; a generator whose
+/// result takes the place of the scenario is one step that carries both origins.
 class CEditHistory {
 public:
-    /// Forgets every step; `current` becomes the clean state.
-    void Restart(SScenarioSnapshot current);
+    /// Forgets every step; `current` becomes the clean state unless it holds unsaved changes
+    /// (a generated scenario that was never saved).
+    void Restart(SScenarioSnapshot current, bool clean = true);
     /// Records the end of an action named `name` that left the scenario as `after`; false when
     /// it changed nothing. Steps that could be redone are dropped.
     bool Record(const std::string& name, SScenarioSnapshot after);
-    /// Steps back; the snapshot to restore, nullptr when there is nothing to undo.
-    const SScenarioSnapshot* StepBack();
-    /// Steps forward; the snapshot to restore, nullptr when there is nothing to redo.
-    const SScenarioSnapshot* StepForward();
+    /// Records an action named `name` that put the scenario `after`, from `afterOrigin`, in
+    /// place of the current one, which came from `before`; false when it changed nothing.
+    bool RecordReplacement(const std::string& name, SScenarioOrigin before, SScenarioSnapshot after,
+                           SScenarioOrigin afterOrigin);
+    /// Steps back; what to restore, no snapshot when there is nothing to undo. `leaving` is
+    /// the origin the document has now (a save may have moved it since the step was recorded).
+    SHistoryPlace StepBack(const SScenarioOrigin& leaving);
+    /// Steps forward; what to restore, no snapshot when there is nothing to redo.
+    SHistoryPlace StepForward(const SScenarioOrigin& leaving);
 
     bool CanUndo() const { return m_index > 0; }
     bool CanRedo() const { return m_index < m_steps.size(); }
@@ -37,8 +63,9 @@ public:
     std::string RedoName() const;
     /// The names of every step, oldest first.
     std::vector<std::string> StepNames() const;
-    /// Counts the restarts: a pointer into the scenario kept across a change of this number or
-    /// across a step names what may be gone.
+    /// Counts the restarts and the replacements of the scenario, recorded, undone or redone: a
+    /// pointer into the scenario kept across a change of this number or across a step names
+    /// what may be gone.
     unsigned Generation() const { return m_generation; }
     /// How many steps are done (the position between the undo and the redo steps).
     size_t Position() const { return m_index; }
@@ -67,13 +94,23 @@ public:
     /// Whether a snapshot is being restored (its reset and load do not restart the history).
     bool Restoring() const { return m_restoring; }
     void SetRestoring(bool restoring) { m_restoring = restoring; }
+    /// Whether a generator is putting a scenario in place of the current one, which the
+    /// history records as one step when it ends (its reset and load do not restart it).
+    bool Replacing() const { return m_replacing; }
+    void SetReplacing(bool replacing) { m_replacing = replacing; }
 
 private:
     struct SStep {
         std::string name;
         SScenarioSnapshot before;
         SScenarioSnapshot after;
+        /// Whether the step replaced the scenario; then it carries both origins.
+        bool replaces = false;
+        SScenarioOrigin originBefore;
+        SScenarioOrigin originAfter;
     };
+    /// Adds a step after the current position, dropping what could be redone.
+    void Push(SStep step);
     static constexpr size_t kNoClean = static_cast<size_t>(-1);
 
     std::vector<SStep> m_steps;
@@ -85,4 +122,5 @@ private:
     bool m_restartPending = false;
     bool m_enabled = true;
     bool m_restoring = false;
+    bool m_replacing = false;
 };

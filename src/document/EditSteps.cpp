@@ -7,24 +7,20 @@
 
 namespace {
 
-/// Puts the scenario of a snapshot in place, keeping where the document came from and where
-/// it is saved.
-void RestoreSnapshot(CQueltaDoc& doc, const SScenarioSnapshot& snapshot) {
+/// Puts the scenario of a snapshot in place, from `origin`: where the document came from and
+/// where it is saved.
+void RestoreSnapshot(CQueltaDoc& doc, const SScenarioSnapshot& snapshot,
+                     const SScenarioOrigin& origin) {
     CWaitCursor wait;
     CEditHistory& history = doc.History();
     history.SetRestoring(true);
-    const std::string path = doc.PathName();
-    ScenarioHeader& header = doc.Header();
-    const std::string dataSource = header.dataSource;
-    const std::string description = header.description;
-    const std::string committeeLabel = header.committeeLabel;
-    const int sourceKind = header.sourceKind;
     ReadScenarioText(doc, snapshot.text);
-    doc.SetPathName(path);
-    header.dataSource = dataSource;
-    header.description = description;
-    header.committeeLabel = committeeLabel;
-    header.sourceKind = sourceKind;
+    doc.SetPathName(origin.path);
+    ScenarioHeader& header = doc.Header();
+    header.dataSource = origin.dataSource;
+    header.description = origin.description;
+    header.committeeLabel = origin.committeeLabel;
+    header.sourceKind = origin.sourceKind;
     doc.Game().SetVetoSwitch(doc.Config().flagVeto);
     doc.SetZoom(snapshot.zoom);
     history.SetRestoring(false);
@@ -39,13 +35,14 @@ bool MayStep(const CQueltaDoc& doc) {
 }
 
 /// Steps back or forward and restores the snapshot found there; false when there is none.
-bool TakeStep(CQueltaDoc& doc, const SScenarioSnapshot* (CEditHistory::*step)()) {
+bool TakeStep(CQueltaDoc& doc, SHistoryPlace (CEditHistory::*step)(const SScenarioOrigin&)) {
     if (!MayStep(doc))
         return false;
-    const SScenarioSnapshot* snapshot = (doc.History().*step)();
-    if (snapshot)
-        RestoreSnapshot(doc, *snapshot);
-    return snapshot != nullptr;
+    const SScenarioOrigin leaving = CaptureOrigin(doc);
+    const SHistoryPlace place = (doc.History().*step)(leaving);
+    if (place.snapshot)
+        RestoreSnapshot(doc, *place.snapshot, place.origin ? *place.origin : leaving);
+    return place.snapshot != nullptr;
 }
 
 } // namespace
@@ -54,9 +51,14 @@ SScenarioSnapshot CaptureSnapshot(const CQueltaDoc& doc) {
     return {ScenarioText(doc), doc.Zoom()};
 }
 
+SScenarioOrigin CaptureOrigin(const CQueltaDoc& doc) {
+    const ScenarioHeader& h = doc.Header();
+    return {doc.PathName(), h.dataSource, h.description, h.committeeLabel, h.sourceKind};
+}
+
 bool SnapshotCarriesScenario(const CQueltaDoc& doc) {
     const ScenarioHeader& h = doc.Header();
-    if (h.sourceKind == SOURCE_NONE || h.sourceKind == SOURCE_DATABASE)
+    if (h.sourceKind == SOURCE_DATABASE)
         return false;
     // Members taken out of the group stay with the house but are no part of the scenario.
     const bool oneGroup = h.lowerHouse.committees.empty() && h.lowerHouse.members.empty() &&
@@ -68,14 +70,16 @@ bool SnapshotCarriesScenario(const CQueltaDoc& doc) {
 
 void RestartHistory(CQueltaDoc& doc) {
     CEditHistory& history = doc.History();
+    if (history.Restoring() || history.Replacing())
+        return;
     const bool enabled = SnapshotCarriesScenario(doc);
     history.SetEnabled(enabled);
-    history.Restart(enabled ? CaptureSnapshot(doc) : SScenarioSnapshot{});
+    history.Restart(enabled ? CaptureSnapshot(doc) : SScenarioSnapshot{}, !doc.IsModified());
 }
 
 void CommitEdit(CQueltaDoc& doc, const std::string& name) {
     CEditHistory& history = doc.History();
-    if (history.Restoring() || history.InGroup())
+    if (history.Restoring() || history.Replacing() || history.InGroup())
         return;
     if (history.RestartPending()) {
         RestartHistory(doc);
@@ -118,4 +122,30 @@ CEditGroup::~CEditGroup() {
 std::string CommandStepName(const char* menuText) {
     const std::string text(menuText);
     return std::string(Trim(text.substr(0, text.find('\t'))));
+}
+
+CScenarioReplacement::CScenarioReplacement(CQueltaDoc& doc, std::string name)
+    : m_doc(doc), m_name(std::move(name)) {
+    CEditHistory& history = doc.History();
+    m_undoable = history.Enabled() && !history.RestartPending() && !history.InGroup() &&
+                 !history.Replacing() && SnapshotCarriesScenario(doc);
+    m_outermost = !history.Replacing();
+    m_before = CaptureOrigin(doc);
+    history.SetReplacing(true);
+}
+
+CScenarioReplacement::~CScenarioReplacement() {
+    if (!m_outermost)
+        return;
+    CEditHistory& history = m_doc.History();
+    history.SetReplacing(false);
+    // Without a reset the generator refused before it changed anything.
+    if (!history.RestartPending())
+        return;
+    if (!m_undoable || !SnapshotCarriesScenario(m_doc)) {
+        RestartHistory(m_doc);
+        return;
+    }
+    history.RecordReplacement(m_name, m_before, CaptureSnapshot(m_doc), CaptureOrigin(m_doc));
+    m_doc.SetModifiedFlag(!history.IsClean());
 }

@@ -12,12 +12,17 @@ class CQueltaDoc;
 /// The snapshot of the scenario as it stands.
 SScenarioSnapshot CaptureSnapshot(const CQueltaDoc& doc);
 
+/// Where the scenario stands as a step that replaces it takes it back and forth.
+SScenarioOrigin CaptureOrigin(const CQueltaDoc& doc);
+
 /// Whether a snapshot carries the scenario whole: a loaded scenario of one group on two
 /// scales. A legislature's houses, committees and further scales are not in the scenario
 /// text, so their scenarios keep no history.
 bool SnapshotCarriesScenario(const CQueltaDoc& doc);
 
-/// Starts the history afresh at the scenario as it stands (after a load or a new scenario).
+/// Starts the history afresh at the scenario as it stands (after a load or a new scenario);
+/// it is clean unless the scenario holds unsaved changes. Nothing happens while a snapshot is
+/// restored or a generator replaces the scenario.
 void RestartHistory(CQueltaDoc& doc);
 
 /// Ends a user action named `name` (the step's name in the Edit menu): records it as one step
@@ -46,6 +51,25 @@ public:
 private:
     CQueltaDoc& m_doc;
     std::string m_name;
+};
+
+/// A generator's result put in place of the scenario as one step named `name`, for as long as
+/// it lives: undo brings back the scenario before, with its file. Where the scenario before
+/// cannot be carried by a snapshot, or the result cannot, the history starts afresh at the
+/// result instead. A generator that refuses before resetting the scenario records nothing.
+class CScenarioReplacement {
+public:
+    CScenarioReplacement(CQueltaDoc& doc, std::string name);
+    ~CScenarioReplacement();
+    CScenarioReplacement(const CScenarioReplacement&) = delete;
+    CScenarioReplacement& operator=(const CScenarioReplacement&) = delete;
+
+private:
+    CQueltaDoc& m_doc;
+    std::string m_name;
+    SScenarioOrigin m_before;
+    bool m_undoable = false;
+    bool m_outermost = true;
 };
 
 /// The name of a command's step: its menu text without the shortcut label.

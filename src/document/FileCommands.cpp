@@ -3,6 +3,7 @@
 #include "document/DatabaseHook.h"
 #include "document/DocumentDialogs.h"
 #include "document/DocumentLog.h"
+#include "document/EditSteps.h"
 #include "document/MonteCarloSession.h"
 #include "document/QueltaDoc.h"
 #include "document/ScenarioFile.h"
@@ -171,7 +172,10 @@ bool NewScenarioWithTitle(CQueltaDoc& doc, const std::string& title) {
 }
 
 bool NewMonteCarloCommand(CQueltaDoc& doc, const std::string& settingsPath) {
-    if (!MayReplaceScenario(doc) || !NewBlankScenario(doc, "MonteCarlo"))
+    if (!MayReplaceScenario(doc))
+        return false;
+    const CScenarioReplacement step(doc, "Monte Carlo");
+    if (!NewBlankScenario(doc, "MonteCarlo"))
         return false;
     CMonteCarloSession session(doc, settingsPath);
     return RunMonteCarloDialog(session);
@@ -180,6 +184,7 @@ bool NewMonteCarloCommand(CQueltaDoc& doc, const std::string& settingsPath) {
 bool NewRegularPolygonCommand(CQueltaDoc& doc) {
     if (!MayReplaceScenario(doc))
         return false;
+    const CScenarioReplacement step(doc, "Regular Polygon");
     return NewRegularPolygon(doc, Platform().AskRegularPolygon(SRegularPolygonSettings{}));
 }
 

@@ -1,5 +1,6 @@
 #include "document/ScenarioGenerators.h"
 
+#include "document/EditSteps.h"
 #include "document/QueltaDoc.h"
 #include "model/FormatNumber.h"
 #include "platform/Platform.h"
@@ -82,6 +83,7 @@ bool NewWhiteboard(CQueltaDoc& doc, const std::string& name) {
         return false;
     doc.Header().sourceKind = SOURCE_WHITEBOARD;
     doc.LogSummary(true);
+    RestartHistory(doc);
     return true;
 }
 
@@ -115,6 +117,7 @@ bool NewRegularPolygon(CQueltaDoc& doc, const std::optional<SRegularPolygonSetti
     doc.Header().sourceKind = SOURCE_REGULAR_POLYGON;
     doc.RefreshAndModify();
     LogGeneratedVotes(doc);
+    RestartHistory(doc);
     return true;
 }
 
@@ -138,6 +141,7 @@ bool NewBargain(CQueltaDoc& doc) {
     h.sourceKind = SOURCE_BARGAIN;
     Platform().RefreshViews();
     doc.SetModifiedFlag(false);
+    RestartHistory(doc);
     return true;
 }
 
@@ -188,5 +192,6 @@ EMonteCarloResult NewMonteCarlo(CQueltaDoc& doc, const std::string& title,
     doc.Header().sourceKind = SOURCE_MONTE_CARLO;
     doc.RefreshAndModify();
     LogGeneratedVotes(doc);
+    RestartHistory(doc);
     return EMonteCarloResult::Generated;
 }

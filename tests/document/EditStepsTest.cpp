@@ -5,6 +5,8 @@
 #include "document/DocumentDialogs.h"
 #include "document/FileCommands.h"
 #include "document/MemberEditor.h"
+#include "document/ModelCommands.h"
+#include "document/MonteCarloSession.h"
 #include "document/QueltaDoc.h"
 #include "document/ScenarioFile.h"
 #include "document/ScenarioGenerators.h"
@@ -99,6 +101,17 @@ const SChange kChanges[] = {
          editor.ShowMember(&FirstMember(d));
          editor.SetVoteWeight(3.0);
      }},
+    {"General",
+     [](CQueltaDoc& d, CRecordingPlatform& p) {
+         // The rationality model dialog: uncertainty about the status quo for the whole group.
+         SRationalityModelAnswer answer;
+         answer.committeeId = CommitteeChoices(d).at(0).id;
+         answer.model = 5;
+         answer.idealPoint = {4, 1.0, 0.0, 10, 10.0, false};
+         answer.statusQuo = {4, 1.5, 0.25, 10, 10.0, true};
+         p.QueueDialogAnswer(std::optional(answer));
+         RunCommand(d, ECommandId::RationalityGeneral);
+     }},
     {"Configuration...",
      [](CQueltaDoc& d, CRecordingPlatform& p) {
          DisplayConfig config = d.Config();
@@ -185,19 +198,147 @@ TEST_F(EditStepsTest, ModifiedFollowsTheSavedPositionAcrossSaveUndoAndRedo) {
     EXPECT_EQ(doc.History().Position(), steps);
 }
 
-TEST_F(EditStepsTest, ANewOrGeneratedScenarioStartsAFreshHistory) {
+/// A generator whose result takes the place of the scenario, run as the menu runs it; the
+/// Monte Carlo dialog keeps its settings in the file named.
+struct SGenerator {
+    const char* step;
+    std::function<void(CQueltaDoc&, CRecordingPlatform&, const std::string&)> make;
+};
+
+const SGenerator kGenerators[] = {
+    {"Regular Polygon",
+     [](CQueltaDoc& d, CRecordingPlatform& p, const std::string&) {
+         SRegularPolygonSettings polygon;
+         polygon.members = 7;
+         p.QueueDialogAnswer<SRegularPolygonSettings>(polygon);
+         RunCommand(d, ECommandId::NewRegularPolygon);
+     }},
+    {"Monte Carlo",
+     [](CQueltaDoc& d, CRecordingPlatform& p, const std::string& settingsPath) {
+         SMonteCarloSettings settings;
+         settings.members = 9;
+         settings.seed = 5;
+         using EKind = SMonteCarloAction::EKind;
+         p.QueueDialogAnswer<SMonteCarloButtons>(
+             SMonteCarloButtons{{{EKind::Edit, settings}, {EKind::Run, {}}, {EKind::Ok, {}}}});
+         NewMonteCarloCommand(d, settingsPath);
+     }},
+};
+
+TEST_F(EditStepsTest, AGeneratedScenarioIsOneStepBackToTheScenarioAndFileBeforeIt) {
+    const std::string settingsPath = dir.filePath("montecarlo.txt").toStdString();
+    for (const SGenerator& generator : kGenerators) {
+        SCOPED_TRACE(generator.step);
+        ASSERT_TRUE(OpenScenarioPath(doc, Example("triangle.txt")));
+        const std::string read = Saved();
+        CInputForm(doc).EditFraction(0.6);
+        const std::string edited = Saved();
+        platform.QueueAnswer(EMsgAnswer::No); // the close prompt: keep the change unsaved
+        generator.make(doc, platform, settingsPath);
+        const std::string generated = Saved();
+        ASSERT_NE(generated, edited);
+        EXPECT_EQ(doc.History().StepNames(),
+                  (std::vector<std::string>{"Decision Rule", generator.step}));
+        EXPECT_TRUE(doc.IsModified());
+        const int kind = doc.Header().sourceKind;
+        EXPECT_NE(kind, SOURCE_STANDARD_FILE);
+
+        ASSERT_TRUE(UndoEdit(doc));
+        EXPECT_EQ(Saved(), edited);
+        EXPECT_EQ(doc.Title(), Example("triangle.txt")) << "the file before comes back";
+        EXPECT_EQ(doc.Header().dataSource, Example("triangle.txt"));
+        EXPECT_EQ(doc.Header().sourceKind, SOURCE_STANDARD_FILE);
+        EXPECT_TRUE(doc.IsModified()) << "the change before is still unsaved";
+        ASSERT_TRUE(UndoEdit(doc));
+        EXPECT_EQ(Saved(), read);
+        EXPECT_FALSE(doc.IsModified());
+
+        ASSERT_TRUE(RedoEdit(doc));
+        ASSERT_TRUE(RedoEdit(doc));
+        EXPECT_EQ(Saved(), generated);
+        EXPECT_EQ(doc.Header().sourceKind, kind);
+        EXPECT_EQ(doc.Title(), "*");
+        EXPECT_TRUE(doc.IsModified());
+
+        // An edit of the generated scenario is a step of its own.
+        CInputForm(doc).EditFraction(0.8);
+        EXPECT_EQ(doc.History().UndoName(), "Decision Rule");
+        ASSERT_TRUE(UndoEdit(doc));
+        EXPECT_EQ(Saved(), generated);
+    }
+}
+
+TEST_F(EditStepsTest, TheBlankScenarioAMonteCarloCancelLeavesIsUndoneToTheScenarioBefore) {
+    const std::string read = Saved();
+    using EKind = SMonteCarloAction::EKind;
+    platform.QueueDialogAnswer<SMonteCarloButtons>(SMonteCarloButtons{{{EKind::Cancel, {}}}});
+    EXPECT_FALSE(NewMonteCarloCommand(doc, dir.filePath("montecarlo.txt").toStdString()));
+    ASSERT_EQ(doc.Header().sourceKind, SOURCE_NONE);
+    EXPECT_EQ(doc.History().StepNames(), std::vector<std::string>{"Monte Carlo"});
+    ASSERT_TRUE(UndoEdit(doc));
+    EXPECT_EQ(Saved(), read);
+    EXPECT_EQ(doc.Header().sourceKind, SOURCE_STANDARD_FILE);
+    EXPECT_FALSE(doc.IsModified());
+}
+
+TEST_F(EditStepsTest, AGeneratedScenarioSavedToAFileComesBackToThatFileOnRedo) {
+    SRegularPolygonSettings polygon;
+    platform.QueueDialogAnswer<SRegularPolygonSettings>(polygon);
+    ASSERT_TRUE(RunCommand(doc, ECommandId::NewRegularPolygon));
+    const std::string path = dir.filePath("polygon.txt").toStdString();
+    platform.QueueFileName(path);
+    ASSERT_TRUE(RunCommand(doc, ECommandId::SaveScenario));
+    ASSERT_FALSE(doc.IsModified());
+    const std::string saved = Saved();
+
+    ASSERT_TRUE(UndoEdit(doc));
+    EXPECT_EQ(doc.Title(), Example("triangle.txt"));
+    ASSERT_TRUE(RedoEdit(doc));
+    EXPECT_EQ(Saved(), saved);
+    EXPECT_EQ(doc.Title(), path) << "the save moved the generated scenario to its file";
+    EXPECT_FALSE(doc.IsModified()) << "as saved";
+}
+
+TEST_F(EditStepsTest, ANewWhiteboardOrBargainStartsAFreshHistoryWhoseEditsAreSteps) {
     CInputForm(doc).EditFraction(0.6);
-    ASSERT_TRUE(doc.History().CanUndo());
     platform.QueueAnswer(EMsgAnswer::No);
     ASSERT_TRUE(RunCommand(doc, ECommandId::NewBargain));
     EXPECT_FALSE(doc.History().CanUndo()) << "the scenario before is gone, with its steps";
+    EXPECT_FALSE(doc.IsModified());
+    const std::string bargain = Saved();
+    CInputForm(doc).EditFraction(0.7);
+    ASSERT_TRUE(UndoEdit(doc));
+    EXPECT_EQ(Saved(), bargain);
+    EXPECT_FALSE(doc.IsModified());
 
+    ASSERT_TRUE(RunCommand(doc, ECommandId::NewWhiteboard));
+    EXPECT_FALSE(doc.History().CanUndo());
+    const std::string blank = Saved();
+    doc.CreateMember("XX1", "XX1", CFPoint(20, 30), 3);
+    doc.RefreshAndModify();
+    CommitEdit(doc, "Create Member");
+    ASSERT_TRUE(UndoEdit(doc)) << "an edit of a new whiteboard is a step";
+    EXPECT_EQ(Saved(), blank);
+    EXPECT_EQ(doc.Header().sourceKind, SOURCE_WHITEBOARD);
+    EXPECT_FALSE(doc.IsModified());
+}
+
+TEST_F(EditStepsTest, AScenarioGeneratedAfterCloseStartsAFreshHistoryOfItsOwn) {
+    ASSERT_TRUE(RunCommand(doc, ECommandId::Close));
     SRegularPolygonSettings polygon;
     polygon.members = 7;
     platform.QueueDialogAnswer<SRegularPolygonSettings>(polygon);
     ASSERT_TRUE(RunCommand(doc, ECommandId::NewRegularPolygon));
-    EXPECT_FALSE(doc.History().CanUndo());
     EXPECT_EQ(doc.Header().currentCommittee->Members().size(), 7u);
+    EXPECT_FALSE(doc.History().CanUndo()) << "no scenario to go back to";
+    EXPECT_TRUE(doc.IsModified()) << "a generated scenario was never saved";
+    const std::string generated = Saved();
+
+    CInputForm(doc).EditFraction(0.75);
+    EXPECT_EQ(doc.History().StepNames(), std::vector<std::string>{"Decision Rule"});
+    ASSERT_TRUE(UndoEdit(doc));
+    EXPECT_EQ(Saved(), generated);
+    EXPECT_TRUE(doc.IsModified()) << "still never saved";
 }
 
 TEST_F(EditStepsTest, AStepCannotBeTakenWhileADragIsUnderWay) {
