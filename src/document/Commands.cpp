@@ -90,11 +90,13 @@ const SCommand kFileCommands[] = {
         Id::Close, "Close \tCtrl+W", C::Loaded, [](Doc& d) { CloseScenario(d); }, nullptr,
         "Ctrl+W"),
     Plain(
-        Id::SaveScenario, "Scenario \tAlt+S", C::Loaded, [](Doc& d) { SaveScenario(d); }, nullptr,
+        Id::SaveScenario, "Scenario \tCtrl+S", C::Loaded, [](Doc& d) { SaveScenario(d); }, nullptr,
         "Ctrl+S"),
-    Plain(Id::SaveToFile, "To File \tCtrl+S", C::Loaded, [](Doc& d) { SaveScenarioAs(d); }),
     Plain(
-        Id::SaveGraphics, "Graphics \tAlt+G", C::Loaded,
+        Id::SaveToFile, "To File \tCtrl+Shift+S", C::Loaded, [](Doc& d) { SaveScenarioAs(d); },
+        nullptr, "Ctrl+Shift+S"),
+    Plain(
+        Id::SaveGraphics, "Graphics \tCtrl+G", C::Loaded,
         [](Doc& d) { RunFrontEnd(d, Id::SaveGraphics); }, nullptr, "Ctrl+G"),
     Plain(Id::Exit, "E&xit", C::Always, ExitCommand),
 };

@@ -154,6 +154,9 @@ TEST_F(CommandsTest, TheTableHoldsEveryCommandOnceWithItsMenuText) {
         {Id::OpenXYFile, "File(XY)	Ctrl+Shift+O"},
         {Id::ImportFile, "Import..."},
         {Id::Close, "Close 	Ctrl+W"},
+        {Id::SaveScenario, "Scenario 	Ctrl+S"},
+        {Id::SaveToFile, "To File 	Ctrl+Shift+S"},
+        {Id::SaveGraphics, "Graphics 	Ctrl+G"},
         {Id::Exit, "E&xit"},
         {Id::StatusQuoToCopeland, "Copland Winner"},
         {Id::ShowPowerIndexColor, "Show Power Index - Color"},
@@ -164,7 +167,7 @@ TEST_F(CommandsTest, TheTableHoldsEveryCommandOnceWithItsMenuText) {
         EXPECT_EQ(FindCommand(id)->menuText, text);
     EXPECT_EQ(std::string(FindCommand(Id::SaveScenario)->accelerator), "Ctrl+S");
     EXPECT_EQ(std::string(FindCommand(Id::SaveGraphics)->accelerator), "Ctrl+G");
-    EXPECT_EQ(std::string(FindCommand(Id::SaveToFile)->accelerator), "");
+    EXPECT_EQ(std::string(FindCommand(Id::SaveToFile)->accelerator), "Ctrl+Shift+S");
     EXPECT_EQ(FindCommand(static_cast<Id>(17)), nullptr);
 }
 

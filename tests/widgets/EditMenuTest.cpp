@@ -1,5 +1,8 @@
+#include "app/CommandMenus.h"
 #include "app/EditActions.h"
 #include "app/MainWindow.h"
+#include "dialogs/RegularPolygonDlg.h"
+#include "document/Commands.h"
 #include "document/QueltaDoc.h"
 #include "document/ScenarioFile.h"
 #include "platform/Platform.h"
@@ -11,6 +14,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -100,6 +104,28 @@ TEST_F(EditMenuTest, ControlZTakesBackADragADeletionAndARuleChange) {
     EXPECT_DOUBLE_EQ(doc.Game().VoteRule(), 0.75);
 }
 
+TEST_F(EditMenuTest, ControlZTakesBackAGeneratedPolygonToTheFileBeforeIt) {
+    const std::string read = ScenarioText(doc);
+    const QString title = frame->windowTitle();
+    OnNextModal<CRegularPolygonDlg>([](CRegularPolygonDlg& dialog) {
+        dialog.findChild<QLineEdit*>("members")->setText("6");
+        dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    frame->Menus().Action(ECommandId::NewRegularPolygon)->trigger();
+    ASSERT_EQ(doc.Header().currentCommittee->Members().size(), 6u);
+    EXPECT_TRUE(frame->isWindowModified());
+    EXPECT_EQ(frame->EditActions().UndoAction()->text(), "&Undo Regular Polygon");
+
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get())) << "back from the dialog";
+    PressUndo();
+    EXPECT_EQ(ScenarioText(doc), read);
+    EXPECT_EQ(frame->windowTitle(), title) << "the window names the file again";
+    EXPECT_FALSE(frame->isWindowModified());
+    QTest::keySequence(frame.get(), QKeySequence::Redo);
+    EXPECT_EQ(doc.Header().currentCommittee->Members().size(), 6u);
+}
+
 TEST_F(EditMenuTest, DeleteRemovesTheSelectedMemberAsAStepWithoutAsking) {
     frame->InputView().Form().SetListMode(LIST_MEMBERS);
     frame->InputView().ChooseListEntry(0);
@@ -127,11 +153,20 @@ TEST_F(EditMenuTest, NoTwoActionsOfTheMainWindowShareAShortcut) {
     for (QAction* action : frame->findChildren<QAction*>()) {
         for (const QKeySequence& key : action->shortcuts())
             claim(key, action->text());
+        // A key shown after the tab of a menu text is the key the item answers to.
+        const QString shown = action->text().section('\t', 1).trimmed();
+        if (!shown.isEmpty()) {
+            EXPECT_EQ(QKeySequence(shown, QKeySequence::PortableText), action->shortcut())
+                << action->text().toStdString() << " answers to "
+                << action->shortcut().toString().toStdString();
+        }
     }
     for (QShortcut* shortcut : frame->findChildren<QShortcut*>())
         claim(shortcut->key(), "shortcut of the form");
     EXPECT_EQ(owners.count("Ctrl+Z"), 1u);
     EXPECT_EQ(owners.count("Ctrl+W"), 1u);
+    EXPECT_EQ(owners["Ctrl+S"], "Scenario \tCtrl+S") << "Ctrl+S saves in place";
+    EXPECT_EQ(owners["Ctrl+Shift+S"], "To File \tCtrl+Shift+S");
 }
 
 TEST_F(EditMenuTest, CancelOnAnErrorBoxWithUnsavedChangesDoesNotQuit) {

@@ -5,6 +5,7 @@
 #include "document/QueltaDoc.h"
 #include "document/ScenarioFile.h"
 #include "platform/HeadlessPlatform.h"
+#include "views/widgets/NumberFields.h"
 #include "views/widgets/VisualView.h"
 #include "widgets/ModalSteps.h"
 
@@ -142,6 +143,41 @@ TEST_F(MemberDlgTest, FieldsWriteTheMemberAndAnEmptyHouseDisablesThem) {
     ASSERT_EQ(platform.Messages().size(), 1u);
     EXPECT_EQ(platform.Messages()[0].text, "empty list");
     EXPECT_EQ(platform.Messages()[0].title, "ERROR");
+}
+
+TEST_F(MemberDlgTest, RefusedNumbersAreMarkedSayWhyAndLeaveTheMemberAsItWas) {
+    struct SCase {
+        const char* field;
+        const char* text;
+        const char* why;
+    };
+    // The vote weight, a rating and the preference fields, each with text it cannot take.
+    const SCase cases[] = {
+        {"vote", "-1", "a vote weight from 0 to 1e15"},
+        {"vote", "many", "a vote weight from 0 to 1e15"},
+        {"ratingValue", "1e300", "a number from -1e15 to 1e15"},
+        {"salience", "inf", "a number from -1e15 to 1e15"},
+        {"angle", "north", "a number from -1e15 to 1e15"},
+    };
+    const std::string before = ScenarioText(doc);
+    for (const SCase& c : cases) {
+        SCOPED_TRACE(std::string(c.field) + " " + c.text);
+        const QString shown = Field(c.field)->text();
+        ASSERT_TRUE(Field(c.field)->isEnabled());
+        platform.Clear();
+        Enter(c.field, c.text);
+        EXPECT_EQ(ScenarioText(doc), before) << "the member never holds a refused value";
+        EXPECT_EQ(Field(c.field)->text(), shown) << "the field shows the member's value again";
+        EXPECT_TRUE(IsFieldRefused(*Field(c.field)));
+        ASSERT_FALSE(platform.StatusTexts().empty());
+        const std::string status = platform.StatusTexts().back().text;
+        EXPECT_NE(status.find(std::string("\"") + c.text + "\" is refused"), std::string::npos)
+            << status;
+        EXPECT_NE(status.find(c.why), std::string::npos) << status;
+    }
+    Enter("vote", "2");
+    EXPECT_EQ(dialog->Member()->VoteWeight(), 2.0);
+    EXPECT_FALSE(IsFieldRefused(*Field("vote"))) << "an accepted number clears the mark";
 }
 
 /// The main window's double click and drags reach the modeless member dialog.
