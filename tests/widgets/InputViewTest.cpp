@@ -4,6 +4,7 @@
 #include "document/ScenarioFile.h"
 #include "platform/HeadlessPlatform.h"
 #include "views/widgets/NumberFields.h"
+#include "widgets/RefusedField.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -73,13 +74,7 @@ TEST_F(InputViewTest, RefusedTextIsMarkedSaysWhyAndTheFieldShowsTheModelAgain) {
         Type(Field(c.field), c.text);
         EXPECT_EQ(ScenarioText(doc), before) << "the model never holds a refused value";
         EXPECT_DOUBLE_EQ(doc.Zoom(), 1.0);
-        EXPECT_EQ(Field(c.field)->text(), c.shown);
-        EXPECT_TRUE(IsFieldRefused(*Field(c.field)));
-        ASSERT_FALSE(platform.StatusTexts().empty());
-        const std::string status = platform.StatusTexts().back().text;
-        EXPECT_NE(status.find(std::string("\"") + c.text + "\" is refused"), std::string::npos)
-            << status;
-        EXPECT_NE(status.find(c.why), std::string::npos) << status;
+        ExpectRefused(*Field(c.field), platform, c.text, c.shown, c.why);
     }
     Type(Field(5), "1");
     EXPECT_DOUBLE_EQ(doc.Game().VoteRule(), 1.0);

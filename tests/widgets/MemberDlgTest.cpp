@@ -8,6 +8,7 @@
 #include "views/widgets/NumberFields.h"
 #include "views/widgets/VisualView.h"
 #include "widgets/ModalSteps.h"
+#include "widgets/RefusedField.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -167,13 +168,7 @@ TEST_F(MemberDlgTest, RefusedNumbersAreMarkedSayWhyAndLeaveTheMemberAsItWas) {
         platform.Clear();
         Enter(c.field, c.text);
         EXPECT_EQ(ScenarioText(doc), before) << "the member never holds a refused value";
-        EXPECT_EQ(Field(c.field)->text(), shown) << "the field shows the member's value again";
-        EXPECT_TRUE(IsFieldRefused(*Field(c.field)));
-        ASSERT_FALSE(platform.StatusTexts().empty());
-        const std::string status = platform.StatusTexts().back().text;
-        EXPECT_NE(status.find(std::string("\"") + c.text + "\" is refused"), std::string::npos)
-            << status;
-        EXPECT_NE(status.find(c.why), std::string::npos) << status;
+        ExpectRefused(*Field(c.field), platform, c.text, shown, c.why);
     }
     Enter("vote", "2");
     EXPECT_EQ(dialog->Member()->VoteWeight(), 2.0);
