@@ -29,9 +29,11 @@ bool LoadImportedBody(CQueltaDoc& doc, const SImportedBody& body) {
     // dialog, which offers its name, never the imported file's.
     doc.SetPathName(body.title);
     doc.Header().sourceKind = SOURCE_MONTE_CARLO;
-    RestartHistory(doc);
     doc.LogSummary(true);
     doc.RefreshAndModify();
+    // Started once the scenario is modified: it was never saved, and an undo back to it keeps
+    // saying so.
+    RestartHistory(doc);
     return true;
 }
 

@@ -88,6 +88,7 @@ TEST_F(ImportScenarioCommandTest, TheChosenCongressBecomesANewUntitledScenario) 
     ASSERT_TRUE(UndoEdit(doc));
     EXPECT_EQ(ScenarioText(doc), imported);
     EXPECT_FALSE(doc.History().CanUndo());
+    EXPECT_TRUE(doc.IsModified()) << "the imported scenario is still not saved";
 }
 
 TEST_F(ImportScenarioCommandTest, TheScenarioIsTheOneTheCommandLineWrites) {
