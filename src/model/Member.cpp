@@ -1,5 +1,6 @@
 #include "model/Member.h"
 
+#include "preferences/MemberRows.h"
 #include "preferences/PreferredRgn.h"
 
 #include <algorithm>
@@ -270,26 +271,28 @@ const CRgn& CMember::PreferredRgn() const {
     return m_preferredRgn.Get([this] { return BuildRegion(); });
 }
 
+bool CMember::RegionHoldsCell(const QPoint& cell) const {
+    // A region not at hand is not built for one cell where the member's rows can tell.
+    if (!PreferredRgnHeld())
+        if (const std::optional<bool> held = CMemberRows(*this).Holds(cell.x(), cell.y()))
+            return *held;
+    return PreferredRgn().PtInRegion(cell.x(), cell.y());
+}
+
 bool CMember::Prefers(const CFPoint& point) const {
-    const CRgn& region = PreferredRgn();
-    if (!region.IsValid())
-        return false;
     switch (m_preference.prefType) {
     case PREF_ABSTAIN:
         return false;
     case PREF_ABSOLUTE:
-        return std::fabs(point.x - m_idealPoint.x) <= 0.00000001 &&
+        return PreferredRgn().IsValid() && std::fabs(point.x - m_idealPoint.x) <= 0.00000001 &&
                std::fabs(point.y - m_idealPoint.y) <= 0.00000001;
-    default: {
-        const QPoint cell = m_gridMap.WorldToCell(point);
-        return region.PtInRegion(cell.x(), cell.y());
-    }
+    default:
+        return RegionHoldsCell(m_gridMap.WorldToCell(point));
     }
 }
 
 double CMember::VoteValue(const CFPoint& point) const {
-    const QPoint cell = m_gridMap.WorldToCell(point);
-    if (!PreferredRgn().PtInRegion(cell.x(), cell.y()))
+    if (!RegionHoldsCell(m_gridMap.WorldToCell(point)))
         return 0.0;
     return ProbabilisticVote(point);
 }

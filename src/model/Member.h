@@ -167,6 +167,8 @@ private:
     }
     /// Builds the region from the current settings.
     CRgn BuildRegion() const;
+    /// Whether the region holds the cell.
+    bool RegionHoldsCell(const QPoint& cell) const;
     std::string NameLastFirst(bool withMiddle) const;
     std::string NameFirstLast(bool withMiddle) const;
     std::string NameConstituency() const;

@@ -31,6 +31,7 @@ CMemberRows::CMemberRows(const CMember& member) {
     // member's salience is derived already).
     const PreferenceSpec& spec = member.Preference();
     m_kind = EKind::Ellipse;
+    m_middleRow = map.WorldToRow(member.IdealPoint().y);
     m_ellipse.emplace(TradeOffEllipse(member.IdealPoint(), member.StatusQuo(), spec.salience,
                                       spec.complementarity),
                       map, RegionWindow(map));
@@ -64,4 +65,21 @@ std::pair<int, int> CMemberRows::Columns(int y) const {
     if (m_kind == EKind::Ellipse)
         return m_ellipse->Columns(y);
     return {m_rectangle.left, m_rectangle.right - 1};
+}
+
+std::optional<bool> CMemberRows::Holds(int x, int y) const {
+    if (m_kind == EKind::None)
+        return std::nullopt;
+    const auto [lo, hi] = Columns(y);
+    if (lo <= x && x <= hi)
+        return true;
+    if (m_kind == EKind::Rectangle) {
+        if (m_rectangle.left < m_rectangle.right && m_rectangle.top < m_rectangle.bottom)
+            return false;
+        return std::nullopt;
+    }
+    const auto [middleLo, middleHi] = Columns(m_middleRow);
+    if (m_ellipse->SurelyHoldsCell() || middleLo <= middleHi)
+        return false;
+    return std::nullopt;
 }

@@ -29,10 +29,17 @@ public:
     /// (lo > hi for none).
     std::pair<int, int> Columns(int y) const;
 
+    /// Whether the member's region holds the cell, where the rows can tell: a cell of the
+    /// shape, or any other cell when the shape surely holds some cell (the region is then the
+    /// shape's). Empty for other members and where only the region can tell.
+    std::optional<bool> Holds(int x, int y) const;
+
 private:
     enum class EKind { None, Ellipse, Rectangle };
 
     EKind m_kind = EKind::None;
+    /// The row of the ideal point's cell, the ellipse's middle row.
+    int m_middleRow = 0;
     std::optional<CEllipseRows> m_ellipse;
     SIntRect m_rectangle;
 };

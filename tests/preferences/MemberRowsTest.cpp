@@ -109,6 +109,41 @@ TEST(MemberRowsTest, ShapeRowsAreTheRegionsCellsForEveryType) {
     EXPECT_GT(windowCut, 3) << "shapes cut by the region window";
 }
 
+TEST(MemberRowsTest, PreferenceAtAPointFromRowsIsTheRegions) {
+    // Points all over the chart and beyond, the ideal point's and the status quo's own cells,
+    // and points a hair inside and outside the shape's ends; each member against a copy of it
+    // that built its region.
+    CRand::Seed(1618);
+    int fromRows = 0;
+    for (int trial = 0; trial < 6; ++trial) {
+        CGameFixture f(trial % 2 ? 120 : 67);
+        const SRandomBody body = MakeUnsettledBody(f, 50);
+        f.game.SetProbabilisticVoting(1);
+        SCOPED_TRACE(body.name);
+        const CGridMap& map = f.game.GridMap();
+        for (const auto& m : f.owned) {
+            CMember reference = *m;
+            ASSERT_TRUE(reference.PreferredRgn().IsValid() || !m->PreferredRgn().IsValid());
+            std::vector<CFPoint> points = {m->IdealPoint(), m->StatusQuo()};
+            for (int k = 0; k < 150; ++k)
+                points.emplace_back(SRandomBody::Uniform(-150, 250),
+                                    SRandomBody::Uniform(-150, 250));
+            const CMemberRows rows(*m);
+            for (int y = rows.Top(); y <= rows.Bottom(); y += 3) {
+                const auto [lo, hi] = rows.Columns(y);
+                for (const int x : {lo - 1, lo, hi, hi + 1})
+                    points.push_back(map.CellToWorld(x, y));
+            }
+            for (const CFPoint& p : points) {
+                ASSERT_EQ(m->Prefers(p), reference.Prefers(p)) << m->MemberID();
+                ASSERT_EQ(m->VoteValue(p), reference.VoteValue(p)) << m->MemberID();
+            }
+            fromRows += HasShapeRows(*m) && !m->PreferredRgnHeld();
+        }
+    }
+    EXPECT_GT(fromRows, 60) << "members that answered from their rows alone";
+}
+
 TEST(MemberRowsTest, ExpectedUtilityKeepsItsDerivedSalienceWithoutARegion) {
     CGameFixture f(100);
     CMember& m = f.Add(30, 60, PREF_EUM);
