@@ -13,6 +13,13 @@ namespace {
 constexpr int kMajorTick = 6, kMinorTick = 3, kGap = 3;
 constexpr int kFrameMargin = 50;
 
+/// Whether a number's place overlaps the last number placed on its axis, with a gap around it;
+/// such numbers are left out, so that a small plot labels every second or third tick instead
+/// of running its numbers into each other.
+bool Crowds(const QRect& number, const QRect& last) {
+    return !last.isNull() && number.intersects(last.adjusted(-kGap, -kGap, kGap, kGap));
+}
+
 } // namespace
 
 CFrameText::CFrameText(const DisplayConfig& config, const CChartLayout& layout)
@@ -69,11 +76,15 @@ void CFrameText::PlaceHorizontalAxis(const DisplayConfig& config) {
         m_ticks.push_back({QPoint(x, base), QPoint(x, base + kMinorTick - 1)});
     }
     int numbersBottom = base + kMajorTick;
+    QRect last;
     for (double value : axis.TickValues(axis.MajorStep())) {
         const int x = m_layout.ToChart(CFPoint(value, middle)).x();
         m_ticks.push_back({QPoint(x, base), QPoint(x, base + kMajorTick - 1)});
         SText number = MakeText(axis.NumberText(value), config.lfScaleH);
         number.rect.moveTopLeft(QPoint(x - number.rect.width() / 2, base + kMajorTick + kGap));
+        if (Crowds(number.rect, last))
+            continue;
+        last = number.rect;
         numbersBottom = std::max(numbersBottom, number.rect.bottom());
         m_texts.push_back(number);
     }
@@ -92,11 +103,15 @@ void CFrameText::PlaceVerticalAxis(const DisplayConfig& config) {
         m_ticks.push_back({QPoint(base, y), QPoint(base - kMinorTick + 1, y)});
     }
     int numbersLeft = base - kMajorTick;
+    QRect last;
     for (double value : axis.TickValues(axis.MajorStep())) {
         const int y = m_layout.ToChart(CFPoint(middle, value)).y();
         m_ticks.push_back({QPoint(base, y), QPoint(base - kMajorTick + 1, y)});
         SText number = MakeText(axis.NumberText(value), config.lfScaleV);
         number.rect.moveTopRight(QPoint(base - kMajorTick - 2, y - number.rect.height() / 2));
+        if (Crowds(number.rect, last))
+            continue;
+        last = number.rect;
         numbersLeft = std::min(numbersLeft, number.rect.left());
         m_texts.push_back(number);
     }
@@ -105,6 +120,13 @@ void CFrameText::PlaceVerticalAxis(const DisplayConfig& config) {
     title.rect = QRect(0, 0, title.rect.height(), title.rect.width());
     title.rect.moveTopRight(QPoint(numbersLeft - 2, m_plot.center().y() - title.rect.height() / 2));
     m_texts.push_back(title);
+}
+
+std::vector<QRect> CFrameText::TextRects() const {
+    std::vector<QRect> rects;
+    for (const SText& text : m_texts)
+        rects.push_back(text.rect);
+    return rects;
 }
 
 void CFrameText::DrawText(QPainter& painter, const SText& text) {

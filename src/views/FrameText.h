@@ -22,6 +22,8 @@ public:
     /// The frame's rectangle: the plot with a 50-pixel margin, grown to hold every text.
     QRect FrameRect() const { return m_frame; }
     QRect TitleRect() const { return m_title.rect; }
+    /// Where the axes' numbers and titles are placed.
+    std::vector<QRect> TextRects() const;
     /// Draws the title, the ticks, the numbers and the axis titles.
     void Draw(QPainter& painter) const;
 

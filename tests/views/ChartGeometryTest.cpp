@@ -1,6 +1,7 @@
 #include "views/ChartAxis.h"
 #include "views/ChartFixture.h"
 #include "views/ChartLayout.h"
+#include "views/FrameText.h"
 
 namespace {
 
@@ -54,6 +55,22 @@ TEST_F(ChartGeometryTest, ScaleCornersLandOnThePlotCorners) {
     chart.Update(doc);
     EXPECT_EQ(chart.Layout().ToChart(CFPoint(25, 25)), QPoint(50, 450));
     EXPECT_EQ(chart.Layout().ToChart(CFPoint(75, 75)), QPoint(450, 50));
+}
+
+TEST_F(ChartGeometryTest, AxisNumbersNeverRunIntoEachOther) {
+    LoadExample("triangle.txt");
+    for (const int side : {400, 160, 90}) {
+        doc.Config().szChart = {side, side};
+        chart.Update(doc);
+        const std::vector<QRect> rects = CFrameText(doc.Config(), chart.Layout()).TextRects();
+        for (std::size_t i = 0; i < rects.size(); ++i)
+            for (std::size_t j = i + 1; j < rects.size(); ++j)
+                EXPECT_FALSE(rects[i].intersects(rects[j])) << side << ": " << i << ", " << j;
+        if (side == 400)
+            EXPECT_EQ(rects.size(), 24u) << "a plot of 400 pixels numbers all 22 major ticks";
+        else
+            EXPECT_LT(rects.size(), 24u) << side;
+    }
 }
 
 TEST_F(ChartGeometryTest, StatusQuoAtTheScaleMinimumIsDrawnAtThePlotsLowerLeftPixel) {
