@@ -42,6 +42,8 @@ void CQueltaDoc::SetPathName(const std::string& path) {
 
 void CQueltaDoc::DestroyScenario() {
     m_game.SetMembers(nullptr);
+    for (SHouseIds& index : m_houseIds)
+        index = SHouseIds();
     m_header.currentCommittee = nullptr;
     m_header.horizontalScale = nullptr;
     m_header.verticalScale = nullptr;
@@ -133,10 +135,19 @@ CMember* CQueltaDoc::MemberWithId(const std::string& id) const {
     // While a batch loads, the gathered IDs answer the common case (a new ID) at once.
     if (m_batchIds && !m_batchIds->contains(id))
         return nullptr;
-    for (const SHouse* house : {&m_header.lowerHouse, &m_header.upperHouse})
-        for (const auto& existing : house->members)
-            if (existing->MemberID() == id)
-                return existing.get();
+    const SHouse* houses[] = {&m_header.lowerHouse, &m_header.upperHouse};
+    for (int h = 0; h < 2; ++h) {
+        const auto& members = houses[h]->members;
+        SHouseIds& index = m_houseIds[h];
+        if (index.indexed > members.size() || index.idChanges != CMember::IdChanges())
+            index = SHouseIds{{}, 0, CMember::IdChanges()};
+        for (; index.indexed < members.size(); ++index.indexed) {
+            CMember* member = members[index.indexed].get();
+            index.byId.emplace(member->MemberID(), member);
+        }
+        if (const auto found = index.byId.find(id); found != index.byId.end())
+            return found->second;
+    }
     return nullptr;
 }
 

@@ -11,6 +11,7 @@
 
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -198,4 +199,14 @@ private:
     bool m_modified = false;
     bool m_batchLoad = false;
     std::unordered_set<std::string>* m_batchIds = nullptr;
+    /// Each house's members by ID, the first of an ID winning as in the house's order. Members
+    /// are only ever appended to a house (with their ID set) until the scenario is destroyed,
+    /// which empties the index, so the members appended since the last look are all it lacks;
+    /// a member's ID changed since (CMember::IdChanges) has it made again.
+    struct SHouseIds {
+        std::unordered_map<std::string, CMember*> byId;
+        size_t indexed = 0;
+        unsigned idChanges = 0;
+    };
+    mutable SHouseIds m_houseIds[2];
 };

@@ -4,7 +4,24 @@
 #include "preferences/PreferredRgn.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
+
+namespace {
+
+std::atomic<unsigned> idChanges{0};
+
+} // namespace
+
+void CMember::SetMemberID(const std::string& id) {
+    if (!m_memberId.empty() && m_memberId != id)
+        ++idChanges;
+    m_memberId = id;
+}
+
+unsigned CMember::IdChanges() {
+    return idChanges;
+}
 
 CMember::CMember(int prefType, const CFPoint& statusQuo, const CGridMap& gridMap)
     : m_preference(PreferenceSpec::ForNewMember(prefType)), m_statusQuo(statusQuo),

@@ -38,7 +38,10 @@ public:
 
     // Identity and names.
     const std::string& MemberID() const { return m_memberId; }
-    void SetMemberID(const std::string& id) { m_memberId = id; }
+    void SetMemberID(const std::string& id);
+    /// How many times a member's ID has been changed once it was set, by any member: an index
+    /// of members by ID made before a change may be out of date.
+    static unsigned IdChanges();
     const std::string& Label() const { return m_label; }
     const std::string& LastName() const { return m_lastName; }
     /// Sets the last name and the label with it.

@@ -64,3 +64,24 @@ TEST_F(CreateMemberTest, ABatchChecksIdsAsTheScanDoes) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(CreateMemberTest, AnIdNamesTheMemberOfTheScenarioThatHoldsItNow) {
+    CMember* first = doc.CreateMember("A", "First", CFPoint(10, 10), PREF_TRADEOFF);
+    EXPECT_EQ(doc.CreateMember("A", "Again", CFPoint(20, 20), PREF_TRADEOFF), first)
+        << "an ID taken gives the member that has it";
+
+    // A new scenario holds new members under the same IDs: the old ones are gone.
+    ASSERT_TRUE(NewWhiteboard(doc));
+    CMember* second = doc.CreateMember("A", "Second", CFPoint(30, 30), PREF_TRADEOFF);
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(second->LastName(), "Second");
+    CMember* other = doc.CreateMember("B", "Other", CFPoint(40, 40), PREF_TRADEOFF);
+    EXPECT_NE(other, second);
+    EXPECT_EQ(doc.CreateMember("A", "Third", CFPoint(50, 50), PREF_TRADEOFF), second);
+    EXPECT_EQ(doc.CreateMember("B", "Fourth", CFPoint(60, 60), PREF_TRADEOFF), other);
+    EXPECT_EQ(doc.Header().currentCommittee->Members().size(), 2u);
+}
+
+} // namespace
