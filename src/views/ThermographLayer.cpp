@@ -50,11 +50,9 @@ private:
     std::unordered_map<double, QRgb> m_known;
 };
 
-/// Paints every image pixel that the grid covers with the colour of the scale value `scaled`
-/// gives for the pixel's map value, leaving the pixels for which it gives none.
-template <typename Scaled>
-void PaintCells(QImage& image, QPoint origin, const SThermographGrid& grid, CColorTable& table,
-                Scaled scaled) {
+/// Calls `visit(pixel, column, row)` for every image pixel that the grid covers.
+template <typename Visit>
+void ForEachGridPixel(QImage& image, QPoint origin, const SThermographGrid& grid, Visit visit) {
     for (int y = 0; y < image.height(); ++y) {
         const int row = origin.y() + y - grid.pixels.top;
         if (row < 0 || row >= grid.Rows())
@@ -62,12 +60,21 @@ void PaintCells(QImage& image, QPoint origin, const SThermographGrid& grid, CCol
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x) {
             const int column = origin.x() + x - grid.pixels.left;
-            if (column < 0 || column >= grid.Columns())
-                continue;
-            if (const std::optional<double> value = scaled(grid.At(column, row)))
-                line[x] = table.Of(*value);
+            if (column >= 0 && column < grid.Columns())
+                visit(line[x], column, row);
         }
     }
+}
+
+/// Paints every image pixel that the grid covers with the colour of the scale value `scaled`
+/// gives for the pixel's map value, leaving the pixels for which it gives none.
+template <typename Scaled>
+void PaintCells(QImage& image, QPoint origin, const SThermographGrid& grid, CColorTable& table,
+                Scaled scaled) {
+    ForEachGridPixel(image, origin, grid, [&](QRgb& pixel, int column, int row) {
+        if (const std::optional<double> value = scaled(grid.At(column, row)))
+            pixel = table.Of(*value);
+    });
 }
 
 /// The custom distribution: each cell takes the colour of the least level whose region (the
@@ -89,18 +96,10 @@ void PaintLevels(QImage& image, QPoint origin, const SThermographGrid& grid, CCo
 void ClearCellsWithoutValue(QImage& image, QPoint origin, const SThermographGrid& grid) {
     if (grid.location.size() != grid.values.size())
         return;
-    for (int y = 0; y < image.height(); ++y) {
-        const int row = origin.y() + y - grid.pixels.top;
-        if (row < 0 || row >= grid.Rows())
-            continue;
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            const int column = origin.x() + x - grid.pixels.left;
-            if (column >= 0 && column < grid.Columns() &&
-                grid.location[static_cast<std::size_t>(row) * grid.Columns() + column] == 0)
-                line[x] = qRgba(0, 0, 0, 0);
-        }
-    }
+    ForEachGridPixel(image, origin, grid, [&](QRgb& pixel, int column, int row) {
+        if (grid.location[static_cast<std::size_t>(row) * grid.Columns() + column] == 0)
+            pixel = qRgba(0, 0, 0, 0);
+    });
 }
 
 bool HasValueCells(int mode) {
