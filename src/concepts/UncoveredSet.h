@@ -64,7 +64,16 @@ private:
 /// members strictly closer to a than to b reach the quota.
 bool BeatsByDistance(const CVotingGame& game, const CFPoint& a, const CFPoint& b, double quota);
 
+/// `beats[a][b]`: whether lattice point a beats lattice point b.
+using BeatsTable = std::vector<std::vector<bool>>;
+
+/// The distance-based majority relation over a lattice, from each point's squared distances
+/// to the members worked out once; the same relation as `BeatsMatrixByPairs`.
+BeatsTable BeatsMatrix(const CVotingGame& game, const std::vector<CFPoint>& lattice, double quota);
+/// The relation pair by pair through `BeatsByDistance`; the reference for `BeatsMatrix`.
+BeatsTable BeatsMatrixByPairs(const CVotingGame& game, const std::vector<CFPoint>& lattice,
+                              double quota);
+
 /// Which lattice points go uncovered: point x is covered when some other point m beats it and
 /// every third point that beats m also beats x. `beats[a][b]` says whether a beats b.
-std::vector<bool> UncoveredPoints(const std::vector<std::vector<bool>>& beats,
-                                  const std::vector<bool>& accepted);
+std::vector<bool> UncoveredPoints(const BeatsTable& beats, const std::vector<bool>& accepted);

@@ -54,8 +54,61 @@ bool BeatsByDistance(const CVotingGame& game, const CFPoint& a, const CFPoint& b
     return false;
 }
 
-std::vector<bool> UncoveredPoints(const std::vector<std::vector<bool>>& beats,
-                                  const std::vector<bool>& accepted) {
+BeatsTable BeatsMatrixByPairs(const CVotingGame& game, const std::vector<CFPoint>& lattice,
+                              double quota) {
+    const std::size_t n = lattice.size();
+    BeatsTable beats(n, std::vector<bool>(n, false));
+    for (std::size_t k = 0; k < n; ++k) {
+        StopWhenCancelled();
+        for (std::size_t m = 0; m < n; ++m)
+            beats[k][m] = m != k && BeatsByDistance(game, lattice[k], lattice[m], quota);
+    }
+    return beats;
+}
+
+namespace {
+
+/// Every lattice point's squared distance to each member, a row per point.
+std::vector<double> DistanceRows(const CVotingGame& game, const std::vector<CFPoint>& lattice) {
+    std::vector<double> rows;
+    rows.reserve(lattice.size() * game.Members().size());
+    for (const CFPoint& point : lattice)
+        for (const CMember* member : game.Members())
+            rows.push_back(member->SquaredDistance(point));
+    return rows;
+}
+
+/// Above this many stored distances (256 MB) the relation is worked out pair by pair.
+constexpr std::size_t kMaxDistanceRows = std::size_t{1} << 25;
+
+} // namespace
+
+BeatsTable BeatsMatrix(const CVotingGame& game, const std::vector<CFPoint>& lattice, double quota) {
+    const std::size_t n = lattice.size(), count = game.Members().size();
+    if (n * count > kMaxDistanceRows)
+        return BeatsMatrixByPairs(game, lattice, quota);
+    std::vector<double> votes;
+    for (const CMember* member : game.Members())
+        votes.push_back(member->EffectiveVote());
+    const std::vector<double> rows = DistanceRows(game, lattice);
+    BeatsTable beats(n, std::vector<bool>(n, false));
+    for (std::size_t k = 0; k < n; ++k) {
+        StopWhenCancelled();
+        const double* a = rows.data() + k * count;
+        for (std::size_t m = 0; m < n; ++m) {
+            const double* b = rows.data() + m * count;
+            double sum = 0.0;
+            for (std::size_t i = 0; m != k && i < count; ++i)
+                if (b[i] > a[i] && (sum += votes[i]) >= quota) {
+                    beats[k][m] = true;
+                    break;
+                }
+        }
+    }
+    return beats;
+}
+
+std::vector<bool> UncoveredPoints(const BeatsTable& beats, const std::vector<bool>& accepted) {
     const std::size_t n = beats.size();
     // beatenBy row m holds every t that beats m.
     CBitMatrix beatenBy(n);
@@ -121,15 +174,12 @@ void CUncoveredSetEstimator::EvaluatePass(const std::vector<CFPoint>& lattice,
     const CRgn snapshot = m_result;
     const std::size_t n = lattice.size();
     std::vector<bool> accepted(n);
-    std::vector<std::vector<bool>> beats(n, std::vector<bool>(n, false));
     for (std::size_t k = 0; k < n; ++k) {
-        StopWhenCancelled();
         const QPoint cell = m_map.WorldToCell(lattice[k]);
         accepted[k] = snapshot.PtInRegion(cell.x(), cell.y());
-        for (std::size_t m = 0; m < n; ++m)
-            beats[k][m] = m != k && BeatsByDistance(m_game, lattice[k], lattice[m], quota);
     }
-    const std::vector<bool> uncovered = UncoveredPoints(beats, accepted);
+    const std::vector<bool> uncovered =
+        UncoveredPoints(BeatsMatrix(m_game, lattice, quota), accepted);
     for (std::size_t k = 0; k < n; ++k) {
         StopWhenCancelled();
         Platform().SetStatusText(1, prefix + " Progress - " +

@@ -180,3 +180,32 @@ TEST(UncoveredSetTest, BodiesWithoutAYolkRadiusStillHaveOneInTheParetoSet) {
         EXPECT_TRUE(f.game.GetUncoveredSetRgn(10, 0, 1)->EqualRgn(*uncovered)) << c.name;
     }
 }
+
+TEST(UncoveredPointsTest, StoredDistancesGiveThePairByPairRelation) {
+    CRand::Seed(77);
+    for (int body = 0; body < 12; ++body) {
+        CGameFixture f(100);
+        const int n = 3 + 7 * body;
+        for (int i = 0; i < n; ++i) {
+            // Every third member shares the previous one's point; weights are whole or halves.
+            const bool twin = i % 3 == 2;
+            const double x = twin ? f.owned.back()->IdealPoint().x : std::round(Uniform(20, 80));
+            const double y = twin ? f.owned.back()->IdealPoint().y : std::round(Uniform(20, 80));
+            const int type = i % 11 == 5 ? PREF_ABSTAIN : PREF_TRADEOFF;
+            CMember& member = f.AddQuietly(x, y, type, 0.5 * (1 + CRand::Next() % 6));
+            member.SetWeighted(body % 2);
+        }
+        f.Refresh();
+        // Whole-number lattice points are often as far from two members as from each other, so
+        // ties are common; a repeated point beats nothing of its twin.
+        std::vector<CFPoint> lattice;
+        for (int k = 0; k < 40; ++k)
+            lattice.emplace_back(std::round(Uniform(10, 90)), std::round(Uniform(10, 90)));
+        lattice.push_back(lattice.front());
+        const double total = n;
+        for (double quota : {0.0, 0.5 * total, 0.5 * total + 0.5, 2.0 * total / 3.0, total + 1})
+            EXPECT_EQ(BeatsMatrix(f.game, lattice, quota),
+                      BeatsMatrixByPairs(f.game, lattice, quota))
+                << n << " members, quota " << quota;
+    }
+}
