@@ -34,14 +34,17 @@ def test_concepts_many_gives_one_record_per_file_and_failures_as_records(tmp_pat
     (tmp_path / "bad.txt").write_text("garbage\n")
     paths = [EXAMPLES / "five.txt", tmp_path / "bad.txt", EXAMPLES / "triangle.txt",
              tmp_path / "missing.txt"]
-    records = quelta.concepts_many(paths, only=["winset", "yolk"], processes=2)
-    assert [r["file"] for r in records] == [str(p) for p in paths]
-    for path, record in zip(paths, records):
-        if path.parent == EXAMPLES:
-            assert record == {"file": str(path),
-                              **cli_json("concepts", path, "--only", "winset,yolk", "--json")}
-        else:
-            assert set(record) == {"file", "error"} and record["error"]["message"]
+    # Threads of this process (the default), worker processes, and one by one.
+    for workers in ({}, {"threads": 3}, {"processes": 2}, {"threads": 0}):
+        records = quelta.concepts_many(paths * 2, only=["winset", "yolk"], **workers)
+        assert [r["file"] for r in records] == [str(p) for p in paths * 2], workers
+        for path, record in zip(paths * 2, records):
+            if path.parent == EXAMPLES:
+                assert record == {"file": str(path),
+                                  **cli_json("concepts", path, "--only", "winset,yolk", "--json")}
+            else:
+                assert set(record) == {"file", "error"} and record["error"]["message"]
     assert quelta.concepts_many(paths[:1], only="yolk", processes=0)[0]["yolk.radius"] > 0
-    with pytest.raises(quelta.Error):
-        quelta.concepts_many(paths, processes=-1)
+    for workers in ({"processes": -1}, {"threads": 1.5}, {"threads": 2, "processes": 2}):
+        with pytest.raises(quelta.Error):
+            quelta.concepts_many(paths, **workers)

@@ -95,14 +95,21 @@ BeatsTable BeatsMatrix(const CVotingGame& game, const std::vector<CFPoint>& latt
     for (std::size_t k = 0; k < n; ++k) {
         StopWhenCancelled();
         const double* a = rows.data() + k * count;
-        for (std::size_t m = 0; m < n; ++m) {
+        for (std::size_t m = k + 1; m < n; ++m) {
             const double* b = rows.data() + m * count;
-            double sum = 0.0;
-            for (std::size_t i = 0; m != k && i < count; ++i)
-                if (b[i] > a[i] && (sum += votes[i]) >= quota) {
-                    beats[k][m] = true;
-                    break;
-                }
+            // Both directions in one walk. Votes are never negative, so a running sum only
+            // grows: once a member prefers a point, its sum reaches the quota somewhere exactly
+            // when its end does, and the members who do not prefer it add nothing.
+            double forK = 0.0, forM = 0.0;
+            bool closerToK = false, closerToM = false;
+            for (std::size_t i = 0; i < count; ++i) {
+                closerToK |= b[i] > a[i];
+                closerToM |= a[i] > b[i];
+                forK += b[i] > a[i] ? votes[i] : 0.0;
+                forM += a[i] > b[i] ? votes[i] : 0.0;
+            }
+            beats[k][m] = closerToK && forK >= quota;
+            beats[m][k] = closerToM && forM >= quota;
         }
     }
     return beats;
