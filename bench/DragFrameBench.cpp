@@ -106,6 +106,8 @@ BENCHMARK(BM_DragFrame)
     ->Args({435, 400})
     ->Args({101, 1000})
     ->Args({435, 1000})
+    ->Args({10000, 400})
+    ->Args({10000, 1000})
     ->Unit(benchmark::kMillisecond);
 
 } // namespace
