@@ -9,6 +9,7 @@
 #include <QBuffer>
 #include <QCommandLineParser>
 #include <QGuiApplication>
+#include <QPixmap>
 #include <QScreen>
 #include <QTimer>
 
@@ -29,6 +30,34 @@ bool DisplayAvailable() {
             return true;
     }
     return false;
+}
+
+/// A picture of the window; while a box is up over it (a file that could not be opened, say),
+/// the screen where the window lies, so that the box is in the picture too.
+QPixmap WindowPicture(QWidget& frame) {
+    QWidget* box = QApplication::activeModalWidget();
+    QScreen* screen = frame.screen();
+    if (box && screen) {
+        const QRect area = frame.frameGeometry();
+        QPixmap shot = screen->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+        if (!shot.isNull())
+            return shot;
+    }
+    return frame.grab();
+}
+
+/// Saves the window's picture to `path` once it has been shown a while, then ends the program
+/// (a box that is up is closed by the end of its event loop).
+void ScreenshotLater(QWidget& frame, const QString& path) {
+    QTimer::singleShot(1500, &frame, [&frame, path] {
+        QBuffer png;
+        png.open(QIODevice::WriteOnly);
+        const bool saved =
+            WindowPicture(frame).save(&png, "PNG") &&
+            WriteFileAtomically(path.toStdString(),
+                                std::string_view(png.data().constData(), png.data().size())) == 0;
+        QApplication::exit(saved ? 0 : 1);
+    });
 }
 
 } // namespace
@@ -64,23 +93,16 @@ int main(int argc, char** argv) {
     // The log opens with its date line, then the scenario is reset to a whiteboard.
     CreateDocument(doc);
     frame.RefreshViews();
-    if (!parser.positionalArguments().isEmpty())
-        frame.OpenStartupFile(parser.positionalArguments().first());
     // Without a window manager a maximised window keeps its size; give it the screen first.
     if (QScreen* screen = QGuiApplication::primaryScreen())
         frame.setGeometry(screen->availableGeometry());
     frame.showMaximized();
-    if (parser.isSet(screenshot)) {
-        const QString path = parser.value(screenshot);
-        QTimer::singleShot(1500, &frame, [&frame, path] {
-            QBuffer png;
-            png.open(QIODevice::WriteOnly);
-            const bool saved =
-                frame.grab().save(&png, "PNG") &&
-                WriteFileAtomically(path.toStdString(), std::string_view(png.data().constData(),
-                                                                         png.data().size())) == 0;
-            QApplication::exit(saved ? 0 : 1);
-        });
+    if (parser.isSet(screenshot))
+        ScreenshotLater(frame, parser.value(screenshot));
+    // The file opens once the window is up, so that a message about it appears over the window.
+    if (!parser.positionalArguments().isEmpty()) {
+        const QString path = parser.positionalArguments().first();
+        QTimer::singleShot(0, &frame, [&frame, path] { frame.OpenStartupFile(path); });
     }
     return QApplication::exec();
 }
