@@ -185,6 +185,34 @@ std::vector<STracedRing> TraceRings(const CCompressedCells& cells) {
     return rings;
 }
 
+/// A closed ring cut into closed loops that pass each corner once: where the ring comes back to
+/// a corner it passed, the stretch in between is a loop of its own. The last loop keeps the
+/// ring's first corner.
+std::vector<std::vector<QPoint>> SplitAtRepeatedCorners(const std::vector<QPoint>& ring) {
+    std::vector<std::vector<QPoint>> loops;
+    std::vector<QPoint> path;
+    std::map<std::pair<int, int>, size_t> onPath;
+    for (size_t i = 0; i + 1 < ring.size(); ++i) {
+        const QPoint corner = ring[i];
+        const auto seen = onPath.find({corner.x(), corner.y()});
+        if (seen == onPath.end()) {
+            onPath[{corner.x(), corner.y()}] = path.size();
+            path.push_back(corner);
+            continue;
+        }
+        std::vector<QPoint> loop(path.begin() + static_cast<std::ptrdiff_t>(seen->second),
+                                 path.end());
+        loop.push_back(corner);
+        for (size_t k = seen->second + 1; k < path.size(); ++k)
+            onPath.erase({path[k].x(), path[k].y()});
+        path.resize(seen->second + 1);
+        loops.push_back(std::move(loop));
+    }
+    path.push_back(path.front());
+    loops.push_back(std::move(path));
+    return loops;
+}
+
 } // namespace
 
 std::vector<SCellPolygon> TraceCellOutline(const CRgn& rgn) {
@@ -193,16 +221,21 @@ std::vector<SCellPolygon> TraceCellOutline(const CRgn& rgn) {
     std::vector<SCellPolygon> polygons;
     std::map<int, size_t> polygonOfPiece;
     std::vector<std::pair<int, TRing<QPoint>>> holes;
-    for (STracedRing& traced : TraceRings(cells)) {
+    for (const STracedRing& traced : TraceRings(cells)) {
         const int piece = pieces[cells.Cell(traced.cell.x(), traced.cell.y())];
-        TRing<QPoint> ring;
-        for (const QPoint& corner : traced.corners)
-            ring.push_back(cells.Corner(corner));
-        if (TwiceArea(traced.corners) > 0) {
-            polygonOfPiece[piece] = polygons.size();
-            polygons.push_back({std::move(ring), {}});
-        } else {
-            holes.emplace_back(piece, std::move(ring));
+        // A piece's outline that touches itself at a corner (cells around a gap that meets
+        // the outside only at that corner) is its outer ring and a hole touching it there, as
+        // shapes with simple rings have it; the loops of a hole are holes touching each other.
+        for (const std::vector<QPoint>& loop : SplitAtRepeatedCorners(traced.corners)) {
+            TRing<QPoint> ring;
+            for (const QPoint& corner : loop)
+                ring.push_back(cells.Corner(corner));
+            if (TwiceArea(loop) > 0) {
+                polygonOfPiece[piece] = polygons.size();
+                polygons.push_back({std::move(ring), {}});
+            } else {
+                holes.emplace_back(piece, std::move(ring));
+            }
         }
     }
     // Every hole lies inside the outer ring of the piece whose cells it follows.

@@ -8,8 +8,8 @@
 
 #include <vector>
 
-/// A closed ring of points: the last point repeats the first, no other point follows itself and
-/// no point lies on the straight run between its neighbours.
+/// A closed ring of points: the last point repeats the first, no other point comes twice and no
+/// point lies on the straight run between its neighbours.
 template <typename Point> using TRing = std::vector<Point>;
 
 /// One piece of an outline: its outer ring and the rings of its holes.
@@ -24,7 +24,8 @@ using SCellPolygon = TOutlinePolygon<QPoint>;
 using SIssuePolygon = TOutlinePolygon<CFPoint>;
 
 /// The outline of a region's cells on the grid's corners, one polygon per piece of cells joined
-/// by their sides (cells that touch only at a corner are separate pieces). Seen on the chart,
+/// by their sides (cells that touch only at a corner are separate pieces); rings may touch
+/// each other at corners but never themselves. Seen on the chart,
 /// outer rings run clockwise and holes anticlockwise (rows grow downwards). Pieces come in the
 /// order of their top-left cell, row by row; empty without cells.
 std::vector<SCellPolygon> TraceCellOutline(const CRgn& rgn);

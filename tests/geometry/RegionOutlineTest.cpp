@@ -42,11 +42,17 @@ bool Encloses(const Ring& ring, double x, double y) {
     return inside;
 }
 
-/// Checks a ring's form: closed, at least a square, every step along one axis and every corner
-/// a turn (no repeated point, no point in the middle of a side).
+/// Checks a ring's form: closed, at least a square, every step along one axis, every corner
+/// a turn (no repeated point, no point in the middle of a side) and no corner passed twice.
 void ExpectWellFormed(const Ring& ring) {
     ASSERT_GE(ring.size(), 5u);
     EXPECT_EQ(ring.front(), ring.back());
+    std::vector<std::pair<int, int>> corners;
+    for (size_t i = 0; i + 1 < ring.size(); ++i)
+        corners.emplace_back(ring[i].x(), ring[i].y());
+    std::sort(corners.begin(), corners.end());
+    EXPECT_EQ(std::adjacent_find(corners.begin(), corners.end()), corners.end())
+        << "a corner passed twice";
     for (size_t i = 0; i + 1 < ring.size(); ++i) {
         const QPoint step = ring[i + 1] - ring[i];
         EXPECT_TRUE((step.x() == 0) != (step.y() == 0)) << "step " << i;
@@ -120,13 +126,27 @@ TEST(RegionOutlineTest, CellsTouchingAtACornerAreSeparatePieces) {
     EXPECT_EQ(pieces[1].outer, (Ring{{1, 1}, {2, 1}, {2, 2}, {1, 2}, {1, 1}}));
     ExpectTracesCells(diagonal, pieces);
 
-    // A ring of cells whose gap is a corner: the cell it surrounds reaches the outside there,
-    // so there is no hole and the outline touches itself at that corner.
+    // A ring of cells whose gap is a corner: the cell it surrounds is a hole touching the
+    // outer ring at that corner, not a loop of the outer ring through it.
     const CRgn almostClosed = Cells({{1, 0}, {2, 0}, {2, 1}, {2, 2}, {1, 2}, {0, 2}, {0, 1}});
     const std::vector<SCellPolygon> one = TraceCellOutline(almostClosed);
     ASSERT_EQ(one.size(), 1u);
-    EXPECT_TRUE(one[0].holes.empty());
+    EXPECT_EQ(one[0].outer.front(), QPoint(1, 0));
+    ASSERT_EQ(one[0].holes.size(), 1u);
+    EXPECT_EQ(one[0].holes[0], (Ring{{1, 1}, {1, 2}, {2, 2}, {2, 1}, {1, 1}}));
     ExpectTracesCells(almostClosed, one);
+
+    // Two arms reaching into a frame, their tips touching at a corner, cut its hole in two:
+    // two holes touching there.
+    CRgn frame = Rect(0, 0, 6, 6);
+    frame.CombineRgn(frame, Rect(1, 1, 5, 5), RGN_DIFF);
+    frame.CombineRgn(frame, Cells({{1, 1}, {2, 2}, {3, 3}, {4, 4}}), RGN_OR);
+    frame.CombineRgn(frame, Rect(1, 1, 3, 2), RGN_OR);
+    frame.CombineRgn(frame, Rect(3, 4, 5, 5), RGN_OR);
+    const std::vector<SCellPolygon> framed = TraceCellOutline(frame);
+    ASSERT_EQ(framed.size(), 1u);
+    EXPECT_EQ(framed[0].holes.size(), 2u);
+    ExpectTracesCells(frame, framed);
 }
 
 TEST(RegionOutlineTest, LShapeHasSixCorners) {
