@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -40,11 +41,18 @@ CBucketFan::CBucketFan(const CVoterSet& voters, double quota, double total)
     : m_set(voters), m_quota(quota), m_total(total), m_count(BucketCount(voters.Voters().size())),
       m_scale(static_cast<double>(m_count) / 4.0), m_near2(FineNear(voters) * FineNear(voters)),
       m_bucketOf(voters.Voters().size(), -1), m_weight(m_count), m_voterCount(m_count),
-      m_running(2 * m_count + 1), m_open(m_count), m_needed(m_count), m_first(m_count + 1) {
+      m_running(2 * m_count + 1), m_open(m_count), m_needed(m_count), m_across(m_count),
+      m_first(m_count + 1) {
+    // A perpendicular is drawn from rounded coordinates: its direction is off by at most a
+    // few units in the last place of the largest coordinate over its length (at least the near
+    // distance), and so its length by no more than that share of the near distance.
+    const double slack = 1.0 + 4.0 / static_cast<double>(m_count);
+    m_nearVoter2 = m_near2 * slack * slack;
     for (const CVoterSet::SVoter& v : voters.Voters()) {
         m_xs.push_back(v.x);
         m_ys.push_back(v.y);
         m_votes.push_back(v.vote);
+        m_reach = std::max({m_reach, std::fabs(v.x), std::fabs(v.y)});
     }
 }
 
@@ -75,8 +83,15 @@ void CBucketFan::Aim(double apexX, double apexY) {
         // so the bucket is exactly the one whose range holds the key, and a key of 4 (a
         // rounded direction just below +x) joins the last bucket.
         const int b = std::min(last, static_cast<int>(DirectionKey(vx, vy) * m_scale));
-        m_bucketOf[i] = vx * vx + vy * vy < m_near2 ? -1 : b;
+        m_bucketOf[i] = vx * vx + vy * vy < m_nearVoter2 ? -1 : b;
     }
+    // The perpendicular's components are rounded twice from values up to three times the
+    // reach; its direction measure moves by less than 16 units in the last place of the reach
+    // over the near distance, which must stay under a quarter of a bucket (4 / count wide).
+    const double reach = std::max({m_reach, std::fabs(apexX), std::fabs(apexY)});
+    m_perpendicularsBounded =
+        64.0 * std::numeric_limits<double>::epsilon() * reach * static_cast<double>(m_count) <
+        std::sqrt(m_near2);
     std::fill(m_weight.begin(), m_weight.end(), 0.0);
     std::fill(m_voterCount.begin(), m_voterCount.end(), 0);
     for (std::size_t i = 0; i < n; ++i) {
@@ -104,14 +119,21 @@ void CBucketFan::OpenBuckets() {
     for (std::size_t i = 0; i < 2 * m_count; ++i)
         m_running[i + 1] = m_running[i] + m_weight[i % m_count];
     std::fill(m_needed.begin(), m_needed.end(), 0);
-    const std::size_t half = m_count / 2;
+    const std::size_t half = m_count / 2, quarter = m_count / 4;
     SSideWeights sure;
-    for (std::size_t b = 0; b < m_count; ++b) {
+    for (std::size_t b = 0; b < m_count; ++b)
         m_open[b] = Sure(b, sure) ? 1 : 0;
+    for (std::size_t b = 0; b < m_count; ++b) {
         if (m_open[b])
             for (std::size_t end : {b, b + half})
                 for (std::size_t k = end + m_count - 1; k <= end + m_count + 1; ++k)
                     m_needed[k % m_count] = 1;
+        // A voter's perpendicular lies a quarter turn on (or three quarters: the opposite
+        // bucket, which is open exactly when this one is), give or take one bucket.
+        const std::size_t across = b + quarter + m_count;
+        m_across[b] = m_open[(across - 1) % m_count] | m_open[across % m_count] |
+                      m_open[(across + 1) % m_count];
+        m_needed[b] |= m_across[b];
     }
 }
 
@@ -187,6 +209,20 @@ void CBucketFan::WeighLinesToVoters(int after, std::vector<SSideWeights>& byMemb
     for (const SFiled& v : m_nearVoters)
         if (v.member > after)
             unsettled.push_back(v.member);
+}
+
+void CBucketFan::PerpendicularCandidates(std::vector<int>& members) const {
+    if (!m_perpendicularsBounded) {
+        for (const CVoterSet::SVoter& v : m_set.Voters())
+            members.push_back(v.member);
+        return;
+    }
+    for (std::size_t b = 0; b < m_count; ++b)
+        if (m_across[b])
+            for (std::size_t i = m_first[b]; i < m_first[b + 1]; ++i)
+                members.push_back(m_filed[i].member);
+    for (const SFiled& v : m_nearVoters)
+        members.push_back(v.member);
 }
 
 std::unique_ptr<CApexFan> MakeApexFan(const CVoterSet& voters, double quota, double total,

@@ -32,6 +32,10 @@ public:
     void Weigh(std::vector<SQuery>& queries) override;
     void WeighLinesToVoters(int after, std::vector<SSideWeights>& byMember,
                             std::vector<int>& settled, std::vector<int>& unsettled) override;
+    /// The voters near the apex and those whose perpendicular falls into an open bucket or
+    /// beside one (rounding of the perpendicular moves it by far less than a bucket), or every
+    /// voter where coordinates far beyond the body's extent could round it further.
+    void PerpendicularCandidates(std::vector<int>& members) const override;
 
 private:
     struct SFiled {
@@ -60,6 +64,13 @@ private:
     std::size_t m_count;
     double m_scale;
     double m_near2;
+    /// Voters closer than this to the apex are weighed one by one: a little beyond the near
+    /// distance, so that a voter's perpendicular, however rounded, is at least that long.
+    double m_nearVoter2;
+    /// The largest coordinate of any voter, and whether rounding of the perpendiculars from
+    /// the current apex stays within a bucket.
+    double m_reach = 0.0;
+    bool m_perpendicularsBounded = false;
     double m_apexX = 0.0;
     double m_apexY = 0.0;
     double m_onApex = 0.0;
@@ -77,6 +88,8 @@ private:
     /// filed for the side test.
     std::vector<char> m_open;
     std::vector<char> m_needed;
+    /// Whether the perpendiculars of the bucket's voters may fall into an open bucket.
+    std::vector<char> m_across;
     std::vector<std::size_t> m_first;
     std::vector<SFiled> m_filed;
     std::vector<SFiled> m_nearVoters;

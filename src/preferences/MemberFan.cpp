@@ -215,3 +215,8 @@ void CMemberFan::WeighLinesToVoters(int after, std::vector<SSideWeights>& byMemb
             settled.push_back(member);
         });
 }
+
+void CMemberFan::PerpendicularCandidates(std::vector<int>& members) const {
+    for (const CVoterSet::SVoter& v : m_set.Voters())
+        members.push_back(v.member);
+}

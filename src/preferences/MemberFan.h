@@ -102,6 +102,10 @@ public:
     /// lines that are no quota lines); voters too near the apex for the fan go to `unsettled`.
     virtual void WeighLinesToVoters(int after, std::vector<SSideWeights>& byMember,
                                     std::vector<int>& settled, std::vector<int>& unsettled) = 0;
+    /// Lists (by member index) the voters whose line from the apex may have a quota line
+    /// through the apex at right angles to it: for every voter left out, that perpendicular,
+    /// weighed through this fan, is surely none. Voters near the apex are always listed.
+    virtual void PerpendicularCandidates(std::vector<int>& members) const = 0;
 };
 
 /// Every voter seen from one apex point, sorted by direction, with running vote sums, so that
@@ -120,6 +124,8 @@ public:
     void Weigh(std::vector<SQuery>& queries) override;
     void WeighLinesToVoters(int after, std::vector<SSideWeights>& byMember,
                             std::vector<int>& settled, std::vector<int>& unsettled) override;
+    /// Every voter: the sorted fan bounds no line before weighing it.
+    void PerpendicularCandidates(std::vector<int>& members) const override;
 
 private:
     struct SEntry {

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <unordered_set>
 #include <utility>
 
 namespace {
@@ -45,10 +46,15 @@ private:
     /// Ideal points in rank order, and each member's rank position by list index.
     std::vector<CFPoint> m_points;
     std::vector<std::size_t> m_rankOf;
-    /// Whether the perpendicular through x across its pair with y passed, at y * n + x: the
-    /// tests made from every other member across x lie together, where x reads them.
-    std::vector<char> m_passes;
+    /// Whether the perpendicular through x across its pair with y passed.
+    bool Passed(std::size_t x, std::size_t y) const { return m_passed.contains(x * m_n + y); }
+
+    /// The passing perpendiculars, as x * n + y: few beside the n^2 pairs.
+    std::unordered_set<std::size_t> m_passed;
     std::vector<char> m_tested;
+    /// The members (by list index) without a vote, whom no fan holds.
+    std::vector<int> m_nonVoters;
+    std::vector<int> m_candidates;
     /// The weights of the passing lines, by x * n + y, and the pairs where both passed.
     std::vector<std::pair<std::size_t, SSideWeights>> m_weights;
     std::vector<std::pair<std::size_t, std::size_t>> m_pairs;
@@ -60,13 +66,19 @@ private:
 CPairSweep::CPairSweep(const CVotingGame& game, const std::vector<SMemberPower>& ranked,
                        const CVoterSet& voters)
     : m_game(game), m_ranked(ranked), m_voters(voters), m_n(ranked.size()),
-      m_rankOf(game.Members().size(), 0), m_passes(m_n * m_n, 0), m_tested(m_n, 0),
-      m_quota(game.VoteQuota()), m_total(game.VoteTotal()) {
+      m_rankOf(game.Members().size(), 0), m_tested(m_n, 0), m_quota(game.VoteQuota()),
+      m_total(game.VoteTotal()) {
     m_points.reserve(m_n);
     for (std::size_t x = 0; x < m_n; ++x) {
         m_points.push_back(ranked[x].member->IdealPoint());
         m_rankOf[static_cast<std::size_t>(ranked[x].index)] = x;
     }
+    std::vector<char> votes(game.Members().size(), 0);
+    for (const CVoterSet::SVoter& v : voters.Voters())
+        votes[static_cast<std::size_t>(v.member)] = 1;
+    for (std::size_t i = 0; i < votes.size(); ++i)
+        if (!votes[i])
+            m_nonVoters.push_back(static_cast<int>(i));
 }
 
 void CPairSweep::Record(std::size_t x, std::size_t y, const SSideWeights& w) {
@@ -76,7 +88,7 @@ void CPairSweep::Record(std::size_t x, std::size_t y, const SSideWeights& w) {
                                       PerpendicularThrough(m_points[x], Across(x, y)).GetP2());
     if (QuotaLineKind(weights, m_quota, m_total) == EQuotaLineKind::None)
         return;
-    m_passes[y * m_n + x] = 1;
+    m_passed.insert(x * m_n + y);
     m_weights.emplace_back(x * m_n + y, weights);
     if (m_tested[y])
         m_pairs.emplace_back(std::min(x, y), std::max(x, y));
@@ -87,8 +99,12 @@ void CPairSweep::TestFrom(std::size_t member, CApexFan& fan) {
     const CFPoint p = m_points[x];
     const double near2 = fan.Near() * fan.Near();
     m_queries.clear();
-    for (std::size_t y = 0; y < m_n; ++y) {
-        if (y == x || (m_tested[y] && !m_passes[x * m_n + y]) || Coincident(x, y))
+    // Only the perpendiculars the fan cannot rule out are weighed; the others are none.
+    m_candidates.assign(m_nonVoters.begin(), m_nonVoters.end());
+    fan.PerpendicularCandidates(m_candidates);
+    for (int candidate : m_candidates) {
+        const std::size_t y = m_rankOf[static_cast<std::size_t>(candidate)];
+        if (y == x || (m_tested[y] && !Passed(y, x)) || Coincident(x, y))
             continue;
         const CFPoint d = Across(x, y);
         // The same differences as the side test of the drawn line takes.

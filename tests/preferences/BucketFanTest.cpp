@@ -14,12 +14,12 @@ namespace {
 
 /// A body of n members drawn about (50, 50) with a normal spread, as survey respondents crowd
 /// about the middle: most lines through an apex there are nearly halving.
-void MakeCrowd(CGameFixture& f, int n, double spread) {
+void MakeCrowd(CGameFixture& f, int n, double spread, double centre = 50) {
     for (int i = 0; i < n; ++i) {
         const double u = (1 + CRand::Next()) / 32769.0, v = CRand::Next() / 32767.0;
         const double r = spread * std::sqrt(-2.0 * std::log(u));
-        f.AddQuietly(50 + r * std::cos(6.283185307179586 * v),
-                     50 + r * std::sin(6.283185307179586 * v));
+        f.AddQuietly(centre + r * std::cos(6.283185307179586 * v),
+                     centre + r * std::sin(6.283185307179586 * v));
     }
     f.Refresh();
 }
@@ -49,7 +49,7 @@ bool ExpectFansAgree(CGameFixture& f, const std::string& name) {
         return false;
     ExpectSameLines(FindQuotaLinesSwept(f.game, voters, {}, EApexFan::Best),
                     FindQuotaLinesSwept(f.game, voters, {}, EApexFan::Sorted), name);
-    if (std::fmod(f.game.VoteTotal(), 2.0) == 0.0 && f.owned.size() <= 1000) {
+    if (std::fmod(f.game.VoteTotal(), 2.0) == 0.0 && f.owned.size() <= 3000) {
         const std::vector<SMemberPower> ranked =
             f.game.GetMembersByPower(0, kYolkPowerDirections, kYolkPowerOffset);
         const SPairPerpendiculars fast =
@@ -88,12 +88,12 @@ TEST(BucketFanTest, RandomBodiesOfFiftyToFourHundredGiveTheSortedFansLines) {
 
 TEST(BucketFanTest, CrowdedBodiesGiveTheSortedFansLinesAndPairs) {
     // Normal crowds, tight and loose, odd and even, under simple majority and two thirds, up
-    // to three thousand members; and a crowd whose every member is doubled (coincident pairs
-    // all through the middle).
+    // to three thousand members (their pair tests too); and a crowd whose every member is doubled
+    // (coincident pairs all through the middle).
     CRand::Seed(4242);
     for (int scenario = 0; scenario < 9; ++scenario) {
         CGameFixture f(10);
-        const int n = scenario < 4 ? 300 + scenario : (scenario < 8 ? 700 + scenario : 3001);
+        const int n = scenario < 4 ? 300 + scenario : (scenario < 8 ? 700 + scenario : 3000);
         MakeCrowd(f, n, scenario % 2 ? 3.0 : 15.0);
         if (scenario == 7) {
             const std::size_t count = f.owned.size();
@@ -104,6 +104,27 @@ TEST(BucketFanTest, CrowdedBodiesGiveTheSortedFansLinesAndPairs) {
         f.game.SetVoteRule(scenario % 4 < 2 ? 0.5 : 2.0 / 3.0);
         const std::string name = "crowd " + std::to_string(scenario);
         EXPECT_TRUE(ExpectFansAgree(f, name)) << name;
+        if (HasFailure())
+            return;
+    }
+}
+
+TEST(BucketFanTest, CrowdsFarFromTheOriginGiveTheSortedFansPairs) {
+    // Far from the origin the perpendiculars through members are drawn from coordinates with
+    // few bits left below the body's extent; beyond some distance the bucket fan weighs every
+    // member's perpendicular, and short of it only those beside open buckets. Some members
+    // abstain: they stand across pairs like the others, though no fan holds them.
+    CRand::Seed(5151);
+    for (const double centre : {1e5, 1e9, 1e12}) {
+        CGameFixture f(10);
+        MakeCrowd(f, 400, 15.0, centre);
+        for (std::size_t i = 0; i < f.owned.size(); i += 37)
+            f.owned[i]->SetPrefType(PREF_ABSTAIN);
+        f.Refresh();
+        if (std::fmod(f.game.VoteTotal(), 2.0) != 0.0)
+            f.owned[1]->SetPrefType(PREF_ABSTAIN);
+        f.Refresh();
+        EXPECT_TRUE(ExpectFansAgree(f, "centre " + std::to_string(centre)));
         if (HasFailure())
             return;
     }
