@@ -2,6 +2,7 @@
 #include "database/DatabaseSchema.h"
 #include "database/DatabaseSource.h"
 #include "database/StoredScenario.h"
+#include "document/EditSteps.h"
 #include "document/QueltaDoc.h"
 #include "platform/HeadlessPlatform.h"
 
@@ -106,5 +107,60 @@ void BM_OpenDatabaseScenario(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_OpenDatabaseScenario)->Arg(435)->Unit(benchmark::kMillisecond);
+
+/// The generated house's stored scenario of the whole house, opened; false when it failed.
+bool OpenWholeHouse(CQueltaDoc& doc, const std::string& path) {
+    return OpenDatabase(doc, path) && OpenScenario(doc, "All");
+}
+
+/// One step of the edit history on a legislature's scenario, recorded as the desktop records
+/// it: a member moved (the text, the state and a copy of both houses) or the rule changed
+/// (the text and the state; the houses' copy is shared with the step before). A fixed number
+/// of steps, since each keeps its copy.
+void BM_LegislatureEditStep(benchmark::State& state) {
+    CRecordingPlatform platform;
+    CScopedPlatform scope(platform);
+    const SGeneratedHouse house(static_cast<int>(state.range(0)));
+    CQueltaDoc doc;
+    if (!OpenWholeHouse(doc, house.path))
+        state.SkipWithError("the generated scenario did not open");
+    const bool moveMember = state.range(1) != 0;
+    int step = 0;
+    for (auto _ : state) {
+        ++step;
+        if (moveMember)
+            doc.SetMemberIdealPoint("M0", CFPoint(10.0 + step % 50, 20.0));
+        else
+            doc.SetVoteRule(0.5 + (step % 40) / 100.0);
+        CommitEdit(doc, "Step");
+    }
+    if (doc.History().Position() != static_cast<size_t>(step))
+        state.SkipWithError("a step was not recorded");
+}
+BENCHMARK(BM_LegislatureEditStep)
+    ->ArgNames({"members", "moveMember"})
+    ->Args({101, 1})
+    ->Args({435, 1})
+    ->Args({435, 0})
+    ->Iterations(100)
+    ->Unit(benchmark::kMillisecond);
+
+/// An undo and a redo of a member's move on a legislature's scenario: the whole legislature
+/// put back from its copy each time.
+void BM_LegislatureUndoRedo(benchmark::State& state) {
+    CRecordingPlatform platform;
+    CScopedPlatform scope(platform);
+    const SGeneratedHouse house(static_cast<int>(state.range(0)));
+    CQueltaDoc doc;
+    if (!OpenWholeHouse(doc, house.path))
+        state.SkipWithError("the generated scenario did not open");
+    doc.SetMemberIdealPoint("M0", CFPoint(10.0, 20.0));
+    CommitEdit(doc, "Move Member");
+    for (auto _ : state) {
+        if (!UndoEdit(doc) || !RedoEdit(doc))
+            state.SkipWithError("the step was not taken");
+    }
+}
+BENCHMARK(BM_LegislatureUndoRedo)->Arg(101)->Arg(435)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -1,5 +1,15 @@
 #include "document/EditHistory.h"
 
+#include "document/LegislatureCopy.h"
+
+bool SScenarioSnapshot::operator==(const SScenarioSnapshot& other) const {
+    if (text != other.text || zoom != other.zoom)
+        return false;
+    if (legislature == other.legislature)
+        return true;
+    return legislature && other.legislature && legislature->State() == other.legislature->State();
+}
+
 void CEditHistory::Restart(SScenarioSnapshot current, bool clean) {
     m_steps.clear();
     m_current = std::move(current);

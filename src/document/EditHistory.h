@@ -1,16 +1,25 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
+class CLegislatureCopy;
+
 /// What a step of the edit history restores: the scenario as the scenario writer writes it,
-/// and the zoom, which an edit may change but a save does not carry. Where the scenario came
-/// from and where it is saved are no part of it: undo never moves the document to another file.
+/// and the zoom, which an edit may change but a save does not carry. A legislature's scenario
+/// holds more than its text (both houses, every committee, ratings on every scale), so its
+/// snapshot carries a copy of it too, shared by the snapshots of the steps that leave the
+/// legislature as it was. Where the scenario came from and where it is saved are no part of
+/// it: undo never moves the document to another file.
 struct SScenarioSnapshot {
     std::string text;
     double zoom = 1.0;
+    /// The legislature's copy (nullptr: the text carries the scenario whole).
+    std::shared_ptr<const CLegislatureCopy> legislature;
 
-    bool operator==(const SScenarioSnapshot&) const = default;
+    /// Equal texts and zooms, and legislatures in the same state (or none on both sides).
+    bool operator==(const SScenarioSnapshot& other) const;
 };
 
 /// Where the scenario came from and where a save puts it. Ordinary steps keep it as it is;
@@ -55,6 +64,8 @@ public:
     /// Steps forward; what to restore, no snapshot when there is nothing to redo.
     SHistoryPlace StepForward(const SScenarioOrigin& leaving);
 
+    /// The snapshot of the current state.
+    const SScenarioSnapshot& Current() const { return m_current; }
     bool CanUndo() const { return m_index > 0; }
     bool CanRedo() const { return m_index < m_steps.size(); }
     /// The name of the step Undo takes back ("" for none).

@@ -1,5 +1,6 @@
 #include "document/EditSteps.h"
 
+#include "document/LegislatureCopy.h"
 #include "document/QueltaDoc.h"
 #include "document/ScenarioFile.h"
 #include "platform/Platform.h"
@@ -14,7 +15,10 @@ void RestoreSnapshot(CQueltaDoc& doc, const SScenarioSnapshot& snapshot,
     CWaitCursor wait;
     CEditHistory& history = doc.History();
     history.SetRestoring(true);
-    ReadScenarioText(doc, snapshot.text);
+    if (snapshot.legislature)
+        snapshot.legislature->RestoreInto(doc);
+    else
+        ReadScenarioText(doc, snapshot.text);
     doc.SetPathName(origin.path);
     ScenarioHeader& header = doc.Header();
     header.dataSource = origin.dataSource;
@@ -48,7 +52,20 @@ bool TakeStep(CQueltaDoc& doc, SHistoryPlace (CEditHistory::*step)(const SScenar
 } // namespace
 
 SScenarioSnapshot CaptureSnapshot(const CQueltaDoc& doc) {
-    return {ScenarioText(doc), doc.Zoom()};
+    SScenarioSnapshot snapshot{ScenarioText(doc), doc.Zoom(), nullptr};
+    if (!SnapshotNeedsLegislature(doc))
+        return snapshot;
+    std::string state = LegislatureState(doc);
+    const SScenarioSnapshot& current = doc.History().Current();
+    const CLegislatureCopy* earlier = current.legislature.get();
+    // An action that changed nothing shares the copy it found; one that left the houses as they
+    // were shares their copy.
+    if (earlier && earlier->State() == state && current.text == snapshot.text)
+        snapshot.legislature = current.legislature;
+    else
+        snapshot.legislature =
+            std::make_shared<const CLegislatureCopy>(doc, std::move(state), earlier);
+    return snapshot;
 }
 
 SScenarioOrigin CaptureOrigin(const CQueltaDoc& doc) {
@@ -56,10 +73,14 @@ SScenarioOrigin CaptureOrigin(const CQueltaDoc& doc) {
     return {doc.PathName(), h.dataSource, h.description, h.committeeLabel, h.sourceKind};
 }
 
+bool SnapshotNeedsLegislature(const CQueltaDoc& doc) {
+    return doc.Header().sourceKind == SOURCE_DATABASE;
+}
+
 bool SnapshotCarriesScenario(const CQueltaDoc& doc) {
     const ScenarioHeader& h = doc.Header();
-    if (h.sourceKind == SOURCE_DATABASE)
-        return false;
+    if (SnapshotNeedsLegislature(doc))
+        return true;
     // Members taken out of the group stay with the house but are no part of the scenario.
     const bool oneGroup = h.lowerHouse.committees.empty() && h.lowerHouse.members.empty() &&
                           h.upperHouse.committees.size() == 1 &&

@@ -15,9 +15,12 @@ SScenarioSnapshot CaptureSnapshot(const CQueltaDoc& doc);
 /// Where the scenario stands as a step that replaces it takes it back and forth.
 SScenarioOrigin CaptureOrigin(const CQueltaDoc& doc);
 
+/// Whether the scenario is a legislature's, whose houses, committees and further scales are no
+/// part of its text: its snapshots carry a copy of the legislature beside the text.
+bool SnapshotNeedsLegislature(const CQueltaDoc& doc);
+
 /// Whether a snapshot carries the scenario whole: a loaded scenario of one group on two
-/// scales. A legislature's houses, committees and further scales are not in the scenario
-/// text, so their scenarios keep no history.
+/// scales, or a legislature's scenario, whatever its house, committee and scales.
 bool SnapshotCarriesScenario(const CQueltaDoc& doc);
 
 /// Starts the history afresh at the scenario as it stands (after a load or a new scenario);

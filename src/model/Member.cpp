@@ -239,6 +239,16 @@ void CMember::SetNominalAttribute(const std::string& id, const std::string& valu
     m_nominalAttributes.emplace_back(id, value);
 }
 
+std::unique_ptr<CMember> CMember::CopyRelinked(const SLegislatureRelink& relink) const {
+    auto copy = std::make_unique<CMember>(*this);
+    copy->m_preferredRgn.Drop();
+    for (CRating& rating : copy->m_ratings)
+        rating.scale = relink.scales.at(rating.scale);
+    for (CCommittee*& committee : copy->m_committees)
+        committee = relink.committees.at(committee);
+    return copy;
+}
+
 const std::string* CMember::NominalAttribute(const std::string& id) const {
     for (const auto& attribute : m_nominalAttributes)
         if (attribute.first == id)

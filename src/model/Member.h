@@ -7,11 +7,19 @@
 #include "model/RatingScale.h"
 #include "preferences/PreferenceSpec.h"
 
+#include <memory>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
 class CCommittee;
+
+/// The scales and committees of a copied legislature by the originals they stand for.
+struct SLegislatureRelink {
+    std::unordered_map<const CRatingScale*, const CRatingScale*> scales;
+    std::unordered_map<const CCommittee*, CCommittee*> committees;
+};
 
 /// Label format codes of CMember::FormatName.
 enum EMemberNameFormat {
@@ -141,6 +149,14 @@ public:
     const std::vector<std::pair<std::string, double>>& NumericAttributes() const {
         return m_numericAttributes;
     }
+    const std::vector<std::pair<std::string, std::string>>& NominalAttributes() const {
+        return m_nominalAttributes;
+    }
+
+    /// A copy of the member in a copied legislature: every setting as it is, its ratings on
+    /// and its committees among the counterparts `relink` gives. The copy holds no region; it
+    /// builds one when asked.
+    std::unique_ptr<CMember> CopyRelinked(const SLegislatureRelink& relink) const;
 
     /// The member's region of cells preferred to its status quo (may hold no region), built
     /// first when a change renewed it.

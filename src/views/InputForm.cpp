@@ -121,6 +121,9 @@ void CInputForm::ChooseHouse(int house) {
     if (house == HOUSE_LOWER)
         m_listMode = LIST_COMMITTEES;
     Platform().RefreshViews();
+    // Only a legislature's snapshot carries a scenario without a committee.
+    if (SnapshotNeedsLegislature(m_doc))
+        CommitEdit(m_doc, house == HOUSE_LOWER ? "Lower House" : "Upper House");
 }
 
 void CInputForm::SetListMode(int mode) {
@@ -141,6 +144,7 @@ void CInputForm::ChooseListEntry(int index) {
     m_highlighted = nullptr;
     m_doc.SelectCommittee(entries[index].committee->CommitteeID());
     Platform().RefreshViews();
+    CommitEdit(m_doc, "Select Committee");
 }
 
 void CInputForm::EditListText(const std::string& text) {

@@ -1,13 +1,18 @@
 #include "ComboChoice.h"
+#include "app/EditActions.h"
 #include "app/MainWindow.h"
 #include "database/DatabaseCommands.h"
 #include "document/DatabaseHook.h"
+#include "document/LegislatureCopy.h"
 #include "document/QueltaDoc.h"
+#include "document/ScenarioFile.h"
+#include "views/widgets/VisualView.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -27,6 +32,17 @@ protected:
     void TearDown() override {
         frame.reset();
         SetDatabaseCommands(nullptr);
+    }
+
+    /// Everything the scenario holds: its text and its legislature.
+    std::string Whole() const { return ScenarioText(doc) + LegislatureState(doc); }
+    CVisualView& View() { return frame->ChartView(); }
+    QPoint At(const CFPoint& point) {
+        return View().ToWidget(View().Model().Layout().ToChart(point));
+    }
+    void PressUndo() {
+        View().setFocus();
+        QTest::keySequence(frame.get(), QKeySequence::Undo);
     }
 
     QTemporaryDir dir;
@@ -51,6 +67,39 @@ TEST_F(DatabaseWindowTest, DatabaseOnTheCommandLineFillsTheScenarioListAndAChoic
     EXPECT_EQ(doc.Game().Members().size(), 5u);
     EXPECT_EQ(frame->findChild<QComboBox*>("horizontalScale")->currentText(),
               QString::fromStdString(doc.Header().horizontalScale->Rating()));
+}
+
+TEST_F(DatabaseWindowTest, ControlZTakesBackADeletionAndADragOfAStoredScenario) {
+    ASSERT_TRUE(frame->OpenStartupFile(path));
+    frame->show();
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    ChooseInComboBox(*frame->findChild<QComboBox*>("scenario"), "Tax reform");
+    const std::string opened = Whole();
+    const auto members = [this] { return doc.Header().currentCommittee->Members(); };
+    ASSERT_EQ(members().size(), 5u);
+
+    const CMember* first = members().front();
+    QTest::mouseClick(&View(), Qt::RightButton, Qt::ShiftModifier, At(first->IdealPoint()));
+    ASSERT_EQ(members().size(), 4u);
+    EXPECT_TRUE(frame->isWindowModified());
+    PressUndo();
+    EXPECT_EQ(Whole(), opened) << "the member is back in its committees";
+    EXPECT_FALSE(frame->isWindowModified());
+
+    const CFPoint start = members().back()->IdealPoint();
+    const QPoint from = At(start);
+    const QPoint to = At(CFPoint(start.x + 10, start.y - 10));
+    QTest::mousePress(&View(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(&View(), (from + to) / 2);
+    QTest::mouseMove(&View(), to);
+    QTest::mouseRelease(&View(), Qt::LeftButton, {}, to);
+    ASSERT_NE(Whole(), opened);
+    EXPECT_EQ(frame->EditActions().UndoAction()->text(), "&Undo Move Member");
+    PressUndo();
+    EXPECT_EQ(Whole(), opened);
+    QTest::keySequence(frame.get(), QKeySequence::Redo);
+    EXPECT_NE(Whole(), opened);
 }
 
 } // namespace
