@@ -108,22 +108,26 @@ void BM_OpenDatabaseScenario(benchmark::State& state) {
 }
 BENCHMARK(BM_OpenDatabaseScenario)->Arg(435)->Unit(benchmark::kMillisecond);
 
-/// The generated house's stored scenario of the whole house, opened; false when it failed.
-bool OpenWholeHouse(CQueltaDoc& doc, const std::string& path) {
-    return OpenDatabase(doc, path) && OpenScenario(doc, "All");
-}
+/// A generated house of `state.range(0)` members with its stored scenario of the whole house
+/// open in a document.
+struct SOpenHouse {
+    explicit SOpenHouse(benchmark::State& state) : house(static_cast<int>(state.range(0))) {
+        if (!OpenDatabase(doc, house.path) || !OpenScenario(doc, "All"))
+            state.SkipWithError("the generated scenario did not open");
+    }
+    CRecordingPlatform platform;
+    CScopedPlatform scope{platform};
+    SGeneratedHouse house;
+    CQueltaDoc doc;
+};
 
 /// One step of the edit history on a legislature's scenario, recorded as the desktop records
 /// it: a member moved (the text, the state and a copy of both houses) or the rule changed
 /// (the text and the state; the houses' copy is shared with the step before). A fixed number
 /// of steps, since each keeps its copy.
 void BM_LegislatureEditStep(benchmark::State& state) {
-    CRecordingPlatform platform;
-    CScopedPlatform scope(platform);
-    const SGeneratedHouse house(static_cast<int>(state.range(0)));
-    CQueltaDoc doc;
-    if (!OpenWholeHouse(doc, house.path))
-        state.SkipWithError("the generated scenario did not open");
+    SOpenHouse open(state);
+    CQueltaDoc& doc = open.doc;
     const bool moveMember = state.range(1) != 0;
     int step = 0;
     for (auto _ : state) {
@@ -148,12 +152,8 @@ BENCHMARK(BM_LegislatureEditStep)
 /// An undo and a redo of a member's move on a legislature's scenario: the whole legislature
 /// put back from its copy each time.
 void BM_LegislatureUndoRedo(benchmark::State& state) {
-    CRecordingPlatform platform;
-    CScopedPlatform scope(platform);
-    const SGeneratedHouse house(static_cast<int>(state.range(0)));
-    CQueltaDoc doc;
-    if (!OpenWholeHouse(doc, house.path))
-        state.SkipWithError("the generated scenario did not open");
+    SOpenHouse open(state);
+    CQueltaDoc& doc = open.doc;
     doc.SetMemberIdealPoint("M0", CFPoint(10.0, 20.0));
     CommitEdit(doc, "Move Member");
     for (auto _ : state) {

@@ -503,6 +503,7 @@ void CQueltaDoc::LogSummary(bool withVotes) {
 }
 
 void CQueltaDoc::RefreshAndModify() {
-    Platform().RefreshViews();
+    // The views show the document as modified, the window's title among them.
     m_modified = true;
+    Platform().RefreshViews();
 }

@@ -1,5 +1,5 @@
+#include "ChartEvents.h"
 #include "ComboChoice.h"
-#include "app/EditActions.h"
 #include "app/MainWindow.h"
 #include "database/DatabaseCommands.h"
 #include "document/DatabaseHook.h"
@@ -37,13 +37,7 @@ protected:
     /// Everything the scenario holds: its text and its legislature.
     std::string Whole() const { return ScenarioText(doc) + LegislatureState(doc); }
     CVisualView& View() { return frame->ChartView(); }
-    QPoint At(const CFPoint& point) {
-        return View().ToWidget(View().Model().Layout().ToChart(point));
-    }
-    void PressUndo() {
-        View().setFocus();
-        QTest::keySequence(frame.get(), QKeySequence::Undo);
-    }
+    QPoint At(const CFPoint& point) { return WidgetPoint(View(), point); }
 
     QTemporaryDir dir;
     QString path;
@@ -83,20 +77,17 @@ TEST_F(DatabaseWindowTest, ControlZTakesBackADeletionAndADragOfAStoredScenario) 
     QTest::mouseClick(&View(), Qt::RightButton, Qt::ShiftModifier, At(first->IdealPoint()));
     ASSERT_EQ(members().size(), 4u);
     EXPECT_TRUE(frame->isWindowModified());
-    PressUndo();
+    PressUndo(*frame);
     EXPECT_EQ(Whole(), opened) << "the member is back in its committees";
     EXPECT_FALSE(frame->isWindowModified());
 
     const CFPoint start = members().back()->IdealPoint();
     const QPoint from = At(start);
     const QPoint to = At(CFPoint(start.x + 10, start.y - 10));
-    QTest::mousePress(&View(), Qt::LeftButton, {}, from);
-    QTest::mouseMove(&View(), (from + to) / 2);
-    QTest::mouseMove(&View(), to);
-    QTest::mouseRelease(&View(), Qt::LeftButton, {}, to);
+    DragOnChart(View(), from, to);
     ASSERT_NE(Whole(), opened);
-    EXPECT_EQ(frame->EditActions().UndoAction()->text(), "&Undo Move Member");
-    PressUndo();
+    EXPECT_EQ(doc.History().StepNames().back(), "Move Member") << "the drag is one step";
+    PressUndo(*frame);
     EXPECT_EQ(Whole(), opened);
     QTest::keySequence(frame.get(), QKeySequence::Redo);
     EXPECT_NE(Whole(), opened);
