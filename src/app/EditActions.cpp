@@ -44,6 +44,8 @@ void CEditActions::Refresh() {
     // a step that is not there is simply not taken.
     m_undo->setText(StepText(tr("&Undo"), usable ? history.UndoName() : std::string()));
     m_redo->setText(StepText(tr("&Redo"), usable ? history.RedoName() : std::string()));
+    // Deleting asks for a member of the scenario, chosen in the form's list.
+    m_delete->setEnabled(Selected() != nullptr && !history.InGroup());
 }
 
 const CMember* CEditActions::Selected() const {

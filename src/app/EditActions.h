@@ -25,7 +25,8 @@ public:
     }
     /// Adds Undo, Redo and "Delete Member" to a menu.
     void AddToMenu(QMenu& menu);
-    /// Brings the texts and the enabled states up to date with the history.
+    /// Brings the texts and the enabled states up to date with the history and the selected
+    /// member.
     void Refresh();
     QAction* UndoAction() const { return m_undo; }
     QAction* RedoAction() const { return m_redo; }

@@ -10,6 +10,8 @@
 #include "views/widgets/InputView.h"
 #include "views/widgets/VisualView.h"
 
+#include "ChartEvents.h"
+#include "ComboChoice.h"
 #include "ModalSteps.h"
 
 #include <QAction>
@@ -40,13 +42,8 @@ protected:
     }
 
     CVisualView& View() { return frame->ChartView(); }
-    QPoint At(const CFPoint& point) {
-        return View().ToWidget(View().Model().Layout().ToChart(point));
-    }
-    void PressUndo() {
-        View().setFocus();
-        QTest::keySequence(frame.get(), QKeySequence::Undo);
-    }
+    QPoint At(const CFPoint& point) { return WidgetPoint(View(), point); }
+    void PressUndo() { ::PressUndo(*frame); }
     QLineEdit* FractionField() {
         QList<QLineEdit*> fields;
         for (QLineEdit* field : frame->InputView().findChildren<QLineEdit*>())
@@ -77,10 +74,7 @@ TEST_F(EditMenuTest, ControlZTakesBackADragADeletionAndARuleChange) {
     const CFPoint start = FirstMember().IdealPoint();
     const QPoint from = At(start);
     const QPoint to = At(CFPoint(start.x + 10, start.y + 10));
-    QTest::mousePress(&View(), Qt::LeftButton, {}, from);
-    QTest::mouseMove(&View(), (from + to) / 2);
-    QTest::mouseMove(&View(), to);
-    QTest::mouseRelease(&View(), Qt::LeftButton, {}, to);
+    DragOnChart(View(), from, to);
     ASSERT_NE(ScenarioText(doc), read);
     EXPECT_EQ(doc.History().StepNames(), std::vector<std::string>{"Move Member"})
         << "the whole drag is one step";
@@ -138,6 +132,23 @@ TEST_F(EditMenuTest, DeleteRemovesTheSelectedMemberAsAStepWithoutAsking) {
     QTest::keyClick(&View(), Qt::Key_Backspace);
     EXPECT_EQ(doc.Header().currentCommittee->Members().size(), 3u)
         << "the member chosen before the undo is gone, so nothing is selected";
+}
+
+TEST_F(EditMenuTest, DeleteMemberIsEnabledOnlyWhileAMemberOfTheScenarioIsSelected) {
+    QAction* remove = frame->EditActions().DeleteAction();
+    EXPECT_FALSE(remove->isEnabled()) << "nothing is selected";
+    QTest::keyClick(frame.get(), Qt::Key_F10, Qt::AltModifier); // "Show Members"
+    auto* list = frame->findChild<QComboBox*>("committees");
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->count(), 3);
+    ChooseInComboBox(*list, list->itemText(1));
+    EXPECT_TRUE(remove->isEnabled());
+    View().setFocus();
+    QTest::keyClick(&View(), Qt::Key_Delete);
+    EXPECT_EQ(doc.Header().currentCommittee->Members().size(), 2u);
+    EXPECT_FALSE(remove->isEnabled()) << "the selected member is gone";
+    PressUndo();
+    EXPECT_FALSE(remove->isEnabled()) << "the member that comes back is another one";
 }
 
 TEST_F(EditMenuTest, NoTwoActionsOfTheMainWindowShareAShortcut) {

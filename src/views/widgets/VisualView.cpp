@@ -45,8 +45,11 @@ void CVisualView::RenderImage() {
 }
 
 void CVisualView::HighlightMember(const CMember* member) {
+    const bool changed = member != m_highlighted;
     m_highlighted = member;
     update();
+    if (changed)
+        emit HighlightChanged();
 }
 
 SSizeSpec CVisualView::FitSize(const QSize& view) const {

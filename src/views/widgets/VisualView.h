@@ -45,6 +45,8 @@ signals:
     void MemberDialogRequested(CMember* member);
     /// A member drag moved the member's ideal point.
     void MemberDragged(const CMember* member);
+    /// Another member, or none, is highlighted.
+    void HighlightChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
