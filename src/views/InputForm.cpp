@@ -142,8 +142,14 @@ void CInputForm::ChooseListEntry(int index) {
         return;
     }
     m_highlighted = nullptr;
+    // Selecting a committee as a load does leaves the document unmodified; chosen here it
+    // keeps unsaved changes unsaved, the committee in use before among them.
+    const bool modified = m_doc.IsModified();
     m_doc.SelectCommittee(entries[index].committee->CommitteeID());
-    Platform().RefreshViews();
+    if (modified)
+        m_doc.RefreshAndModify();
+    else
+        Platform().RefreshViews();
     CommitEdit(m_doc, "Select Committee");
 }
 

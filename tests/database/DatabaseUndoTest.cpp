@@ -194,6 +194,19 @@ TEST_F(DatabaseUndoTest, AGeneratedScenarioIsUndoneBackToTheLegislatureAndItsDat
     EXPECT_EQ(doc.Header().currentCommittee->Members().size(), 7u);
 }
 
+TEST_F(DatabaseUndoTest, ChoosingTheCommitteeInUseAgainKeepsUnsavedChangesUnsaved) {
+    CInputForm form(doc);
+    form.SetListMode(LIST_COMMITTEES);
+    // Chosen in the form, the committee's members stand at their ratings again.
+    form.ChooseListEntry(ListIndex(doc, "U-FIN-TAX"));
+    form.EditFraction(0.75);
+    const std::vector<std::string> steps = doc.History().StepNames();
+    ASSERT_EQ(steps, (std::vector<std::string>{"Select Committee", "Decision Rule"}));
+    form.ChooseListEntry(ListIndex(doc, "U-FIN-TAX"));
+    EXPECT_EQ(doc.History().StepNames(), steps) << "nothing changed";
+    EXPECT_TRUE(doc.IsModified()) << "the changed rule is still to be saved";
+}
+
 TEST_F(DatabaseUndoTest, ADeletedMemberComesBackToItsPlaceInEveryCommittee) {
     CMember& member = FirstMember(doc);
     const std::string id = member.MemberID();
