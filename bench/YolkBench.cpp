@@ -1,6 +1,7 @@
 #include "RandomBody.h"
 #include "preferences/QuotaLines.h"
 #include "preferences/Yolk.h"
+#include "preferences/YolkPairSweep.h"
 
 #include <benchmark/benchmark.h>
 
@@ -70,6 +71,50 @@ void BM_YolkSeparateSweeps(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_YolkSeparateSweeps)->Arg(1000)->Arg(2000)->Unit(benchmark::kMillisecond);
+
+/// The yolk of a crowded electorate (normal about the middle), as the game builds it when
+/// stale.
+void BM_YolkOfCrowd(benchmark::State& state) {
+    SCrowdBody body(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        body.game.InvalidateAll();
+        benchmark::DoNotOptimize(body.game.GetYolkRadius());
+    }
+    state.counters["lines"] = static_cast<double>(body.game.GetQuotaLines().size());
+}
+BENCHMARK(BM_YolkOfCrowd)->Arg(3000)->Arg(10000)->Arg(10001)->Unit(benchmark::kMillisecond);
+
+/// Once: the even crowd's pair tests through the sorted fan, which weighs every pair (the
+/// reference), against the game's; fails unless the pairs, their weights and the yolk built
+/// from either record are the same.
+void BM_YolkPairsOfCrowdSortedFan(benchmark::State& state) {
+    SCrowdBody body(static_cast<int>(state.range(0)));
+    body.game.InvalidateAll();
+    const SYolk fast = body.game.GetYolk();
+    const std::vector<SMemberPower> ranked =
+        body.game.GetMembersByPower(0, kYolkPowerDirections, kYolkPowerOffset);
+    const CVoterSet voters(body.game.Members());
+    SPairPerpendiculars sorted, best;
+    for (auto _ : state)
+        sorted = FindPairPerpendiculars(body.game, ranked, voters, EApexFan::Sorted);
+    best = FindPairPerpendiculars(body.game, ranked, voters, EApexFan::Best);
+    bool same = sorted.pairs.size() == best.pairs.size();
+    for (std::size_t k = 0; same && k < best.pairs.size(); ++k) {
+        const SPairPerpendiculars::SPair &a = best.pairs[k], &b = sorted.pairs[k];
+        same = a.i == b.i && a.j == b.j && a.throughI.positive == b.throughI.positive &&
+               a.throughI.negative == b.throughI.negative && a.throughI.on == b.throughI.on &&
+               a.throughJ.positive == b.throughJ.positive &&
+               a.throughJ.negative == b.throughJ.negative && a.throughJ.on == b.throughJ.on;
+    }
+    std::vector<CQuotaLine> lines = FindQuotaLines(body.game);
+    SYolk reference;
+    FindYolk(body.game, lines, reference, EYolkSearch::Pruned, &sorted);
+    if (!same || reference.center.x != fast.center.x || reference.center.y != fast.center.y ||
+        reference.radius != fast.radius)
+        state.SkipWithError("the pair tests differ from the sorted fan's");
+    state.counters["pairs"] = static_cast<double>(best.pairs.size());
+}
+BENCHMARK(BM_YolkPairsOfCrowdSortedFan)->Arg(10000)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 /// The yolk again after the status quo moved under simple majority (every member's region is
 /// rebuilt with the move): the quota lines and the second pass's pair tests stand, so only the
