@@ -116,23 +116,29 @@ void CBucketFan::AddNear(std::size_t i) {
 }
 
 void CBucketFan::OpenBuckets() {
+    // The count is a power of two: wrapping round the turn is a mask.
+    const std::size_t mask = m_count - 1, half = m_count / 2, quarter = m_count / 4;
     for (std::size_t i = 0; i < 2 * m_count; ++i)
-        m_running[i + 1] = m_running[i] + m_weight[i % m_count];
+        m_running[i + 1] = m_running[i] + m_weight[i & mask];
     std::fill(m_needed.begin(), m_needed.end(), 0);
-    const std::size_t half = m_count / 2, quarter = m_count / 4;
-    SSideWeights sure;
-    for (std::size_t b = 0; b < m_count; ++b)
-        m_open[b] = Sure(b, sure) ? 1 : 0;
+    // Sure's sums and test for every bucket at once, free of branches.
+    const double rest = m_total - m_quota;
+    for (std::size_t b = 0; b < m_count; ++b) {
+        const double positive = m_running[b + half - 1] - m_running[b + 2];
+        const double negative = m_running[b + m_count - 1] - m_running[b + half + 2];
+        m_open[b] = static_cast<char>(((positive < m_quota) & (negative <= rest)) |
+                                      ((positive <= rest) & (negative < m_quota)));
+    }
     for (std::size_t b = 0; b < m_count; ++b) {
         if (m_open[b])
             for (std::size_t end : {b, b + half})
                 for (std::size_t k = end + m_count - 1; k <= end + m_count + 1; ++k)
-                    m_needed[k % m_count] = 1;
+                    m_needed[k & mask] = 1;
         // A voter's perpendicular lies a quarter turn on (or three quarters: the opposite
         // bucket, which is open exactly when this one is), give or take one bucket.
         const std::size_t across = b + quarter + m_count;
-        m_across[b] = m_open[(across - 1) % m_count] | m_open[across % m_count] |
-                      m_open[(across + 1) % m_count];
+        m_across[b] =
+            m_open[(across - 1) & mask] | m_open[across & mask] | m_open[(across + 1) & mask];
         m_needed[b] |= m_across[b];
     }
 }
@@ -160,7 +166,7 @@ void CBucketFan::File() {
 void CBucketFan::AddUnsure(double ex, double ey, std::size_t bucket, SSideWeights& w) const {
     for (std::size_t end : {bucket, bucket + m_count / 2}) {
         for (std::size_t k = end + m_count - 1; k <= end + m_count + 1; ++k) {
-            const std::size_t b = k % m_count;
+            const std::size_t b = k & (m_count - 1);
             for (std::size_t i = m_first[b]; i < m_first[b + 1]; ++i)
                 AddSide(ex, ey, m_filed[i].vx, m_filed[i].vy, m_filed[i].vote, w);
         }

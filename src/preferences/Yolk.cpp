@@ -137,18 +137,28 @@ bool AddPairPerpendiculars(CVotingGame& game, const std::vector<SMemberPower>& r
 }
 
 /// Odd vote totals: members whose perpendicular to the line from the yolk centre is a quota
-/// line.
+/// line. The plain search classifies each line against the game's members; the pruned one takes
+/// the voters, quota and total once and weighs each line voter by voter in list order, the
+/// same sums.
 bool AddCentrePerpendiculars(CVotingGame& game, const std::vector<SMemberPower>& ranked,
-                             SListedLines& lines, SYolk& yolk) {
+                             SListedLines& lines, SYolk& yolk, EYolkSearch search) {
     const CFPoint centre = yolk.center;
+    const CVoterSet voters(game.Members());
+    const double total = game.VoteTotal(), quota = game.VoteQuota();
     bool added = false;
     for (const SMemberPower& entry : ranked) {
         const CFPoint& e = entry.member->IdealPoint();
         if (e == centre)
             continue;
-        CQuotaLine line;
-        if (PerpendicularPasses(game, entry.member, e, CFPoint(e.x - centre.x, e.y - centre.y),
-                                line)) {
+        const CFPoint direction(e.x - centre.x, e.y - centre.y);
+        CQuotaLine line{PerpendicularThrough(e, direction), entry.member, nullptr, total, quota};
+        const bool passes =
+            search == EYolkSearch::Plain
+                ? PerpendicularPasses(game, entry.member, e, direction, line)
+                : ClassifyWeighedLine(line,
+                                      voters.WeighSides(line.segment.GetP1(), line.segment.GetP2()),
+                                      game.StatusQuo());
+        if (passes) {
             yolk.extraPoints.push_back(e);
             lines.Add(line);
             added = true;
@@ -165,7 +175,7 @@ bool SecondPass(CVotingGame& game, std::vector<CQuotaLine>& lines, SYolk& yolk, 
         game.GetMembersByPower(0, kYolkPowerDirections, kYolkPowerOffset);
     if (std::fmod(game.VoteTotal(), 2.0) != 0.0) {
         SListedLines listed(lines);
-        return AddCentrePerpendiculars(game, ranked, listed, yolk);
+        return AddCentrePerpendiculars(game, ranked, listed, yolk, search);
     }
     if (search == EYolkSearch::Pruned) {
         const CVoterSet voters(game.Members());
