@@ -1,4 +1,7 @@
 #include "RandomBody.h"
+#include "document/QueltaDoc.h"
+#include "document/ScenarioGenerators.h"
+#include "platform/HeadlessPlatform.h"
 #include "thermograph/CustomDistribution.h"
 #include "thermograph/Thermograph.h"
 #include "thermograph/ThermographFast.h"
@@ -53,6 +56,12 @@ BENCHMARK(BM_ThermographBOD)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 
+/// Whether both maps were made and agree in every pixel and in the range.
+bool SameMaps(const std::optional<SThermographGrid>& a, const std::optional<SThermographGrid>& b) {
+    return a && b && a->values == b->values && a->largest == b->largest &&
+           a->smallest == b->smallest;
+}
+
 /// The straightforward loop (a status-quo move and the whole concept per pixel); it also
 /// checks that the fast path gives the same map.
 void ReferenceMap(benchmark::State& state, int mode) {
@@ -61,9 +70,8 @@ void ReferenceMap(benchmark::State& state, int mode) {
     std::optional<SThermographGrid> reference;
     for (auto _ : state)
         benchmark::DoNotOptimize(reference = MapThermographReference(body.game, mode, settings));
-    const auto fast = MapThermographFast(body.game, mode, SThermographSettings{20, 0, 1, 2});
-    if (!reference || !fast || reference->values != fast->values ||
-        reference->largest != fast->largest || reference->smallest != fast->smallest)
+    if (!SameMaps(reference,
+                  MapThermographFast(body.game, mode, SThermographSettings{20, 0, 1, 2})))
         state.SkipWithError("the fast map differs from the reference loop");
 }
 void BM_ThermographAreaReference(benchmark::State& state) {
@@ -90,6 +98,45 @@ BENCHMARK(BM_ThermographBODReference)
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
+
+/// The generator's body of 101 members drawn uniformly over the whole plane (seed 5, as
+/// `quelta-cli generate montecarlo --members 101 --seed 5`) on the document's 400 x 400
+/// chart: members far apart, so that win sets about most pixels cover much of the chart.
+struct SSpreadBody {
+    SSpreadBody() {
+        SMonteCarloSettings settings;
+        settings.members = 101;
+        settings.seed = 5;
+        NewMonteCarlo(doc, "MonteCarlo", settings, 0);
+        doc.Game().GetUncoveredSetArea(20, 0, 1);
+        doc.Game().GetParetoSetArea();
+    }
+    CRecordingPlatform platform;
+    CScopedPlatform scope{platform};
+    CQueltaDoc doc;
+};
+
+/// The win-set area map of the spread body on the given threads.
+void BM_ThermographAreaSpread(benchmark::State& state) {
+    SSpreadBody body;
+    const SThermographSettings settings{20, 0, 1, static_cast<int>(state.range(0))};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(MapThermographFast(body.doc.Game(), THERMO_AREA, settings));
+}
+BENCHMARK(BM_ThermographAreaSpread)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+/// The straightforward loop over the spread body's whole chart, once; fails unless the fast
+/// map on two threads gives every pixel the same value.
+void BM_ThermographAreaSpreadReference(benchmark::State& state) {
+    SSpreadBody body;
+    std::optional<SThermographGrid> reference;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            reference = MapThermographReference(body.doc.Game(), THERMO_AREA, {20, 0, 1, 1}));
+    if (!SameMaps(reference, MapThermographFast(body.doc.Game(), THERMO_AREA, {20, 0, 1, 2})))
+        state.SkipWithError("the fast map differs from the reference loop");
+}
+BENCHMARK(BM_ThermographAreaSpreadReference)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 /// The custom distribution with its levels, on every core.
 void BM_ThermographCustom(benchmark::State& state) {
