@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -116,11 +118,15 @@ void CBucketFan::AddNear(std::size_t i) {
 }
 
 void CBucketFan::OpenBuckets() {
-    // The count is a power of two: wrapping round the turn is a mask.
+    // The count is a power of two (wrapping round the turn is a mask) and a multiple of 8.
     const std::size_t mask = m_count - 1, half = m_count / 2, quarter = m_count / 4;
-    for (std::size_t i = 0; i < 2 * m_count; ++i)
-        m_running[i + 1] = m_running[i] + m_weight[i & mask];
-    std::fill(m_needed.begin(), m_needed.end(), 0);
+    for (std::size_t i = 0; i < m_count; ++i)
+        m_running[i + 1] = m_running[i] + m_weight[i];
+    // Every partial sum of the votes is exact (the fan takes no other body), so the second
+    // turn is the whole turn plus the first, to the last bit.
+    const double turn = m_running[m_count];
+    for (std::size_t i = 1; i <= m_count; ++i)
+        m_running[m_count + i] = turn + m_running[i];
     // Sure's sums and test for every bucket at once, free of branches.
     const double rest = m_total - m_quota;
     for (std::size_t b = 0; b < m_count; ++b) {
@@ -129,17 +135,25 @@ void CBucketFan::OpenBuckets() {
         m_open[b] = static_cast<char>(((positive < m_quota) & (negative <= rest)) |
                                       ((positive <= rest) & (negative < m_quota)));
     }
+    // A voter's perpendicular lies a quarter turn on (or three quarters: the opposite bucket,
+    // which is open exactly when this one is), give or take one bucket.
     for (std::size_t b = 0; b < m_count; ++b) {
-        if (m_open[b])
-            for (std::size_t end : {b, b + half})
-                for (std::size_t k = end + m_count - 1; k <= end + m_count + 1; ++k)
-                    m_needed[k & mask] = 1;
-        // A voter's perpendicular lies a quarter turn on (or three quarters: the opposite
-        // bucket, which is open exactly when this one is), give or take one bucket.
         const std::size_t across = b + quarter + m_count;
         m_across[b] =
             m_open[(across - 1) & mask] | m_open[across & mask] | m_open[(across + 1) & mask];
-        m_needed[b] |= m_across[b];
+    }
+    m_needed = m_across;
+    // Few buckets are open: eight flags are skipped at a time.
+    for (std::size_t from = 0; from < m_count; from += 8) {
+        std::uint64_t eight = 0;
+        std::memcpy(&eight, &m_open[from], sizeof eight);
+        if (eight == 0)
+            continue;
+        for (std::size_t b = from; b < from + 8; ++b)
+            if (m_open[b])
+                for (std::size_t end : {b, b + half})
+                    for (std::size_t k = end + m_count - 1; k <= end + m_count + 1; ++k)
+                        m_needed[k & mask] = 1;
     }
 }
 
