@@ -42,7 +42,8 @@ bool CBucketFan::Fits(const CVoterSet& voters) {
 CBucketFan::CBucketFan(const CVoterSet& voters, double quota, double total)
     : m_set(voters), m_quota(quota), m_total(total), m_count(BucketCount(voters.Voters().size())),
       m_scale(static_cast<double>(m_count) / 4.0), m_near2(FineNear(voters) * FineNear(voters)),
-      m_bucketOf(voters.Voters().size(), -1), m_weight(m_count), m_voterCount(m_count),
+      m_bucketOf(voters.Voters().size(), -1), m_previousVoter(voters.Voters().size(), -1),
+      m_weight(m_count), m_voterCount(m_count), m_lastVoter(m_count, -1),
       m_running(2 * m_count + 1), m_open(m_count), m_needed(m_count), m_across(m_count),
       m_first(m_count + 1) {
     // A perpendicular is drawn from rounded coordinates: its direction is off by at most a
@@ -96,11 +97,15 @@ void CBucketFan::Aim(double apexX, double apexY) {
         std::sqrt(m_near2);
     std::fill(m_weight.begin(), m_weight.end(), 0.0);
     std::fill(m_voterCount.begin(), m_voterCount.end(), 0);
+    std::fill(m_lastVoter.begin(), m_lastVoter.end(), -1);
     for (std::size_t i = 0; i < n; ++i) {
         const int b = m_bucketOf[i];
         if (b >= 0) {
-            m_weight[static_cast<std::size_t>(b)] += m_votes[i];
-            ++m_voterCount[static_cast<std::size_t>(b)];
+            const auto bucket = static_cast<std::size_t>(b);
+            m_weight[bucket] += m_votes[i];
+            ++m_voterCount[bucket];
+            m_previousVoter[i] = m_lastVoter[bucket];
+            m_lastVoter[bucket] = static_cast<int>(i);
         } else {
             AddNear(i);
         }
@@ -162,18 +167,17 @@ void CBucketFan::File() {
     for (std::size_t b = 0; b < m_count; ++b)
         m_first[b + 1] = m_first[b] + (m_needed[b] ? m_voterCount[b] : 0);
     m_filed.resize(m_first[m_count]);
-    if (m_filed.empty())
-        return;
-    // Each needed bucket's cursor starts at its first place; the voterCount slots serve.
-    for (std::size_t b = 0; b < m_count; ++b)
-        m_voterCount[b] = m_first[b];
     const std::vector<CVoterSet::SVoter>& voters = m_set.Voters();
-    for (std::size_t i = 0; i < voters.size(); ++i) {
-        const int b = m_bucketOf[i];
-        if (b < 0 || !m_needed[static_cast<std::size_t>(b)])
+    // Each needed bucket's chain runs from its last voter back to its first, so it is filed
+    // from the end of its places: in voter order.
+    for (std::size_t b = 0; b < m_count; ++b) {
+        if (!m_needed[b])
             continue;
-        m_filed[m_voterCount[static_cast<std::size_t>(b)]++] = {
-            m_xs[i] - m_apexX, m_ys[i] - m_apexY, m_votes[i], voters[i].member};
+        std::size_t at = m_first[b + 1];
+        for (int i = m_lastVoter[b]; i >= 0; i = m_previousVoter[static_cast<std::size_t>(i)]) {
+            const auto v = static_cast<std::size_t>(i);
+            m_filed[--at] = {m_xs[v] - m_apexX, m_ys[v] - m_apexY, m_votes[v], voters[v].member};
+        }
     }
 }
 

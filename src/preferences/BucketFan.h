@@ -80,8 +80,11 @@ private:
     std::vector<double> m_votes;
     /// Each voter's bucket, or -1 at the apex or near it.
     std::vector<int> m_bucketOf;
+    /// The voters of each bucket chained from its last voter back to its first (-1 ends).
+    std::vector<int> m_previousVoter;
     std::vector<double> m_weight;
     std::vector<std::size_t> m_voterCount;
+    std::vector<int> m_lastVoter;
     /// Running weights over two turns of buckets.
     std::vector<double> m_running;
     /// Whether a line in the bucket may be a quota line, and whether the bucket's voters are
