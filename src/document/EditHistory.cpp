@@ -2,6 +2,8 @@
 
 #include "document/LegislatureCopy.h"
 
+#include <algorithm>
+
 bool SScenarioSnapshot::operator==(const SScenarioSnapshot& other) const {
     if (text != other.text || zoom != other.zoom)
         return false;
@@ -14,15 +16,16 @@ void CEditHistory::Restart(SScenarioSnapshot current, bool clean) {
     m_steps.clear();
     m_current = std::move(current);
     m_index = 0;
-    m_clean = clean ? 0 : kNoClean;
+    m_clean.clear();
+    if (clean)
+        m_clean.push_back(0);
     m_restartPending = false;
     ++m_generation;
 }
 
 void CEditHistory::Push(SStep step) {
     m_steps.resize(m_index);
-    if (m_clean != kNoClean && m_clean > m_index)
-        m_clean = kNoClean;
+    std::erase_if(m_clean, [this](size_t position) { return position > m_index; });
     m_current = step.after;
     m_steps.push_back(std::move(step));
     ++m_index;
@@ -69,6 +72,37 @@ SHistoryPlace CEditHistory::StepForward(const SScenarioOrigin& leaving) {
     step.originBefore = leaving;
     ++m_generation;
     return {&m_current, &step.originAfter};
+}
+
+size_t CEditHistory::Scenario(size_t position) const {
+    return static_cast<size_t>(std::count_if(m_steps.begin(), m_steps.begin() + position,
+                                             [](const SStep& step) { return step.replaces; }));
+}
+
+const std::string& CEditHistory::ScenarioPath(size_t scenario, size_t current) const {
+    // A scenario left forward saw its origin taken by the replacement that ends it; one left
+    // backward by the replacement that begins it.
+    const size_t wanted = scenario < current ? scenario : scenario - 1;
+    size_t replacements = 0;
+    for (const SStep& step : m_steps) {
+        if (step.replaces && replacements++ == wanted)
+            return scenario < current ? step.originBefore.path : step.originAfter.path;
+    }
+    static const std::string none;
+    return none;
+}
+
+void CEditHistory::MarkClean(const std::string& path) {
+    const size_t current = Scenario(m_index);
+    std::erase_if(m_clean, [&](size_t position) {
+        const size_t scenario = Scenario(position);
+        return scenario == current || ScenarioPath(scenario, current) == path;
+    });
+    m_clean.push_back(m_index);
+}
+
+bool CEditHistory::IsClean() const {
+    return std::find(m_clean.begin(), m_clean.end(), m_index) != m_clean.end();
 }
 
 std::string CEditHistory::UndoName() const {

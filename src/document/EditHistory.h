@@ -81,10 +81,12 @@ public:
     /// How many steps are done (the position between the undo and the redo steps).
     size_t Position() const { return m_index; }
 
-    /// Makes the current position the saved one.
-    void MarkClean() { m_clean = m_index; }
+    /// Makes the current position the one saved to the file `path`. Each scenario a
+    /// replacement took the place of keeps its own saved position, unless this save wrote
+    /// over its file.
+    void MarkClean(const std::string& path);
     /// Whether the scenario is as it was last saved or read.
-    bool IsClean() const { return m_clean == m_index; }
+    bool IsClean() const;
 
     /// While a restart is pending, the next recorded action or opened group starts the
     /// history at the state it finds instead of recording a step.
@@ -122,12 +124,17 @@ private:
     };
     /// Adds a step after the current position, dropping what could be redone.
     void Push(SStep step);
-    static constexpr size_t kNoClean = static_cast<size_t>(-1);
+    /// How many replacements lie before a position: the positions of one scenario share it.
+    size_t Scenario(size_t position) const;
+    /// Where the states of the scenario numbered `scenario`, not the `current` one, are saved,
+    /// as it was last left.
+    const std::string& ScenarioPath(size_t scenario, size_t current) const;
 
     std::vector<SStep> m_steps;
     SScenarioSnapshot m_current;
     size_t m_index = 0;
-    size_t m_clean = 0;
+    /// The saved positions, one at most for each scenario.
+    std::vector<size_t> m_clean = {0};
     unsigned m_generation = 0;
     int m_groupDepth = 0;
     bool m_restartPending = false;

@@ -31,7 +31,7 @@ CQueltaDoc::CQueltaDoc() {
 void CQueltaDoc::SetModifiedFlag(bool modified) {
     m_modified = modified;
     if (!modified)
-        m_history.MarkClean();
+        m_history.MarkClean(m_pathName);
 }
 
 void CQueltaDoc::SetPathName(const std::string& path) {

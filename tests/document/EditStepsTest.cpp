@@ -201,10 +201,27 @@ TEST_F(EditStepsTest, AGeneratedScenarioSavedToAFileComesBackToThatFileOnRedo) {
 
     ASSERT_TRUE(UndoEdit(doc));
     EXPECT_EQ(doc.Title(), Example("triangle.txt"));
+    EXPECT_FALSE(doc.IsModified()) << "its own file still holds the scenario before";
     ASSERT_TRUE(RedoEdit(doc));
     EXPECT_EQ(Saved(), saved);
     EXPECT_EQ(doc.Title(), path) << "the save moved the generated scenario to its file";
     EXPECT_FALSE(doc.IsModified()) << "as saved";
+}
+
+TEST_F(EditStepsTest, AGeneratedScenarioSavedOverTheFileBeforeLeavesThatScenarioUnsaved) {
+    const std::string path = Write("copy.txt", ScenarioText(doc));
+    ASSERT_TRUE(OpenScenarioPath(doc, path));
+    SRegularPolygonSettings polygon;
+    platform.QueueDialogAnswer<SRegularPolygonSettings>(polygon);
+    ASSERT_TRUE(RunCommand(doc, ECommandId::NewRegularPolygon));
+    platform.QueueFileName(path);
+    platform.QueueAnswer(EMsgAnswer::Yes); // replace the file
+    ASSERT_TRUE(RunCommand(doc, ECommandId::SaveScenario));
+    ASSERT_FALSE(doc.IsModified());
+    ASSERT_TRUE(UndoEdit(doc));
+    EXPECT_TRUE(doc.IsModified()) << "the file now holds the generated scenario";
+    ASSERT_TRUE(RedoEdit(doc));
+    EXPECT_FALSE(doc.IsModified());
 }
 
 TEST_F(EditStepsTest, ANewWhiteboardOrBargainStartsAFreshHistoryWhoseEditsAreSteps) {
