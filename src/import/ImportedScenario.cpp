@@ -45,6 +45,15 @@ void AddImportedMembers(CQueltaDoc& doc, const SImportedBody& body) {
     }
 }
 
+/// Status quo and proposal start at the centre of the scales, inside the members' space
+/// whatever units their scores come in.
+void PlaceAtTheCentre(CQueltaDoc& doc, const SImportedBody& body) {
+    const CFPoint centre((body.horizontal.min + body.horizontal.max) / 2.0,
+                         (body.vertical.min + body.vertical.max) / 2.0);
+    doc.Game().SetStatusQuo(centre);
+    doc.Game().SetProposal(centre);
+}
+
 } // namespace
 
 bool BuildImportedScenario(CQueltaDoc& doc, const SImportedBody& body) {
@@ -53,6 +62,7 @@ bool BuildImportedScenario(CQueltaDoc& doc, const SImportedBody& body) {
         doc.Header().scenarioName = body.title;
         AddImportedGroup(doc, body);
         AddImportedMembers(doc, body);
+        PlaceAtTheCentre(doc, body);
         doc.FinishLoad();
         doc.SetModifiedFlag(true);
         return true;

@@ -23,9 +23,15 @@ TEST_F(ImportCommandTest, SampleHouseBecomesAScenarioFile) {
     ASSERT_EQ(members.size(), 5);
     EXPECT_EQ(members[0].toObject()["id"].toString(), "90001");
     EXPECT_EQ(info.Json()["horizontal"].toString(), "NOM1");
-    const SCliRun concepts = Run({"concepts", "house.txt", "--only", "vote", "--json"});
+    const SCliRun concepts = Run({"concepts", "house.txt", "--only", "vote,winset", "--json"});
     EXPECT_EQ(concepts.Json()["scenario.name"].toString(), "House, Congress 110 (NOMINATE scores)");
     EXPECT_EQ(concepts.Json()["vote.total"].toDouble(), 5.0);
+    // Status quo and proposal start at the centre of the scores' scales, so the win set of the
+    // imported body lies inside the chart instead of covering it.
+    EXPECT_EQ(concepts.Json()["statusquo"].toArray(), (QJsonArray{0.0, 0.0}));
+    EXPECT_EQ(concepts.Json()["proposal"].toArray(), (QJsonArray{0.0, 0.0}));
+    EXPECT_EQ(concepts.Json()["winset.complete"].toDouble(), 1.0);
+    EXPECT_LT(concepts.Json()["winset.area"].toDouble(), 1.0);
 }
 
 TEST_F(ImportCommandTest, OwnTableWithQuotesAndByteOrderMark) {
