@@ -31,12 +31,16 @@ std::string PathText(const std::vector<CFPoint>& path, bool json) {
     return QJsonDocument(points).toJson(QJsonDocument::Compact).append('\n').toStdString();
 }
 
-int RunAgendaCommand(const QStringList& arguments) {
-    QCommandLineParser parser;
+void AddAgendaOptions(QCommandLineParser& parser) {
     parser.addPositionalArgument("FILE", "scenario file (standard or XY format)");
-    parser.addOption({"iterations", "number of proposals to put to the vote", "N"});
+    parser.addOption({"iterations", "number of proposals to put to the vote, 1 to 100000", "N"});
     parser.addOption({"json", "print the path as one JSON array of [h, v] points"});
     AddCommonOptions(parser);
+}
+
+int RunAgendaCommand(const QStringList& arguments) {
+    QCommandLineParser parser;
+    AddAgendaOptions(parser);
     bool numeric = false;
     const int iterations = parser.parse(arguments) ? parser.value("iterations").toInt(&numeric) : 0;
     const QStringList sources = ScenarioSources(parser);
@@ -68,6 +72,6 @@ int RunAgendaCommand(const QStringList& arguments) {
     return EXIT_OK;
 }
 
-const CCliCommandRegistration agenda({"agenda", kUsage, RunAgendaCommand});
+const CCliCommandRegistration agenda({"agenda", kUsage, RunAgendaCommand, false, AddAgendaOptions});
 
 } // namespace

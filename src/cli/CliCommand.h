@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+class QCommandLineParser;
+
 #include <functional>
 #include <string>
 
@@ -16,6 +18,8 @@ struct SCliCommand {
     std::function<int(const QStringList& arguments)> run;
     /// Whether the command paints (fonts and images need a GUI application object).
     bool paints = false;
+    /// Adds the command's arguments and options to a parser, for its help text.
+    std::function<void(QCommandLineParser& parser)> options;
 };
 
 /// Registers a sub-command at start-up; each command's file holds one of these.

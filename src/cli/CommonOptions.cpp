@@ -213,7 +213,7 @@ void AddCommonOptions(QCommandLineParser& parser, bool addScenario) {
         {"set", "set a key of the configuration block (repeatable)", "KEY=VALUE"},
         {"sq", "move the status quo", "H,V"},
         {"proposal", "move the proposal", "H,V"},
-        {"rule", "vote rule fraction", "F"},
+        {"rule", "vote rule: the fraction of the votes a win needs, 0 to 1", "F"},
         {"plurality", "absolute or relative plurality", "absolute|relative"},
         {"weighted", "weighted voting off or on", "0|1"},
     });

@@ -153,6 +153,6 @@ int RunConcepts(const QStringList& arguments) {
     return failed > 0 ? EXIT_FAILED : EXIT_OK;
 }
 
-const CCliCommandRegistration concepts({"concepts", kUsage, RunConcepts});
+const CCliCommandRegistration concepts({"concepts", kUsage, RunConcepts, false, AddConceptOptions});
 
 } // namespace

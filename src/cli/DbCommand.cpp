@@ -156,11 +156,15 @@ int RunImport(const QCommandLineParser& parser, const QStringList& positional) {
     return EXIT_OK;
 }
 
-int RunDb(const QStringList& arguments) {
-    QCommandLineParser parser;
+void AddDbOptions(QCommandLineParser& parser) {
     parser.addPositionalArgument("ACTION", "init, list, save or import");
     parser.addOption({"json", "db list: print the listing as one JSON object"});
     AddCommonOptions(parser);
+}
+
+int RunDb(const QStringList& arguments) {
+    QCommandLineParser parser;
+    AddDbOptions(parser);
     if (!parser.parse(arguments) || parser.positionalArguments().isEmpty())
         return Usage();
     QStringList positional = parser.positionalArguments();
@@ -176,6 +180,6 @@ int RunDb(const QStringList& arguments) {
     return Usage();
 }
 
-const CCliCommandRegistration db({"db", kUsage, RunDb});
+const CCliCommandRegistration db({"db", kUsage, RunDb, false, AddDbOptions});
 
 } // namespace

@@ -143,8 +143,7 @@ int Generate(const QString& kind, const QCommandLineParser& parser, CQueltaDoc& 
     return GenerateMonteCarlo(parser, doc);
 }
 
-int RunGenerate(const QStringList& arguments) {
-    QCommandLineParser parser;
+void AddGenerateOptions(QCommandLineParser& parser) {
     parser.addPositionalArgument("KIND", "whiteboard, polygon, bargain or montecarlo");
     parser.addOptions({
         {{"o", "output"}, "scenario file to write (standard format)", "OUT"},
@@ -161,6 +160,11 @@ int RunGenerate(const QStringList& arguments) {
         {"config", "configuration file (default: quelta.cfg in the current directory)", "FILE"},
     });
     AddLogOption(parser);
+}
+
+int RunGenerate(const QStringList& arguments) {
+    QCommandLineParser parser;
+    AddGenerateOptions(parser);
     const QStringList kinds = {"whiteboard", "polygon", "bargain", "montecarlo"};
     if (!parser.parse(arguments) || parser.positionalArguments().size() != 1 ||
         !kinds.contains(parser.positionalArguments().front()) || !parser.isSet("o")) {
@@ -187,6 +191,7 @@ int RunGenerate(const QStringList& arguments) {
     return WriteScenarioFile(doc) ? EXIT_OK : EXIT_FAILED;
 }
 
-const CCliCommandRegistration generate({"generate", kUsage, RunGenerate});
+const CCliCommandRegistration generate({"generate", kUsage, RunGenerate, false,
+                                        AddGenerateOptions});
 
 } // namespace

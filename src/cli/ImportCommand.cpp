@@ -96,6 +96,6 @@ int RunImportCommand(const QStringList& arguments) {
     return EXIT_OK;
 }
 
-const CCliCommandRegistration import({"import", kUsage, RunImportCommand});
+const CCliCommandRegistration import({"import", kUsage, RunImportCommand, false, AddImportOptions});
 
 } // namespace

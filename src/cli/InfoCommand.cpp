@@ -124,11 +124,15 @@ int LoadOne(const QCommandLineParser& parser, const QString& file, CQueltaDoc& d
     return ReadScenarioFile(doc, file.toStdString()) ? EXIT_OK : EXIT_FAILED;
 }
 
-int RunInfo(const QStringList& arguments) {
-    QCommandLineParser parser;
+void AddInfoOptions(QCommandLineParser& parser) {
     parser.addPositionalArgument("FILE", "scenario file (standard or XY format)");
     parser.addOption({"json", "print one JSON object"});
     AddDatabaseOptions(parser);
+}
+
+int RunInfo(const QStringList& arguments) {
+    QCommandLineParser parser;
+    AddInfoOptions(parser);
     const QStringList sources = parser.parse(arguments) ? ScenarioSources(parser) : QStringList();
     if (sources.size() != 1) {
         std::fprintf(stderr, "usage: quelta-cli %s\n", kInfoUsage);
@@ -145,11 +149,15 @@ int RunInfo(const QStringList& arguments) {
     return EXIT_OK;
 }
 
-int RunSave(const QStringList& arguments) {
-    QCommandLineParser parser;
+void AddSaveOptions(QCommandLineParser& parser) {
     parser.addPositionalArgument("FILE", "scenario file to read (standard or XY format)");
     parser.addPositionalArgument("OUT", "file to write in the standard format");
     AddDatabaseOptions(parser);
+}
+
+int RunSave(const QStringList& arguments) {
+    QCommandLineParser parser;
+    AddSaveOptions(parser);
     const bool parsed = parser.parse(arguments);
     const QStringList positional = parser.positionalArguments();
     const bool database = parser.isSet("db");
@@ -165,7 +173,7 @@ int RunSave(const QStringList& arguments) {
     return WriteScenarioFile(doc) ? EXIT_OK : EXIT_FAILED;
 }
 
-const CCliCommandRegistration info({"info", kInfoUsage, RunInfo});
-const CCliCommandRegistration save({"save", kSaveUsage, RunSave});
+const CCliCommandRegistration info({"info", kInfoUsage, RunInfo, false, AddInfoOptions});
+const CCliCommandRegistration save({"save", kSaveUsage, RunSave, false, AddSaveOptions});
 
 } // namespace

@@ -33,13 +33,17 @@ bool OnlySetConcepts(const QCommandLineParser& parser, std::vector<std::string>&
     return true;
 }
 
-int RunRegions(const QStringList& arguments) {
-    QCommandLineParser parser;
+void AddRegionsOptions(QCommandLineParser& parser) {
     parser.addPositionalArgument("FILE", "scenario file (standard or XY format)");
     parser.addOption({"geojson", "write a GeoJSON FeatureCollection (the only format)"});
     parser.addOption({"only", "comma list of set concepts (default: those shown)", "LIST"});
     parser.addOption({{"o", "output"}, "write the GeoJSON here instead of stdout", "OUT"});
     AddCommonOptions(parser);
+}
+
+int RunRegions(const QStringList& arguments) {
+    QCommandLineParser parser;
+    AddRegionsOptions(parser);
     const QStringList sources = parser.parse(arguments) ? ScenarioSources(parser) : QStringList();
     std::vector<std::string> only;
     if (sources.size() != 1)
@@ -66,6 +70,6 @@ int RunRegions(const QStringList& arguments) {
     return failed ? EXIT_FAILED : EXIT_OK;
 }
 
-const CCliCommandRegistration regions({"regions", kUsage, RunRegions});
+const CCliCommandRegistration regions({"regions", kUsage, RunRegions, false, AddRegionsOptions});
 
 } // namespace

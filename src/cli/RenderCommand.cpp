@@ -55,8 +55,7 @@ std::optional<SFigureSize> FigureOption(const QCommandLineParser& parser, const 
     return figure;
 }
 
-int RunRender(const QStringList& arguments) {
-    QCommandLineParser parser;
+void AddRenderOptions(QCommandLineParser& parser) {
     parser.addPositionalArgument("FILE", "scenario file (standard or XY format)");
     parser.addOption({{"o", "output"}, "the image to write (.bmp, .png, .svg or .pdf)", "OUT"});
     parser.addOption({"show", "comma list of displays to switch on (all others off)", "LIST"});
@@ -64,6 +63,11 @@ int RunRender(const QStringList& arguments) {
     parser.addOption({"size", "the figure's size on paper (SVG, PDF)", "WxH{mm,in}"});
     parser.addOption({"dpi", "the figure's resolution on paper (SVG, PDF)", "N"});
     AddCommonOptions(parser);
+}
+
+int RunRender(const QStringList& arguments) {
+    QCommandLineParser parser;
+    AddRenderOptions(parser);
     const QStringList sources = parser.parse(arguments) ? ScenarioSources(parser) : QStringList();
     if (sources.size() != 1 || !parser.isSet("o"))
         return Usage();
@@ -96,6 +100,6 @@ int RunRender(const QStringList& arguments) {
     return EXIT_OK;
 }
 
-const CCliCommandRegistration render({"render", kUsage, RunRender, true});
+const CCliCommandRegistration render({"render", kUsage, RunRender, true, AddRenderOptions});
 
 } // namespace

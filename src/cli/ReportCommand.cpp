@@ -11,14 +11,17 @@ namespace {
 
 const char* const kUsage = "report FILE... [-o OUT] [--jsonl] [common options]";
 
-int RunReport(const QStringList& arguments) {
-    QCommandLineParser parser;
+void AddReportOptions(QCommandLineParser& parser) {
     parser.addPositionalArgument("FILE", "scenario files (standard or XY format)", "FILE...");
     parser.addOption({{"o", "output"}, "write the report to OUT instead of stdout", "OUT"});
     parser.addOption({"jsonl", "print one JSON object per scenario, one per line"});
     AddCommonOptions(parser);
-    const QStringList files =
-        parser.parse(arguments) ? ScenarioSources(parser) : QStringList();
+}
+
+int RunReport(const QStringList& arguments) {
+    QCommandLineParser parser;
+    AddReportOptions(parser);
+    const QStringList files = parser.parse(arguments) ? ScenarioSources(parser) : QStringList();
     if (files.isEmpty() || (parser.isSet("o") && (files.size() != 1 || parser.isSet("jsonl")))) {
         std::fprintf(stderr, "usage: quelta-cli %s\n(-o takes one FILE and no --jsonl)\n", kUsage);
         return EXIT_USAGE;
@@ -46,6 +49,6 @@ int RunReport(const QStringList& arguments) {
     return result;
 }
 
-const CCliCommandRegistration report({"report", kUsage, RunReport});
+const CCliCommandRegistration report({"report", kUsage, RunReport, false, AddReportOptions});
 
 } // namespace

@@ -40,22 +40,28 @@ struct SRunOptions {
     std::optional<std::string> save;     ///< where the scenario goes after the run
 };
 
+void AddRunOptions(QCommandLineParser& parser) {
+    parser.addPositionalArgument("SCRIPT.bas", "the script");
+    parser.addOptions({
+        {"input", "the text INPUT statements read", "FILE"},
+        {"scenario", "the scenario file the script starts on (with --db: the stored scenario)",
+         "FILE"},
+        {"save", "write the scenario as the script left it", "OUT"},
+    });
+    AddCommonOptions(parser, false);
+}
+
+/// The value of an option that was given; nothing otherwise.
+std::optional<std::string> ValueIfSet(const QCommandLineParser& parser, const char* name) {
+    if (!parser.isSet(name))
+        return std::nullopt;
+    return parser.value(name).toStdString();
+}
+
 /// Reads the options; nothing when they are not usable (the reason has been written).
 std::optional<SRunOptions> ParseRunOptions(QCommandLineParser& parser,
                                            const QStringList& arguments) {
-    parser.addPositionalArgument(QStringLiteral("SCRIPT.bas"), QStringLiteral("the script"));
-    const QCommandLineOption input(QStringLiteral("input"),
-                                   QStringLiteral("the text INPUT statements read"),
-                                   QStringLiteral("FILE"));
-    const QCommandLineOption scenario(QStringLiteral("scenario"),
-                                      QStringLiteral("the scenario file the script starts on "
-                                                     "(with --db: the stored scenario)"),
-                                      QStringLiteral("FILE"));
-    const QCommandLineOption save(QStringLiteral("save"),
-                                  QStringLiteral("write the scenario as the script left it"),
-                                  QStringLiteral("OUT"));
-    parser.addOptions({input, scenario, save});
-    AddCommonOptions(parser, false);
+    AddRunOptions(parser);
     if (!parser.parse(arguments)) {
         std::fprintf(stderr, "quelta-cli run: %s\n", qPrintable(parser.errorText()));
         return std::nullopt;
@@ -64,15 +70,9 @@ std::optional<SRunOptions> ParseRunOptions(QCommandLineParser& parser,
         std::fprintf(stderr, "quelta-cli run: exactly one script file is needed\n");
         return std::nullopt;
     }
-    SRunOptions options;
-    options.script = parser.positionalArguments().at(0).toStdString();
-    if (parser.isSet(input))
-        options.input = parser.value(input).toStdString();
-    if (parser.isSet(scenario))
-        options.scenario = parser.value(scenario).toStdString();
-    if (parser.isSet(save))
-        options.save = parser.value(save).toStdString();
-    return options;
+    return SRunOptions{parser.positionalArguments().at(0).toStdString(),
+                       ValueIfSet(parser, "input"), ValueIfSet(parser, "scenario"),
+                       ValueIfSet(parser, "save")};
 }
 
 bool ReadFileOrSay(const std::string& path, std::string& text) {
@@ -142,8 +142,8 @@ int RunCommand(const QStringList& arguments) {
     return RunScript(parser, *options);
 }
 
-} // namespace
-
-static CCliCommandRegistration registration(
+const CCliCommandRegistration registration(
     {"run", "run SCRIPT.bas [--scenario FILE] [--input FILE] [--save OUT] [common options]",
-     RunCommand});
+     RunCommand, false, AddRunOptions});
+
+} // namespace

@@ -81,13 +81,17 @@ std::string GridCsv(const SThermographGrid& grid, const CGridMap& map) {
     return text;
 }
 
-int RunThermograph(const QStringList& arguments) {
-    QCommandLineParser parser;
+void AddThermographOptions(QCommandLineParser& parser) {
     parser.addPositionalArgument("FILE", "scenario file (standard or XY format)");
     parser.addOption({"mode", "the thermograph mode", "MODE"});
     parser.addOption({{"o", "output"}, "write the CSV (or the distribution) here", "OUT"});
     parser.addOption({"threads", "worker threads (0: one per core)", "N", "0"});
     AddCommonOptions(parser);
+}
+
+int RunThermograph(const QStringList& arguments) {
+    QCommandLineParser parser;
+    AddThermographOptions(parser);
     bool threadsOk = false;
     const int mode = parser.parse(arguments) ? ModeOf(parser.value("mode")) : 0;
     const int threads = parser.value("threads").toInt(&threadsOk);
@@ -117,6 +121,7 @@ int RunThermograph(const QStringList& arguments) {
     return WriteCliOutput(parser.value("output"), text) ? EXIT_OK : EXIT_FAILED;
 }
 
-const CCliCommandRegistration thermograph({"thermograph", kUsage, RunThermograph});
+const CCliCommandRegistration thermograph({"thermograph", kUsage, RunThermograph, false,
+                                           AddThermographOptions});
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "cli/CliCommand.h"
+#include "cli/CliHelp.h"
 #include "cli/TerminalPlatform.h"
 #include "database/DatabaseCommands.h"
 #include "platform/AtomicFile.h"
@@ -26,9 +27,7 @@ std::vector<SCliCommand>& Registry() {
 }
 
 int PrintUsage() {
-    std::fprintf(stderr, "usage:\n");
-    for (const SCliCommand& command : CliCommands())
-        std::fprintf(stderr, "  quelta-cli %s\n", command.usage.c_str());
+    PrintCommandList(stderr);
     return EXIT_USAGE;
 }
 
@@ -87,6 +86,8 @@ int main(int argc, char** argv) {
         std::printf("quelta-cli %s\n", QueltaVersion());
         return EXIT_OK;
     }
+    if (const int help = AnswerHelp(arguments.mid(1)); help >= 0)
+        return help;
     for (const SCliCommand& command : CliCommands()) {
         if (command.name == name) {
             QStringList rest = arguments.mid(2);
