@@ -31,6 +31,8 @@ struct SReadState {
     bool ended = false;
     bool cancelled = false;
     CMemberIds ids;
+    /// The players renamed for an ID an earlier player has: the ID read and the one given.
+    std::vector<std::pair<std::string, std::string>> renamed;
 
     /// A complete block without a single player is an empty group, as the writer writes it.
     bool Succeeded() const {
@@ -99,13 +101,34 @@ int IntegerPart(double value) {
 }
 
 /// The ID a new player gets: the one in its line, or, when an earlier player has that ID
-/// already, the first of ID-2, ID-3, ... that is free, which the user is told about.
-std::string UniqueMemberID(CMemberIds& ids, const std::string& id) {
-    std::string unique = ids.Claim(id);
+/// already, the first of ID-2, ID-3, ... that is free, which is kept for the user's message.
+std::string UniqueMemberID(SReadState& state, const std::string& id) {
+    std::string unique = state.ids.Claim(id);
     if (unique != id)
-        MessageBoxOk("Member ID " + id +
-                     " is used by more than one player; the later player is now " + unique + ".");
+        state.renamed.emplace_back(id, unique);
     return unique;
+}
+
+/// The renamed players listed in one message.
+constexpr std::size_t kRenamesListed = 10;
+
+/// Tells the user in one message which players were renamed, however many there were.
+void TellRenamedPlayers(const std::vector<std::pair<std::string, std::string>>& renamed) {
+    if (renamed.empty())
+        return;
+    if (renamed.size() == 1) {
+        MessageBoxOk("Member ID " + renamed[0].first +
+                     " is used by more than one player; the later player is now " +
+                     renamed[0].second + ".");
+        return;
+    }
+    std::string text = "Member IDs are used by more than one player; the later players are "
+                       "renamed: ";
+    for (std::size_t i = 0; i < renamed.size() && i < kRenamesListed; ++i)
+        text += (i ? ", " : "") + renamed[i].first + " to " + renamed[i].second;
+    if (renamed.size() > kRenamesListed)
+        text += ", and " + std::to_string(renamed.size() - kRenamesListed) + " more";
+    MessageBoxOk(text + ".");
 }
 
 void CreatePlayer(CQueltaDoc& doc, const SFields& f, SReadState& state) {
@@ -113,7 +136,7 @@ void CreatePlayer(CQueltaDoc& doc, const SFields& f, SReadState& state) {
     state.anyPlayer = true;
     auto member =
         std::make_unique<CMember>(PREF_TRADEOFF, doc.Game().StatusQuo(), doc.Game().GridMap());
-    member->SetMemberID(UniqueMemberID(state.ids, f[2]));
+    member->SetMemberID(UniqueMemberID(state, f[2]));
     member->SetLastName(f[1]);
     member->SetVoteWeight(ParseDouble(f[5]));
     member->SetVeto(IntegerPart(ParseDouble(f[6])));
@@ -231,12 +254,14 @@ bool ReadGameParameters(CQueltaDoc& doc, CLineReader& reader, SReadState& state)
         HandleLine(doc, fields, state);
     }
     state.dimensions = doc.Header().scales.size() >= 2;
+    TellRenamedPlayers(state.renamed);
     // A file that ends without its END line still hands its members to the game.
     if (CCommittee* group = doc.Header().currentCommittee)
         doc.Game().SetMembers(&group->Members());
     return true;
 }
 
+/// The message of a file neither format reads: what each reader missed.
 std::string FailureText(const std::string& path, const SReadState& state, int xyLine) {
     std::string text = "The file format was not recognized:\n" + path + "\n" +
                        "\nQuelta tried to read the file under both XY and standard formats."
@@ -258,8 +283,14 @@ std::string FailureText(const std::string& path, const SReadState& state, int xy
             text += item;
     if (state.playerTooEarly)
         text += "\nPlayers must be the last set of entries in GAME PARAMETERS";
-    return text + "\n\nOpen a scenario file saved by Quelta, or an XY file of lines holding a "
-                  "name, a horizontal and a vertical position and, if wanted, a vote weight.";
+    return text;
+}
+
+/// Tells a user that a file is of neither format, with the code of the reader's other errors.
+void ShowUnrecognisedFile(const std::string& path, const SReadState& state, int xyLine) {
+    UserErrorBox("CQueltaDoc::OpenFile()", FailureText(path, state, xyLine),
+                 "Open a scenario file saved by Quelta, or an XY file of lines holding a name, a "
+                 "horizontal and a vertical position and, if wanted, a vote weight.");
 }
 
 /// Tells a user that a file cannot be read at all, naming it and what to try.
@@ -341,6 +372,6 @@ bool ReadScenarioFile(CQueltaDoc& doc, const std::string& path) {
     Platform().SetStatusText(0, " ");
     // A read stopped by the user is no file format problem.
     if (!read && !Platform().CancelRequested())
-        MessageBoxOk(FailureText(path, state, FirstUnreadableXYLine(text)));
+        ShowUnrecognisedFile(path, state, FirstUnreadableXYLine(text));
     return read;
 }

@@ -41,6 +41,26 @@ TEST_F(TerminalErrorsTest, AFileThatCannotBeReadIsOneLineNamingIt) {
                             "may read (not a folder), then open it again\n");
 }
 
+TEST_F(TerminalErrorsTest, AFileOfNeitherFormatIsOneLineWithTheReadersCode) {
+    WriteFile(dir, "binary.txt", QByteArray("\x01\x02 \x03 \x04 \x05 \x06", 11));
+    const QByteArray expected =
+        "quelta-cli: CQueltaDoc::OpenFile(): The file format was not recognized: binary.txt; "
+        "Quelta tried to read the file under both XY and standard formats. Failure Mode for XY "
+        "format: line 1 does not hold 2 to 4 entries. Failure Mode for Standard format: these "
+        "items were not found: Group; Dimension; Decision Rule; Absolute Plurality Flag; Status "
+        "Quo; Proposal; Player; open a scenario file saved by Quelta, or an XY file of lines "
+        "holding a name, a horizontal and a vertical position and, if wanted, a vote weight\n";
+    const SCliRun info = Run({"info", "binary.txt"});
+    EXPECT_EQ(info.exitCode, 1);
+    EXPECT_EQ(info.err, expected);
+    // The batch's record of the file carries the same line after its prefix.
+    const SCliRun concepts = Run({"concepts", "binary.txt", "--json"});
+    EXPECT_EQ(concepts.exitCode, 1);
+    EXPECT_EQ(concepts.err, expected);
+    EXPECT_EQ(concepts.Json()["error"].toString().toUtf8() + "\n",
+              expected.mid(QByteArray("quelta-cli: ").size()));
+}
+
 TEST_F(TerminalErrorsTest, ADatabaseThatCannotBeConnectedIsOneLineWithWhatToCheck) {
     const SCliRun run = Run({"concepts", "--db", "none.sqlite", "--scenario", "Budget"});
     EXPECT_EQ(run.exitCode, 1);

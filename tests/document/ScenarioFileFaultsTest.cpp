@@ -85,9 +85,18 @@ TEST_F(ScenarioFileFaultsTest, ASecondMemberWithTheSameIdIsRenamedAndTold) {
     for (const CMember* member : doc.Game().Members())
         ids.push_back(member->MemberID());
     EXPECT_EQ(ids, (std::vector<std::string>{"X", "X-2", "X-2-2", "X-3"}));
-    EXPECT_EQ(platform.MessageTexts().front(),
-              "Member ID X is used by more than one player; the later player is now X-2.");
-    EXPECT_EQ(platform.MessageTexts().size(), 3u);
+    EXPECT_EQ(platform.MessageTexts(),
+              (std::vector<std::string>{"Member IDs are used by more than one player; the later "
+                                        "players are renamed: X to X-2, X-2 to X-2-2, X to X-3."}));
+}
+
+TEST_F(ScenarioFileFaultsTest, ASingleRenamedMemberIsToldByName) {
+    ASSERT_TRUE(ReadScenarioFile(
+        doc, Write("twice.txt", std::string(kGame) + "Player\tAdams\tX\t10\t20\t1\t0\t0\n"
+                                                     "Player\tBaker\tX\t30\t40\t1\t0\t0\n")));
+    EXPECT_EQ(platform.MessageTexts(),
+              (std::vector<std::string>{
+                  "Member ID X is used by more than one player; the later player is now X-2."}));
 }
 
 TEST_F(ScenarioFileFaultsTest, NamesWithLineEndsAndTabsStayInTheirField) {

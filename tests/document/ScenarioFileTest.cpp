@@ -25,9 +25,9 @@ const char* const kHeader = "GAME PARAMETERS BEGIN\n"
                             "Status Quo\treserved\treserved\t40\t45\n"
                             "Proposal\treserved\treserved\t60\t55\n";
 
-/// The message of a file neither format reads, up to the items not found.
+/// The user's error box of a file neither format reads, up to the items not found.
 std::string BothFailed(const std::string& path, int xyLine) {
-    return "The file format was not recognized:\n" + path +
+    return "ERROR: CQueltaDoc::OpenFile()\n\nThe file format was not recognized:\n" + path +
            "\n\nQuelta tried to read the file under both XY and standard formats."
            "\nFailure Mode for XY format: line " +
            std::to_string(xyLine) +
