@@ -5,6 +5,8 @@
 #include "database/StoredScenario.h"
 #include "document/ScenarioFile.h"
 #include "document/ScenarioGenerators.h"
+#include "import/ImportFlow.h"
+#include "platform/Platform.h"
 #include "montecarlo/MonteCarloSettings.h"
 
 #include <QFileInfo>
@@ -12,6 +14,7 @@
 #include <pybind11/stl.h>
 
 #include <algorithm>
+#include <map>
 #include <optional>
 
 namespace py = pybind11;
@@ -139,6 +142,25 @@ bool MonteCarlo(CScenarioSession& session, SGeneratedMonteCarlo request,
     });
 }
 
+/// Reads a member file of the roll-call archive or a table of the user's own into a new
+/// scenario, the one `quelta-cli import` writes; rows left out for want of scores are a warning.
+bool Import(CScenarioSession& session, const SImportSource& source,
+            const std::optional<std::string>& config) {
+    return session.Run("import", [&](SCall& call) {
+        UseConfig(call, config);
+        SImportedBody body;
+        std::string error, text;
+        if (!ReadImportFile(source, body, error))
+            call.Refuse(error);
+        if (!ImportedScenarioText(body, text) || !ReadScenarioText(call.doc, text))
+            call.Fail("the imported scenario could not be built");
+        call.doc.UpdateGridMap();
+        if (const std::string leftOut = body.LeftOutMessage(); !leftOut.empty())
+            MessageBoxOk(source.file + ": " + leftOut, "Import");
+        return true;
+    });
+}
+
 } // namespace
 
 void BindSources(PyScenario& scenario) {
@@ -155,6 +177,34 @@ void BindSources(PyScenario& scenario) {
         py::arg("connection"), py::arg("scenario") = py::none(), py::arg("house") = py::none(),
         py::arg("committee") = py::none(), py::arg("scales") = py::none(),
         py::arg("config") = py::none());
+    scenario.def(
+        "import_voteview",
+        [](CScenarioSession& session, const std::string& path, int congress,
+           const std::string& chamber, bool nokkenPoole, const std::optional<std::string>& config) {
+            SImportSource source;
+            source.file = path;
+            source.rollCallOptions = {congress, chamber, nokkenPoole};
+            return Import(session, source, config);
+        },
+        py::arg("path"), py::arg("congress"), py::arg("chamber"), py::arg("nokken_poole"),
+        py::arg("config") = py::none());
+    scenario.def(
+        "import_csv",
+        [](CScenarioSession& session, const std::string& path,
+           const std::map<std::string, std::string>& columns,
+           const std::optional<std::string>& config) {
+            SImportSource source;
+            source.rollCall = false;
+            source.file = path;
+            SCsvColumns& c = source.csvColumns;
+            for (auto [key, column] : {std::pair{"h", &c.h}, {"v", &c.v}, {"id", &c.id},
+                                       {"name", &c.name}, {"party", &c.party},
+                                       {"weight", &c.weight}})
+                if (const auto named = columns.find(key); named != columns.end())
+                    *column = named->second;
+            return Import(session, source, config);
+        },
+        py::arg("path"), py::arg("columns"), py::arg("config") = py::none());
     scenario.def("new_whiteboard", &Whiteboard, py::arg("name"), py::arg("config") = py::none());
     scenario.def("new_polygon", &Polygon, py::arg("members"), py::arg("radius"), py::arg("model"),
                  py::arg("config") = py::none());

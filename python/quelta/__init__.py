@@ -27,7 +27,8 @@ from . import _quelta
 from ._errors import Error, QueltaWarning
 
 __all__ = [
-    "Error", "QueltaWarning", "Scenario", "Region", "open", "open_db", "generate",
+    "Error", "QueltaWarning", "Scenario", "Region", "open", "open_db", "import_voteview",
+    "import_csv", "generate",
     "concepts_many", "map", "PREFERENCE_TYPES", "THERMOGRAPH_MODES", "SET_CONCEPTS",
 ]
 
@@ -332,6 +333,39 @@ def open_db(connection: str, scenario: Optional[str] = None, *, house: Optional[
     document = _quelta.Document()
     document.open_db(os.fspath(connection), scenario, house, committee, pair,
                      _optional_path(config))
+    return Scenario(document)
+
+
+def import_voteview(path: str, congress: int, chamber: str = "House", *,
+                    scores: str = "nominate", config: Optional[str] = None) -> Scenario:
+    """Reads the members of one Congress and chamber ("House" or "Senate") from a member file
+    of the roll-call archive (one CSV row per member and Congress, with the columns
+    ``congress``, ``chamber``, ``icpsr``, ``bioname``, ``party_code``, ``state_abbrev``, ...)
+    into a new scenario, the one ``quelta-cli import voteview`` writes: the two dimensions of
+    ``scores`` ("nominate" or "nokken-poole") as its scales, the ICPSR numbers as member IDs,
+    the status quo at the centre. Rows without scores are left out with a QueltaWarning."""
+    if chamber not in ("House", "Senate"):
+        raise Error("import", f"chamber takes House or Senate, not {chamber}")
+    if scores not in ("nominate", "nokken-poole"):
+        raise Error("import", f"scores takes nominate or nokken-poole, not {scores}")
+    document = _quelta.Document()
+    document.import_voteview(os.fspath(path), int(congress), chamber, scores == "nokken-poole",
+                             _optional_path(config))
+    return Scenario(document)
+
+
+def import_csv(path: str, h: str, v: str, *, id: Optional[str] = None,
+               name: Optional[str] = None, party: Optional[str] = None,
+               weight: Optional[str] = None, config: Optional[str] = None) -> Scenario:
+    """Reads the members of a CSV table with a header line into a new scenario, the one
+    ``quelta-cli import csv`` writes: the columns named ``h`` and ``v`` give the positions,
+    ``id``, ``name``, ``party`` and ``weight`` the members' IDs (else M1, M2, ...), names,
+    parties and vote weights. Rows without a position are left out with a QueltaWarning."""
+    columns = {key: column for key, column in
+               (("h", h), ("v", v), ("id", id), ("name", name), ("party", party),
+                ("weight", weight)) if column is not None}
+    document = _quelta.Document()
+    document.import_csv(os.fspath(path), columns, _optional_path(config))
     return Scenario(document)
 
 
