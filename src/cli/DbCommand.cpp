@@ -1,11 +1,15 @@
 #include "cli/CliCommand.h"
 #include "cli/CommonOptions.h"
+#include "cli/LogOption.h"
+#include "database/DatabaseConnection.h"
 #include "database/DatabaseImport.h"
 #include "database/DatabaseSource.h"
 #include "database/StoredScenario.h"
+#include "document/DocumentLog.h"
 #include "document/QueltaDoc.h"
 #include "document/ScenarioFile.h"
 #include "model/FormatNumber.h"
+#include "platform/TextUtil.h"
 #include "views/InputForm.h"
 
 #include <QCommandLineParser>
@@ -78,6 +82,8 @@ int RunList(const QCommandLineParser& parser, const QStringList& positional) {
     if (positional.size() != 1)
         return Usage();
     CQueltaDoc doc;
+    if (const int result = ApplyLogOption(parser, doc); result != EXIT_OK)
+        return result;
     if (!OpenDatabase(doc, positional.front().toStdString()))
         return EXIT_FAILED;
     if (parser.isSet("json")) {
@@ -101,10 +107,17 @@ int RunList(const QCommandLineParser& parser, const QStringList& positional) {
     return EXIT_OK;
 }
 
-int RunInit(const QStringList& positional) {
+int RunInit(const QCommandLineParser& parser, const QStringList& positional) {
     if (positional.size() != 1)
         return Usage();
-    return CreateDatabase(positional.front().toStdString()) ? EXIT_OK : EXIT_FAILED;
+    CQueltaDoc journal;
+    if (const int result = ApplyLogOption(parser, journal); result != EXIT_OK)
+        return result;
+    const std::string connection = positional.front().toStdString();
+    if (!CreateDatabase(connection))
+        return EXIT_FAILED;
+    LogRunEntry(journal, "Database", "created " + DataSourceName(connection));
+    return EXIT_OK;
 }
 
 /// db save CONN --scenario NAME [FILE]: the scenario of FILE, or the database's own committee
@@ -127,7 +140,10 @@ int RunSave(const QCommandLineParser& parser, const QStringList& positional) {
             loaded != EXIT_OK)
             return loaded;
     }
-    return SaveStoredScenario(doc, connection, name) ? EXIT_OK : EXIT_FAILED;
+    if (!SaveStoredScenario(doc, connection, name))
+        return EXIT_FAILED;
+    LogRunEntry(doc, "Stored", name + " in " + DataSourceName(connection));
+    return EXIT_OK;
 }
 
 int RunImport(const QCommandLineParser& parser, const QStringList& positional) {
@@ -140,6 +156,8 @@ int RunImport(const QCommandLineParser& parser, const QStringList& positional) {
     if (house == HOUSE_NONE)
         return Usage();
     CQueltaDoc doc;
+    if (const int result = ApplyLogOption(parser, doc); result != EXIT_OK)
+        return result;
     const std::string file = positional.at(0).toStdString();
     if (!ReadScenarioFile(doc, file))
         return EXIT_FAILED;
@@ -150,9 +168,12 @@ int RunImport(const QCommandLineParser& parser, const QStringList& positional) {
         name = QFileInfo(positional.at(0)).completeBaseName().toStdString();
     if (!ImportScenario(doc, positional.at(1).toStdString(), house, name))
         return EXIT_FAILED;
-    std::printf("imported %zu members of %s as scenario %s\n",
-                doc.Header().currentCommittee->Members().size(),
-                doc.Header().currentCommittee->CommitteeID().c_str(), name.c_str());
+    const std::string summary =
+        Format("%zu members of %s as scenario ", doc.Header().currentCommittee->Members().size(),
+               doc.Header().currentCommittee->CommitteeID().c_str()) +
+        name;
+    std::printf("imported %s\n", summary.c_str());
+    LogRunEntry(doc, "Stored", summary + " in " + DataSourceName(positional.at(1).toStdString()));
     return EXIT_OK;
 }
 
@@ -170,7 +191,7 @@ int RunDb(const QStringList& arguments) {
     QStringList positional = parser.positionalArguments();
     const QString action = positional.takeFirst();
     if (action == "init")
-        return RunInit(positional);
+        return RunInit(parser, positional);
     if (action == "list")
         return RunList(parser, positional);
     if (action == "save")

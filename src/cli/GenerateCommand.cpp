@@ -1,6 +1,7 @@
 #include "cli/CliCommand.h"
 #include "cli/Interrupt.h"
 #include "cli/LogOption.h"
+#include "document/DocumentLog.h"
 #include "document/QueltaDoc.h"
 #include "document/ScenarioFile.h"
 #include "document/ScenarioGenerators.h"
@@ -188,7 +189,10 @@ int RunGenerate(const QStringList& arguments) {
         result != EXIT_OK)
         return result;
     doc.SetPathName(parser.value("o").toStdString());
-    return WriteScenarioFile(doc) ? EXIT_OK : EXIT_FAILED;
+    if (!WriteScenarioFile(doc))
+        return EXIT_FAILED;
+    LogRunEntry(doc, "Output", parser.value("o").toStdString());
+    return EXIT_OK;
 }
 
 const CCliCommandRegistration generate({"generate", kUsage, RunGenerate, false,

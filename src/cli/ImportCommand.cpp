@@ -1,5 +1,8 @@
 #include "cli/CliCommand.h"
 #include "cli/CliOutput.h"
+#include "cli/LogOption.h"
+#include "document/DocumentLog.h"
+#include "document/QueltaDoc.h"
 #include "import/ImportFlow.h"
 
 #include <QCommandLineParser>
@@ -10,8 +13,9 @@ namespace {
 
 const char* const kUsage =
     "import voteview FILE --congress N --chamber House|Senate [--scores nominate|nokken-poole] "
-    "(-o OUT.txt | --db CONN) | import csv FILE --h COL --v COL [--id COL] [--name COL] "
-    "[--party COL] [--weight COL] (-o OUT.txt | --db CONN)";
+    "(-o OUT.txt | --db CONN) [--log FILE] | import csv FILE --h COL --v COL [--id COL] [--name "
+    "COL] "
+    "[--party COL] [--weight COL] (-o OUT.txt | --db CONN) [--log FILE]";
 
 int Usage(const std::string& problem) {
     if (!problem.empty())
@@ -64,6 +68,7 @@ void AddImportOptions(QCommandLineParser& parser) {
         {{"o", "output"}, "write the scenario file OUT", "OUT"},
         {"db", "fill the legislature database CONN", "CONN"},
     });
+    AddLogOption(parser);
 }
 
 int RunImportCommand(const QStringList& arguments) {
@@ -85,6 +90,10 @@ int RunImportCommand(const QStringList& arguments) {
                                                  : CsvColumns(parser, request.csvColumns);
     if (!problem.empty())
         return Usage(problem);
+    // The journal of the run; the import itself reads and writes no scenario document.
+    CQueltaDoc journal;
+    if (const int result = ApplyLogOption(parser, journal); result != EXIT_OK)
+        return result;
     const SImportOutcome outcome = RunImport(request);
     if (!outcome.ok) {
         PrintCliError("IMPORT: " + outcome.error + "; nothing was written");
@@ -93,6 +102,9 @@ int RunImportCommand(const QStringList& arguments) {
     if (!outcome.leftOut.empty())
         PrintCliError(request.file + ": " + outcome.leftOut);
     std::printf("%s\n", outcome.summary.c_str());
+    LogRunEntry(journal, "Result", outcome.summary);
+    if (!outcome.leftOut.empty())
+        LogRunEntry(journal, "Left out", outcome.leftOut);
     return EXIT_OK;
 }
 

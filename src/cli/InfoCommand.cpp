@@ -1,5 +1,7 @@
 #include "cli/CliCommand.h"
 #include "cli/CommonOptions.h"
+#include "cli/LogOption.h"
+#include "document/DocumentLog.h"
 #include "document/QueltaDoc.h"
 #include "document/ScenarioFile.h"
 #include "platform/TextUtil.h"
@@ -114,11 +116,14 @@ void PrintScenarioText(const CQueltaDoc& doc) {
 
 const char* const kInfoUsage =
     "info FILE [--json] | info --db CONN (--scenario NAME | --house UH|LH --committee ID "
-    "--scales H,V) [--json]";
-const char* const kSaveUsage = "save FILE OUT | save --db CONN (--scenario NAME | ...) OUT";
+    "--scales H,V) [--json] [--log FILE]";
+const char* const kSaveUsage =
+    "save FILE OUT [--log FILE] | save --db CONN (--scenario NAME | ...) OUT [--log FILE]";
 
-/// Reads the scenario of a file, or with --db of the database.
+/// Starts the log of --log, then reads the scenario of a file, or with --db of the database.
 int LoadOne(const QCommandLineParser& parser, const QString& file, CQueltaDoc& doc) {
+    if (const int result = ApplyLogOption(parser, doc); result != EXIT_OK)
+        return result;
     if (parser.isSet("db"))
         return LoadDatabaseScenario(parser, parser.value("db").toStdString(), doc);
     return ReadScenarioFile(doc, file.toStdString()) ? EXIT_OK : EXIT_FAILED;
@@ -128,6 +133,7 @@ void AddInfoOptions(QCommandLineParser& parser) {
     parser.addPositionalArgument("FILE", "scenario file (standard or XY format)");
     parser.addOption({"json", "print one JSON object"});
     AddDatabaseOptions(parser);
+    AddLogOption(parser);
 }
 
 int RunInfo(const QStringList& arguments) {
@@ -153,6 +159,7 @@ void AddSaveOptions(QCommandLineParser& parser) {
     parser.addPositionalArgument("FILE", "scenario file to read (standard or XY format)");
     parser.addPositionalArgument("OUT", "file to write in the standard format");
     AddDatabaseOptions(parser);
+    AddLogOption(parser);
 }
 
 int RunSave(const QStringList& arguments) {
@@ -170,7 +177,10 @@ int RunSave(const QStringList& arguments) {
         loaded != EXIT_OK)
         return loaded;
     doc.SetPathName(positional.back().toStdString());
-    return WriteScenarioFile(doc) ? EXIT_OK : EXIT_FAILED;
+    if (!WriteScenarioFile(doc))
+        return EXIT_FAILED;
+    LogRunEntry(doc, "Output", positional.back().toStdString());
+    return EXIT_OK;
 }
 
 const CCliCommandRegistration info({"info", kInfoUsage, RunInfo, false, AddInfoOptions});

@@ -11,11 +11,15 @@
 namespace {
 
 /// The command line as a shell would take it back: words with blanks or shell characters in
-/// single quotes.
+/// single quotes, and the password of a connection string left out.
 std::string CommandLineText() {
     static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9_@%+=:,./-]+$"));
+    static const QRegularExpression password(
+        QStringLiteral("\\b(pwd|password)(\\s*=\\s*)(\\{[^}]*\\}|[^;]*)"),
+        QRegularExpression::CaseInsensitiveOption);
     QStringList words{QStringLiteral("quelta-cli")};
     for (QString word : QCoreApplication::arguments().mid(1)) {
+        word.replace(password, QStringLiteral("\\1\\2***"));
         if (!plain.match(word).hasMatch())
             word = "'" + word.replace("'", "'\\''") + "'";
         words << word;
@@ -42,4 +46,8 @@ int ApplyLogOption(const QCommandLineParser& parser, CQueltaDoc& doc) {
     doc.Log().SetLogging(true);
     LogRunHeader(doc, CommandLineText());
     return EXIT_OK;
+}
+
+std::string OutputName(const QString& path) {
+    return path.isEmpty() || path == "-" ? "standard output" : path.toStdString();
 }

@@ -1,7 +1,10 @@
 #include "cli/CliCommand.h"
 #include "cli/CliOutput.h"
 #include "cli/CommonOptions.h"
+#include "cli/LogOption.h"
+#include "document/DocumentLog.h"
 #include "document/QueltaDoc.h"
+#include "platform/TextUtil.h"
 #include "report/RegionFeatures.h"
 
 #include <QCommandLineParser>
@@ -41,6 +44,14 @@ void AddRegionsOptions(QCommandLineParser& parser) {
     AddCommonOptions(parser);
 }
 
+/// A region as the log lists it: its concept and area, or its error.
+std::string RegionSummary(const SConceptRegion& region) {
+    if (!region.error.empty())
+        return region.name + ": " + region.error;
+    return region.name + ", area " + Format("%.10g", region.area) +
+           (region.complete ? "" : ", may reach beyond the chart");
+}
+
 int RunRegions(const QStringList& arguments) {
     QCommandLineParser parser;
     AddRegionsOptions(parser);
@@ -67,6 +78,9 @@ int RunRegions(const QStringList& arguments) {
         QJsonDocument(RegionFeatureCollection(regions)).toJson(QJsonDocument::Compact) + "\n";
     if (!WriteCliOutput(parser.value("output"), json.toStdString()))
         return EXIT_FAILED;
+    for (const SConceptRegion& region : regions)
+        LogRunEntry(doc, "Region", RegionSummary(region));
+    LogRunEntry(doc, "Output", OutputName(parser.value("output")));
     return failed ? EXIT_FAILED : EXIT_OK;
 }
 

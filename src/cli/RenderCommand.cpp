@@ -1,5 +1,7 @@
 #include "cli/CliCommand.h"
 #include "cli/CommonOptions.h"
+#include "cli/LogOption.h"
+#include "document/DocumentLog.h"
 #include "document/QueltaDoc.h"
 #include "views/ChartExport.h"
 #include "views/ChartModel.h"
@@ -97,6 +99,7 @@ int RunRender(const QStringList& arguments) {
         std::fprintf(stderr, "quelta-cli: %s\n", error.c_str());
         return EXIT_FAILED;
     }
+    LogRunEntry(doc, "Output", parser.value("o").toStdString());
     return EXIT_OK;
 }
 

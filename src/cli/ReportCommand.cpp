@@ -1,5 +1,7 @@
 #include "cli/CliCommand.h"
 #include "cli/CommonOptions.h"
+#include "cli/LogOption.h"
+#include "document/DocumentLog.h"
 #include "document/QueltaDoc.h"
 #include "document/ReportFile.h"
 
@@ -38,13 +40,17 @@ int RunReport(const QStringList& arguments) {
             continue;
         }
         if (parser.isSet("o")) {
-            if (!WriteReport(doc, parser.value("o").toStdString()))
+            if (!WriteReport(doc, parser.value("o").toStdString())) {
                 result = EXIT_FAILED;
-            continue;
+                continue;
+            }
+        } else {
+            const std::vector<SReportLine> lines = ReportLines(doc);
+            std::fputs(
+                (parser.isSet("jsonl") ? ReportJson(lines, path) : ReportText(lines)).c_str(),
+                stdout);
         }
-        const std::vector<SReportLine> lines = ReportLines(doc);
-        std::fputs((parser.isSet("jsonl") ? ReportJson(lines, path) : ReportText(lines)).c_str(),
-                   stdout);
+        LogRunEntry(doc, "Report", OutputName(parser.value("o")));
     }
     return result;
 }

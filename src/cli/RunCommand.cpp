@@ -1,6 +1,7 @@
 #include "cli/CliCommand.h"
 #include "cli/CommonOptions.h"
 #include "cli/Interrupt.h"
+#include "document/DocumentLog.h"
 #include "document/QueltaDoc.h"
 #include "document/ScenarioFile.h"
 #include "document/TextLines.h"
@@ -118,6 +119,8 @@ int RunScript(const QCommandLineParser& parser, const SRunOptions& options) {
     interpreter.Attach(&model, inputFile ? &*inputFile : static_cast<CScriptTextBox*>(&output),
                        &output);
     interpreter.Run(ScriptProgramText(fileText));
+    LogRunEntry(doc, "Script",
+                options.script + (interpreter.LastFailed() ? ", failed" : ", ran to its end"));
     if (interpreter.LastFailed()) {
         if (options.save)
             std::fprintf(stderr, "quelta-cli run: the script failed; %s is not written\n",
@@ -131,6 +134,8 @@ int RunScript(const QCommandLineParser& parser, const SRunOptions& options) {
     }
     if (options.save && !SaveScenarioOrSay(doc, *options.save))
         return EXIT_FAILED;
+    if (options.save)
+        LogRunEntry(doc, "Output", *options.save);
     return EXIT_OK;
 }
 

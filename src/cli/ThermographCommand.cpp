@@ -1,7 +1,9 @@
 #include "cli/CliCommand.h"
 #include "cli/CliOutput.h"
 #include "cli/CommonOptions.h"
+#include "cli/LogOption.h"
 #include "cli/TerminalPlatform.h"
+#include "document/DocumentLog.h"
 #include "document/QueltaDoc.h"
 #include "thermograph/CustomDistribution.h"
 #include "thermograph/Thermograph.h"
@@ -44,6 +46,14 @@ private:
     bool m_terminal;
     bool m_shown = false;
 };
+
+/// What a map holds, for the log: its mode and its pixels, or the distribution's levels.
+std::string MapSummary(const SThermographGrid& grid, const QString& mode) {
+    if (mode == "custom")
+        return "custom, " + std::to_string(grid.levels.size()) + " levels";
+    return mode.toStdString() + ", " + std::to_string(grid.Columns()) + " x " +
+           std::to_string(grid.Rows()) + " pixels";
+}
 
 int ModeOf(const QString& name) {
     for (const auto& [text, mode] : kModes)
@@ -118,7 +128,11 @@ int RunThermograph(const QStringList& arguments) {
     const std::string text = mode == THERMO_CUSTOM
                                  ? CustomDistributionText(thermograph.Grid().levels)
                                  : GridCsv(thermograph.Grid(), doc.Game().GridMap());
-    return WriteCliOutput(parser.value("output"), text) ? EXIT_OK : EXIT_FAILED;
+    if (!WriteCliOutput(parser.value("output"), text))
+        return EXIT_FAILED;
+    LogRunEntry(doc, "Thermograph", MapSummary(thermograph.Grid(), parser.value("mode")));
+    LogRunEntry(doc, "Output", OutputName(parser.value("output")));
+    return EXIT_OK;
 }
 
 const CCliCommandRegistration thermograph({"thermograph", kUsage, RunThermograph, false,

@@ -57,3 +57,10 @@ void LogResults(CQueltaDoc& doc, const std::string& text) {
     for (std::string line; std::getline(lines, line);)
         doc.Log().LogLine(line);
 }
+
+void LogRunEntry(CQueltaDoc& doc, const std::string& name, const std::string& value) {
+    std::string line = name;
+    if (line.size() < 11)
+        line.resize(11, ' ');
+    doc.Log().LogLine(line + " = " + value);
+}

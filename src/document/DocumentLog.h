@@ -20,3 +20,7 @@ void LogRunHeader(CQueltaDoc& doc, const std::string& commandLine);
 
 /// Writes the results a run computed, one log line for each line of the text.
 void LogResults(CQueltaDoc& doc, const std::string& text);
+
+/// Writes one result of a batch run as the summary's lines are laid out, the name padded to
+/// eleven characters before " = " ("Output      = chart.png"); nothing while logging is off.
+void LogRunEntry(CQueltaDoc& doc, const std::string& name, const std::string& value);

@@ -108,7 +108,8 @@ TEST_F(ReportAgendaCommandTest, LogOptionAppendsAsTheDesktopDoes) {
     EXPECT_TRUE(lines.contains("Scenario    = Three-member committee on a triangle"));
     EXPECT_TRUE(lines.contains("vote rule = 0.600000"));
     EXPECT_EQ(lines.filter(QRegularExpression("day, ")).size(), 2) << "one date line per run";
-    EXPECT_EQ(lines.last(), "vote quota = 2");
+    EXPECT_EQ(lines.last(), "Output      = p.txt");
+    EXPECT_EQ(lines[lines.size() - 2], "vote quota = 2");
     const SCliRun bad = Run({"concepts", ExamplePath("five.txt"), "--log", Path("no/q.log")});
     EXPECT_EQ(bad.exitCode, 1);
     EXPECT_TRUE(bad.Err().contains("log file exception"));
