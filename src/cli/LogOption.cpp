@@ -3,10 +3,14 @@
 #include "cli/CliCommand.h"
 #include "document/DocumentLog.h"
 #include "document/QueltaDoc.h"
+#include "platform/AtomicFile.h"
+#include "platform/FileCause.h"
 #include "platform/Platform.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
+
+#include <cerrno>
 
 namespace {
 
@@ -39,8 +43,12 @@ int ApplyLogOption(const QCommandLineParser& parser, CQueltaDoc& doc) {
         return EXIT_OK;
     // The desktop passes over a log it cannot open; asked for one by name, the command line
     // reports it and stops.
-    if (!OpenDocumentLog(doc, parser.value("log").toStdString())) {
-        ErrorBox("DOC1", "log file exception");
+    const std::string path = parser.value("log").toStdString();
+    if (!OpenDocumentLog(doc, path)) {
+        const int error = errno;
+        const int refused = CheckFileTarget(path);
+        ErrorBox("DOC1", "log file exception: " + path + "\n\n" +
+                             FileCauseText(refused != 0 ? refused : error));
         return EXIT_FAILED;
     }
     doc.Log().SetLogging(true);

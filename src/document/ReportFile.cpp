@@ -247,7 +247,7 @@ bool WriteReport(CQueltaDoc& doc, const std::string& path) {
     const bool written = WriteTextFileAtomically(path, ReportText(ReportLines(doc)), cause);
     doc.SetModifiedFlag(modified);
     if (!written)
-        ErrorBox("DOC1", "report file exception");
+        ErrorBox("DOC1", "report file exception: " + path + "\n\n" + cause);
     return written;
 }
 

@@ -109,7 +109,8 @@ bool WriteScenarioFile(CQueltaDoc& doc) {
     const bool written = WriteTextFileAtomically(doc.Header().dataSource, ScenarioText(doc), cause);
     Platform().SetStatusText(0, " ");
     if (!written) {
-        ErrorBox("SaveFile", "file exception: saving file\n\n" + cause);
+        ErrorBox("SaveFile",
+                 "file exception: saving file " + doc.Header().dataSource + "\n\n" + cause);
         return false;
     }
     doc.SetModifiedFlag(false);

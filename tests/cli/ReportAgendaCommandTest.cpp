@@ -39,7 +39,8 @@ TEST_F(ReportAgendaCommandTest, ReportThatCannotBeWrittenLeavesTheOldFile) {
     for (const QString& out : {Path("missing/r.txt"), dir.path()}) {
         const SCliRun run = Run({"report", ExamplePath("five.txt"), "-o", out});
         EXPECT_EQ(run.exitCode, 1);
-        EXPECT_TRUE(run.Err().contains("report file exception")) << run.Err().toStdString();
+        EXPECT_TRUE(run.Err().startsWith("quelta-cli: DOC1: report file exception: " + out + "; "))
+            << run.Err().toStdString();
     }
     EXPECT_EQ(Contents("r.txt"), "old\n");
 }
@@ -112,7 +113,8 @@ TEST_F(ReportAgendaCommandTest, LogOptionAppendsAsTheDesktopDoes) {
     EXPECT_EQ(lines[lines.size() - 2], "vote quota = 2");
     const SCliRun bad = Run({"concepts", ExamplePath("five.txt"), "--log", Path("no/q.log")});
     EXPECT_EQ(bad.exitCode, 1);
-    EXPECT_TRUE(bad.Err().contains("log file exception"));
+    EXPECT_EQ(bad.Err(),
+              "quelta-cli: DOC1: log file exception: " + Path("no/q.log") + "; File not found\n");
 }
 
 TEST_F(ReportAgendaCommandTest, LogHeadsARunWithTimeCommandAndVersionAndKeepsItsResults) {

@@ -296,11 +296,16 @@ TEST_F(ReportFileTest, WriteReplacesTheFileOnlyWhenTheWholeReportIsWritten) {
     EXPECT_EQ(Read(path), ReportText(ReportLines(doc)));
     EXPECT_FALSE(doc.IsModified());
 
-    const std::string failure = ErrorBoxText("DOC1", "report file exception");
-    for (const std::string& bad : {TempPath("missing/r.txt"), dir.path().toStdString()}) {
+    const std::pair<std::string, const char*> failures[] = {
+        {TempPath("missing/r.txt"), "File not found"},
+        {dir.path().toStdString(), "The file could not be accessed."}};
+    for (const auto& [bad, cause] : failures) {
         platform.Clear();
         EXPECT_FALSE(WriteReport(doc, bad)) << bad;
-        EXPECT_EQ(platform.MessageTexts(), std::vector<std::string>{failure}) << bad;
+        EXPECT_EQ(platform.MessageTexts(),
+                  std::vector<std::string>{
+                      ErrorBoxText("DOC1", "report file exception: " + bad + "\n\n" + cause)})
+            << "the file and the cause are named";
     }
 
     std::ofstream(path) << "old report\n";

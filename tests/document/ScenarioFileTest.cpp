@@ -176,7 +176,10 @@ TEST_F(ScenarioFileTest, OpenAndSaveFailuresNameTheirCause) {
                             "Check the file's name and folder, then open it again."));
     EXPECT_NE(texts[1].find("\n\nThe file could not be accessed.\n"), std::string::npos);
     EXPECT_EQ(texts[1].find("Please record"), std::string::npos) << "a user's error";
-    EXPECT_EQ(texts[2], ErrorBoxText("SaveFile", "file exception: saving file\n\nFile not found"));
+    EXPECT_EQ(texts[2],
+              ErrorBoxText("SaveFile", "file exception: saving file " +
+                                           dir.filePath("no/such/dir/out.txt").toStdString() +
+                                           "\n\nFile not found"));
 }
 
 TEST_F(ScenarioFileTest, FailedWriteLeavesTheOldFileIntact) {
@@ -190,8 +193,9 @@ TEST_F(ScenarioFileTest, FailedWriteLeavesTheOldFileIntact) {
     }
     EXPECT_EQ(Read(path), "old contents\n");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2) << "no temporary file left";
-    EXPECT_EQ(platform.MessageTexts().back(),
-              ErrorBoxText("SaveFile", "file exception: saving file\n\nThe disk is full."));
+    EXPECT_EQ(
+        platform.MessageTexts().back(),
+        ErrorBoxText("SaveFile", "file exception: saving file " + path + "\n\nThe disk is full."));
 }
 
 TEST_F(ScenarioFileTest, XYFilesLoadWithPowerOfTenRanges) {
