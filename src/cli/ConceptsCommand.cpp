@@ -20,7 +20,11 @@ bool OnlyGroups(const QCommandLineParser& parser, std::vector<std::string>& only
         return true;
     for (const QString& name : parser.value("only").split(',', Qt::SkipEmptyParts)) {
         if (!IsConceptGroup(name.toStdString())) {
-            PrintCliError("unknown group '" + name.toStdString() + "'");
+            std::string groups;
+            for (const std::string& group : ConceptGroupNames())
+                groups += (groups.empty() ? "" : ", ") + group;
+            PrintCliError("unknown group '" + name.toStdString() + "' in --only (the groups are " +
+                          groups + ")");
             return false;
         }
         only.push_back(name.toStdString());

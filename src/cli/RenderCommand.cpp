@@ -25,7 +25,11 @@ bool ApplyShowList(const QString& list, DisplayConfig& config) {
     const std::string unknown = ApplyChartShowList(names, config);
     if (unknown.empty())
         return true;
-    std::fprintf(stderr, "quelta-cli: unknown display '%s' in --show\n", unknown.c_str());
+    std::string displays;
+    for (const auto& [name, flag] : ChartShowNames())
+        displays += (displays.empty() ? "" : ", ") + std::string(name);
+    std::fprintf(stderr, "quelta-cli: unknown display '%s' in --show (the displays are %s)\n",
+                 unknown.c_str(), displays.c_str());
     return false;
 }
 

@@ -80,3 +80,27 @@ TEST_F(TerminalErrorsTest, AnUnknownOutputExtensionIsAUsageError) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(TerminalNamesTest, AnUnknownGroupOrDisplayListsTheKnownOnes) {
+    const SCliRun group = RunCli({"concepts", ExamplePath("five.txt"), "--only", "vote,yolks"});
+    EXPECT_EQ(group.exitCode, 2);
+    EXPECT_TRUE(group.out.isEmpty());
+    EXPECT_TRUE(group.Err().startsWith("quelta-cli: unknown group 'yolks' in --only (the groups "
+                                       "are vote, winset, "))
+        << group.Err().toStdString();
+    EXPECT_TRUE(group.Err().contains(", yolk, ")) << group.Err().toStdString();
+    QTemporaryDir dir;
+    const QString out = dir.filePath("chart.png");
+    const SCliRun display =
+        RunCli({"render", ExamplePath("five.txt"), "-o", out, "--show", "wings"});
+    EXPECT_EQ(display.exitCode, 2);
+    EXPECT_TRUE(display.Err().startsWith(
+        "quelta-cli: unknown display 'wings' in --show (the displays are winset, "))
+        << display.Err().toStdString();
+    EXPECT_TRUE(display.Err().endsWith(", candidates)\n")) << display.Err().toStdString();
+    EXPECT_FALSE(QFile::exists(out));
+}
+
+} // namespace
