@@ -9,10 +9,12 @@
 #include "model/VotingGame.h"
 #include "platform/Cancellation.h"
 #include "platform/Platform.h"
+#include "preferences/CollinearBody.h"
 #include "preferences/VoteGrid.h"
 
 #include <algorithm>
 #include <new>
+#include <optional>
 #include <set>
 #include <utility>
 
@@ -124,15 +126,34 @@ CRgn CUncoveredSetEstimator::GridMethod() {
     return m_result;
 }
 
+namespace {
+
+/// The uncovered set of members at one point (any rule) or on one line under majority rule:
+/// the stretch of the line that nothing beats, whose points beat everything each point off it
+/// beats, so it covers the rest. The estimators sample the inside of the Pareto set, which
+/// such a body does not have. Nothing for any other body.
+std::optional<CRgn> DegenerateUncoveredSet(const CVotingGame& game) {
+    const std::optional<SCollinearBody> body = CollinearBody(game);
+    if (!body || !(body->Coincident() || !(game.VoteRule() > 0.5)))
+        return std::nullopt;
+    return CollinearCoreCells(*body, game.VoteQuota(), game.GridMap());
+}
+
+} // namespace
+
 void CVotingGame::FindUncoveredSet(int gridSize, int excludeYolk, int bjs) {
     if (!m_stale.IsStale(EConcept::UncoveredSet))
         return;
     try {
         const CStatusQuoGuard guard(*this);
         FindParetoSet();
-        CUncoveredSetEstimator estimator(*this, GetYolkCircle(), gridSize, excludeYolk);
-        CRgn result = bjs == 1 ? estimator.BJSMethod() : estimator.GridMethod();
-        ConceptsState().uncovered = std::move(result);
+        if (std::optional<CRgn> degenerate = DegenerateUncoveredSet(*this)) {
+            ConceptsState().uncovered = std::move(*degenerate);
+        } else {
+            CUncoveredSetEstimator estimator(*this, GetYolkCircle(), gridSize, excludeYolk);
+            CRgn result = bjs == 1 ? estimator.BJSMethod() : estimator.GridMethod();
+            ConceptsState().uncovered = std::move(result);
+        }
     } catch (const CComputationCancelled&) {
         // Stopped by the user: the previous set stays, and so does the out-of-date flag.
         return;

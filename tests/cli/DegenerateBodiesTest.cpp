@@ -32,24 +32,24 @@ TEST(DegenerateBodiesTest, CoincidentMembersGiveOneCellNeverTheWholeChart) {
         const SCliRun run = Concepts(dir, Scenario(0.6, at), "pareto,core,heart,yolk,uncovered");
         ASSERT_EQ(run.exitCode, 0) << run.Err().toStdString();
         const QJsonObject json = run.Json();
-        for (const char* area : {"pareto.area", "core.area", "heart.area"})
+        for (const char* area : {"pareto.area", "core.area", "heart.area", "uncovered.area"})
             EXPECT_EQ(json[area].toDouble(), 1.0) << area << " is the point's cell";
+        EXPECT_EQ(json["uncovered.bbox"], json["core.bbox"]) << "the point covers the rest";
         EXPECT_EQ(json["yolk.center"].toArray(), (QJsonArray{30, 40}));
-        EXPECT_TRUE(json.contains("uncovered.area"));
         EXPECT_TRUE(run.err.isEmpty()) << run.Err().toStdString();
     }
     // The uncovered set alone keeps its group: its Pareto set is no longer a failure.
     const SCliRun alone = Concepts(
         dir, Scenario(0.5, std::vector<std::pair<double, double>>(5, {30, 40})), "uncovered");
     EXPECT_EQ(alone.exitCode, 0) << alone.Err().toStdString();
-    EXPECT_TRUE(alone.Json().contains("uncovered.area")) << alone.Out().toStdString();
+    EXPECT_EQ(alone.Json()["uncovered.area"].toDouble(), 1.0) << alone.Out().toStdString();
 }
 
 TEST(DegenerateBodiesTest, CollinearMembersHaveTheMedianMemberAsYolkAndHeart) {
     QTemporaryDir dir;
     const SCliRun run =
         Concepts(dir, Scenario(0.5, {{50, 50}, {10, 10}, {30, 30}, {40, 40}, {20, 20}}),
-                 "yolk,heart,pareto");
+                 "yolk,heart,pareto,uncovered");
     ASSERT_EQ(run.exitCode, 0) << run.Err().toStdString();
     const QJsonObject json = run.Json();
     EXPECT_EQ(json["yolk.center"].toArray(), (QJsonArray{30, 30})) << "not the first member";
@@ -57,6 +57,22 @@ TEST(DegenerateBodiesTest, CollinearMembersHaveTheMedianMemberAsYolkAndHeart) {
     EXPECT_EQ(json["heart.area"].toDouble(), 1.0);
     EXPECT_GT(json["pareto.area"].toDouble(), 40.0) << "the cells along the segment";
     EXPECT_LT(json["pareto.area"].toDouble(), 200.0);
+    EXPECT_EQ(json["uncovered.area"].toDouble(), 1.0) << "the median member beats every point";
+    EXPECT_EQ(json["uncovered.bbox"], json["heart.bbox"]);
+}
+
+TEST(DegenerateBodiesTest, AnEvenBodyOnALineHasTheStretchBetweenItsMediansUncovered) {
+    QTemporaryDir dir;
+    const SCliRun run =
+        Concepts(dir, Scenario(0.5, {{10, 50}, {40, 50}, {20, 50}, {30, 50}}), "heart,uncovered");
+    ASSERT_EQ(run.exitCode, 0) << run.Err().toStdString();
+    const QJsonObject json = run.Json();
+    const QJsonArray box = json["uncovered.bbox"].toArray();
+    ASSERT_EQ(box.size(), 4);
+    EXPECT_LE(box[0].toDouble(), 20.0);
+    EXPECT_GE(box[1].toDouble(), 30.0) << "from one median member to the other";
+    EXPECT_LT(box[1].toDouble() - box[0].toDouble(), 12.0) << "and no further";
+    EXPECT_EQ(json["uncovered.area"], json["heart.area"]);
 }
 
 } // namespace
