@@ -156,6 +156,8 @@ int SelectFromOptions(const QCommandLineParser& parser, CQueltaDoc& doc) {
                : EXIT_FAILED;
 }
 
+} // namespace
+
 int ReadConfigOption(const QCommandLineParser& parser, CQueltaDoc& doc) {
     if (!parser.isSet("config"))
         return EXIT_OK;
@@ -168,8 +170,6 @@ int ReadConfigOption(const QCommandLineParser& parser, CQueltaDoc& doc) {
     doc.SetConfigPath(config.toStdString());
     return EXIT_OK;
 }
-
-} // namespace
 
 void AddDatabaseOptions(QCommandLineParser& parser, bool addScenario) {
     if (addScenario)

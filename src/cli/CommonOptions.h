@@ -12,6 +12,10 @@ class CQueltaDoc;
 /// `addScenario`; with --db that option then names the stored scenario.
 void AddCommonOptions(QCommandLineParser& parser, bool addScenario = true);
 
+/// Makes the file of --config the document's configuration file; EXIT_FAILED (with a message)
+/// when it is not a file that can be read, EXIT_OK otherwise.
+int ReadConfigOption(const QCommandLineParser& parser, CQueltaDoc& doc);
+
 /// Adds the options that take a scenario from a database instead of a file: --db, --scenario,
 /// --house, --committee and --scales (part of the common options).
 void AddDatabaseOptions(QCommandLineParser& parser, bool addScenario = true);

@@ -1,4 +1,5 @@
 #include "cli/CliCommand.h"
+#include "cli/CommonOptions.h"
 #include "cli/Interrupt.h"
 #include "cli/LogOption.h"
 #include "document/DocumentLog.h"
@@ -8,7 +9,6 @@
 #include "platform/TextUtil.h"
 
 #include <QCommandLineParser>
-#include <QFileInfo>
 
 #include <algorithm>
 #include <cstdio>
@@ -177,12 +177,8 @@ int RunGenerate(const QStringList& arguments) {
     CScopedPlatform scope(platform);
     const CInterruptHandler interrupt;
     CQueltaDoc doc;
-    if (parser.isSet("config")) {
-        if (!QFileInfo(parser.value("config")).isFile())
-            return UsageError("cannot read the configuration file " +
-                              parser.value("config").toStdString());
-        doc.SetConfigPath(parser.value("config").toStdString());
-    }
+    if (const int result = ReadConfigOption(parser, doc); result != EXIT_OK)
+        return result;
     if (const int result = ApplyLogOption(parser, doc); result != EXIT_OK)
         return result;
     if (const int result = Generate(parser.positionalArguments().front(), parser, doc);

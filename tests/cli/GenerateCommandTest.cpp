@@ -1,5 +1,6 @@
 #include "CliDirTest.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QRegularExpression>
@@ -105,4 +106,20 @@ TEST_F(GenerateCommandTest, SettingsFileIsTheStartingPoint) {
     const QJsonArray members = Run({"info", "m.txt", "--json"}).Json()["members"].toArray();
     ASSERT_EQ(members.size(), 6);
     EXPECT_EQ(members[0].toObject()["type"].toInt(), 1);
+}
+
+TEST_F(GenerateCommandTest, AConfigurationFileThatCannotBeReadFailsAsInEveryCommand) {
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder.cfg"));
+    for (const char* config : {"missing.cfg", "folder.cfg"}) {
+        SCOPED_TRACE(config);
+        const SCliRun generated =
+            Run({"generate", "whiteboard", "--config", config, "-o", "w.txt"});
+        const SCliRun concepts = Run({"concepts", ExamplePath("five.txt"), "--config", config});
+        for (const SCliRun& run : {generated, concepts}) {
+            EXPECT_EQ(run.exitCode, 1) << "the work failed, as for a scenario file not found";
+            EXPECT_EQ(run.Err(),
+                      QString("quelta-cli: cannot read the configuration file %1\n").arg(config));
+        }
+        EXPECT_FALSE(QFile::exists(Path("w.txt")));
+    }
 }
