@@ -94,6 +94,19 @@ bool SaveScenarioOrSay(const CQueltaDoc& doc, const std::string& path) {
     return false;
 }
 
+/// The output shows why a script failed, as the Script window does; standard error says it as
+/// well, for a run whose output goes to a file. Answers EXIT_FAILED.
+int SayWhyTheRunFailed(const SRunOptions& options, const CScriptTextBox& output) {
+    std::string reason = output.InputLine().value_or("the script failed");
+    while (!reason.empty() && (reason.back() == '\r' || reason.back() == '\n'))
+        reason.pop_back();
+    std::string line = options.script + ": " + reason;
+    if (options.save)
+        line += "; " + *options.save + " is not written";
+    std::fprintf(stderr, "quelta-cli run: %s\n", line.c_str());
+    return EXIT_FAILED;
+}
+
 int RunScript(const QCommandLineParser& parser, const SRunOptions& options) {
     std::string fileText;
     if (!ReadFileOrSay(options.script, fileText))
@@ -121,12 +134,8 @@ int RunScript(const QCommandLineParser& parser, const SRunOptions& options) {
     interpreter.Run(ScriptProgramText(fileText));
     LogRunEntry(doc, "Script",
                 options.script + (interpreter.LastFailed() ? ", failed" : ", ran to its end"));
-    if (interpreter.LastFailed()) {
-        if (options.save)
-            std::fprintf(stderr, "quelta-cli run: the script failed; %s is not written\n",
-                         options.save->c_str());
-        return EXIT_FAILED;
-    }
+    if (interpreter.LastFailed())
+        return SayWhyTheRunFailed(options, output);
     if (model.FailedSaves() > 0) {
         std::fprintf(stderr, "quelta-cli run: %d save%s of the script failed\n",
                      model.FailedSaves(), model.FailedSaves() == 1 ? "" : "s");

@@ -98,6 +98,29 @@ TEST(RunCommandTest, ExampleScriptsRun) {
                           "\nThere are 25 primes up to 100\n");
 }
 
+TEST(RunCommandTest, AFailedScriptSaysWhyOnStandardErrorToo) {
+    QTemporaryDir dir;
+    const struct {
+        const char* program;
+        const char* reason;
+    } cases[] = {
+        {"10 PRINT \"a\"\n20 PRINT 1 / \n", "Syntax error on line 20"},
+        {"10 GOTO 50\n", "line 50 not found"},
+        {"PRINT 1\n", "ERROR: Can't read program"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.program);
+        const QString script = WriteFile(dir, "bad.bas", c.program);
+        const QString saved = dir.filePath("saved.txt");
+        const SCliRun run = RunCliScript({script, "--save", saved});
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(run.Out().endsWith(QString(c.reason) + "\n")) << "the output box shows it";
+        EXPECT_EQ(run.Err(), "quelta-cli run: " + script + ": " + c.reason + "; " + saved +
+                                 " is not written\n");
+        EXPECT_FALSE(QFile::exists(saved));
+    }
+}
+
 TEST(RunCommandTest, CtrlCInterruptsAnEndlessScript) {
     const struct {
         const char* name;
@@ -127,6 +150,9 @@ TEST(RunCommandTest, CtrlCInterruptsAnEndlessScript) {
         EXPECT_EQ(process.exitCode(), 1);
         out += process.readAllStandardOutput();
         EXPECT_TRUE(c.outputs.contains(out)) << out.toStdString();
+        EXPECT_EQ(process.readAllStandardError(),
+                  "quelta-cli run: " + script.toUtf8() + ": " + out.mid(3))
+            << "where it stopped";
     }
 }
 
