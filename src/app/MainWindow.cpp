@@ -72,6 +72,7 @@ CQueltaFrame::CQueltaFrame(CQueltaDoc& doc, QWidget* parent) : QMainWindow(paren
     m_edit = new CEditActions(doc, this, [this] { AfterEditStep(); });
     m_edit->SetSelectedMember([this] { return m_chart->HighlightedMember(); });
     connect(m_chart, &CVisualView::HighlightChanged, m_edit, &CEditActions::Refresh);
+    connect(m_chart, &CVisualView::GestureHandled, m_edit, &CEditActions::Refresh);
     m_chartActions = new CChartActions(doc, *this, *m_chartArea, *m_chart);
     connect(&m_chartActions->Fit(), &CChartFit::ChartResized, this, &CQueltaFrame::RefreshViews);
     m_menus = new CCommandMenus(doc, *this, [this](const char* name, QMenu& menu) {

@@ -91,6 +91,7 @@ bool SaveScenario(CQueltaDoc& doc) {
     case SOURCE_WHITEBOARD:
     case SOURCE_MONTE_CARLO:
     case SOURCE_REGULAR_POLYGON:
+    case SOURCE_IMPORTED:
         return SaveScenarioAs(doc);
     case SOURCE_STANDARD_FILE:
         return WriteScenarioFile(doc);

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "document/LegislatureInfo.h"
 #include "geometry/FPoint.h"
 #include "geometry/GridMap.h"
-#include "document/LegislatureInfo.h"
 #include "model/Committee.h"
 #include "model/Member.h"
 #include "model/RatingScale.h"
@@ -21,6 +21,9 @@ enum ESourceKind {
     SOURCE_STANDARD_FILE = 5,
     SOURCE_XY_FILE = 6,
     SOURCE_DATABASE = 7,
+    /// Read by File > Import...: saved through the save dialog as a generated scenario is, but
+    /// no File > New item made it.
+    SOURCE_IMPORTED = 8,
 };
 
 /// Which house of a legislature a scenario uses.

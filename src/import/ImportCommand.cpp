@@ -26,9 +26,10 @@ bool LoadImportedBody(CQueltaDoc& doc, const SImportedBody& body) {
     if (!ImportedScenarioText(body, text) || !ReadScenarioText(doc, text))
         return false;
     // A scenario that a program placed, named as a generated one is: saved through the save
-    // dialog, which offers its name, never the imported file's.
+    // dialog, which offers its name, never the imported file's. Its own source kind keeps the
+    // File > New items unchecked, since none of them made it.
     doc.SetPathName(body.title);
-    doc.Header().sourceKind = SOURCE_MONTE_CARLO;
+    doc.Header().sourceKind = SOURCE_IMPORTED;
     doc.LogSummary(true);
     doc.RefreshAndModify();
     // Started once the scenario is modified: it was never saved, and an undo back to it keeps

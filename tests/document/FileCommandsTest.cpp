@@ -101,6 +101,7 @@ TEST_F(FileCommandsTest, PromptOnAModifiedScenarioSavesByItsSourceKind) {
         {SOURCE_WHITEBOARD, EMsgAnswer::Yes, 1, 1, 0},
         {SOURCE_MONTE_CARLO, EMsgAnswer::Yes, 1, 1, 0},
         {SOURCE_REGULAR_POLYGON, EMsgAnswer::Yes, 1, 1, 0},
+        {SOURCE_IMPORTED, EMsgAnswer::Yes, 1, 1, 0},
         {SOURCE_STANDARD_FILE, EMsgAnswer::Yes, 1, 0, 0},
         {SOURCE_DATABASE, EMsgAnswer::Yes, 1, 0, 1},
         {SOURCE_BARGAIN, EMsgAnswer::Yes, 0, 0, 0},

@@ -74,7 +74,6 @@ TEST_F(ImportScenarioCommandTest, TheChosenCongressBecomesANewUntitledScenario) 
     EXPECT_DOUBLE_EQ(doc.Game().Members()[0]->IdealPoint().x, -0.412);
     EXPECT_EQ(doc.Header().scenarioName, "House, Congress 110 (NOMINATE scores)");
     EXPECT_EQ(doc.Title(), doc.Header().scenarioName) << "named as a generated scenario";
-    EXPECT_EQ(doc.Header().sourceKind, SOURCE_MONTE_CARLO) << "saved through the save dialog";
     EXPECT_TRUE(doc.IsModified()) << "nothing is saved yet";
     EXPECT_EQ(platform.MessageTexts(),
               std::vector<std::string>{kSample + ": left out 1 row without scores (line 8)"});
@@ -89,6 +88,25 @@ TEST_F(ImportScenarioCommandTest, TheChosenCongressBecomesANewUntitledScenario) 
     EXPECT_EQ(ScenarioText(doc), imported);
     EXPECT_FALSE(doc.History().CanUndo());
     EXPECT_TRUE(doc.IsModified()) << "the imported scenario is still not saved";
+}
+
+TEST_F(ImportScenarioCommandTest, NoNewItemIsCheckedAndSaveAsksForAName) {
+    Import(RollCall(110, "House"));
+    for (ECommandId item :
+         {ECommandId::NewWhiteboard, ECommandId::NewMonteCarlo, ECommandId::NewRegularPolygon,
+          ECommandId::NewBargain, ECommandId::OpenFile, ECommandId::OpenDatabase})
+        EXPECT_FALSE(IsCommandChecked(doc, item)) << "no File item made the imported scenario";
+    EXPECT_TRUE(IsCommandEnabled(doc, ECommandId::SaveScenario));
+
+    const std::string target = dir.filePath("house").toStdString();
+    platform.QueueFileName(target);
+    ASSERT_TRUE(RunCommand(doc, ECommandId::SaveScenario));
+    EXPECT_EQ(doc.Header().dataSource, target + ".txt") << "Save asks for the file's name";
+    EXPECT_FALSE(doc.IsModified());
+    CQueltaDoc saved;
+    saved.SetConfigPath("");
+    ASSERT_TRUE(ReadScenarioFile(saved, target + ".txt"));
+    EXPECT_EQ(saved.Game().Members().size(), 5u);
 }
 
 TEST_F(ImportScenarioCommandTest, TheScenarioIsTheOneTheCommandLineWrites) {

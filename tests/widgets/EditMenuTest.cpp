@@ -98,6 +98,32 @@ TEST_F(EditMenuTest, ControlZTakesBackADragADeletionAndARuleChange) {
     EXPECT_DOUBLE_EQ(doc.Game().VoteRule(), 0.75);
 }
 
+TEST_F(EditMenuTest, UndoAndRedoNameTheStepAChartGestureHasJustTaken) {
+    // The menu is never opened: the texts are up to date as soon as the mouse is let go.
+    const QAction& undo = *frame->EditActions().UndoAction();
+    const QAction& redo = *frame->EditActions().RedoAction();
+    doc.SetProposal({30.0, 60.0});
+    frame->RefreshViews();
+    DragOnChart(View(), At(doc.Game().StatusQuo()), At(CFPoint(60.0, 40.0)));
+    EXPECT_EQ(undo.text().toStdString(), "&Undo Move Status Quo");
+    DragOnChart(View(), At(doc.Game().Proposal()), At(CFPoint(35.0, 65.0)));
+    EXPECT_EQ(undo.text().toStdString(), "&Undo Move Proposal");
+    const CFPoint start = FirstMember().IdealPoint();
+    DragOnChart(View(), At(start), At(CFPoint(start.x + 5, start.y + 5)));
+    EXPECT_EQ(undo.text().toStdString(), "&Undo Move Member");
+    PressUndo();
+    EXPECT_EQ(undo.text().toStdString(), "&Undo Move Proposal");
+    EXPECT_EQ(redo.text().toStdString(), "&Redo Move Member");
+
+    QTest::mouseClick(&View(), Qt::LeftButton, Qt::ControlModifier, At(CFPoint(70.0, 70.0)));
+    EXPECT_EQ(undo.text().toStdString(), "&Undo Move Proposal");
+    EXPECT_EQ(redo.text().toStdString(), "&Redo") << "a new step leaves nothing to replay";
+    QTest::mouseClick(&View(), Qt::LeftButton, Qt::ShiftModifier, At(CFPoint(10.0, 90.0)));
+    EXPECT_EQ(undo.text().toStdString(), "&Undo Create Member");
+    QTest::mouseClick(&View(), Qt::RightButton, Qt::ShiftModifier, At(FirstMember().IdealPoint()));
+    EXPECT_EQ(undo.text().toStdString(), "&Undo Delete Member");
+}
+
 TEST_F(EditMenuTest, ControlZTakesBackAGeneratedPolygonToTheFileBeforeIt) {
     const std::string read = ScenarioText(doc);
     const QString title = frame->windowTitle();

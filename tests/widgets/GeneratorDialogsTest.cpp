@@ -194,6 +194,9 @@ TEST_F(GeneratorDialogsTest, ImportReadsTheFileTheDialogNamesAsANewScenario) {
     EXPECT_EQ(doc.Header().scenarioName, "Senate, Congress 110 (NOMINATE scores)");
     EXPECT_TRUE(doc.IsModified());
     EXPECT_TRUE(frame->windowTitle().contains("Senate, Congress 110")) << "the window names it";
+    for (ECommandId item : {ECommandId::NewWhiteboard, ECommandId::NewMonteCarlo,
+                            ECommandId::NewRegularPolygon, ECommandId::NewBargain})
+        EXPECT_FALSE(frame->Menus().Action(item)->isChecked()) << "no File > New item made it";
 }
 
 TEST_F(GeneratorDialogsTest, AgendaAndBenefitOfDoubtTakeTheirDialogsValues) {

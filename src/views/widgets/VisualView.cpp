@@ -138,9 +138,12 @@ void CVisualView::mousePressEvent(QMouseEvent* event) {
         update();
     } else if (event->button() == Qt::RightButton) {
         const std::vector<std::string> items = m_gestures.RightDown(point, shift, control);
+        emit GestureHandled();
         if (!items.empty())
             ShowPopup(items, event->globalPosition().toPoint());
+        return;
     }
+    emit GestureHandled();
 }
 
 void CVisualView::ShowPopup(const std::vector<std::string>& items, const QPoint& globalPosition) {
@@ -191,6 +194,7 @@ void CVisualView::mouseReleaseEvent(QMouseEvent* event) {
     m_model.SetLiveDrag(false);
     m_gestures.LeftUp(ToLogical(event->position().toPoint()));
     UpdateFromDocument();
+    emit GestureHandled();
 }
 
 void CVisualView::ApplyPendingMove() {

@@ -47,6 +47,9 @@ signals:
     void MemberDragged(const CMember* member);
     /// Another member, or none, is highlighted.
     void HighlightChanged();
+    /// A mouse press or release has been handled; an edit step it took is in the history by now
+    /// (the step of a drag is taken after the release's refresh).
+    void GestureHandled();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
