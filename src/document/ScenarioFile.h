@@ -24,9 +24,14 @@ bool ReadScenarioText(CQueltaDoc& doc, const std::string& text);
 bool ReadXYFile(CQueltaDoc& doc, const std::string& path);
 
 /// Replaces the scenario by the points of an XY text read from `path`; false, with the scenario
-/// left as it was, when some line does not hold 2 to 4 entries.
+/// left as it was, when some line cannot be read (see FirstUnreadableXYLine).
 bool ReadXYText(CQueltaDoc& doc, const std::string& text, const std::string& path);
 
-/// The number (from 1) of the first line of an XY text that does not hold 2 to 4 entries; 0
-/// when every line does.
-int FirstUnreadableXYLine(const std::string& text);
+/// The first line of an XY text that cannot be read: its number (from 1), and the entry that
+/// should be a position or a vote weight but holds no finite number at its start (empty when
+/// the line does not hold 2 to 4 entries). Line 0 when every line can be read.
+struct SXYFault {
+    int line = 0;
+    std::string entry;
+};
+SXYFault FirstUnreadableXYLine(const std::string& text);

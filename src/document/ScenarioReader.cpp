@@ -261,13 +261,21 @@ bool ReadGameParameters(CQueltaDoc& doc, CLineReader& reader, SReadState& state)
     return true;
 }
 
+/// Why the XY reader could not read a file.
+std::string XYFailureText(const SXYFault& xy) {
+    if (xy.line <= 0)
+        return "the file holds no point.";
+    if (xy.entry.empty())
+        return Format("line %d does not hold 2 to 4 entries.", xy.line);
+    return Format("line %d holds '%s' where a number goes.", xy.line, xy.entry.c_str());
+}
+
 /// The message of a file neither format reads: what each reader missed.
-std::string FailureText(const std::string& path, const SReadState& state, int xyLine) {
+std::string FailureText(const std::string& path, const SReadState& state, const SXYFault& xy) {
     std::string text = "The file format was not recognized:\n" + path + "\n" +
                        "\nQuelta tried to read the file under both XY and standard formats."
                        "\nFailure Mode for XY format: " +
-                       (xyLine > 0 ? Format("line %d does not hold 2 to 4 entries.", xyLine)
-                                   : std::string("the file holds no point.")) +
+                       XYFailureText(xy) +
                        "\nFailure Mode for Standard format: these items were not found:\n";
     const std::pair<bool, const char*> items[] = {
         {state.group, "\nGroup"},
@@ -287,8 +295,8 @@ std::string FailureText(const std::string& path, const SReadState& state, int xy
 }
 
 /// Tells a user that a file is of neither format, with the code of the reader's other errors.
-void ShowUnrecognisedFile(const std::string& path, const SReadState& state, int xyLine) {
-    UserErrorBox("CQueltaDoc::OpenFile()", FailureText(path, state, xyLine),
+void ShowUnrecognisedFile(const std::string& path, const SReadState& state, const SXYFault& xy) {
+    UserErrorBox("CQueltaDoc::OpenFile()", FailureText(path, state, xy),
                  "Open a scenario file saved by Quelta, or an XY file of lines holding a name, a "
                  "horizontal and a vertical position and, if wanted, a vote weight.");
 }

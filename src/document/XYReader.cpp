@@ -55,22 +55,27 @@ void FitScalesToPoints(CQueltaDoc& doc, double low, double high) {
 
 } // namespace
 
-int FirstUnreadableXYLine(const std::string& text) {
+SXYFault FirstUnreadableXYLine(const std::string& text) {
     int number = 0;
     for (const std::string& rawLine : SplitLines(text)) {
         ++number;
         const std::string_view line = Trim(rawLine);
         if (line.empty())
             continue;
-        const size_t entries = SplitEntries(line).size();
-        if (entries < 2 || entries > 4)
-            return number;
+        const std::vector<std::string> entries = SplitEntries(line);
+        if (entries.size() < 2 || entries.size() > 4)
+            return {number, {}};
+        // A text where a number goes (a header line, a party column, "nan") would read as 0 and
+        // put a member where none is.
+        for (size_t i = 1; i < entries.size(); ++i)
+            if (!StartsWithFiniteNumber(entries[i]))
+                return {number, entries[i]};
     }
-    return 0;
+    return {};
 }
 
 bool ReadXYText(CQueltaDoc& doc, const std::string& text, const std::string& path) {
-    if (FirstUnreadableXYLine(text) != 0)
+    if (FirstUnreadableXYLine(text).line != 0)
         return false;
     doc.ResetScenario();
     doc.SetPathName(path);

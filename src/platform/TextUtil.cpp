@@ -76,6 +76,12 @@ double ParseDouble(const std::string& text) {
     return std::isfinite(value) ? value : 0.0;
 }
 
+bool StartsWithFiniteNumber(const std::string& text) {
+    char* end = nullptr;
+    const double value = strtod_l(text.c_str(), &end, CLocale());
+    return end != text.c_str() && std::isfinite(value);
+}
+
 std::string Format(const char* format, ...) {
     // Formatting under the C locale keeps a point as the decimal separator.
     const locale_t previous = uselocale(CLocale());

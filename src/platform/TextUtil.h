@@ -26,5 +26,8 @@ int ParseLong(const std::string& text);
 /// finite number (nan, inf, overflow) also reads as 0.
 double ParseDouble(const std::string& text);
 
+/// Whether the text starts with a number (as ParseDouble reads one) that is finite.
+bool StartsWithFiniteNumber(const std::string& text);
+
 /// printf-style formatting into a std::string (numbers in the C locale's form).
 std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));

@@ -26,13 +26,16 @@ const char* const kHeader = "GAME PARAMETERS BEGIN\n"
                             "Proposal\treserved\treserved\t60\t55\n";
 
 /// The user's error box of a file neither format reads, up to the items not found.
-std::string BothFailed(const std::string& path, int xyLine) {
+std::string BothFailed(const std::string& path, const std::string& xyFault) {
     return "ERROR: CQueltaDoc::OpenFile()\n\nThe file format was not recognized:\n" + path +
            "\n\nQuelta tried to read the file under both XY and standard formats."
-           "\nFailure Mode for XY format: line " +
-           std::to_string(xyLine) +
-           " does not hold 2 to 4 entries."
-           "\nFailure Mode for Standard format: these items were not found:\n";
+           "\nFailure Mode for XY format: " +
+           xyFault + "\nFailure Mode for Standard format: these items were not found:\n";
+}
+
+/// As above, for a line of the wrong number of entries.
+std::string BothFailed(const std::string& path, int xyLine) {
+    return BothFailed(path, "line " + std::to_string(xyLine) + " does not hold 2 to 4 entries.");
 }
 
 const char* const kFormatAdvice =
@@ -122,7 +125,8 @@ TEST_F(ScenarioFileTest, MissingItemsAndEarlyPlayersAreReported) {
                       "GAME PARAMETERS END\n"));
     ASSERT_EQ(platform.Messages().size(), 1u);
     EXPECT_EQ(platform.Messages()[0].text,
-              BothFailed(dir.filePath("s.txt").toStdString(), 4) +
+              BothFailed(dir.filePath("s.txt").toStdString(),
+                         "line 1 holds 'PARAMETERS' where a number goes.") +
                   "\nDecision Rule\nAbsolute Plurality Flag\nStatus Quo\nProposal\nPlayer"
                   "\nPlayers must be the last set of entries in GAME PARAMETERS" +
                   kFormatAdvice);
@@ -232,6 +236,36 @@ TEST_F(ScenarioFileTest, BadXYLinesFailBothFormats) {
                       kFormatAdvice);
         EXPECT_EQ(doc.Header().sourceKind, SOURCE_NONE);
     }
+}
+
+TEST_F(ScenarioFileTest, XYPositionsAndWeightsMustBeNumbers) {
+    const struct {
+        const char* text;
+        const char* fault;
+    } cases[] = {
+        {"name x y\nA 1 2\nB 3 4\n", "line 1 holds 'x' where a number goes."},
+        {"A 1 2\nB nan 3\n", "line 2 holds 'nan' where a number goes."},
+        {"A 1 2\nB 1 1e999\n", "line 2 holds '1e999' where a number goes."},
+        {"A 1 2 heavy\n", "line 1 holds 'heavy' where a number goes."},
+        {"Smith D 0.3 0.5\n", "line 1 holds 'D' where a number goes."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        platform.Clear();
+        EXPECT_FALSE(Load(c.text)) << "no member is put at 0 for a text";
+        ASSERT_EQ(platform.Messages().size(), 1u);
+        EXPECT_NE(platform.Messages()[0].text.find(std::string("\nFailure Mode for XY format: ") +
+                                                   c.fault + "\nFailure Mode for Standard"),
+                  std::string::npos)
+            << platform.Messages()[0].text;
+        EXPECT_EQ(doc.Header().sourceKind, SOURCE_NONE);
+    }
+    // A number at the start is read as before, whatever follows it.
+    ASSERT_TRUE(Load("A 12.5cm 40\nB -3e1 7 2kg\n"));
+    ASSERT_EQ(Members().size(), 2u);
+    EXPECT_EQ(Members()[0]->IdealPoint().x, 12.5);
+    EXPECT_EQ(Members()[1]->IdealPoint().x, -30.0);
+    EXPECT_EQ(Members()[1]->VoteWeight(), 2.0);
 }
 
 TEST_F(ScenarioFileTest, MalformedInputNeverCrashes) {
