@@ -8,13 +8,16 @@
 
 #include <QGuiApplication>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -65,20 +68,23 @@ std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char** argv) {
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
-} // namespace
+/// Gives a standard stream that was closed when the program started a read-only stand-in, so
+/// that no file the program opens takes its place (and receives the output or the messages),
+/// and writes to it fail as they would have.
+void KeepStandardStreamsTaken() {
+    for (const int stream : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+        if (::fcntl(stream, F_GETFD) != -1 || errno != EBADF)
+            continue;
+        const int standIn = ::open("/dev/null", O_RDONLY);
+        if (standIn >= 0 && standIn != stream) {
+            ::dup2(standIn, stream);
+            ::close(standIn);
+        }
+    }
+}
 
-int main(int argc, char** argv) {
-    const std::unique_ptr<QCoreApplication> app = MakeApplication(argc, argv);
-    // Every number read or written uses the C locale, whatever the user's locale.
-    std::setlocale(LC_ALL, "C");
-    CollectLibraryWarnings();
-    // A write past a file-size limit fails with a message instead of ending the program.
-    IgnoreFileSizeSignal();
-    CTerminalPlatform platform;
-    SetPlatform(&platform);
-    InstallDatabaseCommands();
-
-    const QStringList arguments = QCoreApplication::arguments();
+/// Runs what the words of the command line ask for and gives the exit code.
+int RunArguments(const QStringList& arguments) {
     if (arguments.size() < 2)
         return PrintUsage();
     const std::string name = arguments.at(1).toStdString();
@@ -97,4 +103,34 @@ int main(int argc, char** argv) {
     }
     std::fprintf(stderr, "quelta-cli: unknown command '%s'\n", name.c_str());
     return PrintUsage();
+}
+
+/// The exit code of a command whose standard output is written out now: a command that
+/// succeeded fails when its output could not be written (a full disk, a closed output), with a
+/// message, instead of reporting success for output that was lost.
+int OutputWritten(int result) {
+    const bool flushed = std::fflush(stdout) == 0;
+    const int error = errno;
+    if (flushed && !std::ferror(stdout))
+        return result;
+    std::fprintf(stderr, "quelta-cli: the standard output could not be written%s%s\n",
+                 flushed ? "" : ": ", flushed ? "" : std::strerror(error));
+    return result == EXIT_OK ? EXIT_FAILED : result;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    KeepStandardStreamsTaken();
+    const std::unique_ptr<QCoreApplication> app = MakeApplication(argc, argv);
+    // Every number read or written uses the C locale, whatever the user's locale.
+    std::setlocale(LC_ALL, "C");
+    CollectLibraryWarnings();
+    // A write past a file-size limit fails with a message instead of ending the program.
+    IgnoreFileSizeSignal();
+    CTerminalPlatform platform;
+    SetPlatform(&platform);
+    InstallDatabaseCommands();
+
+    return OutputWritten(RunArguments(QCoreApplication::arguments()));
 }

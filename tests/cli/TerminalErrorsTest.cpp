@@ -104,3 +104,43 @@ TEST(TerminalNamesTest, AnUnknownGroupOrDisplayListsTheKnownOnes) {
 }
 
 } // namespace
+
+namespace {
+
+/// Runs quelta-cli with its standard output closed.
+SCliRun RunWithoutOutput(const QStringList& arguments, const QString& folder) {
+    QProcess process;
+    process.setWorkingDirectory(folder);
+    process.start("/bin/sh",
+                  QStringList{"-c", "exec \"$0\" \"$@\" >&-", QUELTA_CLI_PATH} + arguments);
+    process.waitForFinished(60000);
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+TEST(TerminalOutputTest, OutputThatCannotBeWrittenFailsTheRunWithAMessage) {
+    QTemporaryDir dir;
+    const QString five = ExamplePath("five.txt");
+    const QStringList commands[] = {
+        {"concepts", five, "--only", "vote"},
+        {"info", five},
+        {"report", five},
+        {"thermograph", five, "--mode", "total", "--chart", "20x20"},
+        {"--version"},
+    };
+    for (const QStringList& command : commands) {
+        SCOPED_TRACE(command.join(' ').toStdString());
+        const SCliRun run = RunWithoutOutput(command, dir.path());
+        EXPECT_EQ(run.exitCode, 1) << "lost output is no success";
+        EXPECT_TRUE(run.Err().startsWith("quelta-cli: the standard output could not be written"))
+            << run.Err().toStdString();
+    }
+    // A file the run opens never takes the closed output's place.
+    const SCliRun logged =
+        RunWithoutOutput({"concepts", five, "--only", "vote", "--log", "run.log"}, dir.path());
+    EXPECT_EQ(logged.exitCode, 1);
+    QFile log(dir.filePath("run.log"));
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    EXPECT_EQ(log.readAll().count("members.count: 5\n"), 1) << "the log's own line, once";
+}
+
+} // namespace
