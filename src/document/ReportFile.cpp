@@ -4,6 +4,7 @@
 #include "document/QueltaDoc.h"
 #include "document/TextLines.h"
 #include "geometry/MappedRegion.h"
+#include "geometry/RgnHelpers.h"
 #include "model/FormatNumber.h"
 #include "model/Member.h"
 #include "platform/Platform.h"
@@ -12,6 +13,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+
+#include <cmath>
 
 namespace {
 
@@ -39,11 +42,18 @@ public:
         m_lines.push_back({EKind::ListRow, std::move(fields), std::move(record)});
     }
     /// "<prefix>Horz-Min" and its three siblings, from a box given as left, right, bottom, top.
-    void Box(const std::string& prefix, const CFRect& box) {
-        Item(prefix + "Horz-Min", box.left);
-        Item(prefix + "Horz-Max", box.right);
-        Item(prefix + "Vert-Min", box.bottom);
-        Item(prefix + "Vert-Max", box.top);
+    /// The box of a region without a cell keeps its text and has no number (null in JSON).
+    void Box(const std::string& prefix, const CFRect& box, bool empty) {
+        const std::pair<const char*, double> sides[] = {{"Horz-Min", box.left},
+                                                        {"Horz-Max", box.right},
+                                                        {"Vert-Min", box.bottom},
+                                                        {"Vert-Max", box.top}};
+        for (const auto& [side, value] : sides) {
+            SReportField field = Number(value);
+            if (empty)
+                field.number = kUndefinedNumber;
+            m_lines.push_back({EKind::Item, {{prefix + side + ":", std::nullopt}, field}, {}});
+        }
     }
     std::vector<SReportLine> Take() { return std::move(m_lines); }
 
@@ -118,20 +128,24 @@ void ReportRegions(CQueltaDoc& doc, CReportBuilder& report) {
         }
     }
     if (config.flagReportWinSet) {
-        report.Item("Win Set Area", game.GetWinSetArea());
-        report.Box("Win Set ", game.GetWinSet().GetWorldBox());
+        const double area = game.GetWinSetArea();
+        report.Item("Win Set Area", area);
+        report.Box("Win Set ", game.GetWinSet().GetWorldBox(), !(area > 0));
     }
     if (config.flagReportCore) {
-        report.Item("Core Area", game.GetCoreArea(config.nCore));
-        report.Box("Core ", game.GetCoreBounds(config.nCore));
+        const double area = game.GetCoreArea(config.nCore);
+        report.Item("Core Area", area);
+        report.Box("Core ", game.GetCoreBounds(config.nCore), !(area > 0));
     }
     if (config.flagReportHeart) {
-        report.Item("Heart Area", game.GetHeartArea(config.nCore));
-        report.Box("Heart ", game.GetHeartBounds(config.nCore));
+        const double area = game.GetHeartArea(config.nCore);
+        report.Item("Heart Area", area);
+        report.Box("Heart ", game.GetHeartBounds(config.nCore), !(area > 0));
     }
     if (config.flagReportPareto) {
         const std::unique_ptr<CRgn> pareto = game.GetParetoSetRgn();
-        report.Box("Pareto ", pareto ? RegionBounds(*pareto, game.GridMap()) : CFRect());
+        const bool empty = !pareto || IsEmptyRgn(*pareto);
+        report.Box("Pareto ", pareto ? RegionBounds(*pareto, game.GridMap()) : CFRect(), empty);
     }
 }
 
@@ -167,6 +181,8 @@ void ReportMembers(CQueltaDoc& doc, CReportBuilder& report) {
 }
 
 QJsonValue FieldJson(const SReportField& field) {
+    if (field.number && std::isnan(*field.number))
+        return QJsonValue::Null;
     if (field.number)
         return *field.number;
     return QString::fromStdString(field.text);

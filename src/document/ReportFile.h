@@ -1,5 +1,6 @@
 #pragma once
 
+#include <limits>
 #include <optional>
 #include <string>
 #include <utility>
@@ -11,8 +12,12 @@ class CQueltaDoc;
 /// numbers, the value it shows.
 struct SReportField {
     std::string text;
+    /// The value for JSON; kUndefinedNumber for a value that is not defined (null in JSON).
     std::optional<double> number;
 };
+
+/// The number of a report field whose value is not defined (the box of an empty region).
+inline constexpr double kUndefinedNumber = std::numeric_limits<double>::quiet_NaN();
 
 /// One line of the report. An item is a label and its value; a list heading starts a list
 /// whose rows follow it.

@@ -288,6 +288,25 @@ TEST_F(ReportFileTest, JsonKeepsTheReportsOrderAndNumbers) {
     EXPECT_EQ(object["Members Favoring Proposal"].toArray().size(), 0);
 }
 
+TEST_F(ReportFileTest, JsonGivesTheBoxOfAnEmptyRegionAsNullAndTheTextKeepsItsZeros) {
+    ASSERT_TRUE(ReadScenarioFile(doc, QUELTA_EXAMPLES "/five.txt"));
+    const std::vector<SReportLine> lines = ReportLines(doc);
+    const QJsonObject object =
+        QJsonDocument::fromJson(QByteArray::fromStdString(ReportJson(lines, "five.txt"))).object();
+    ASSERT_EQ(object["Core Area"].toDouble(), 0.0) << "a simple majority has no core here";
+    ASSERT_GT(object["Win Set Area"].toDouble(), 0.0);
+    for (const char* side : {"Horz-Min", "Horz-Max", "Vert-Min", "Vert-Max"}) {
+        SCOPED_TRACE(side);
+        EXPECT_TRUE(object[QString("Core ") + side].isNull()) << "no box, not the point 0,0";
+        EXPECT_TRUE(object[QString("Win Set ") + side].isDouble());
+        EXPECT_TRUE(object[QString("Heart ") + side].isDouble());
+        EXPECT_TRUE(object[QString("Pareto ") + side].isDouble());
+    }
+    const std::string text = ReportText(lines);
+    EXPECT_NE(text.find("Core Horz-Min:\t0\nCore Horz-Max:\t0\n"), std::string::npos)
+        << "the text report is as it was";
+}
+
 TEST_F(ReportFileTest, WriteReplacesTheFileOnlyWhenTheWholeReportIsWritten) {
     OneMemberScenario("Ames");
     doc.SetModifiedFlag(false);
