@@ -80,7 +80,7 @@ void WriteMembers(CDatabaseConnection& db, const CCommittee& committee, const st
 }
 
 void Refuse(const std::string& problem) {
-    MessageBoxOk("The scenario was not imported: " + problem + ".");
+    UserErrorBox("DOC6.2", "The scenario was not imported: " + problem + ".");
 }
 
 } // namespace

@@ -64,7 +64,8 @@ bool OpenDatabase(CQueltaDoc& doc, const std::string& connection) {
         return false;
     }
     if (const std::string problem = LegislatureProblem(data); !problem.empty()) {
-        MessageBoxOk("The database cannot be opened: " + problem + ".");
+        UserErrorBox("DOC4.2", "The database " + DataSourceName(connection) +
+                                   " cannot be opened: " + problem + ".");
         return false;
     }
     BuildLegislature(doc, data, connection);
@@ -76,7 +77,8 @@ bool OpenDatabase(CQueltaDoc& doc, const std::string& connection) {
 bool CreateDatabase(const std::string& connection) {
     const bool file = IsDatabaseFilePath(connection);
     if (file && QFileInfo::exists(QString::fromStdString(connection))) {
-        MessageBoxOk("The database file " + connection + " exists already; it was left as it is.");
+        UserErrorBox("DOC6.2",
+                     "The database file " + connection + " exists already; it was left as it is.");
         return false;
     }
     try {
@@ -88,7 +90,7 @@ bool CreateDatabase(const std::string& connection) {
     } catch (const CSqlFailure& failure) {
         if (file)
             QFile::remove(QString::fromStdString(connection));
-        MessageBoxOk(std::string("The database was not created:\n\n") + failure.what());
+        UserErrorBox("DOC6.2", std::string("The database was not created:\n\n") + failure.what());
         return false;
     }
     return true;

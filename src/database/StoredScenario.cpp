@@ -150,7 +150,7 @@ std::string DatabaseLacks(CDatabaseConnection& db, const ScenarioHeader& header)
 }
 
 void ShowSaveFailure(const std::string& problem) {
-    MessageBoxOk("The scenario was not saved: " + problem + ".");
+    UserErrorBox("DOC6.2", "The scenario was not saved: " + problem + ".");
 }
 
 } // namespace
@@ -167,7 +167,7 @@ bool SelectScenario(CQueltaDoc& doc, int house, const std::string& committee,
     row.RatingH = ratingH;
     row.RatingV = ratingV;
     if (const std::string problem = RowProblem(doc.Header(), row); !problem.empty()) {
-        MessageBoxOk("That scenario cannot be chosen: " + problem.substr(4) + ".");
+        UserErrorBox("DOC6.1", "That scenario cannot be chosen: " + problem.substr(4) + ".");
         return false;
     }
     ScenarioHeader& header = doc.Header();
@@ -184,7 +184,7 @@ bool SelectScenario(CQueltaDoc& doc, int house, const std::string& committee,
 bool OpenScenario(CQueltaDoc& doc, const std::string& name) {
     const std::string& connection = doc.Header().legislature.connection;
     if (doc.Header().sourceKind != SOURCE_DATABASE || connection.empty()) {
-        MessageBoxOk("Stored scenarios are opened from a database; open one first.");
+        UserErrorBox("DOC6.1", "Stored scenarios are opened from a database; open one first.");
         return false;
     }
     std::optional<CTableScenario> row;
@@ -201,11 +201,11 @@ bool OpenScenario(CQueltaDoc& doc, const std::string& name) {
         return false;
     }
     if (!row) {
-        MessageBoxOk("The database holds no scenario named " + name + ".");
+        UserErrorBox("DOC6.1", "The database holds no scenario named " + name + ".");
         return false;
     }
     if (const std::string problem = RowProblem(doc.Header(), *row); !problem.empty()) {
-        MessageBoxOk("The scenario " + name + " cannot be opened: " + problem + ".");
+        UserErrorBox("DOC6.1", "The scenario " + name + " cannot be opened: " + problem + ".");
         return false;
     }
     CWaitCursor wait;

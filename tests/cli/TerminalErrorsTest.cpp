@@ -144,3 +144,23 @@ TEST(TerminalOutputTest, OutputThatCannotBeWrittenFailsTheRunWithAMessage) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(TerminalDatabaseErrorsTest, DatabaseRefusalsCarryTheirCodes) {
+    const QString sample = ExamplePath("legislature.sqlite");
+    const SCliRun missing = RunCli({"concepts", "--db", sample, "--scenario", "No such"});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_EQ(missing.Err(), "quelta-cli: DOC6.1: The database holds no scenario named No such.\n");
+    const SCliRun chosen = RunCli(
+        {"info", "--db", sample, "--house", "UH", "--committee", "NONE", "--scales", "ECON,ENVI"});
+    EXPECT_EQ(chosen.exitCode, 1);
+    EXPECT_TRUE(chosen.Err().startsWith("quelta-cli: DOC6.1: That scenario cannot be chosen: "))
+        << chosen.Err().toStdString();
+    const SCliRun existing = RunCli({"db", "init", sample});
+    EXPECT_EQ(existing.exitCode, 1);
+    EXPECT_EQ(existing.Err(), "quelta-cli: DOC6.2: The database file " + sample +
+                                  " exists already; it was left as it is.\n");
+}
+
+} // namespace

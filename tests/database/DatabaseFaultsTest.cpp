@@ -84,7 +84,7 @@ TEST_F(DatabaseFaultsTest, AmbiguousIdsAreRefused) {
         SCOPED_TRACE(statement);
         const std::string path = SampleCopy("twins.sqlite");
         Exec(path, {statement});
-        ExpectOpenFails(path, {"The database cannot be opened"});
+        ExpectOpenFails(path, {"ERROR: DOC4.2\n\nThe database twins.sqlite cannot be opened: "});
         QFile::remove(QString::fromStdString(path));
     }
 }
