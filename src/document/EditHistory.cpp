@@ -3,6 +3,7 @@
 #include "document/LegislatureCopy.h"
 
 #include <algorithm>
+#include <set>
 
 bool SScenarioSnapshot::operator==(const SScenarioSnapshot& other) const {
     if (text != other.text || zoom != other.zoom)
@@ -14,7 +15,7 @@ bool SScenarioSnapshot::operator==(const SScenarioSnapshot& other) const {
 
 void CEditHistory::Restart(SScenarioSnapshot current, bool clean) {
     m_steps.clear();
-    m_current = std::move(current);
+    m_first = std::move(current);
     m_index = 0;
     m_clean.clear();
     if (clean)
@@ -26,24 +27,49 @@ void CEditHistory::Restart(SScenarioSnapshot current, bool clean) {
 void CEditHistory::Push(SStep step) {
     m_steps.resize(m_index);
     std::erase_if(m_clean, [this](size_t position) { return position > m_index; });
-    m_current = step.after;
     m_steps.push_back(std::move(step));
     ++m_index;
+    while (m_steps.size() > 1 && Weight() > m_budget)
+        DropOldestStep();
+}
+
+void CEditHistory::DropOldestStep() {
+    m_first = std::move(m_steps.front().after);
+    m_steps.erase(m_steps.begin());
+    --m_index;
+    // The first state is gone with its saved position; a leading replacement takes its
+    // scenario's positions along, so every later position keeps its scenario's number less one.
+    std::erase(m_clean, 0);
+    for (size_t& position : m_clean)
+        --position;
+}
+
+size_t CEditHistory::Weight() const {
+    // Copies that left the houses as they were share them, and are weighed once.
+    std::set<const std::string*> houses;
+    size_t bytes = 0;
+    for (size_t position = 0; position <= m_steps.size(); ++position) {
+        const SScenarioSnapshot& state = State(position);
+        bytes += state.text.size();
+        if (state.legislature && houses.insert(&state.legislature->State()).second)
+            bytes += state.legislature->State().size();
+    }
+    return bytes;
 }
 
 bool CEditHistory::Record(const std::string& name, SScenarioSnapshot after) {
-    if (after == m_current)
+    if (after == Current())
         return false;
-    Push({name, m_current, std::move(after), false, {}, {}});
+    Push({name, std::move(after), false, {}, {}});
     return true;
 }
 
 bool CEditHistory::RecordReplacement(const std::string& name, SScenarioOrigin before,
                                      SScenarioSnapshot after, SScenarioOrigin afterOrigin) {
     m_restartPending = false;
-    if (after == m_current && afterOrigin == before)
+    if (after == Current() && afterOrigin == before)
         return false;
-    Push({name, m_current, std::move(after), true, std::move(before), std::move(afterOrigin)});
+    Push({name, std::move(after), true, std::move(before), std::move(afterOrigin)});
     // The scenario is another one: nothing kept from the one before names anything now.
     ++m_generation;
     return true;
@@ -53,25 +79,23 @@ SHistoryPlace CEditHistory::StepBack(const SScenarioOrigin& leaving) {
     if (!CanUndo())
         return {};
     SStep& step = m_steps[--m_index];
-    m_current = step.before;
     if (!step.replaces)
-        return {&m_current, nullptr};
+        return {&Current(), nullptr};
     // A redo comes back to the origin the scenario has now, saved elsewhere or not.
     step.originAfter = leaving;
     ++m_generation;
-    return {&m_current, &step.originBefore};
+    return {&Current(), &step.originBefore};
 }
 
 SHistoryPlace CEditHistory::StepForward(const SScenarioOrigin& leaving) {
     if (!CanRedo())
         return {};
     SStep& step = m_steps[m_index++];
-    m_current = step.after;
     if (!step.replaces)
-        return {&m_current, nullptr};
+        return {&Current(), nullptr};
     step.originBefore = leaving;
     ++m_generation;
-    return {&m_current, &step.originAfter};
+    return {&Current(), &step.originAfter};
 }
 
 size_t CEditHistory::Scenario(size_t position) const {

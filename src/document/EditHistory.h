@@ -41,13 +41,19 @@ struct SHistoryPlace {
     const SScenarioOrigin* origin = nullptr;
 };
 
-/// The undo and redo history of the scenario's edits. Each step holds the snapshots before and
-/// after one user action; the history keeps the snapshot of the current state, so an action
-/// is recorded when it ends, by comparing what it left with what was there before. Actions
+/// The undo and redo history of the scenario's edits. Each step holds the snapshot one user
+/// action left, the step before it (or the history's first state) the one it found; an
+/// action is recorded when it ends, by comparing what it left with the current state. Actions
 /// that make a new scenario (new, open, close) start the history afresh; a generator whose
-/// result takes the place of the scenario is one step that carries both origins.
+/// result takes the place of the scenario is one step that carries both origins. The oldest
+/// steps are forgotten while the snapshots weigh more than the history's budget, so a body of
+/// a hundred thousand members keeps a few steps instead of filling the memory; the last step
+/// is always kept.
 class CEditHistory {
 public:
+    /// What the snapshots of the history may weigh, in bytes, before the oldest steps go.
+    static constexpr size_t kDefaultBudget = size_t{256} << 20;
+
     /// Forgets every step; `current` becomes the clean state unless it holds unsaved changes
     /// (a generated scenario that was never saved).
     void Restart(SScenarioSnapshot current, bool clean = true);
@@ -65,7 +71,7 @@ public:
     SHistoryPlace StepForward(const SScenarioOrigin& leaving);
 
     /// The snapshot of the current state.
-    const SScenarioSnapshot& Current() const { return m_current; }
+    const SScenarioSnapshot& Current() const { return State(m_index); }
     bool CanUndo() const { return m_index > 0; }
     bool CanRedo() const { return m_index < m_steps.size(); }
     /// The name of the step Undo takes back ("" for none).
@@ -80,6 +86,10 @@ public:
     unsigned Generation() const { return m_generation; }
     /// How many steps are done (the position between the undo and the redo steps).
     size_t Position() const { return m_index; }
+    /// Sets what the snapshots may weigh; older steps are forgotten at the next record.
+    void SetBudget(size_t bytes) { m_budget = bytes; }
+    /// What the snapshots weigh now: their texts and each legislature copy once.
+    size_t Weight() const;
 
     /// Makes the current position the one saved to the file `path`. Each scenario a
     /// replacement took the place of keeps its own saved position, unless this save wrote
@@ -115,15 +125,21 @@ public:
 private:
     struct SStep {
         std::string name;
-        SScenarioSnapshot before;
         SScenarioSnapshot after;
         /// Whether the step replaced the scenario; then it carries both origins.
         bool replaces = false;
         SScenarioOrigin originBefore;
         SScenarioOrigin originAfter;
     };
-    /// Adds a step after the current position, dropping what could be redone.
+    /// Adds a step after the current position, dropping what could be redone, then forgets the
+    /// oldest steps beyond the budget.
     void Push(SStep step);
+    /// Forgets the oldest step: its snapshot becomes the first state.
+    void DropOldestStep();
+    /// The snapshot at a position: the first state, or what the step before it left.
+    const SScenarioSnapshot& State(size_t position) const {
+        return position == 0 ? m_first : m_steps[position - 1].after;
+    }
     /// How many replacements lie before a position: the positions of one scenario share it.
     size_t Scenario(size_t position) const;
     /// Where the states of the scenario numbered `scenario`, not the `current` one, are saved,
@@ -131,8 +147,9 @@ private:
     const std::string& ScenarioPath(size_t scenario, size_t current) const;
 
     std::vector<SStep> m_steps;
-    SScenarioSnapshot m_current;
+    SScenarioSnapshot m_first;
     size_t m_index = 0;
+    size_t m_budget = kDefaultBudget;
     /// The saved positions, one at most for each scenario.
     std::vector<size_t> m_clean = {0};
     unsigned m_generation = 0;
