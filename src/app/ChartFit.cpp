@@ -46,9 +46,13 @@ void CChartFit::Switch(bool on) {
         return;
     }
     m_settle.stop();
+    // The configured size rules, with the legend beside the plot.
+    CChartLayout& layout = m_chart.Model().Layout();
+    const bool wasBelow = layout.LegendBelow().has_value();
+    layout.SetLegendBelow(std::nullopt);
     const SSizeSpec before = m_doc.ChartSize();
     m_doc.SetFittedChartSize(std::nullopt);
-    if (before.cx != m_doc.ChartSize().cx || before.cy != m_doc.ChartSize().cy)
+    if (wasBelow || before.cx != m_doc.ChartSize().cx || before.cy != m_doc.ChartSize().cy)
         emit ChartResized();
 }
 
@@ -62,10 +66,13 @@ void CChartFit::FitNow() {
     }
     // The size the view has without scroll bars, so that showing or hiding them cannot start
     // another fit.
-    const SSizeSpec size = m_chart.FitSize(m_area.maximumViewportSize());
+    const SChartFit fit = m_chart.FitChart(m_area.maximumViewportSize());
+    CChartLayout& layout = m_chart.Model().Layout();
     const SSizeSpec before = m_doc.ChartSize();
-    if (size.cx == before.cx && size.cy == before.cy)
+    if (fit.size.cx == before.cx && fit.size.cy == before.cy &&
+        fit.legendBelow == layout.LegendBelow())
         return;
-    m_doc.SetFittedChartSize(size);
+    layout.SetLegendBelow(fit.legendBelow);
+    m_doc.SetFittedChartSize(fit.size);
     emit ChartResized();
 }

@@ -40,17 +40,28 @@ CFPoint CChartLayout::ToWorld(const QPoint& pixel) const {
     return m_map.CellToWorld(pixel);
 }
 
+namespace {
+
+/// The scale box's width over its height (1 for a box without extent).
+double BoxAspect(const SEdges& box) {
+    const double boxWidth = std::fabs(box.right - box.left);
+    const double boxHeight = std::fabs(box.top - box.bottom);
+    return boxWidth > 0.0 && boxHeight > 0.0 ? boxWidth / boxHeight : 1.0;
+}
+
+} // namespace
+
+double FittedPlotWidth(const QSize& view, const QSize& around, const SEdges& box) {
+    // The wider of the two is cut to the other's measure times the aspect.
+    return std::min(double(view.width() - around.width()),
+                    double(view.height() - around.height()) * BoxAspect(box));
+}
+
 SSizeSpec FittedChartSize(const QSize& view, const QSize& around, const SEdges& box) {
     constexpr int kLeast = 100;
     constexpr int kMost = 20000;
-    const double boxWidth = std::fabs(box.right - box.left);
-    const double boxHeight = std::fabs(box.top - box.bottom);
-    const double aspect = boxWidth > 0.0 && boxHeight > 0.0 ? boxWidth / boxHeight : 1.0;
-    const double width = std::max(view.width() - around.width(), 1);
-    const double height = std::max(view.height() - around.height(), 1);
-    // The wider of the two is cut to the other's measure times the aspect.
-    const double fittedWidth = std::min(width, height * aspect);
-    const double fittedHeight = fittedWidth / aspect;
+    const double fittedWidth = std::max(FittedPlotWidth(view, around, box), 1.0);
+    const double fittedHeight = fittedWidth / BoxAspect(box);
     const auto side = [](double value) {
         return static_cast<int>(std::clamp(std::floor(value), double(kLeast), double(kMost)));
     };

@@ -51,6 +51,11 @@ public:
     /// Where the user placed the legend; none while it sits at its default place.
     const std::optional<QPoint>& LegendOrigin() const { return m_legendOrigin; }
     void SetLegendOrigin(const std::optional<QPoint>& origin) { m_legendOrigin = origin; }
+    /// The width of the rows the legend's blocks stand in below the chart's frame, where the
+    /// desktop's fitted chart puts the legend when that leaves the larger plot; none while the
+    /// legend stands beside the plot, as it does everywhere else.
+    const std::optional<int>& LegendBelow() const { return m_legendBelow; }
+    void SetLegendBelow(const std::optional<int>& rowWidth) { m_legendBelow = rowWidth; }
 
 private:
     SIntRect m_plot;
@@ -63,12 +68,23 @@ private:
     int m_titleAlignment = 4;
     bool m_legendShown = true;
     std::optional<QPoint> m_legendOrigin;
+    std::optional<int> m_legendBelow;
+};
+
+/// A chart size fitted to a view, with where the legend stands: beside the plot, or below the
+/// frame in rows of the width given.
+struct SChartFit {
+    SSizeSpec size;
+    std::optional<int> legendBelow;
 };
 
 /// The chart size that fits a view: the largest plot with the scale box's aspect that leaves
 /// room for what stands around it (`around`: the chart's total extent less its plot), at least
 /// 100 pixels and at most 20,000 on a side.
 SSizeSpec FittedChartSize(const QSize& view, const QSize& around, const SEdges& box);
+/// The width of that plot before it is held to its least and most sizes; below zero when what
+/// stands around the plot is larger than the view.
+double FittedPlotWidth(const QSize& view, const QSize& around, const SEdges& box);
 
 /// The chart's title: the description, " / " and the house-and-committee text, or that text
 /// alone when there is no description.

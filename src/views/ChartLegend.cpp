@@ -124,17 +124,49 @@ QSize CChartLegend::BlockSize(const CLegendBlock& block) const {
     return QSize(Margin() + width + 8, (lines + 1) * LineHeight());
 }
 
-QRect CChartLegend::Layout(const std::vector<CLegendBlock>& blocks, const QPoint& origin) {
-    m_rects.clear();
-    QRect area;
-    int top = origin.y();
+std::vector<QRect> CChartLegend::Place(const std::vector<CLegendBlock>& blocks,
+                                       const QPoint& origin,
+                                       const std::optional<int>& rowWidth) const {
+    std::vector<QRect> rects;
+    QPoint at = origin;
+    int rowBottom = origin.y();
     for (const CLegendBlock& block : blocks) {
-        const QRect rect(QPoint(origin.x(), top), BlockSize(block));
-        m_rects.push_back(rect);
-        area = area.united(rect);
-        top = rect.bottom() + 1 + kBlockGap;
+        const QSize size = BlockSize(block);
+        if (!rowWidth) {
+            rects.emplace_back(at, size);
+            at.setY(rects.back().bottom() + 1 + kBlockGap);
+            continue;
+        }
+        // A block that would pass the row's end starts the next row.
+        if (at.x() > origin.x() && at.x() + size.width() > origin.x() + *rowWidth)
+            at = QPoint(origin.x(), rowBottom + 1 + kBlockGap);
+        rects.emplace_back(at, size);
+        rowBottom = std::max(rowBottom, rects.back().bottom());
+        at.setX(rects.back().right() + 1 + kBlockGap);
     }
+    return rects;
+}
+
+namespace {
+
+QRect United(const std::vector<QRect>& rects) {
+    QRect area;
+    for (const QRect& rect : rects)
+        area = area.united(rect);
     return area;
+}
+
+} // namespace
+
+QRect CChartLegend::Layout(const std::vector<CLegendBlock>& blocks, const QPoint& origin,
+                           const std::optional<int>& rowWidth) {
+    m_rects = Place(blocks, origin, rowWidth);
+    return United(m_rects);
+}
+
+QRect CChartLegend::Area(const std::vector<CLegendBlock>& blocks, const QPoint& origin,
+                         const std::optional<int>& rowWidth) const {
+    return United(Place(blocks, origin, rowWidth));
 }
 
 void CChartLegend::DrawEntry(QPainter& painter, const SLegendEntry& entry, int left,

@@ -8,6 +8,7 @@
 #include <QPoint>
 #include <QRect>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -59,14 +60,22 @@ public:
     CChartLegend(const SFontSpec& font, const SSizeSpec& symbolSize,
                  const QPaintDevice* device = nullptr, double scale = 1.0);
 
-    /// Places the blocks below each other from the origin; returns the area they cover.
-    QRect Layout(const std::vector<CLegendBlock>& blocks, const QPoint& origin);
+    /// Places the blocks from the origin, below each other, or, given a row width, side by side
+    /// in rows no wider than that (a block wider than a row has one of its own); returns the
+    /// area they cover.
+    QRect Layout(const std::vector<CLegendBlock>& blocks, const QPoint& origin,
+                 const std::optional<int>& rowWidth = std::nullopt);
+    /// The area the blocks would cover if laid out so; the last layout stays as it was.
+    QRect Area(const std::vector<CLegendBlock>& blocks, const QPoint& origin,
+               const std::optional<int>& rowWidth) const;
     /// Draws the blocks where the last layout placed them.
     void Draw(QPainter& painter, const std::vector<CLegendBlock>& blocks) const;
     /// The blocks' rectangles of the last layout.
     const std::vector<QRect>& BlockRects() const { return m_rects; }
 
 private:
+    std::vector<QRect> Place(const std::vector<CLegendBlock>& blocks, const QPoint& origin,
+                             const std::optional<int>& rowWidth) const;
     int LineHeight() const;
     int TextWidth(const std::string& text) const;
     int EntryWidth(const SLegendEntry& entry) const;

@@ -40,30 +40,48 @@ QRect CChartRenderer::FrameRect() const {
     return m_frame ? m_frame->FrameRect() : QRect();
 }
 
+QPoint CChartRenderer::DefaultLegendOrigin(bool below) const {
+    // Below the frame's texts in line with the plot, or beside the plot, right of the coalition
+    // list when there is one.
+    const QRect plot = m_model.Layout().PlotPixels();
+    if (below)
+        return QPoint(plot.left(), FrameRect().bottom() + 1 + kLegendGap / 2);
+    const int left = m_coalition ? m_coalitionRect.right() : plot.right();
+    return QPoint(left + 1 + kLegendGap, plot.top());
+}
+
+QRect CChartRenderer::LegendAreaAt(const std::optional<int>& rowWidth) const {
+    if (!m_legend)
+        return QRect();
+    return m_legend->Area(m_blocks, DefaultLegendOrigin(rowWidth.has_value()), rowWidth);
+}
+
 QRect CChartRenderer::Prepare(const QPaintDevice* device, double scale) {
     const DisplayConfig& config = m_doc.Config();
     const CChartLayout& layout = m_model.Layout();
     m_frame = std::make_unique<CFrameText>(config, layout);
     m_extent = m_frame->FrameRect();
     const QRect plot = layout.PlotPixels();
-    QPoint legendOrigin(plot.right() + 1 + kLegendGap, plot.top());
     m_coalition.reset();
     m_coalitionRect = QRect();
     if (config.flagCoalition) {
         m_coalition = BuildCoalition(m_doc);
         m_coalitionRect = TextBlockRect(m_coalition->lines, ToQFont(config.lfLegend),
                                         QPoint(plot.right() + 1 + kCoalitionOffset, plot.top()));
-        legendOrigin.setX(m_coalitionRect.right() + 1 + kLegendGap);
         m_extent = m_extent.united(m_coalitionRect);
     }
     m_blocks.clear();
+    m_legend.reset();
     m_legendRect = QRect();
     if (layout.LegendShown()) {
         for (CChartLayer* layer : m_model.Layers())
             if (layer->IsVisible())
                 layer->AddLegend(m_doc, m_blocks);
         m_legend = std::make_unique<CChartLegend>(config.lfLegend, config.szPoint, device, scale);
-        m_legendRect = m_legend->Layout(m_blocks, layout.LegendOrigin().value_or(legendOrigin));
+        // A legend the user moved keeps the shape it had where it was grabbed.
+        const QPoint origin =
+            layout.LegendOrigin().value_or(DefaultLegendOrigin(layout.LegendBelow().has_value()));
+        m_legendRect = m_legend->Layout(m_blocks, origin, layout.LegendBelow());
         m_extent = m_extent.united(m_legendRect);
     }
     return m_extent;

@@ -44,8 +44,12 @@ public:
     std::vector<QRect> LegendBlockRects() const;
     QRect CoalitionRect() const { return m_coalitionRect; }
     QRect FrameRect() const;
+    /// The area the legend of the last preparation would cover at its own place: beside the
+    /// plot, or below the frame in rows of the width given. Empty when no legend is drawn.
+    QRect LegendAreaAt(const std::optional<int>& rowWidth) const;
 
 private:
+    QPoint DefaultLegendOrigin(bool below) const;
     void PaintLayers(QPainter& painter);
     void PaintCoalition(QPainter& painter) const;
 

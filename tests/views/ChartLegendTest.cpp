@@ -160,6 +160,53 @@ TEST_F(ChartLegendTest, LegendTextsStayInTheirFramesWhenPaintedScaled) {
     }
 }
 
+TEST_F(ChartLegendTest, BelowTheFrameTheBlocksStandInRowsNoWiderThanAsked) {
+    LoadExample("triangle.txt");
+    doc.Config().flagWinSet = 1;
+    doc.Config().flagYolk = 1;
+    doc.Config().flagStats = 1;
+    chart.Update(doc);
+    CChartRenderer renderer(chart, doc);
+    renderer.Prepare();
+    const std::vector<QRect> column = renderer.LegendBlockRects();
+    ASSERT_EQ(column.size(), 3u);
+    const QRect frame = renderer.FrameRect();
+    const auto tops = [&](int rowWidth) {
+        chart.Layout().SetLegendBelow(rowWidth);
+        renderer.Prepare();
+        std::vector<int> result;
+        for (const QRect& block : renderer.LegendBlockRects())
+            result.push_back(block.top());
+        return result;
+    };
+    const std::vector<int> oneRow = tops(2000);
+    const std::vector<QRect> row = renderer.LegendBlockRects();
+    EXPECT_GT(row[0].top(), frame.bottom()) << "below the frame's texts";
+    const int plotLeft = chart.Layout().PlotPixels().left();
+    EXPECT_EQ(row[0].left(), plotLeft) << "in line with the plot";
+    for (std::size_t i = 1; i < row.size(); ++i) {
+        EXPECT_EQ(row[i].top(), row[0].top());
+        EXPECT_GT(row[i].left(), row[i - 1].right()) << "side by side";
+        EXPECT_EQ(row[i].size(), column[i].size());
+    }
+    EXPECT_EQ(renderer.LegendAreaAt(2000), renderer.LegendRect()) << "measured where drawn";
+    EXPECT_EQ(renderer.Extent(), frame.united(renderer.LegendRect()));
+
+    const int twoFit = row[1].right() + 1 - row[0].left();
+    const std::vector<int> twoRows = tops(twoFit);
+    EXPECT_EQ(twoRows[1], twoRows[0]);
+    EXPECT_GT(twoRows[2], renderer.LegendBlockRects()[0].bottom()) << "the third starts a row";
+    EXPECT_LE(renderer.LegendRect().width(), twoFit);
+    const std::vector<int> narrow = tops(1);
+    EXPECT_LT(narrow[0], narrow[1]) << "a block wider than a row has one of its own";
+    EXPECT_LT(narrow[1], narrow[2]);
+    EXPECT_EQ(renderer.LegendBlockRects()[2].left(), plotLeft);
+
+    chart.Layout().SetLegendBelow(std::nullopt);
+    renderer.Prepare();
+    EXPECT_EQ(renderer.LegendBlockRects(), column) << "beside the plot as before";
+}
+
 TEST_F(ChartLegendTest, TheThermographShowsItsModeAndColourBarWithTheMapsRange) {
     LoadText(
         MembersScenario({{25, 30}, {70, 20}, {60, 75}, {35, 65}, {50, 45}}, {50, 50}, {50, 50}));

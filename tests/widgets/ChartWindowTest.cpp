@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 #include "document/FileCommands.h"
 #include "document/QueltaDoc.h"
+#include "model/Member.h"
 #include "views/widgets/InputView.h"
 #include "views/widgets/VisualView.h"
 
@@ -64,6 +65,30 @@ protected:
         QApplication::sendEvent(&View(), &event);
     }
     QString ZoomField() { return frame->InputView().findChild<QLineEdit*>("zoom")->text(); }
+    QSize Room() {
+        auto* area = qobject_cast<QScrollArea*>(View().parentWidget()->parentWidget());
+        return area ? area->maximumViewportSize() : QSize();
+    }
+    /// Drags a member and the legend with real events and checks that each lands where the
+    /// mouse let it go.
+    void ExpectMemberAndLegendFollowTheMouse() {
+        CMember& member = *doc.Header().currentCommittee->Members().front();
+        const QPoint to = At(member.IdealPoint().x + 6.0, member.IdealPoint().y + 4.0);
+        const CFPoint target = WorldAt(to);
+        QTest::mousePress(&View(), Qt::LeftButton, {},
+                          At(member.IdealPoint().x, member.IdealPoint().y));
+        QTest::mouseMove(&View(), to);
+        QTest::mouseRelease(&View(), Qt::LeftButton, {}, to);
+        EXPECT_NEAR(member.IdealPoint().x, target.x, 1e-9) << "the member went where let go";
+        EXPECT_NEAR(member.IdealPoint().y, target.y, 1e-9);
+        const QRect legend = View().Renderer().LegendRect();
+        const QPoint grab = View().ToWidget(View().Renderer().LegendBlockRects().front().center());
+        QTest::mousePress(&View(), Qt::LeftButton, {}, grab);
+        QTest::mouseMove(&View(), grab + QPoint(-9, 7));
+        QTest::mouseRelease(&View(), Qt::LeftButton, {}, grab + QPoint(-9, 7));
+        EXPECT_EQ(View().Renderer().LegendRect().topLeft(), legend.topLeft() + QPoint(-9, 7))
+            << "the legend was grabbed where it is drawn";
+    }
 
     QTemporaryDir dir;
     CQueltaDoc doc;
@@ -100,6 +125,34 @@ TEST_F(ChartWindowTest, TheChartFollowsTheWindowWithoutTouchingTheDocument) {
     EXPECT_EQ(PlotSize(), QSize(400, 400)) << "without the setting the configured size rules";
     frame->resize(1100, 800);
     Settle();
+    EXPECT_EQ(PlotSize(), QSize(400, 400));
+}
+
+TEST_F(ChartWindowTest, ATallNarrowViewHasTheLegendBelowThePlotAndAWideOneBesideIt) {
+    doc.Config().flagWinSet = 1;
+    doc.Config().flagParetoSet = 1;
+    doc.Config().flagYolk = 1;
+    frame->RefreshViews();
+    Settle();
+    const CChartLayout& layout = View().Model().Layout();
+    EXPECT_FALSE(layout.LegendBelow()) << "a wide view keeps the legend beside the plot";
+    EXPECT_GT(View().Renderer().LegendRect().left(), layout.PlotPixels().right());
+    ExpectMemberAndLegendFollowTheMouse();
+
+    View().Model().Layout().SetLegendOrigin(std::nullopt);
+    frame->resize(700, 1000);
+    Settle();
+    ASSERT_TRUE(layout.LegendBelow());
+    const QRect legend = View().Renderer().LegendRect();
+    EXPECT_GT(legend.top(), layout.PlotPixels().bottom()) << "the legend stands below the plot";
+    EXPECT_LE(View().width(), Room().width()) << "and within the view's width";
+    EXPECT_LE(View().height(), Room().height());
+    const int besideRoom = Room().width() - View().Renderer().LegendAreaAt(std::nullopt).width();
+    EXPECT_GT(PlotSize().width(), besideRoom) << "a larger plot than one beside the legend";
+    ExpectMemberAndLegendFollowTheMouse();
+
+    Fit().Action()->setChecked(false);
+    EXPECT_FALSE(layout.LegendBelow()) << "the configured chart is as specified";
     EXPECT_EQ(PlotSize(), QSize(400, 400));
 }
 

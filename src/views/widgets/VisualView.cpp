@@ -52,14 +52,31 @@ void CVisualView::HighlightMember(const CMember* member) {
         emit HighlightChanged();
 }
 
-SSizeSpec CVisualView::FitSize(const QSize& view) const {
-    const SIntRect& plot = m_model.Layout().Plot();
-    const QSize plotSize(plot.right - plot.left, plot.bottom - plot.top);
-    // The legend and the coalition list stand beside the plot; only the frame's texts stand
-    // above and below it.
-    const QSize around(m_extent.width() - plotSize.width(),
-                       m_renderer.FrameRect().height() - plotSize.height());
-    return FittedChartSize(view, around, m_doc.ScaleBox());
+SChartFit CVisualView::FitChart(const QSize& room) const {
+    // The chart keeps a few pixels off the view's right and bottom edges.
+    constexpr int kEdge = 8;
+    const QSize view = room - QSize(kEdge, kEdge);
+    const CChartLayout& layout = m_model.Layout();
+    const QSize plot = layout.PlotPixels().size() - QSize(1, 1);
+    const QRect frame = m_renderer.FrameRect();
+    const SEdges box = m_doc.ScaleBox();
+    // What stands around the plot across and down; a legend beside the plot may run past its
+    // foot, so only the frame's texts count above and below the plot then.
+    const auto around = [&plot](const QRect& across, const QRect& down) {
+        return QSize(across.width(), down.height()) - plot;
+    };
+    if (!layout.LegendShown() || layout.LegendOrigin())
+        return {FittedChartSize(view, around(m_extent, frame), box), layout.LegendBelow()};
+    const QRect sides = frame.united(m_renderer.CoalitionRect());
+    const QSize beside = around(sides.united(m_renderer.LegendAreaAt(std::nullopt)), frame);
+    // The rows start in line with the plot.
+    const int rowWidth = view.width() - (layout.PlotPixels().left() - frame.left());
+    const QSize below = around(sides, frame.united(m_renderer.LegendAreaAt(rowWidth)));
+    // Compared before either is held to the least size, so that a view too small for both
+    // gets the one that overflows it less.
+    if (FittedPlotWidth(view, below, box) > FittedPlotWidth(view, beside, box))
+        return {FittedChartSize(view, below, box), rowWidth};
+    return {FittedChartSize(view, beside, box), std::nullopt};
 }
 
 void CVisualView::ZoomAtCursor(double steps) {

@@ -29,8 +29,10 @@ public:
     QPoint ToLogical(const QPoint& position) const { return position + m_extent.topLeft(); }
     /// The widget position of a chart pixel.
     QPoint ToWidget(const QPoint& logical) const { return logical - m_extent.topLeft(); }
-    /// The chart size that would fit the chart, legend and frame into a view of this size.
-    SSizeSpec FitSize(const QSize& view) const;
+    /// The chart size that would fit the chart, legend and frame into a view of this size, with
+    /// the legend beside the plot or below it, whichever leaves the larger plot (beside when
+    /// both leave the same). A legend the user has moved stays where it is.
+    SChartFit FitChart(const QSize& room) const;
     /// Zooms by wheel notches about the point under the mouse cursor (about the visible centre
     /// when the cursor is not over the plot).
     void ZoomAtCursor(double steps);
