@@ -1,3 +1,5 @@
+#include "app/ChartActions.h"
+#include "app/ChartFit.h"
 #include "app/CommandMenus.h"
 #include "app/MainWindow.h"
 #include "app/WidgetPlatform.h"
@@ -78,9 +80,12 @@ private:
 /// runs as the window's long work on the worker thread.
 class ThermographWorkTest : public ::testing::Test {
 public:
+    /// The window on an example with the configured chart of that size: the fit to the window is
+    /// off, so that no resize settling while the map runs computes it again at another size.
     void Open(const char* example, int chartSize) {
         doc.SetConfigPath("");
         frame = std::make_unique<CQueltaFrame>(doc);
+        frame->ChartActions().Fit().Action()->setChecked(false);
         ASSERT_TRUE(frame->OpenStartupFile(QString(QUELTA_EXAMPLES "/") + example));
         doc.Config().szChart = {chartSize, chartSize};
         doc.UpdateGridMap();
