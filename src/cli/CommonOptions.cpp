@@ -171,6 +171,14 @@ int ReadConfigOption(const QCommandLineParser& parser, CQueltaDoc& doc) {
     return EXIT_OK;
 }
 
+QStringList NameList(const QString& value) {
+    QStringList names;
+    for (const QString& name : value.split(','))
+        if (!name.trimmed().isEmpty())
+            names << name.trimmed();
+    return names;
+}
+
 void AddDatabaseOptions(QCommandLineParser& parser, bool addScenario) {
     if (addScenario)
         parser.addOption({"scenario", "with --db: the stored scenario to open", "NAME"});

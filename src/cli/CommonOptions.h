@@ -12,6 +12,9 @@ class CQueltaDoc;
 /// `addScenario`; with --db that option then names the stored scenario.
 void AddCommonOptions(QCommandLineParser& parser, bool addScenario = true);
 
+/// The names of a comma list option (--only, --show): each trimmed, empty ones left out.
+QStringList NameList(const QString& value);
+
 /// Makes the file of --config the document's configuration file; EXIT_FAILED (with a message)
 /// when it is not a file that can be read, EXIT_OK otherwise.
 int ReadConfigOption(const QCommandLineParser& parser, CQueltaDoc& doc);

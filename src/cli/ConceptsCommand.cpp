@@ -18,7 +18,7 @@ namespace {
 bool OnlyGroups(const QCommandLineParser& parser, std::vector<std::string>& only) {
     if (!parser.isSet("only"))
         return true;
-    for (const QString& name : parser.value("only").split(',', Qt::SkipEmptyParts)) {
+    for (const QString& name : NameList(parser.value("only"))) {
         if (!IsConceptGroup(name.toStdString())) {
             std::string groups;
             for (const std::string& group : ConceptGroupNames())

@@ -24,7 +24,7 @@ int Usage() {
 
 /// The set concepts of --only; false (with a message) when it names something else.
 bool OnlySetConcepts(const QCommandLineParser& parser, std::vector<std::string>& only) {
-    for (const QString& name : parser.value("only").split(',', Qt::SkipEmptyParts)) {
+    for (const QString& name : NameList(parser.value("only"))) {
         if (!FindSetConcept(name.toStdString())) {
             PrintCliError("--only: '" + name.toStdString() +
                           "' is no set concept (winset, pareto, core, heart, heartexact, "

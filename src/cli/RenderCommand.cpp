@@ -20,8 +20,8 @@ namespace {
 /// message) for an unknown name.
 bool ApplyShowList(const QString& list, DisplayConfig& config) {
     std::vector<std::string> names;
-    for (const QString& name : list.split(',', Qt::SkipEmptyParts))
-        names.push_back(name.trimmed().toStdString());
+    for (const QString& name : NameList(list))
+        names.push_back(name.toStdString());
     const std::string unknown = ApplyChartShowList(names, config);
     if (unknown.empty())
         return true;

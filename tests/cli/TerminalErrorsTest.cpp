@@ -1,6 +1,7 @@
 #include "CliDirTest.h"
 
 #include <QDir>
+#include <QJsonArray>
 #include <QProcess>
 
 namespace {
@@ -101,6 +102,14 @@ TEST(TerminalNamesTest, AnUnknownGroupOrDisplayListsTheKnownOnes) {
         << display.Err().toStdString();
     EXPECT_TRUE(display.Err().endsWith(", candidates)\n")) << display.Err().toStdString();
     EXPECT_FALSE(QFile::exists(out));
+    // Blanks after the commas are no part of the names.
+    const SCliRun spaced =
+        RunCli({"concepts", ExamplePath("five.txt"), "--only", "vote, yolk ,", "--json"});
+    EXPECT_EQ(spaced.exitCode, 0) << spaced.Err().toStdString();
+    EXPECT_TRUE(spaced.Json().contains("yolk.radius"));
+    const SCliRun regions = RunCli({"regions", ExamplePath("five.txt"), "--only", "winset, core"});
+    EXPECT_EQ(regions.exitCode, 0) << regions.Err().toStdString();
+    EXPECT_EQ(regions.Json()["features"].toArray().size(), 2);
 }
 
 } // namespace
