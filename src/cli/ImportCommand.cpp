@@ -96,7 +96,10 @@ int RunImportCommand(const QStringList& arguments) {
         return result;
     const SImportOutcome outcome = RunImport(request);
     if (!outcome.ok) {
-        PrintCliError("IMPORT: " + outcome.error + "; nothing was written");
+        std::string error = outcome.error;
+        if (!error.empty() && error.back() == '.')
+            error.pop_back();
+        PrintCliError("IMPORT: " + error + "; nothing was written");
         return EXIT_FAILED;
     }
     if (!outcome.leftOut.empty())

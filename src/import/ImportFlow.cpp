@@ -71,7 +71,8 @@ SImportOutcome RunImport(const SImportRequest& request) {
         return outcome;
     }
     outcome.leftOut = body.LeftOutMessage();
-    outcome.summary = "imported " + std::to_string(body.members.size()) + " members of " +
-                      body.committeeName + " into " + target;
+    const size_t count = body.members.size();
+    outcome.summary = "imported " + std::to_string(count) + (count == 1 ? " member" : " members") +
+                      " of " + body.committeeName + " into " + target;
     return outcome;
 }

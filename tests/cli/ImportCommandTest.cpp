@@ -1,5 +1,6 @@
 #include "CliDirTest.h"
 
+#include <QDir>
 #include <QJsonArray>
 
 namespace {
@@ -78,6 +79,19 @@ TEST_F(ImportCommandTest, BrokenFilesNameTheirFaultAndWriteNothing) {
         EXPECT_FALSE(QFile::exists(Path("new.txt")));
         EXPECT_EQ(Contents("old.txt"), "kept\n");
     }
+}
+
+TEST_F(ImportCommandTest, OneMemberAndAnUnwritableTargetReadAsSentences) {
+    WriteFile(dir, "one.csv", "x,y\n1,2\n");
+    const SCliRun one = Run({"import", "csv", "one.csv", "--h", "x", "--v", "y", "-o", "one.txt"});
+    EXPECT_EQ(one.exitCode, 0) << one.Err().toStdString();
+    EXPECT_EQ(one.Out(), "imported 1 member of All members into one.txt\n");
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder.txt"));
+    const SCliRun folder =
+        Run({"import", "csv", "one.csv", "--h", "x", "--v", "y", "-o", "folder.txt"});
+    EXPECT_EQ(folder.exitCode, 1);
+    EXPECT_EQ(folder.Err(), "quelta-cli: IMPORT: folder.txt: The file could not be accessed; "
+                            "nothing was written\n");
 }
 
 TEST_F(ImportCommandTest, DatabaseGetsTheHousePartiesAndScales) {
