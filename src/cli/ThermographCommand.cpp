@@ -107,6 +107,9 @@ int RunThermograph(const QStringList& arguments) {
     const int threads = parser.value("threads").toInt(&threadsOk);
     const QStringList sources = ScenarioSources(parser);
     if (mode == 0 || !threadsOk || threads < 0 || sources.size() != 1) {
+        if (parser.isSet("mode") && mode == 0)
+            std::fprintf(stderr, "quelta-cli: unknown mode '%s' in --mode\n",
+                         parser.value("mode").toLocal8Bit().constData());
         std::fprintf(stderr, "usage: quelta-cli %s\n", kUsage);
         return EXIT_USAGE;
     }

@@ -72,4 +72,7 @@ TEST(ThermographCommandTest, CustomDistributionAndUsageErrors) {
                       "x"}})
         EXPECT_EQ(RunCli(bad).exitCode, 2) << bad.join(' ').toStdString();
     EXPECT_EQ(RunCli({"thermograph", "/no/such/file.txt", "--mode", "area"}).exitCode, 1);
+    const SCliRun heat = RunCli({"thermograph", ExamplePath("triangle.txt"), "--mode", "heat"});
+    EXPECT_TRUE(heat.Err().startsWith("quelta-cli: unknown mode 'heat' in --mode\nusage: "))
+        << heat.Err().toStdString();
 }
