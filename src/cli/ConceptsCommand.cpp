@@ -35,8 +35,9 @@ bool OnlyGroups(const QCommandLineParser& parser, std::vector<std::string>& only
 /// How the reports are printed.
 enum class EFormat { Text, Json, JsonLines, Csv };
 
-/// Prints the reports of the scenarios as they come: text blocks, one JSON array (with a
-/// single scenario, its object alone), JSON lines, or one long CSV table.
+/// Prints the reports of the scenarios as they come: text blocks (led by "file: " when there
+/// are several), one JSON array (with a single scenario, its object alone), JSON lines, or one
+/// long CSV table.
 class CReportPrinter {
 public:
     CReportPrinter(EFormat format, bool single) : m_format(format), m_single(single) {}
@@ -54,7 +55,8 @@ public:
         row.Append(report);
         switch (m_format) {
         case EFormat::Text:
-            std::fputs(report.Text().c_str(), stdout);
+            // With several scenarios each block is led by the file it came from.
+            std::fputs((m_single ? report : row).Text().c_str(), stdout);
             break;
         case EFormat::Json:
             std::fputs(m_single ? (row.Json() + "\n").c_str()

@@ -1,6 +1,8 @@
 #include "CliDirTest.h"
 #include "PythonReader.h"
 
+#include <QRegularExpression>
+
 namespace {
 
 /// What the far scenario's record says: every group that maps the chart fails.
@@ -102,6 +104,19 @@ TEST_F(BatchOutputsTest, OneScenarioIsOneObjectAndFormatsDoNotMix) {
     EXPECT_TRUE(one.Out().startsWith("{\n  \"file\":\""));
     EXPECT_EQ(one.Json()["vote.quota"].toDouble(), 2.0);
     EXPECT_EQ(Run({"concepts", batch[0], "--json", "--csv"}).exitCode, 2);
+}
+
+TEST_F(BatchOutputsTest, TextBlocksOfSeveralScenariosAreLedByTheirFiles) {
+    const SCliRun one = Run({"concepts", batch[0], "--only", "vote"});
+    ASSERT_EQ(one.exitCode, 0);
+    EXPECT_TRUE(one.Out().startsWith("scenario.name: ")) << "one scenario: the block alone";
+    const SCliRun two = Run({"concepts", batch[0], batch[2], "--only", "vote"});
+    ASSERT_EQ(two.exitCode, 0);
+    const QStringList lines = two.Out().split('\n', Qt::SkipEmptyParts);
+    EXPECT_EQ(lines.filter(QRegularExpression("^file: ")),
+              (QStringList{"file: " + batch[0], "file: " + batch[2]}));
+    EXPECT_EQ(lines.first(), "file: " + batch[0]);
+    EXPECT_EQ(two.Out().count("scenario.name: "), 2);
 }
 
 } // namespace
