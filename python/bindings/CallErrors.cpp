@@ -1,6 +1,6 @@
 #include "CallErrors.h"
 
-#include "platform/Platform.h"
+#include "platform/ErrorText.h"
 
 #include <pybind11/pybind11.h>
 
@@ -8,32 +8,15 @@ namespace py = pybind11;
 
 namespace {
 
-constexpr const char* kErrorBoxStart = "ERROR: ";
-
-/// Splits the text of an error box or a user's error box into its code and message; false for
-/// any other text.
+/// Splits the text of an error box or a user's error box into its code and message (a user's
+/// error keeps what to try as the message's last paragraph); false for any other text.
 bool SplitErrorBox(const std::string& text, std::string& code, std::string& message) {
-    if (text.rfind(kErrorBoxStart, 0) != 0)
+    const std::optional<SErrorTextParts> parts = SplitErrorText(text);
+    if (!parts)
         return false;
-    const std::size_t codeEnd = text.find("\n\n");
-    if (codeEnd == std::string::npos)
-        return false;
-    code = text.substr(std::char_traits<char>::length(kErrorBoxStart),
-                       codeEnd - std::char_traits<char>::length(kErrorBoxStart));
-    // A user's error is the code and the message alone.
-    message = text.substr(codeEnd + 2);
-    if (UserErrorText(code, message) == text &&
-        message.find("\n\nPlease record") == std::string::npos)
-        return true;
-    // The message may hold empty lines of its own: the furniture after it is fixed, so the
-    // split is the one whose box is the text.
-    for (std::size_t end = text.rfind("\n\n"); end != std::string::npos && end > codeEnd;
-         end = text.rfind("\n\n", end - 1)) {
-        message = text.substr(codeEnd + 2, end - codeEnd - 2);
-        if (ErrorBoxText(code, message) == text)
-            return true;
-    }
-    return false;
+    code = parts->code;
+    message = parts->advice.empty() ? parts->message : parts->message + "\n\n" + parts->advice;
+    return true;
 }
 
 py::object ErrorsModule() {
