@@ -119,6 +119,8 @@ public:
         // Distances rounded near the last bit of squares of coordinates up to three times the
         // reach stay far inside this margin.
         m_margin = 1e-9 * (3.0 * reach + 1.0) * (3.0 * reach + 1.0);
+        if (m_usable)
+            SortByDistance();
     }
 
     /// False only where the reflected point surely does not beat the status quo.
@@ -126,6 +128,8 @@ public:
         if (!m_usable)
             return true;
         const double ux = b.x - m_sq.x, uy = b.y - m_sq.y;
+        if (FarVotesFallShort(std::hypot(ux, uy)))
+            return false;
         double upper = 0.0;
         for (std::size_t i = 0; i < m_points.size(); ++i) {
             const double side = 4.0 * ((m_points[i].x - b.x) * ux + (m_points[i].y - b.y) * uy);
@@ -135,12 +139,46 @@ public:
     }
 
 private:
+    /// Orders the members' distances from the status quo and sums their votes from the far end.
+    void SortByDistance() {
+        std::vector<std::pair<double, double>> byDistance;
+        for (std::size_t i = 0; i < m_points.size(); ++i)
+            byDistance.emplace_back(std::hypot(m_points[i].x - m_sq.x, m_points[i].y - m_sq.y),
+                                    m_votes[i]);
+        std::sort(byDistance.begin(), byDistance.end());
+        m_farVotes.assign(byDistance.size() + 1, 0.0);
+        for (std::size_t i = byDistance.size(); i-- > 0;)
+            m_farVotes[i] = m_farVotes[i + 1] + byDistance[i].second;
+        for (const auto& [distance, vote] : byDistance)
+            m_distances.push_back(distance);
+        m_slack = 1e-9 * (m_farVotes.front() + 1.0);
+    }
+
+    /// Whether the members at least about as far from the status quo as b, `spoke` away,
+    /// hold too few votes to carry the reflected point: a member on the far side of the line
+    /// through b lies at least the spoke's length away (its distance along the spoke alone is
+    /// that much), less what the margin allows. Taken generously, so that it refuses only
+    /// what the member-by-member sum refuses.
+    bool FarVotesFallShort(double spoke) const {
+        if (!(spoke > 0.0))
+            return false;
+        const double nearest = spoke * (1.0 - 1e-9) - m_margin / spoke;
+        const auto first = std::lower_bound(m_distances.begin(), m_distances.end(), nearest);
+        return m_farVotes[first - m_distances.begin()] + m_slack < m_quota;
+    }
+
     CFPoint m_sq;
     double m_quota;
     double m_margin = 0.0;
     bool m_usable = true;
     std::vector<CFPoint> m_points;
     std::vector<double> m_votes;
+    /// The members' distances from the status quo, nearest first, and the votes of the members
+    /// from each of them outwards (one more entry: none).
+    std::vector<double> m_distances;
+    std::vector<double> m_farVotes;
+    /// What the sums' order of addition may move them by.
+    double m_slack = 0.0;
 };
 
 } // namespace
