@@ -100,6 +100,29 @@ TEST_F(InputViewTest, StatusQuoFieldsMoveTheStatusQuo) {
     EXPECT_DOUBLE_EQ(doc.Game().StatusQuo().x, 40.0) << "a drag only shows the point";
 }
 
+TEST_F(InputViewTest, FieldsShowTheNumberTheyHoldWhole) {
+    // The form's number format rounds large and long numbers ("5e+04" for a quota of 50001,
+    // "2e+04" for a position of 25000, "0.123" for 0.123456789); a field shows the number
+    // itself, so Return in it leaves the model as it was.
+    EXPECT_EQ(NumberFieldText(50001), "50001");
+    EXPECT_EQ(NumberFieldText(100000), "100000");
+    EXPECT_EQ(NumberFieldText(0.0001), "0.000100");
+    EXPECT_EQ(NumberFieldText(0.00001), "1e-05");
+    EXPECT_EQ(NumberFieldText(1e20), "1e+20");
+    EXPECT_EQ(NumberFieldText(-12.5), "-12.500") << "the form's format where it is exact";
+    doc.SetStatusQuo(CFPoint(25000, 0.123456789));
+    view->UpdateFromDocument();
+    EXPECT_EQ(Field(0)->text(), "25000");
+    EXPECT_EQ(Field(1)->text(), "0.123456789");
+    const std::string before = ScenarioText(doc);
+    for (const int field : {0, 1}) {
+        Field(field)->setFocus();
+        QTest::keyClick(Field(field), Qt::Key_Return);
+    }
+    EXPECT_EQ(doc.Game().StatusQuo(), CFPoint(25000, 0.123456789));
+    EXPECT_EQ(ScenarioText(doc), before);
+}
+
 TEST_F(InputViewTest, CommitteeListShowsEntriesAndRelativeButtonSetsPlurality) {
     auto* list = view->findChild<QComboBox*>("committees");
     ASSERT_NE(list, nullptr);

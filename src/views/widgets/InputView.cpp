@@ -3,7 +3,6 @@
 #include "views/widgets/NumberFields.h"
 
 #include "document/QueltaDoc.h"
-#include "model/FormatNumber.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -345,7 +344,7 @@ void CInputView::ShowDraggedPoint(bool statusQuo, const CFPoint& point) {
 
 void CInputView::SetNumber(QLineEdit* field, double value) {
     const QSignalBlocker blocker(field);
-    field->setText(QString::fromStdString(FormatNumber(value)).trimmed());
+    field->setText(QString::fromStdString(NumberFieldText(value)));
 }
 
 std::string CInputView::Text(const QString& text) {

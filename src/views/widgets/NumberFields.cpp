@@ -1,8 +1,12 @@
 #include "views/widgets/NumberFields.h"
 
+#include "dialogs/DialogFields.h"
+#include "model/FormatNumber.h"
 #include "platform/Platform.h"
 
 #include <QLineEdit>
+
+#include <cmath>
 
 namespace {
 
@@ -28,6 +32,15 @@ void MarkFieldRefused(QLineEdit& field, const std::string& why) {
 
 bool IsFieldRefused(const QLineEdit& field) {
     return field.property(kRefusedProperty).toBool();
+}
+
+std::string NumberFieldText(double value) {
+    const QString formatted = QString::fromStdString(FormatNumber(value)).trimmed();
+    bool ok = false;
+    if (!std::isfinite(value) ||
+        (!formatted.contains('e') && formatted.toDouble(&ok) == value && ok))
+        return formatted.toStdString();
+    return NumberText(value).toStdString();
 }
 
 std::optional<double> ReadNumberField(QLineEdit& field, ENumberKind kind, double wholeLimit) {
