@@ -172,7 +172,9 @@ void CQueltaFrame::RefreshViews() {
 }
 
 void CQueltaFrame::ComputeLongConcepts() {
-    const std::vector<SLongConcept> pending = PendingLongConcepts(m_doc);
+    std::vector<SLongConcept> pending = PendingLongConcepts(m_doc);
+    if (std::optional<SLongConcept> chart = m_largeBody.Pending(m_doc))
+        pending.push_back(std::move(*chart));
     if (!m_longWork->Run(pending))
         HideCancelledConcepts(pending);
 }

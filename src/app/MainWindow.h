@@ -1,5 +1,7 @@
 #pragma once
 
+#include "views/LongConcepts.h"
+
 #include <QMainWindow>
 
 #include <memory>
@@ -75,6 +77,8 @@ private:
     QScrollArea* m_chartArea = nullptr;
     CVisualView* m_chart = nullptr;
     std::unique_ptr<CLongWork> m_longWork;
+    /// The chart of a large body, made ready on the worker.
+    CLargeBodyChart m_largeBody;
     CDialogWindows* m_dialogs = nullptr;
     CShellActions* m_shell = nullptr;
     CEditActions* m_edit = nullptr;

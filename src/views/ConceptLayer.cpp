@@ -247,6 +247,13 @@ double WinSetLimitRadius(const CFPoint& statusQuo, const CFPoint& yolkCentre, do
     return std::hypot(statusQuo.x - yolkCentre.x, statusQuo.y - yolkCentre.y) + 2.0 * yolkRadius;
 }
 
+std::vector<int DisplayConfig::*> ConceptFlags() {
+    std::vector<int DisplayConfig::*> flags;
+    for (const SConcept& item : Concepts())
+        flags.push_back(item.flag);
+    return flags;
+}
+
 bool AnyConceptShown(const CQueltaDoc& doc) {
     const DisplayConfig& config = doc.Config();
     for (const SConcept& item : Concepts())

@@ -4,9 +4,11 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 struct CFPoint;
 struct SYolk;
+struct DisplayConfig;
 
 /// The concept layer: every switched-on solution concept in its fixed order (indifference
 /// curves, quota lines, Pareto set, uncovered set, heart, core, yolk, ..., win set, Banks set,
@@ -29,6 +31,9 @@ private:
 
 /// Whether any concept of the layer is switched on (the legend block is drawn only then).
 bool AnyConceptShown(const CQueltaDoc& doc);
+
+/// The display switches of the layer's concepts, in drawing order.
+std::vector<int DisplayConfig::*> ConceptFlags();
 
 /// Whether the yolk computation found no yolk (centre at the origin, radius 0).
 bool YolkIsEmpty(const SYolk& yolk);

@@ -2,6 +2,9 @@
 
 #include "document/ChartThermograph.h"
 #include "document/QueltaDoc.h"
+#include "views/ChartExport.h"
+#include "views/ChartModel.h"
+#include "views/ConceptLayer.h"
 
 namespace {
 
@@ -26,9 +29,47 @@ constexpr SLongFlag kLongFlags[] = {
     {&DisplayConfig::flagTriMedianSet, EConcept::TriMedianSet},
 };
 
+/// What a large body's chart is ready for: the shown displays of concepts and the game's
+/// out-of-date concepts.
+std::string ChartState(const CQueltaDoc& doc) {
+    std::string state;
+    const DisplayConfig& c = doc.Config();
+    for (int DisplayConfig::*flag : ConceptFlags())
+        state += c.*flag ? '1' : '0';
+    for (int DisplayConfig::*flag :
+         {&DisplayConfig::flagPowerIndex, &DisplayConfig::flagBanksChain})
+        state += c.*flag ? '1' : '0';
+    for (int which = 0; which < static_cast<int>(EConcept::Count); ++which)
+        state += doc.Game().Stale().IsStale(static_cast<EConcept>(which)) ? 's' : 'f';
+    return state;
+}
+
 } // namespace
 
+bool IsLargeBody(const CQueltaDoc& doc) {
+    return doc.Game().Members().size() >= kLargeBody;
+}
+
+std::optional<SLongConcept> CLargeBodyChart::Pending(CQueltaDoc& doc) {
+    if (!IsLargeBody(doc) || !doc.IsReady() || ChartState(doc) == m_readyFor)
+        return std::nullopt;
+    return SLongConcept{"concepts of " + std::to_string(doc.Game().Members().size()) + " members",
+                        [this, &doc] {
+                            CChartModel model;
+                            model.Update(doc);
+                            RenderChartImage(model, doc);
+                            m_readyFor = ChartState(doc);
+                        },
+                        [this, &doc] { return ChartState(doc) != m_readyFor; },
+                        [&doc] {
+                            for (int DisplayConfig::*flag : ConceptFlags())
+                                doc.Config().*flag = 0;
+                        }};
+}
+
 bool LongConceptPending(const CQueltaDoc& doc, int DisplayConfig::*flag) {
+    if (IsLargeBody(doc))
+        return true;
     for (const SLongFlag& item : kLongFlags)
         if (item.flag == flag)
             return doc.Game().Stale().IsStale(item.cache);

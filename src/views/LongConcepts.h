@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,7 +20,8 @@ struct SLongConcept {
 };
 
 /// Whether a display flag shows one of the long concepts (uncovered set, heart, Banks set,
-/// Tri-Median set) and its cached result is stale, so that only the worker should compute it.
+/// Tri-Median set) and its cached result is stale, or belongs to a large body, so that only
+/// the worker should compute it.
 bool LongConceptPending(const CQueltaDoc& doc, int DisplayConfig::*flag);
 
 /// After a cancelled run: withdraws the display of every item of the list whose result is
@@ -31,3 +34,24 @@ void HideCancelledConcepts(const std::vector<SLongConcept>& work);
 /// custom mode when it is not fresh. The desktop runs them on a worker thread; running them in
 /// order gives the same results as letting the chart compute them while it paints.
 std::vector<SLongConcept> PendingLongConcepts(CQueltaDoc& doc);
+
+/// Bodies of this many members take seconds to a minute for the win set, the yolk and the
+/// quota lines, so the desktop computes every concept of theirs on the worker thread.
+constexpr std::size_t kLargeBody = 5000;
+
+/// Whether the scenario's body is a large one.
+bool IsLargeBody(const CQueltaDoc& doc);
+
+/// The chart of a large body made ready to paint on the worker thread: the worker draws the
+/// chart once off screen, which computes exactly what painting it computes, so the window's
+/// own drawing finds every concept fresh. It remembers what it made the chart ready for (the
+/// shown displays and the game's out-of-date concepts), so that only a change asks again.
+class CLargeBodyChart {
+public:
+    /// The computation the chart needs before it is painted; nothing for a small body or a
+    /// chart that is ready.
+    std::optional<SLongConcept> Pending(CQueltaDoc& doc);
+
+private:
+    std::string m_readyFor;
+};
