@@ -6,8 +6,8 @@
 #include "document/ScenarioFile.h"
 #include "document/ScenarioGenerators.h"
 #include "import/ImportFlow.h"
-#include "platform/Platform.h"
 #include "montecarlo/MonteCarloSettings.h"
+#include "platform/Platform.h"
 
 #include <QFileInfo>
 
@@ -149,10 +149,10 @@ bool Import(CScenarioSession& session, const SImportSource& source,
     return session.Run("import", [&](SCall& call) {
         UseConfig(call, config);
         SImportedBody body;
-        std::string error, text;
+        std::string error;
         if (!ReadImportFile(source, body, error))
             call.Refuse(error);
-        if (!ImportedScenarioText(body, text) || !ReadScenarioText(call.doc, text))
+        if (!LoadImportedScenario(call.doc, body))
             call.Fail("the imported scenario could not be built");
         call.doc.UpdateGridMap();
         if (const std::string leftOut = body.LeftOutMessage(); !leftOut.empty())
@@ -197,8 +197,11 @@ void BindSources(PyScenario& scenario) {
             source.rollCall = false;
             source.file = path;
             SCsvColumns& c = source.csvColumns;
-            for (auto [key, column] : {std::pair{"h", &c.h}, {"v", &c.v}, {"id", &c.id},
-                                       {"name", &c.name}, {"party", &c.party},
+            for (auto [key, column] : {std::pair{"h", &c.h},
+                                       {"v", &c.v},
+                                       {"id", &c.id},
+                                       {"name", &c.name},
+                                       {"party", &c.party},
                                        {"weight", &c.weight}})
                 if (const auto named = columns.find(key); named != columns.end())
                     *column = named->second;

@@ -3,7 +3,6 @@
 #include "document/EditSteps.h"
 #include "document/FileCommands.h"
 #include "document/QueltaDoc.h"
-#include "document/ScenarioFile.h"
 #include "platform/ErrorText.h"
 #include "platform/Platform.h"
 
@@ -22,8 +21,7 @@ SImportSource& LastImportSource() {
 /// Puts the imported body in place of the scenario, as the standard reader reads it back from
 /// the file `quelta-cli import` writes; false when memory ran out.
 bool LoadImportedBody(CQueltaDoc& doc, const SImportedBody& body) {
-    std::string text;
-    if (!ImportedScenarioText(body, text) || !ReadScenarioText(doc, text))
+    if (!LoadImportedScenario(doc, body))
         return false;
     // A scenario that a program placed, named as a generated one is: saved through the save
     // dialog, which offers its name, never the imported file's. Its own source kind keeps the

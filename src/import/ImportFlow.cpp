@@ -36,6 +36,11 @@ bool ImportedScenarioText(const SImportedBody& body, std::string& text) {
     return true;
 }
 
+bool LoadImportedScenario(CQueltaDoc& doc, const SImportedBody& body) {
+    std::string text;
+    return ImportedScenarioText(body, text) && ReadScenarioText(doc, text);
+}
+
 namespace {
 
 /// Writes the body as a scenario file; false with `error` when it cannot.

@@ -4,6 +4,8 @@
 
 #include <string>
 
+class CQueltaDoc;
+
 /// What an import reads: the file, its kind and what to take from it.
 struct SImportSource {
     /// A member file of the roll-call archive (else a table of the user's own).
@@ -38,6 +40,10 @@ bool ReadImportFile(const SImportSource& source, SImportedBody& body, std::strin
 
 /// The body as the text of a standard scenario file; false when memory ran out.
 bool ImportedScenarioText(const SImportedBody& body, std::string& text);
+
+/// Puts the body in the document's place as the standard reader reads the file `import -o`
+/// writes, so every front end holds exactly that scenario; false when it could not be built.
+bool LoadImportedScenario(CQueltaDoc& doc, const SImportedBody& body);
 
 /// The whole import: reads the file, then writes the scenario file or the database. Nothing is
 /// written when reading fails, and a failed write leaves the target as it was.
